@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Builds Tarnwell twice (plain and with AddressSanitizer + UndefinedBehaviorSanitizer), starts a
+# Docker engine with MariaDB fixture containers and runs every test in both builds.
+# Safe to run again at any time. TARNWELL_SKIP_DOCKER=1 skips the tests that need Docker.
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+ensure_packages "${BUILD_PACKAGES[@]}" libgtest-dev libgmock-dev \
+    docker.io mariadb-server mariadb-client busybox-static procps xvfb xauth
+started=$(date +%s)
+
+configure_and_build "$TOP/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARNWELL_TESTS=ON
+configure_and_build "$TOP/build-asan" -DCMAKE_BUILD_TYPE=Debug -DTARNWELL_TESTS=ON -DTARNWELL_SANITIZE=ON
+
+say "Self-check"
+env -i "$TOP/build/src/tarnwell" --self-check
+
+ctest_args=(--output-on-failure --no-tests=error)
+if [ "${TARNWELL_SKIP_DOCKER:-0}" = 1 ]; then
+    say "TARNWELL_SKIP_DOCKER=1: skipping every test that needs a Docker engine"
+    ctest_args+=(-LE docker)
+else
+    state=$(mktemp -t tarnwell-fixtures.XXXXXX)
+    trap 'bash "$TOP/tests/env/fixtures.sh" down "$state"; rm -f "$state"' EXIT
+    trap 'exit 130' INT TERM
+    if ! bash "$TOP/tests/env/fixtures.sh" up "$state"; then
+        say "No Docker engine could be started; the tests that need one cannot run."
+        say "Set TARNWELL_SKIP_DOCKER=1 to run only the tests without Docker."
+        exit 1
+    fi
+    set -a
+    # shellcheck disable=SC1090
+    source "$state"
+    set +a
+    export TARNWELL_FIXTURES=$state
+fi
+
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
+export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$TOP/tests/lsan.supp:print_suppressions=0}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+
+say "Tests (plain build)"
+ctest --test-dir "$TOP/build" "${ctest_args[@]}"
+say "Tests (AddressSanitizer + UndefinedBehaviorSanitizer)"
+ctest --test-dir "$TOP/build-asan" "${ctest_args[@]}"
+say "All tests passed in $(( $(date +%s) - started )) s"

@@ -1,0 +1,12 @@
+#include <cstring>
+
+#include "app/App.h"
+#include "app/SelfCheck.h"
+
+int main(int argc, char* argv[]) {
+    // The self-check needs no display and no application object.
+    for (int i = 0; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--self-check") == 0) return SelfCheck::runParseChecks();
+    }
+    return App::run(argc, argv);
+}
