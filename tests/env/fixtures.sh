@@ -1,0 +1,488 @@
+#!/usr/bin/env bash
+# Docker fixtures for the integration tests.
+#
+#   fixtures.sh up STATEFILE      engine + images + fixture containers; writes
+#                                 STATEFILE (sourceable, exports TARNWELL_FIXTURE_*)
+#   fixtures.sh down STATEFILE    removes everything of that run; stops the
+#                                 engine if `up` started it. Safe to repeat.
+#   fixtures.sh images STATEFILE  engine + images only (benchmarks); `down`
+#                                 stops the engine if this started it
+#   fixtures.sh prune             removes fixtures of every run (lost state files)
+#
+# Images are built from the host's own MariaDB and busybox binaries with
+# `docker import`, because no image registry is reachable.
+set -euo pipefail
+
+HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+LABEL=tarnwell.test.run
+RECIPE_LABEL=tarnwell.test.recipe
+IMAGE=tarnwell-test/mariadb:1
+IMAGE_ONLY=tarnwell-test/mariadb-only:1
+IMAGE_BUSYBOX=tarnwell-test/busybox:1
+READY_TIMEOUT=${TARNWELL_FIXTURE_TIMEOUT:-180}
+ENGINE_TIMEOUT=60
+LOCKFILE=/tmp/tarnwell-fixtures.lock
+
+die() { echo "fixtures: error: $*" >&2; exit 1; }
+say() { echo "fixtures: $*"; }
+now() { date +%s.%N; }
+since() { awk -v a="$1" -v b="$(now)" 'BEGIN { printf "%.1f s", b - a }'; }
+
+find_docker() {
+    local c
+    for c in "${DOCKER:-}" "$(command -v docker 2>/dev/null || true)" /usr/local/bin/docker /usr/bin/docker; do
+        if [[ -n $c && -x $c ]]; then echo "$c"; return 0; fi
+    done
+    return 1
+}
+DOCKER_BIN=$(find_docker) || die "no docker client found (looked in PATH, /usr/local/bin, /usr/bin)"
+docker() { "$DOCKER_BIN" "$@"; }
+
+engine_answers() { timeout 15 "$DOCKER_BIN" info >/dev/null 2>&1; }
+
+rand_hex() { od -An -N"$1" -tx1 /dev/urandom | tr -d ' \n'; }
+rand_password() {
+    local s
+    s=$(LC_ALL=C tr -dc 'A-Za-z0-9' < <(head -c 600 /dev/urandom))
+    printf 'Tw_%s' "${s:0:20}"
+}
+
+# ---------------------------------------------------------------- state file
+# Rewritten after every step, so `down` can clean up after an `up` that was
+# interrupted half-way.
+STATEFILE=
+RUN=
+TMP=
+DOCKERD_STARTED=0
+DOCKERD_PID=
+declare -A FX=()      # role -> container name
+declare -A FXPW=()    # role -> root password
+
+write_state() {
+    local f=$STATEFILE.tmp role
+    {
+        echo "# Written by tests/env/fixtures.sh; source it. Removed by 'fixtures.sh down'."
+        printf 'export TARNWELL_FIXTURE_RUN=%q\n' "$RUN"
+        printf 'export TARNWELL_FIXTURE_IMAGE=%q\n' "$IMAGE"
+        printf 'export TARNWELL_FIXTURE_IMAGE_MARIADB_ONLY=%q\n' "$IMAGE_ONLY"
+        printf 'export TARNWELL_FIXTURE_IMAGE_BUSYBOX=%q\n' "$IMAGE_BUSYBOX"
+        printf 'export TARNWELL_FIXTURE_DOCKER=%q\n' "$DOCKER_BIN"
+        for role in SEEDED BINLOG NOPWENV STOPPED NOTMYSQL MARIADBONLY; do
+            [[ -n ${FX[$role]:-} ]] || continue
+            printf 'export TARNWELL_FIXTURE_%s=%q\n' "$role" "${FX[$role]}"
+            if [[ -n ${FXPW[$role]:-} ]]; then
+                printf 'export TARNWELL_FIXTURE_%s_PASSWORD=%q\n' "$role" "${FXPW[$role]}"
+            fi
+        done
+        if [[ -n ${FX[SEEDED]:-} ]]; then
+            echo "export TARNWELL_FIXTURE_SEEDED_DATABASE=shop"
+        fi
+        # Only for `down`.
+        printf '_TWFX_DOCKERD_STARTED=%q\n' "$DOCKERD_STARTED"
+        printf '_TWFX_DOCKERD_PID=%q\n' "$DOCKERD_PID"
+        printf '_TWFX_TMP=%q\n' "$TMP"
+    } >"$f"
+    mv -f "$f" "$STATEFILE"
+}
+
+# ---------------------------------------------------------------- engine
+ensure_engine() {
+    if engine_answers; then
+        return 0
+    fi
+    command -v dockerd >/dev/null 2>&1 \
+        || die "no Docker engine answers and dockerd is not installed (apt-get install docker.io)"
+    [[ $(id -u) -eq 0 ]] || die "no Docker engine answers, and starting dockerd needs root"
+
+    say "Starting the Docker engine…"
+    local t0 log=$TMP/dockerd.log i pid
+    t0=$(now)
+    # Own session: ^C in the caller's terminal must not take the engine down
+    # before `down` has removed the containers.
+    setsid dockerd --iptables=false --ip6tables=false --bridge=none \
+        </dev/null >"$log" 2>&1 &
+    pid=$!
+    DOCKERD_STARTED=1
+    DOCKERD_PID=$pid
+    write_state
+    for ((i = 0; i < ENGINE_TIMEOUT * 2; i++)); do
+        if engine_answers; then
+            if ! kill -0 "$pid" 2>/dev/null; then
+                # Someone else's engine won the race; it is not ours to stop.
+                DOCKERD_STARTED=0
+                DOCKERD_PID=
+            elif [[ -r /var/run/docker.pid ]]; then
+                DOCKERD_PID=$(cat /var/run/docker.pid)
+            fi
+            write_state
+            say "Docker engine ready after $(since "$t0")"
+            return 0
+        fi
+        if ! kill -0 "$pid" 2>/dev/null; then
+            DOCKERD_STARTED=0 DOCKERD_PID=
+            write_state
+            echo "---- dockerd log ($log), last lines:" >&2
+            tail -n 25 "$log" >&2 || true
+            die "dockerd exited before answering"
+        fi
+        sleep 0.5
+    done
+    echo "---- dockerd log ($log), last lines:" >&2
+    tail -n 25 "$log" >&2 || true
+    die "dockerd did not answer within ${ENGINE_TIMEOUT} s"
+}
+
+# ---------------------------------------------------------------- images
+# Rebuilt when anything they are made from changes: these scripts, the
+# entrypoint, or the host's MariaDB / busybox packages.
+recipe_id() {
+    {
+        cat "$HERE/image/entrypoint.sh" "${BASH_SOURCE[0]}"
+        /usr/sbin/mariadbd --version 2>/dev/null || true
+        busybox_path | xargs -r sha256sum
+    } | sha256sum | cut -c1-16
+}
+
+busybox_path() {
+    local b
+    for b in /bin/busybox /usr/bin/busybox; do
+        [[ -x $b ]] && { echo "$b"; return 0; }
+    done
+    return 1
+}
+
+image_current() {
+    local have
+    have=$(docker image inspect -f "{{ index .Config.Labels \"$RECIPE_LABEL\" }}" "$1" 2>/dev/null) || return 1
+    [[ $have == "$2" ]]
+}
+
+# Copy a file to the same path under $root, following symlinks.
+put() {
+    local src=$1 dst=$root${2:-$1}
+    mkdir -p "$(dirname "$dst")"
+    cp -L --preserve=mode "$src" "$dst"
+}
+
+add_busybox() {
+    local bb app
+    bb=$(busybox_path) || die "busybox not found (apt-get install busybox-static)"
+    ldd "$bb" >/dev/null 2>&1 && die "$bb is dynamically linked; install busybox-static"
+    put "$bb" /bin/busybox
+    for app in $("$bb" --list-full); do
+        [[ -e $root/$app || -L $root/$app ]] && continue
+        mkdir -p "$root/$(dirname "$app")"
+        ln -s /bin/busybox "$root/$app"
+    done
+    [[ -e $root/bin/sh && -e $root/usr/bin/env ]] || die "busybox lacks sh or env"
+}
+
+# Libraries that ldd lists, plus the dynamic loader, at the paths it names.
+add_libraries() {
+    local lib
+    while read -r lib; do
+        [[ -n $lib ]] && put "$lib"
+    done < <(ldd "$@" 2>/dev/null | awk '
+        /=> not found/ { print "MISSING " $1 > "/dev/stderr"; next }
+        $2 == "=>" && $3 ~ /^\// { print $3; next }
+        $1 ~ /^\// { print $1 }' | sort -u)
+}
+
+build_root() {
+    root=$1
+    local d bin
+    # Mirror merged /usr, so the paths ldd prints resolve the same way.
+    for d in bin sbin lib lib64 lib32 libx32; do
+        if [[ -L /$d ]]; then
+            ln -s "$(readlink "/$d")" "$root/$d"
+        fi
+    done
+    add_busybox
+
+    local bins=(/usr/sbin/mariadbd /usr/bin/mariadb /usr/bin/mariadb-install-db
+        /usr/bin/my_print_defaults /usr/bin/mariadb-admin /usr/bin/mariadb-dump
+        /usr/bin/resolveip)
+    for bin in "${bins[@]}"; do
+        [[ -e $bin ]] || die "$bin missing (apt-get install mariadb-server mariadb-client)"
+        put "$bin"
+    done
+    local plugins=()
+    if [[ -d /usr/lib/mysql/plugin ]]; then
+        mkdir -p "$root/usr/lib/mysql"
+        cp -a /usr/lib/mysql/plugin "$root/usr/lib/mysql/"
+        mapfile -t plugins < <(find /usr/lib/mysql/plugin -name '*.so' -type f)
+    fi
+    local elves=()
+    for bin in "${bins[@]}"; do
+        [[ $(head -c 4 "$bin") == $'\x7fELF' ]] && elves+=("$bin")
+    done
+    add_libraries "${elves[@]}" "${plugins[@]}"
+
+    mkdir -p "$root/usr/share"
+    cp -a /usr/share/mysql "$root/usr/share/"
+    [[ -d /usr/share/mariadb ]] && cp -a /usr/share/mariadb "$root/usr/share/"
+    mkdir -p "$root/etc"
+    cp -a /etc/mysql "$root/etc/"
+
+    cat >"$root/etc/passwd" <<'EOF'
+root:x:0:0:root:/root:/bin/sh
+mysql:x:999:999:MariaDB Server:/nonexistent:/bin/false
+nobody:x:65534:65534:nobody:/nonexistent:/bin/false
+EOF
+    cat >"$root/etc/group" <<'EOF'
+root:x:0:
+mysql:x:999:
+nogroup:x:65534:
+EOF
+    printf 'passwd: files\ngroup: files\nhosts: files dns\n' >"$root/etc/nsswitch.conf"
+    mkdir -p "$root/tmp" "$root/root" "$root/run/mysqld" "$root/var/lib/mysql" \
+        "$root/docker-entrypoint-initdb.d" "$root/usr/local/bin"
+    chmod 1777 "$root/tmp"
+    chown 999:999 "$root/run/mysqld" "$root/var/lib/mysql"
+    install -m 0755 "$HERE/image/entrypoint.sh" "$root/usr/local/bin/entrypoint.sh"
+}
+
+import_root() {
+    local root=$1 tag=$2 recipe=$3
+    shift 3
+    local old
+    old=$(docker image inspect -f '{{.Id}}' "$tag" 2>/dev/null || true)
+    tar --numeric-owner -C "$root" -c . \
+        | docker import -c "LABEL $RECIPE_LABEL=$recipe" "$@" - "$tag" >/dev/null
+    if [[ -n $old && $old != "$(docker image inspect -f '{{.Id}}' "$tag")" ]]; then
+        docker rmi "$old" >/dev/null 2>&1 || true
+    fi
+}
+
+ensure_images() {
+    local recipe t0 work
+    recipe=$(recipe_id)
+    if image_current "$IMAGE" "$recipe" && image_current "$IMAGE_ONLY" "$recipe" \
+        && image_current "$IMAGE_BUSYBOX" "$recipe"; then
+        say "Images up to date ($IMAGE, $IMAGE_ONLY, $IMAGE_BUSYBOX)"
+        return 0
+    fi
+    t0=$(now)
+    work=$TMP/image
+    say "Building image $IMAGE_BUSYBOX…"
+    rm -rf "$work"
+    mkdir -p "$work/busybox" "$work/mariadb"
+    (
+        root=$work/busybox
+        add_busybox
+        mkdir -p "$root/tmp" "$root/etc"
+        chmod 1777 "$root/tmp"
+        printf 'root:x:0:0:root:/root:/bin/sh\n' >"$root/etc/passwd"
+        printf 'root:x:0:\n' >"$root/etc/group"
+    )
+    import_root "$work/busybox" "$IMAGE_BUSYBOX" "$recipe" -c 'CMD ["sh"]'
+
+    say "Building image $IMAGE_ONLY…"
+    build_root "$work/mariadb"
+    local cfg=(-c 'ENTRYPOINT ["/usr/local/bin/entrypoint.sh"]'
+        -c 'CMD ["mariadbd","--user=mysql"]'
+        -c 'VOLUME /var/lib/mysql'
+        -c 'STOPSIGNAL SIGTERM')
+    # Like current MariaDB images: no mysql* command names at all.
+    import_root "$work/mariadb" "$IMAGE_ONLY" "$recipe" "${cfg[@]}"
+
+    say "Building image $IMAGE…"
+    ln -s mariadb "$work/mariadb/usr/bin/mysql"
+    ln -s mariadb-dump "$work/mariadb/usr/bin/mysqldump"
+    ln -s mariadb-admin "$work/mariadb/usr/bin/mysqladmin"
+    import_root "$work/mariadb" "$IMAGE" "$recipe" "${cfg[@]}"
+
+    rm -rf "$work"
+    say "Images built in $(since "$t0") ($(docker image inspect -f '{{.Size}}' "$IMAGE" \
+        | awk '{ printf "%d MB", $1 / 1e6 }') for $IMAGE)"
+}
+
+# ---------------------------------------------------------------- fixtures
+fx_start() {
+    local role=$1 name=$2 image=$3
+    shift 3
+    FX[$role]=$name
+    write_state
+    local args=(--detach --name "$name" --hostname "${role,,}" --network none
+        --label "$LABEL=$RUN" --label "tarnwell.test.role=${role,,}")
+    if [[ $image != "$IMAGE_BUSYBOX" ]]; then
+        docker volume create --label "$LABEL=$RUN" "$name-data" >/dev/null
+        args+=(--volume "$name-data:/var/lib/mysql")
+    fi
+    docker run "${args[@]}" "$@" >/dev/null || die "could not start $role fixture $name"
+}
+
+fx_logs() {
+    echo "---- docker logs $1 (last lines):" >&2
+    docker logs --tail 30 "$1" 2>&1 | sed 's/^/    /' >&2 || true
+}
+
+fx_probe() {
+    MYSQL_PWD=$2 docker exec -e MYSQL_PWD "$1" mariadb -uroot -e 'SELECT 1' >/dev/null 2>&1
+}
+
+# Waits for all named roles together; fails fast when one of them exits.
+fx_wait() {
+    local deadline=$((SECONDS + READY_TIMEOUT)) role name state pending
+    pending=("$@")
+    while ((${#pending[@]})); do
+        local still=()
+        for role in "${pending[@]}"; do
+            name=${FX[$role]}
+            state=$(docker inspect -f '{{.State.Status}}' "$name" 2>/dev/null || echo gone)
+            if [[ $state != running && $state != created ]]; then
+                fx_logs "$name"
+                die "$role fixture $name is $state instead of running"
+            fi
+            if [[ $state == running ]] && fx_probe "$name" "${FXPW[$role]}"; then
+                continue
+            fi
+            still+=("$role")
+        done
+        pending=("${still[@]}")
+        ((${#pending[@]})) || break
+        if ((SECONDS >= deadline)); then
+            for role in "${pending[@]}"; do fx_logs "${FX[$role]}"; done
+            die "not ready within ${READY_TIMEOUT} s: $(for r in "${pending[@]}"; do printf '%s ' "$r=${FX[$r]}"; done)"
+        fi
+        sleep 0.5
+    done
+}
+
+start_fixtures() {
+    local t0 secret
+    t0=$(now)
+    say "Starting fixtures (run $RUN)…"
+    for role in SEEDED BINLOG NOPWENV STOPPED MARIADBONLY; do
+        FXPW[$role]=$(rand_password)
+    done
+
+    fx_start SEEDED "seeded-$RUN" "$IMAGE" \
+        -e "MARIADB_ROOT_PASSWORD=${FXPW[SEEDED]}" -e MARIADB_DATABASE=shop \
+        --volume "$HERE/seed:/docker-entrypoint-initdb.d:ro" \
+        "$IMAGE"
+    fx_start BINLOG "binlog-$RUN" "$IMAGE" \
+        -e "MYSQL_ROOT_PASSWORD=${FXPW[BINLOG]}" \
+        "$IMAGE" mariadbd --user=mysql --log-bin
+    # The password only exists in a read-only mounted file, as with a secret.
+    secret=$TMP/nopwenv_root_password
+    printf '%s\n' "${FXPW[NOPWENV]}" >"$secret"
+    chmod 0444 "$secret"
+    fx_start NOPWENV "nopwenv-$RUN" "$IMAGE" \
+        -e MARIADB_ROOT_PASSWORD_FILE=/run/secrets/mariadb_root_password \
+        --volume "$secret:/run/secrets/mariadb_root_password:ro" \
+        "$IMAGE"
+    fx_start STOPPED "stopped-$RUN" "$IMAGE" \
+        -e "MARIADB_ROOT_PASSWORD=${FXPW[STOPPED]}" \
+        "$IMAGE"
+    fx_start MARIADBONLY "mariadbonly-$RUN" "$IMAGE_ONLY" \
+        -e "MARIADB_ROOT_PASSWORD=${FXPW[MARIADBONLY]}" \
+        "$IMAGE_ONLY"
+    # No database words in its name, image or environment.
+    fx_start NOTMYSQL "plain-$RUN" "$IMAGE_BUSYBOX" "$IMAGE_BUSYBOX" sleep 1000000
+
+    fx_wait SEEDED BINLOG NOPWENV STOPPED MARIADBONLY
+    docker stop "${FX[STOPPED]}" >/dev/null || die "could not stop ${FX[STOPPED]}"
+    [[ $(docker inspect -f '{{.State.Status}}' "${FX[NOTMYSQL]}") == running ]] \
+        || { fx_logs "${FX[NOTMYSQL]}"; die "NOTMYSQL fixture ${FX[NOTMYSQL]} is not running"; }
+    write_state
+    say "Fixtures ready in $(since "$t0")"
+}
+
+# ---------------------------------------------------------------- commands
+new_run() {
+    STATEFILE=$1
+    [[ -n $STATEFILE ]] || die "usage: fixtures.sh up|images STATEFILE"
+    if [[ -e $STATEFILE ]]; then
+        die "$STATEFILE exists: run 'fixtures.sh down $STATEFILE' first"
+    fi
+    RUN=tw-$(rand_hex 3)
+    TMP=$(mktemp -d "${TMPDIR:-/tmp}/tarnwell-fx.XXXXXX")
+    write_state
+}
+
+cmd_up() {
+    new_run "${1:-}"
+    # One engine start and one image build at a time, across parallel runs.
+    exec 9>"$LOCKFILE"
+    flock 9
+    ensure_engine
+    ensure_images
+    flock -u 9
+    exec 9>&-
+    start_fixtures
+    say "State written to $STATEFILE"
+}
+
+cmd_images() {
+    new_run "${1:-}"
+    exec 9>"$LOCKFILE"
+    flock 9
+    ensure_engine
+    ensure_images
+}
+
+remove_labelled() {
+    local filter=$1 ids
+    ids=$(docker ps -aq --filter "label=$filter" 2>/dev/null || true)
+    [[ -z $ids ]] || docker rm -f -v $ids >/dev/null 2>&1 || true
+    ids=$(docker volume ls -q --filter "label=$filter" 2>/dev/null || true)
+    [[ -z $ids ]] || docker volume rm -f $ids >/dev/null 2>&1 || true
+    ids=$(docker network ls -q --filter "label=$filter" 2>/dev/null || true)
+    [[ -z $ids ]] || docker network rm $ids >/dev/null 2>&1 || true
+}
+
+stop_dockerd() {
+    local pid=$1 i
+    [[ -n $pid ]] || return 0
+    kill -0 "$pid" 2>/dev/null || return 0
+    # A recycled pid must not get our signal.
+    [[ $(cat "/proc/$pid/comm" 2>/dev/null) == dockerd ]] || return 0
+    say "Stopping the Docker engine (pid $pid)…"
+    kill -TERM "$pid" 2>/dev/null || return 0
+    for ((i = 0; i < 60; i++)); do
+        kill -0 "$pid" 2>/dev/null || return 0
+        sleep 0.5
+    done
+    echo "fixtures: dockerd $pid ignored SIGTERM for 30 s; killing it" >&2
+    kill -KILL "$pid" 2>/dev/null || true
+}
+
+cmd_down() {
+    local statefile=${1:-}
+    [[ -n $statefile ]] || die "usage: fixtures.sh down STATEFILE"
+    if [[ ! -f $statefile ]]; then
+        say "$statefile not found; nothing to remove"
+        return 0
+    fi
+    local TARNWELL_FIXTURE_RUN='' _TWFX_DOCKERD_STARTED=0 _TWFX_DOCKERD_PID='' _TWFX_TMP=''
+    # shellcheck disable=SC1090
+    source "$statefile"
+    if [[ -n $TARNWELL_FIXTURE_RUN ]] && engine_answers; then
+        say "Removing fixtures of run $TARNWELL_FIXTURE_RUN…"
+        remove_labelled "$LABEL=$TARNWELL_FIXTURE_RUN"
+    fi
+    if [[ $_TWFX_DOCKERD_STARTED == 1 ]]; then
+        stop_dockerd "$_TWFX_DOCKERD_PID"
+    fi
+    if [[ -n $_TWFX_TMP && -d $_TWFX_TMP && $_TWFX_TMP == */tarnwell-fx.* ]]; then
+        rm -rf "$_TWFX_TMP"
+    fi
+    rm -f "$statefile"
+}
+
+cmd_prune() {
+    engine_answers || { say "no Docker engine answers; nothing to prune"; return 0; }
+    remove_labelled "$LABEL"
+}
+
+case "${1:-}" in
+    up) cmd_up "${2:-}" ;;
+    down) cmd_down "${2:-}" ;;
+    images) cmd_images "${2:-}" ;;
+    prune) cmd_prune ;;
+    *)
+        echo "usage: $0 up|down|images STATEFILE  |  $0 prune" >&2
+        exit 2
+        ;;
+esac
