@@ -99,8 +99,9 @@ ensure_engine() {
     t0=$(now)
     # Own session: ^C in the caller's terminal must not take the engine down
     # before `down` has removed the containers.
+    # fd 9 is the build lock; the engine must not hold it for its lifetime.
     setsid dockerd --iptables=false --ip6tables=false --bridge=none \
-        </dev/null >"$log" 2>&1 &
+        </dev/null >"$log" 2>&1 9>&- &
     pid=$!
     DOCKERD_STARTED=1
     DOCKERD_PID=$pid
@@ -139,7 +140,7 @@ recipe_id() {
     {
         cat "$HERE/image/entrypoint.sh" "${BASH_SOURCE[0]}"
         /usr/sbin/mariadbd --version 2>/dev/null || true
-        busybox_path | xargs -r sha256sum
+        busybox_path | xargs -r sha256sum || true
     } | sha256sum | cut -c1-16
 }
 
@@ -183,6 +184,7 @@ add_libraries() {
     while read -r lib; do
         [[ -n $lib ]] && put "$lib"
     done < <(ldd "$@" 2>/dev/null | awk '
+        /:$/ { next }
         /=> not found/ { print "MISSING " $1 > "/dev/stderr"; next }
         $2 == "=>" && $3 ~ /^\// { print $3; next }
         $1 ~ /^\// { print $1 }' | sort -u)
@@ -194,7 +196,10 @@ build_root() {
     # Mirror merged /usr, so the paths ldd prints resolve the same way.
     for d in bin sbin lib lib64 lib32 libx32; do
         if [[ -L /$d ]]; then
-            ln -s "$(readlink "/$d")" "$root/$d"
+            local target
+            target=$(readlink "/$d")
+            ln -s "$target" "$root/$d"
+            if [[ $target == /* ]]; then mkdir -p "$root$target"; else mkdir -p "$root/$target"; fi
         fi
     done
     add_busybox
@@ -281,8 +286,7 @@ ensure_images() {
     build_root "$work/mariadb"
     local cfg=(-c 'ENTRYPOINT ["/usr/local/bin/entrypoint.sh"]'
         -c 'CMD ["mariadbd","--user=mysql"]'
-        -c 'VOLUME /var/lib/mysql'
-        -c 'STOPSIGNAL SIGTERM')
+        -c 'VOLUME /var/lib/mysql')
     # Like current MariaDB images: no mysql* command names at all.
     import_root "$work/mariadb" "$IMAGE_ONLY" "$recipe" "${cfg[@]}"
 
@@ -298,14 +302,15 @@ ensure_images() {
 }
 
 # ---------------------------------------------------------------- fixtures
+# fx_start ROLE BASENAME with|without-volume DOCKER-RUN-ARGS...
 fx_start() {
-    local role=$1 name=$2 image=$3
+    local role=$1 name=$2-$RUN volume=$3
     shift 3
     FX[$role]=$name
     write_state
-    local args=(--detach --name "$name" --hostname "${role,,}" --network none
-        --label "$LABEL=$RUN" --label "tarnwell.test.role=${role,,}")
-    if [[ $image != "$IMAGE_BUSYBOX" ]]; then
+    local args=(--detach --name "$name" --network none
+        --label "$LABEL=$RUN" --label "tarnwell.test.fixture=$2")
+    if [[ $volume == with-volume ]]; then
         docker volume create --label "$LABEL=$RUN" "$name-data" >/dev/null
         args+=(--volume "$name-data:/var/lib/mysql")
     fi
@@ -357,29 +362,29 @@ start_fixtures() {
         FXPW[$role]=$(rand_password)
     done
 
-    fx_start SEEDED "seeded-$RUN" "$IMAGE" \
+    fx_start SEEDED seeded with-volume \
         -e "MARIADB_ROOT_PASSWORD=${FXPW[SEEDED]}" -e MARIADB_DATABASE=shop \
         --volume "$HERE/seed:/docker-entrypoint-initdb.d:ro" \
         "$IMAGE"
-    fx_start BINLOG "binlog-$RUN" "$IMAGE" \
+    fx_start BINLOG binlog with-volume \
         -e "MYSQL_ROOT_PASSWORD=${FXPW[BINLOG]}" \
         "$IMAGE" mariadbd --user=mysql --log-bin
     # The password only exists in a read-only mounted file, as with a secret.
     secret=$TMP/nopwenv_root_password
     printf '%s\n' "${FXPW[NOPWENV]}" >"$secret"
     chmod 0444 "$secret"
-    fx_start NOPWENV "nopwenv-$RUN" "$IMAGE" \
+    fx_start NOPWENV nopwenv with-volume \
         -e MARIADB_ROOT_PASSWORD_FILE=/run/secrets/mariadb_root_password \
         --volume "$secret:/run/secrets/mariadb_root_password:ro" \
         "$IMAGE"
-    fx_start STOPPED "stopped-$RUN" "$IMAGE" \
+    fx_start STOPPED stopped with-volume \
         -e "MARIADB_ROOT_PASSWORD=${FXPW[STOPPED]}" \
         "$IMAGE"
-    fx_start MARIADBONLY "mariadbonly-$RUN" "$IMAGE_ONLY" \
+    fx_start MARIADBONLY mariadbonly with-volume \
         -e "MARIADB_ROOT_PASSWORD=${FXPW[MARIADBONLY]}" \
         "$IMAGE_ONLY"
     # No database words in its name, image or environment.
-    fx_start NOTMYSQL "plain-$RUN" "$IMAGE_BUSYBOX" "$IMAGE_BUSYBOX" sleep 1000000
+    fx_start NOTMYSQL plain without-volume "$IMAGE_BUSYBOX" sleep 1000000
 
     fx_wait SEEDED BINLOG NOPWENV STOPPED MARIADBONLY
     docker stop "${FX[STOPPED]}" >/dev/null || die "could not stop ${FX[STOPPED]}"
@@ -423,13 +428,13 @@ cmd_images() {
 }
 
 remove_labelled() {
-    local filter=$1 ids
-    ids=$(docker ps -aq --filter "label=$filter" 2>/dev/null || true)
-    [[ -z $ids ]] || docker rm -f -v $ids >/dev/null 2>&1 || true
-    ids=$(docker volume ls -q --filter "label=$filter" 2>/dev/null || true)
-    [[ -z $ids ]] || docker volume rm -f $ids >/dev/null 2>&1 || true
-    ids=$(docker network ls -q --filter "label=$filter" 2>/dev/null || true)
-    [[ -z $ids ]] || docker network rm $ids >/dev/null 2>&1 || true
+    local filter=$1 ids=()
+    mapfile -t ids < <(docker ps -aq --filter "label=$filter" 2>/dev/null || true)
+    ((${#ids[@]} == 0)) || docker rm -f -v "${ids[@]}" >/dev/null 2>&1 || true
+    mapfile -t ids < <(docker volume ls -q --filter "label=$filter" 2>/dev/null || true)
+    ((${#ids[@]} == 0)) || docker volume rm -f "${ids[@]}" >/dev/null 2>&1 || true
+    mapfile -t ids < <(docker network ls -q --filter "label=$filter" 2>/dev/null || true)
+    ((${#ids[@]} == 0)) || docker network rm "${ids[@]}" >/dev/null 2>&1 || true
 }
 
 stop_dockerd() {

@@ -13,6 +13,7 @@ log() { echo "entrypoint: $*" >&2; }
 die() { log "error: $*"; exit 1; }
 
 sql_string() { printf '%s' "$1" | sed -e 's/\\/\\\\/g' -e "s/'/\\\\'/g"; }
+# shellcheck disable=SC2016 # a literal backtick, doubled
 sql_ident() { printf '%s' "$1" | sed -e 's/`/``/g'; }
 
 # "docker run IMAGE --log-bin" means "mariadbd --log-bin".

@@ -1,0 +1,5 @@
+#include "docker/DockerClient.h"
+
+QList<DockerContainer> DockerClient::listContainers() const {
+    return {};
+}

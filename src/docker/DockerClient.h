@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+#include "docker/DockerContainer.h"
+#include "docker/ServerInfo.h"
+
+// The exit status and captured output of one finished command.
+struct CommandResult {
+    int status = 0;
+    QByteArray stdoutBytes;
+    QByteArray stderrBytes;
+    bool operator==(const CommandResult&) const = default;
+};
+
+// The locations of the docker client and gzip. Located anew for every top-level operation
+// and passed by copy; never changed after creation.
+struct DockerClient {
+    QString docker;
+    QString gzip;
+
+    // The first executable of $TARNWELL_DOCKER, /usr/local/bin/docker, /usr/bin/docker,
+    // /snap/bin/docker (no PATH search), and /usr/bin/gzip. Throws DockerError.
+    static DockerClient resolve();
+    static DockerClient resolve(const QStringList& dockerCandidates, const QString& gzipPath);
+    static QStringList dockerCandidates();
+
+    // Our own environment with the docker directories in front of PATH.
+    static QProcessEnvironment processEnvironment();
+    static QProcessEnvironment processEnvironment(QProcessEnvironment base);
+
+    // Runs a command to its end, draining both output pipes while it runs. A non-zero
+    // status is returned, not thrown; a launch failure throws Process::LaunchError.
+    CommandResult run(const QString& executable, const QStringList& arguments) const;
+    static CommandResult run(const QString& executable, const QStringList& arguments,
+                             const QProcessEnvironment& environment);
+
+    // Every local container, in `docker ps` order. Throws DockerError or Process::LaunchError.
+    QList<DockerContainer> listContainers() const;
+
+    // Version, settings and databases of the server in a container, through the `mysql`
+    // client, or `mariadb` where the container has only that. Throws DockerError or
+    // Process::LaunchError.
+    ServerInfo fetchServerInfo(const QString& containerName, const QString& user, const QString& password) const;
+
+    // The bytes as trimmed UTF-8, or the fallback when they are not UTF-8 or only white space.
+    static QString text(const QByteArray& bytes, const QString& fallback);
+
+    bool operator==(const DockerClient&) const = default;
+};

@@ -1,0 +1,24 @@
+#include "docker/DockerError.h"
+
+#include "settings/L10n.h"
+
+QString DockerError::errorDescription() const {
+    switch (kind_) {
+    case Kind::dockerNotRunning: {
+        const QString detail = payload_.trimmed();
+        if (detail.isEmpty()) return L10n::render(QStringLiteral("dockerNotRunning"));
+        return L10n::render(QStringLiteral("dockerNotRunningDetail"), {detail});
+    }
+    case Kind::commandFailed:
+    case Kind::mysqlFailed:
+        return payload_;
+    case Kind::dockerMissing:
+        return L10n::render(QStringLiteral("dockerMissing"));
+    }
+    return payload_;
+}
+
+QString describeError(const std::exception& error) {
+    if (const auto* docker = dynamic_cast<const DockerError*>(&error)) return docker->errorDescription();
+    return QString::fromLocal8Bit(error.what());
+}

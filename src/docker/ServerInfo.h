@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// One schema of a server with its table count and size, identified by name.
+struct MysqlDatabase {
+    QString name;
+    qint64 tables = 0;
+    quint64 bytes = 0;
+
+    bool operator==(const MysqlDatabase&) const = default;
+};
+
+// What one probe of a server found.
+struct ServerInfo {
+    QString version;
+    quint64 maxAllowedPacket = 0;
+    bool logBin = false;
+    quint64 bufferPoolBytes = 0;
+    QList<MysqlDatabase> databases;
+    // The client program that answered inside the container: "mysql", or "mariadb" in
+    // images that have no `mysql` command. Imports use the same one.
+    QString clientProgram = QStringLiteral("mysql");
+
+    bool operator==(const ServerInfo&) const = default;
+};
