@@ -1,0 +1,134 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <qcoro/qcorotask.h>
+
+#include <memory>
+#include <optional>
+
+#include "docker/DockerContainer.h"
+#include "docker/ServerInfo.h"
+#include "import/DumpPreview.h"
+#include "import/ImportOutcome.h"
+#include "model/ImportPhase.h"
+
+class ImportRunner;
+
+// Everything the main window shows and every action the user takes there. Lives on the GUI
+// thread; background jobs get copies of what they need and hand back results, which the
+// model applies after checking they still apply. Assigning an equal value notifies nobody.
+class AppModel : public QObject {
+    Q_OBJECT
+
+public:
+    using Phase = ImportPhase;
+
+    enum class Field {
+        containers, selectedContainerID, databases, selectedDatabase, serverInfo, dumpURL, dumpPreview,
+        showStopped, isLoading, isLoadingDatabases, errorMessage, logLines, phase, disableUniqueChecks,
+        disableForeignKeyChecks, disableBinlog, userOverride, passwordOverride, databasePinned, confirmImport,
+        runner,
+    };
+    Q_ENUM(Field)
+
+    static constexpr qsizetype kLogLimit = 400;
+
+    explicit AppModel(QObject* parent = nullptr);
+    ~AppModel() override;
+
+    // Stored fields.
+    const QList<DockerContainer>& containers() const { return containers_; }
+    const std::optional<QString>& selectedContainerID() const { return selectedContainerID_; }
+    const QList<MysqlDatabase>& databases() const { return databases_; }
+    const std::optional<QString>& selectedDatabase() const { return selectedDatabase_; }
+    const std::optional<ServerInfo>& serverInfo() const { return serverInfo_; }
+    const std::optional<QString>& dumpURL() const { return dumpURL_; }
+    const std::optional<DumpPreview>& dumpPreview() const { return dumpPreview_; }
+    bool showStopped() const { return showStopped_; }
+    bool isLoading() const { return isLoading_; }
+    bool isLoadingDatabases() const { return isLoadingDatabases_; }
+    const std::optional<QString>& errorMessage() const { return errorMessage_; }
+    const QStringList& logLines() const { return logLines_; }
+    const Phase& phase() const { return phase_; }
+    bool disableUniqueChecks() const { return disableUniqueChecks_; }
+    bool disableForeignKeyChecks() const { return disableForeignKeyChecks_; }
+    bool disableBinlog() const { return disableBinlog_; }
+    const QString& userOverride() const { return userOverride_; }
+    const QString& passwordOverride() const { return passwordOverride_; }
+    bool databasePinned() const { return databasePinned_; }
+    bool confirmImport() const { return confirmImport_; }
+    bool isImportRunning() const { return runner_ != nullptr; }
+
+    // Fields the views write directly.
+    void setShowStopped(bool value) { assign(showStopped_, value, Field::showStopped); }
+    void setDisableUniqueChecks(bool value) { assign(disableUniqueChecks_, value, Field::disableUniqueChecks); }
+    void setDisableForeignKeyChecks(bool value) { assign(disableForeignKeyChecks_, value, Field::disableForeignKeyChecks); }
+    void setDisableBinlog(bool value) { assign(disableBinlog_, value, Field::disableBinlog); }
+    void setUserOverride(const QString& value) { assign(userOverride_, value, Field::userOverride); }
+    void setPasswordOverride(const QString& value) { assign(passwordOverride_, value, Field::passwordOverride); }
+    void setConfirmImport(bool value) { assign(confirmImport_, value, Field::confirmImport); }
+    void dismissError() { assign(errorMessage_, std::optional<QString>(), Field::errorMessage); }
+
+    // Derived values.
+    QList<DockerContainer> visibleContainers() const;
+    std::optional<DockerContainer> selectedContainer() const;
+    std::optional<QString> importBlockedReason() const;
+    QString confirmMessage() const;
+
+    // Operations. The asynchronous ones may be awaited; none throws.
+    QCoro::Task<> refresh();
+    void selectContainer(const std::optional<QString>& id);
+    QCoro::Task<> loadDatabases();
+    void pinDatabase(const QString& name);
+    void setDump(const QString& path);
+    void requestImport();
+    void startImport();
+    void cancelImport();
+
+Q_SIGNALS:
+    void fieldChanged(AppModel::Field field);
+
+private:
+    template <typename T>
+    void assign(T& slot, const T& value, Field field) {
+        if (slot == value) return;
+        slot = value;
+        Q_EMIT fieldChanged(field);
+    }
+
+    void applySelection();
+    QString effectiveUser(const DockerContainer& container) const;
+    std::optional<QString> effectivePassword(const DockerContainer& container) const;
+    void clearServer();
+    void chooseDatabaseAutomatically(const std::optional<QString>& dumpPath);
+    QCoro::Task<> inspectDump(QString path);
+    void finish(const ImportOutcome& outcome);
+    void appendLog(const QString& line);
+    void setRunner(std::shared_ptr<ImportRunner> runner);
+
+    QList<DockerContainer> containers_;
+    std::optional<QString> selectedContainerID_;
+    QList<MysqlDatabase> databases_;
+    std::optional<QString> selectedDatabase_;
+    std::optional<ServerInfo> serverInfo_;
+    std::optional<QString> dumpURL_;
+    std::optional<DumpPreview> dumpPreview_;
+    bool showStopped_ = false;
+    bool isLoading_ = false;
+    bool isLoadingDatabases_ = false;
+    std::optional<QString> errorMessage_;
+    QStringList logLines_;
+    Phase phase_ = Phase::idle();
+    bool disableUniqueChecks_ = true;
+    bool disableForeignKeyChecks_ = true;
+    bool disableBinlog_ = true;
+    QString userOverride_;
+    QString passwordOverride_;
+    bool databasePinned_ = false;
+    bool confirmImport_ = false;
+    std::shared_ptr<ImportRunner> runner_;
+};

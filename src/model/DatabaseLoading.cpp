@@ -1,0 +1,80 @@
+#include <QPointer>
+
+#include "docker/DockerClient.h"
+#include "import/DatabaseChoice.h"
+#include "model/AppModel.h"
+#include "model/BackgroundJob.h"
+#include "model/PersistedKeys.h"
+
+void AppModel::clearServer() {
+    assign(databases_, QList<MysqlDatabase>(), Field::databases);
+    assign(serverInfo_, std::optional<ServerInfo>(), Field::serverInfo);
+}
+
+void AppModel::chooseDatabaseAutomatically(const std::optional<QString>& dumpPath) {
+    const auto choice = DatabaseChoice::preferred(databases_, dumpPath, PersistedKeys::text("lastDatabase"));
+    assign(selectedDatabase_, choice, Field::selectedDatabase);
+}
+
+QCoro::Task<> AppModel::loadDatabases() {
+    QPointer<AppModel> self(this);
+    const auto container = selectedContainer();
+    if (!container || !container->isMysql || !container->running) {
+        clearServer();
+        co_return;
+    }
+    const auto password = effectivePassword(*container);
+    if (!password) {
+        clearServer();
+        co_return;
+    }
+    assign(isLoadingDatabases_, true, Field::isLoadingDatabases);
+    const QString user = effectiveUser(*container);
+    const QString name = container->name;
+
+    const auto fail = [this](const QString& message) {
+        assign(errorMessage_, std::optional<QString>(message), Field::errorMessage);
+        clearServer();
+        assign(isLoadingDatabases_, false, Field::isLoadingDatabases);
+    };
+    DockerClient client;
+    try {
+        client = DockerClient::resolve();
+    } catch (const DockerError& error) {
+        fail(error.errorDescription());
+        co_return;
+    }
+
+    const auto probe = co_await runInBackground(
+        [client, name, user, password = *password] { return client.fetchServerInfo(name, user, password); });
+    if (!self) co_return;
+    if (!probe.value) {
+        fail(probe.error);  // shown even when another container was chosen meanwhile
+        co_return;
+    }
+    const auto now = selectedContainer();
+    if (!now || now->name != name) {
+        assign(isLoadingDatabases_, false, Field::isLoadingDatabases);
+        co_return;
+    }
+    assign(serverInfo_, std::optional<ServerInfo>(*probe.value), Field::serverInfo);
+    assign(databases_, probe.value->databases, Field::databases);
+    if (databasePinned_) {
+        const bool stillThere = std::any_of(databases_.begin(), databases_.end(), [&](const MysqlDatabase& d) {
+            return selectedDatabase_ && d.name == *selectedDatabase_;
+        });
+        if (selectedDatabase_ && !stillThere) {
+            assign(selectedDatabase_, std::optional<QString>(), Field::selectedDatabase);
+            assign(databasePinned_, false, Field::databasePinned);
+        }
+    } else {
+        chooseDatabaseAutomatically(dumpURL_);
+    }
+    assign(isLoadingDatabases_, false, Field::isLoadingDatabases);
+}
+
+void AppModel::pinDatabase(const QString& name) {
+    assign(databasePinned_, true, Field::databasePinned);
+    assign(selectedDatabase_, std::optional<QString>(name), Field::selectedDatabase);
+    PersistedKeys::setText("lastDatabase", name);
+}

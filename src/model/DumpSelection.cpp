@@ -1,0 +1,34 @@
+#include <QPointer>
+
+#include "docker/DockerClient.h"
+#include "import/DumpInspection.h"
+#include "model/AppModel.h"
+#include "model/BackgroundJob.h"
+#include "model/PersistedKeys.h"
+
+void AppModel::setDump(const QString& path) {
+    // No sandbox here: the dump is remembered by its path, and there is no access to open.
+    assign(dumpURL_, std::optional<QString>(path), Field::dumpURL);
+    PersistedKeys::setPath("dumpBookmark", path);
+    inspectDump(path);  // runs on by itself
+}
+
+QCoro::Task<> AppModel::inspectDump(QString path) {
+    QPointer<AppModel> self(this);
+    DockerClient client;
+    try {
+        client = DockerClient::resolve();
+    } catch (const DockerError& error) {
+        assign(errorMessage_, std::optional<QString>(error.errorDescription()), Field::errorMessage);
+        co_return;
+    }
+    const auto preview = co_await runInBackground([client, path] { return DumpInspection::peekDump(client, path); });
+    if (!self) co_return;
+    if (!preview.value) {
+        assign(errorMessage_, std::optional<QString>(preview.error), Field::errorMessage);
+        co_return;
+    }
+    if (dumpURL_ != path) co_return;  // another dump was taken meanwhile
+    assign(dumpPreview_, std::optional<DumpPreview>(*preview.value), Field::dumpPreview);
+    if (!databasePinned_) chooseDatabaseAutomatically(path);
+}

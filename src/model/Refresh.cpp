@@ -1,0 +1,54 @@
+#include <QPointer>
+
+#include "docker/DockerClient.h"
+#include "model/AppModel.h"
+#include "model/BackgroundJob.h"
+#include "model/PersistedKeys.h"
+
+QCoro::Task<> AppModel::refresh() {
+    QPointer<AppModel> self(this);
+    assign(isLoading_, true, Field::isLoading);
+    assign(errorMessage_, std::optional<QString>(), Field::errorMessage);
+
+    DockerClient client;
+    try {
+        client = DockerClient::resolve();
+    } catch (const DockerError& error) {
+        assign(errorMessage_, std::optional<QString>(error.errorDescription()), Field::errorMessage);
+        assign(isLoading_, false, Field::isLoading);
+        co_return;
+    }
+
+    const auto listing = co_await runInBackground([client] { return client.listContainers(); });
+    if (!self) co_return;
+    if (!listing.value) {
+        assign(errorMessage_, std::optional<QString>(listing.error), Field::errorMessage);
+        assign(isLoading_, false, Field::isLoading);
+        co_return;
+    }
+    assign(containers_, *listing.value, Field::containers);
+
+    const auto before = selectedContainerID_;
+    applySelection();
+    if (selectedContainerID_ != before) assign(databasePinned_, false, Field::databasePinned);
+
+    if (const auto container = selectedContainer(); container && container->isMysql) {
+        co_await loadDatabases();
+        if (!self) co_return;
+    }
+    if (dumpURL_) {
+        co_await inspectDump(*dumpURL_);
+        if (!self) co_return;
+    }
+    assign(isLoading_, false, Field::isLoading);
+}
+
+void AppModel::selectContainer(const std::optional<QString>& id) {
+    if (!id || id == selectedContainerID_) return;
+    assign(selectedContainerID_, id, Field::selectedContainerID);
+    assign(databasePinned_, false, Field::databasePinned);
+    clearServer();
+    assign(selectedDatabase_, std::optional<QString>(), Field::selectedDatabase);
+    if (const auto container = selectedContainer()) PersistedKeys::setText("lastContainerName", container->name);
+    loadDatabases();  // runs on by itself; the click does not wait for the probe
+}

@@ -1,0 +1,52 @@
+#include "settings/SettingsStore.h"
+
+#include <QFileInfo>
+
+#include "settings/L10n.h"
+#include "settings/UserSettings.h"
+
+namespace {
+const QString kLanguageKey = QStringLiteral("appLanguage");
+const QString kFolderKey = QStringLiteral("dumpFolderBookmark");
+}  // namespace
+
+SettingsStore& SettingsStore::shared() {
+    static SettingsStore* instance = new SettingsStore();  // lives until the process ends
+    return *instance;
+}
+
+SettingsStore::SettingsStore(QObject* parent) : QObject(parent) {
+    if (const auto stored = L10n::storedLanguage()) {
+        languageChoice_ = *stored;
+    } else {
+        // The first start saves the system language; later changes of it no longer matter.
+        languageChoice_ = L10n::systemCode();
+        UserSettings::open()->setValue(kLanguageKey, languageChoice_);
+    }
+    const QVariant folder = UserSettings::open()->value(kFolderKey);
+    if (folder.isValid()) {
+        const QString path = QString::fromUtf8(folder.toByteArray());
+        if (!path.isEmpty() && QFileInfo(path).isDir()) dumpFolderURL_ = path;
+    }
+}
+
+void SettingsStore::setLanguageChoice(const QString& code) {
+    UserSettings::open()->setValue(kLanguageKey, code);
+    if (code == languageChoice_) return;
+    languageChoice_ = code;
+    Q_EMIT languageChoiceChanged(code);
+}
+
+void SettingsStore::setDumpFolder(const QString& folder) {
+    UserSettings::open()->setValue(kFolderKey, folder.toUtf8());
+    if (dumpFolderURL_ == folder) return;
+    dumpFolderURL_ = folder;
+    Q_EMIT dumpFolderChanged();
+}
+
+void SettingsStore::clearDumpFolder() {
+    UserSettings::open()->remove(kFolderKey);
+    if (!dumpFolderURL_) return;
+    dumpFolderURL_.reset();
+    Q_EMIT dumpFolderChanged();
+}

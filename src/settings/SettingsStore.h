@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+// The user's two settings: the interface language and the default folder for dumps.
+// One instance per process, on the GUI thread. The folder and file dialogs live with the
+// views; they hand their answers to this store.
+class SettingsStore : public QObject {
+    Q_OBJECT
+
+public:
+    // The one instance, created on first use.
+    static SettingsStore& shared();
+
+    // Reads the persisted settings; stores the system language on the first start.
+    explicit SettingsStore(QObject* parent = nullptr);
+
+    const QString& languageChoice() const { return languageChoice_; }
+    // Stores the code every time; notifies only when it changed.
+    void setLanguageChoice(const QString& code);
+
+    const std::optional<QString>& dumpFolderURL() const { return dumpFolderURL_; }
+    // Makes a folder the default for dumps and remembers it.
+    void setDumpFolder(const QString& folder);
+    void clearDumpFolder();
+
+Q_SIGNALS:
+    void languageChoiceChanged(const QString& code);
+    void dumpFolderChanged();
+
+private:
+    QString languageChoice_;
+    std::optional<QString> dumpFolderURL_;
+};
