@@ -1,5 +1,76 @@
+// Every local container: the daemon's answer, `docker ps -a`, then `docker inspect` in
+// batches, merged into one record per container.
+#include <QHash>
+
 #include "docker/DockerClient.h"
+#include "docker/DockerError.h"
+#include "docker/DockerParse.h"
+#include "settings/L10n.h"
+
+namespace {
+
+// Bounds both the argument list and the number of inspect runs.
+constexpr qsizetype kInspectBatch = 20;
+constexpr qsizetype kShortIdLength = 12;
+
+DockerContainer merge(const PsEntry& entry, const ParsedInspect* inspect) {
+    DockerContainer container;
+    container.id = entry.id;
+    container.name = entry.name;
+    container.image = !entry.image.isEmpty() ? entry.image : inspect ? inspect->image : QString();
+    container.status = !entry.status.isEmpty() ? entry.status : inspect ? inspect->status : QString();
+    container.running = entry.state == QLatin1String("running");
+    container.ports = DockerParse::displayPorts(entry.ports);
+    const QStringList env = inspect ? inspect->env : QStringList();
+    container.isMysql = DockerParse::isMysql(container.image, env, inspect ? inspect->command : QStringList());
+    if (inspect) {
+        container.rootPassword = DockerParse::envValue(env, QStringLiteral("MYSQL_ROOT_PASSWORD"));
+        if (!container.rootPassword)
+            container.rootPassword = DockerParse::envValue(env, QStringLiteral("MARIADB_ROOT_PASSWORD"));
+        container.volumeSummary = inspect->volumeSummary;
+    }
+    return container;
+}
+
+}  // namespace
 
 QList<DockerContainer> DockerClient::listContainers() const {
-    return {};
+    const CommandResult info =
+        run(docker, {QStringLiteral("info"), QStringLiteral("--format"), QStringLiteral("{{.ServerVersion}}")});
+    if (info.status != 0) throw DockerError::dockerNotRunning(utf8(info.stderrBytes));
+
+    const CommandResult ps = run(
+        docker, {QStringLiteral("ps"), QStringLiteral("-a"), QStringLiteral("--format"), QStringLiteral("{{json .}}")});
+    if (ps.status != 0)
+        throw DockerError::commandFailed(text(ps.stderrBytes, L10n::render(QStringLiteral("dockerPsFailed"))));
+
+    QList<PsEntry> entries;
+    for (const QString& line : DockerParse::splitLines(utf8(ps.stdoutBytes))) {
+        if (auto entry = DockerParse::parsePsLine(line)) entries.append(std::move(*entry));
+    }
+    if (entries.isEmpty()) return {};
+
+    QStringList ids;
+    for (const PsEntry& entry : entries) ids.append(entry.id);
+
+    // ps may print the short identifier, inspect always the full one.
+    QHash<QString, ParsedInspect> index;
+    for (const QList<QString>& batch : DockerParse::chunked(QList<QString>(ids), kInspectBatch)) {
+        const CommandResult inspect = run(docker, QStringList{QStringLiteral("inspect")} + batch);
+        // A failed batch (say, a container removed since ps) leaves its containers without
+        // inspect data; the listing goes on.
+        if (inspect.status != 0) continue;
+        for (const ParsedInspect& record : DockerParse::parseInspectList(inspect.stdoutBytes)) {
+            index.insert(record.id, record);
+            if (record.id.size() >= kShortIdLength) index.insert(record.id.left(kShortIdLength), record);
+        }
+    }
+
+    QList<DockerContainer> containers;
+    containers.reserve(entries.size());
+    for (const PsEntry& entry : entries) {
+        const auto found = index.constFind(entry.id);
+        containers.append(merge(entry, found != index.constEnd() ? &*found : nullptr));
+    }
+    return containers;
 }

@@ -121,3 +121,9 @@ QString DockerClient::text(const QByteArray& bytes, const QString& fallback) {
     const QString trimmed = decoded.trimmed();
     return trimmed.isEmpty() ? fallback : trimmed;
 }
+
+QString DockerClient::utf8(const QByteArray& bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = decoder.decode(bytes);
+    return decoder.hasError() ? QString() : decoded;
+}

@@ -50,5 +50,8 @@ struct DockerClient {
     // The bytes as trimmed UTF-8, or the fallback when they are not UTF-8 or only white space.
     static QString text(const QByteArray& bytes, const QString& fallback);
 
+    // The bytes decoded as UTF-8, untrimmed; the empty text when they are not UTF-8.
+    static QString utf8(const QByteArray& bytes);
+
     bool operator==(const DockerClient&) const = default;
 };

@@ -1,5 +1,74 @@
+// Version, settings and databases of the server in a container, through one run of its
+// command-line client.
 #include "docker/DockerClient.h"
+#include "docker/DockerError.h"
+#include "docker/DockerParse.h"
+#include "settings/L10n.h"
 
-ServerInfo DockerClient::fetchServerInfo(const QString&, const QString&, const QString&) const {
-    return {};
+namespace {
+
+const QString kProbeQuery = QStringLiteral(
+    "SELECT 'META', @@version, @@max_allowed_packet, @@log_bin, @@innodb_buffer_pool_size;\n"
+    "SELECT 'DB', table_schema, COUNT(*), IFNULL(SUM(data_length+index_length),0)\n"
+    "FROM information_schema.tables\n"
+    "WHERE table_schema NOT IN ('information_schema','performance_schema')\n"
+    "GROUP BY table_schema;");
+
+const QString kPasswordVariable = QStringLiteral("MYSQL_PWD");
+
+// Only the variable's name is an argument: docker takes the value from its own
+// environment, so the password never shows in a command line.
+QStringList probeArguments(const QString& containerName, const QString& client, const QString& user) {
+    return {QStringLiteral("exec"),
+            QStringLiteral("-e"),
+            kPasswordVariable,
+            containerName,
+            client,
+            QStringLiteral("-u") + user,
+            QStringLiteral("-N"),
+            QStringLiteral("-B"),
+            QStringLiteral("--default-character-set=utf8mb4"),
+            QStringLiteral("-e"),
+            kProbeQuery};
+}
+
+// Docker's answer when the image has no such command: exit status 126 or 127 with
+// `exec: "mysql": executable file not found in $PATH` on standard error.
+bool clientMissing(const CommandResult& result) {
+    return (result.status == 126 || result.status == 127) &&
+           result.stderrBytes.contains("executable file not found");
+}
+
+}  // namespace
+
+ServerInfo DockerClient::fetchServerInfo(const QString& containerName, const QString& user,
+                                         const QString& password) const {
+    QProcessEnvironment environment = processEnvironment();
+    // Set also when empty, so an inherited MYSQL_PWD never reaches the server.
+    environment.insert(kPasswordVariable, password);
+
+    QString client = QStringLiteral("mysql");
+    CommandResult result = run(docker, probeArguments(containerName, client, user), environment);
+    if (clientMissing(result)) {
+        // Current MariaDB images ship only `mariadb`.
+        const QString fallback = QStringLiteral("mariadb");
+        CommandResult second = run(docker, probeArguments(containerName, fallback, user), environment);
+        // When neither exists, the message about `mysql` is the one that makes sense.
+        if (!clientMissing(second)) {
+            client = fallback;
+            result = std::move(second);
+        }
+    }
+
+    const QString message = text(result.stderrBytes, QString());
+    QString key;
+    if (result.status != 0) {
+        key = QStringLiteral("mysqlConnectFailed");
+    } else if (auto info = DockerParse::parseMysqlOutput(utf8(result.stdoutBytes))) {
+        info->clientProgram = client;
+        return *info;
+    } else {
+        key = QStringLiteral("mysqlNoReply");
+    }
+    throw DockerError::mysqlFailed(message.isEmpty() ? L10n::render(key) : message);
 }

@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+#include "docker/ServerInfo.h"
+
+// One line of `docker ps --format {{json .}}`.
+struct PsEntry {
+    QString id;  // as ps prints it, possibly the 12-character short form; never empty
+    QString name;
+    QString image;
+    QString state;  // lower case, e.g. "running", "exited"
+    QString status;
+    QString ports;  // raw, e.g. "0.0.0.0:4308->3306/tcp, [::]:4308->3306/tcp"
+
+    bool operator==(const PsEntry&) const = default;
+};
+
+// One container object of `docker inspect`.
+struct ParsedInspect {
+    QString id;  // full identifier; never empty
+    QString name;
+    QString image;
+    bool running = false;
+    QString status;
+    QStringList env;
+    QStringList command;
+    QString volumeSummary;
+
+    bool operator==(const ParsedInspect&) const = default;
+};
+
+// Pure readers of what the docker and mysql clients print. None of them throws: input they
+// cannot read gives no record, an empty list or an empty text.
+namespace DockerParse {
+
+using ::ParsedInspect;
+using ::PsEntry;
+
+// The non-empty lines of a text, cut at LF, CR, CRLF, VT, FF, U+0085, U+2028 and U+2029.
+QStringList splitLines(const QString& text);
+
+std::optional<PsEntry> parsePsLine(const QString& line);
+
+// A JSON array of container objects, or one object; anything else gives an empty list.
+QList<ParsedInspect> parseInspectList(const QByteArray& bytes);
+std::optional<ParsedInspect> parseInspectObject(const QJsonObject& object);
+
+// The labels of the mounts that hold server data, joined with ", ".
+QString volumeSummary(const QList<QJsonObject>& mounts);
+
+// "localhost:<port>" for each distinct published host port, or the trimmed raw text when
+// nothing is published.
+QString displayPorts(const QString& raw);
+
+// Whether the image, command or environment variable names show a MySQL-family server.
+bool isMysql(const QString& image, const QStringList& env, const QStringList& command);
+
+// The value of the first "key=value" entry; nothing when no entry has the key.
+std::optional<QString> envValue(const QStringList& env, const QString& key);
+
+// The META and DB rows of the server probe; nothing without a complete META row.
+std::optional<ServerInfo> parseMysqlOutput(const QString& text);
+
+// User schemas before "mysql" and "sys", larger first, then by name in the user's
+// collation, case-insensitively; stable.
+QList<MysqlDatabase> sortedDatabases(QList<MysqlDatabase> databases);
+
+// Consecutive slices of `size` elements, the last one shorter; a size below 1 gives the
+// whole list as one slice. An empty list gives no slice.
+template <typename T>
+QList<QList<T>> chunked(const QList<T>& list, qsizetype size) {
+    QList<QList<T>> slices;
+    if (list.isEmpty()) return slices;
+    if (size < 1) {
+        slices.append(list);
+        return slices;
+    }
+    for (qsizetype start = 0; start < list.size(); start += size) slices.append(list.mid(start, size));
+    return slices;
+}
+
+}  // namespace DockerParse

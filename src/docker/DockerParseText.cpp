@@ -1,0 +1,99 @@
+// Line splitting, published ports and what a container's environment says.
+#include "docker/DockerParse.h"
+
+namespace DockerParse {
+namespace {
+
+bool isLineBreak(QChar c) {
+    switch (c.unicode()) {
+    case 0x000A:
+    case 0x000B:
+    case 0x000C:
+    case 0x000D:
+    case 0x0085:
+    case 0x2028:
+    case 0x2029:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Spaces and tabs, but not line breaks.
+bool isBlank(QChar c) { return c == u'\t' || c.category() == QChar::Separator_Space; }
+
+QString trimBlanks(const QString& text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlank(text.at(begin))) ++begin;
+    while (end > begin && isBlank(text.at(end - 1))) --end;
+    return text.mid(begin, end - begin);
+}
+
+// The first non-empty piece of "NAME=value"; "==NAME=x" names NAME.
+QString variableName(const QString& entry) {
+    const QStringList pieces = entry.split(u'=', Qt::SkipEmptyParts);
+    return pieces.isEmpty() ? QString() : pieces.first();
+}
+
+}  // namespace
+
+QStringList splitLines(const QString& text) {
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && !isLineBreak(text.at(i))) continue;
+        if (i > start) lines.append(text.mid(start, i - start));
+        start = i + 1;
+    }
+    return lines;
+}
+
+QString displayPorts(const QString& raw) {
+    const QString trimmed = raw.trimmed();
+    if (trimmed.isEmpty()) return QString();
+
+    QStringList hostPorts;
+    for (const QString& rawPiece : trimmed.split(u',', Qt::SkipEmptyParts)) {
+        const QString piece = trimBlanks(rawPiece);
+        const qsizetype arrow = piece.indexOf(QLatin1String("->"));
+        if (arrow < 0) continue;  // exposed, not published
+        const qsizetype colon = piece.left(arrow).lastIndexOf(u':');
+        if (colon < 0) continue;
+        const QString port = piece.mid(colon + 1, arrow - colon - 1);
+        // The IPv4 and IPv6 bindings of one port give one entry.
+        if (!port.isEmpty() && !hostPorts.contains(port)) hostPorts.append(port);
+    }
+    if (hostPorts.isEmpty()) return trimmed;
+
+    QStringList shown;
+    for (const QString& port : hostPorts) shown.append(QStringLiteral("localhost:") + port);
+    return shown.join(QStringLiteral(", "));
+}
+
+bool isMysql(const QString& image, const QStringList& env, const QStringList& command) {
+    const QString lowerImage = image.toLower();
+    for (const char* word : {"mysql", "mariadb", "percona"}) {
+        if (lowerImage.contains(QLatin1String(word))) return true;
+    }
+    for (const QString& item : command) {
+        const QString lower = item.toLower();
+        if (lower.contains(QLatin1String("mysqld")) || lower.contains(QLatin1String("mariadbd"))) return true;
+    }
+    // Only variable names count: a DATABASE_URL whose value mentions mysql is some client.
+    for (const QString& entry : env) {
+        const QString name = variableName(entry);
+        if (name.startsWith(QLatin1String("MYSQL_")) || name.startsWith(QLatin1String("MARIADB_"))) return true;
+    }
+    return false;
+}
+
+std::optional<QString> envValue(const QStringList& env, const QString& key) {
+    const QString prefix = key + u'=';
+    for (const QString& entry : env) {
+        if (entry.startsWith(prefix)) return entry.mid(prefix.size());
+    }
+    return std::nullopt;
+}
+
+}  // namespace DockerParse
