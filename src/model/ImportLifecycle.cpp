@@ -100,8 +100,8 @@ void AppModel::finish(const ImportOutcome& outcome) {
     setRunner(nullptr);
     switch (outcome.kind) {
     case ImportOutcome::Kind::success:
-        assign(phase_, Phase::success(outcome.seconds), Field::phase);
-        appendLog(L10n::render(QStringLiteral("finishedLog"), {ByteFormatting::duration(outcome.seconds)}));
+        assign(phase_, Phase::success(outcome.elapsed), Field::phase);
+        appendLog(L10n::render(QStringLiteral("finishedLog"), {ByteFormatting::duration(outcome.elapsed)}));
         break;
     case ImportOutcome::Kind::failed:
         assign(phase_, Phase::failed(outcome.message), Field::phase);

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "model/AppModel.h"
+
+// Drives a real model against the fixture containers, with settings in a temporary folder.
+class ModelTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Runs the event loop until the condition holds; fails the test after the timeout.
+    static bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 60000);
+
+    // Refreshes, then selects the named container and waits for its probe.
+    void refreshAndSelect(AppModel& model, const QString& name);
+    static QString idOf(const AppModel& model, const QString& name);
+
+    // Runs SQL in a fixture as root; the password travels in the environment only.
+    static QString sql(const QString& container, const QString& password, const QString& statements);
+
+    QString writeFile(const QString& name, const QByteArray& content) const;
+    static void waitForImportEnd(AppModel& model);
+
+    QTemporaryDir dir_;
+};

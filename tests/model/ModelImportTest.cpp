@@ -1,0 +1,107 @@
+#include <QTimer>
+
+#include <qcoro/qcorotask.h>
+
+#include "ModelHarness.h"
+#include "support/Fixtures.h"
+
+namespace {
+
+class ImportTest : public ModelTest {
+protected:
+    void SetUp() override {
+        ModelTest::SetUp();
+        sql(Fixtures::seeded(), Fixtures::seededPassword(), "DROP DATABASE IF EXISTS model_target; CREATE DATABASE model_target");
+    }
+    void TearDown() override {
+        sql(Fixtures::seeded(), Fixtures::seededPassword(), "DROP DATABASE IF EXISTS model_target");
+        ModelTest::TearDown();
+    }
+
+    // A model with the seeded fixture selected, the target pinned and the dump taken.
+    void prepare(AppModel& model, const QString& dump) {
+        refreshAndSelect(model, Fixtures::seeded());
+        model.pinDatabase("model_target");
+        model.setDump(dump);
+        waitUntil([&] { return model.dumpPreview().has_value(); });
+        ASSERT_FALSE(model.importBlockedReason().has_value()) << model.importBlockedReason()->toStdString();
+    }
+
+    static QByteArray rows(int count) {
+        QByteArray text = "CREATE TABLE big (id INT PRIMARY KEY, payload VARCHAR(200));\n";
+        const QByteArray payload(180, 'x');
+        for (int i = 0; i < count; ++i) {
+            text += "INSERT INTO big VALUES (" + QByteArray::number(i) + ",'" + payload + "');\n";
+        }
+        return text;
+    }
+};
+
+TEST_F(ImportTest, ASuccessfulImportLogsItsStepsAndLandsTheRows) {
+    AppModel model;
+    prepare(model, writeFile("small.sql", "CREATE TABLE t (x INT);\nINSERT INTO t VALUES (1),(2),(3);\n"));
+    model.startImport();
+    EXPECT_TRUE(model.phase().isRunning());
+    waitForImportEnd(model);
+
+    ASSERT_EQ(model.phase().kind(), AppModel::Phase::Kind::success);
+    const QStringList log = model.logLines();
+    ASSERT_GE(log.size(), 5);
+    EXPECT_EQ(log[0], "Import into model_target on " + Fixtures::seeded());
+    EXPECT_EQ(log[1], *model.dumpURL());
+    EXPECT_TRUE(log[2].contains("unique_checks=0")) << log[2].toStdString();
+    EXPECT_TRUE(log[3].contains("MYSQL_PWD=***")) << log[3].toStdString();
+    EXPECT_FALSE(log.join('\n').contains(Fixtures::seededPassword()));
+    EXPECT_TRUE(log.last().startsWith("Finished in ")) << log.last().toStdString();
+    EXPECT_EQ(sql(Fixtures::seeded(), Fixtures::seededPassword(), "SELECT COUNT(*) FROM model_target.t"), "3");
+}
+
+TEST_F(ImportTest, AFailureShowsItsMessageInPhaseBannerAndLog) {
+    AppModel model;
+    prepare(model, writeFile("broken.sql", "CREATE TABLE t (x INT);\nINSERT INTO missing_table VALUES (1);\n"));
+    model.startImport();
+    waitForImportEnd(model);
+    ASSERT_EQ(model.phase().kind(), AppModel::Phase::Kind::failed);
+    EXPECT_TRUE(model.phase().message().contains("missing_table")) << model.phase().message().toStdString();
+    EXPECT_EQ(model.errorMessage(), model.phase().message());
+    EXPECT_EQ(model.logLines().last(), model.phase().message().trimmed());
+}
+
+TEST_F(ImportTest, TheLogKeepsTheNewest400Lines) {
+    QByteArray selects;
+    for (int i = 1; i <= 450; ++i) selects += "SELECT " + QByteArray::number(i) + ";\n";
+    AppModel model;
+    prepare(model, writeFile("chatty.sql", selects));
+    model.startImport();
+    waitForImportEnd(model);
+    ASSERT_EQ(model.phase().kind(), AppModel::Phase::Kind::success);
+    const QStringList log = model.logLines();
+    EXPECT_EQ(log.size(), 400);
+    EXPECT_FALSE(log.contains("Import into model_target on " + Fixtures::seeded()));
+    EXPECT_TRUE(log.contains("450"));
+}
+
+TEST_F(ImportTest, CancellingStopsTheImportWhileTheWindowStaysResponsive) {
+    AppModel model;
+    prepare(model, writeFile("large.sql", rows(400000)));
+    int ticks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.start(20);
+
+    model.startImport();
+    waitUntil([&] { return model.phase().isRunning() && model.phase().progress().bytesRead > 0; });
+    const int ticksBefore = ticks;
+    QTest::qWait(300);
+    EXPECT_GT(ticks, ticksBefore) << "the main thread stopped processing events during the import";
+
+    model.cancelImport();
+    model.cancelImport();
+    waitForImportEnd(model);
+    EXPECT_EQ(model.phase(), AppModel::Phase::cancelled());
+    EXPECT_EQ(model.logLines().last(), "Cancelled.");
+    model.cancelImport();  // nothing runs any more
+    EXPECT_EQ(model.phase(), AppModel::Phase::cancelled());
+}
+
+}  // namespace

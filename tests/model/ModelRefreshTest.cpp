@@ -1,0 +1,168 @@
+#include <qcoro/qcorotask.h>
+
+#include "ModelHarness.h"
+#include "model/PersistedKeys.h"
+#include "settings/UserSettings.h"
+#include "support/Fixtures.h"
+
+namespace {
+
+using RefreshTest = ModelTest;
+
+TEST_F(RefreshTest, SelectsTheLastContainerByNameThenTheFirstRunningMysql) {
+    PersistedKeys::setText("lastContainerName", Fixtures::binlog());
+    AppModel model;
+    QCoro::waitFor(model.refresh());
+    ASSERT_TRUE(model.selectedContainer().has_value());
+    EXPECT_EQ(model.selectedContainer()->name, Fixtures::binlog());
+    EXPECT_FALSE(model.isLoading());
+    EXPECT_TRUE(model.serverInfo().has_value());
+
+    // A stopped container's name is passed over for a running MySQL one.
+    PersistedKeys::setText("lastContainerName", Fixtures::stopped());
+    AppModel other;
+    QCoro::waitFor(other.refresh());
+    ASSERT_TRUE(other.selectedContainer().has_value());
+    EXPECT_TRUE(other.selectedContainer()->running);
+    EXPECT_TRUE(other.selectedContainer()->isMysql);
+
+    // Stopped containers are hidden until asked for, and sort after the running ones.
+    QStringList visible;
+    for (const auto& c : other.visibleContainers()) visible << c.name;
+    EXPECT_FALSE(visible.contains(Fixtures::stopped()));
+    other.setShowStopped(true);
+    visible.clear();
+    for (const auto& c : other.visibleContainers()) visible << c.name;
+    EXPECT_GT(visible.indexOf(Fixtures::stopped()), visible.indexOf(Fixtures::seeded()));
+    EXPECT_GT(visible.indexOf(Fixtures::notMysql()), visible.indexOf(Fixtures::stopped()));
+}
+
+TEST_F(RefreshTest, AFailedListingKeepsTheOldListAndShowsTheError) {
+    AppModel model;
+    QCoro::waitFor(model.refresh());
+    const auto before = model.containers();
+    ASSERT_FALSE(before.isEmpty());
+    const auto selected = model.selectedContainerID();
+
+    qputenv("TARNWELL_DOCKER", QByteArray(qgetenv("TARNWELL_TEST_TOOLS")) + "/docker-down.sh");
+    QCoro::waitFor(model.refresh());
+    qunsetenv("TARNWELL_DOCKER");
+    EXPECT_EQ(model.containers(), before);
+    EXPECT_EQ(model.selectedContainerID(), selected);
+    EXPECT_EQ(model.errorMessage(), "Docker is not responding. Cannot connect to the Docker daemon.");
+    EXPECT_FALSE(model.isLoading());
+}
+
+TEST_F(RefreshTest, ALateProbeNeverShowsItsDatabasesUnderAnotherContainer) {
+    AppModel model;
+    QCoro::waitFor(model.refresh());
+    // The seeded fixture's probe is held back and answered with a wrong password.
+    qputenv("TARNWELL_DOCKER", QByteArray(qgetenv("TARNWELL_TEST_TOOLS")) + "/docker-slow.sh");
+    qputenv("TARNWELL_SLOW_CONTAINER", Fixtures::seeded().toUtf8());
+    model.selectContainer(idOf(model, Fixtures::seeded()));
+    model.selectContainer(idOf(model, Fixtures::binlog()));
+    waitUntil([&] { return model.errorMessage().has_value() && !model.isLoadingDatabases(); });
+    qunsetenv("TARNWELL_DOCKER");
+    qunsetenv("TARNWELL_SLOW_CONTAINER");
+
+    EXPECT_EQ(model.selectedContainer()->name, Fixtures::binlog());
+    for (const auto& database : model.databases()) EXPECT_NE(database.name, "shop");
+    EXPECT_TRUE(model.errorMessage()->contains("Access denied")) << model.errorMessage()->toStdString();
+}
+
+TEST_F(RefreshTest, APinnedDatabaseStaysWhileItExists) {
+    const QString seeded = Fixtures::seeded();
+    const QString password = Fixtures::seededPassword();
+    sql(seeded, password, "CREATE DATABASE IF NOT EXISTS pinned_gone; CREATE TABLE IF NOT EXISTS pinned_gone.t(x int)");
+    AppModel model;
+    refreshAndSelect(model, seeded);
+
+    model.pinDatabase("shop");
+    EXPECT_EQ(UserSettings::open()->value("lastDatabase").toString(), "shop");
+    QCoro::waitFor(model.loadDatabases());
+    EXPECT_EQ(model.selectedDatabase(), "shop");
+    EXPECT_TRUE(model.databasePinned());
+
+    model.pinDatabase("pinned_gone");
+    sql(seeded, password, "DROP DATABASE pinned_gone");
+    QCoro::waitFor(model.loadDatabases());
+    EXPECT_FALSE(model.databasePinned());
+    EXPECT_NE(model.selectedDatabase(), "pinned_gone");
+
+    // A refresh that keeps the selection keeps a pin; a click elsewhere releases it.
+    model.pinDatabase("shop");
+    QCoro::waitFor(model.refresh());
+    EXPECT_TRUE(model.databasePinned());
+    model.selectContainer(idOf(model, Fixtures::binlog()));
+    EXPECT_FALSE(model.databasePinned());
+    EXPECT_TRUE(model.databases().isEmpty());
+    waitUntil([&] { return !model.isLoadingDatabases(); });
+}
+
+TEST_F(RefreshTest, OnlyTheLastDroppedDumpIsPreviewed) {
+    const QString first = writeFile("first.sql", QByteArray("CREATE DATABASE a;\n").repeated(1000));
+    const QString second = writeFile("second.sql", "DROP TABLE IF EXISTS t;\n");
+    AppModel model;
+    refreshAndSelect(model, Fixtures::seeded());
+    model.setDump(first);
+    model.setDump(second);
+    waitUntil([&] { return model.dumpPreview().has_value(); });
+    QTest::qWait(500);  // give the first inspection time to come back too
+    EXPECT_EQ(model.dumpPreview()->byteCount, 24);
+    EXPECT_TRUE(model.dumpPreview()->containsDropTable);
+}
+
+TEST_F(RefreshTest, TheGateExplainsWhatIsMissingInOrder) {
+    AppModel model;
+    QCoro::waitFor(model.refresh());
+    model.setShowStopped(true);
+    const struct {
+        QString container;
+        const char* english;
+        const char* german;
+    } cases[] = {
+        {Fixtures::notMysql(), "The container is not MySQL.", "Der Container ist kein MySQL-Container."},
+        {Fixtures::stopped(), "The container is not running.", "Der Container läuft nicht."},
+        {Fixtures::noPasswordEnv(), "No database selected.", "Keine Datenbank ausgewählt."},
+    };
+    for (const auto& c : cases) {
+        model.selectContainer(idOf(model, c.container));
+        waitUntil([&] { return !model.isLoadingDatabases(); });
+        EXPECT_EQ(model.importBlockedReason(), QString::fromUtf8(c.english));
+        UserSettings::open()->setValue("appLanguage", "de");
+        EXPECT_EQ(model.importBlockedReason(), QString::fromUtf8(c.german));
+        UserSettings::open()->setValue("appLanguage", "en");
+    }
+    // No password anywhere: the last reason; one typed space is a password.
+    model.pinDatabase("somewhere");
+    model.setDump(writeFile("plain.sql", "SELECT 1;\n"));
+    EXPECT_EQ(model.importBlockedReason(), "No password. Enter it under Login.");
+    model.setPasswordOverride(" ");
+    EXPECT_FALSE(model.importBlockedReason().has_value());
+    model.requestImport();
+    EXPECT_TRUE(model.confirmImport());
+}
+
+TEST_F(RefreshTest, TheConfirmationNamesTargetSizeAndDropTable) {
+    AppModel model;
+    refreshAndSelect(model, Fixtures::seeded());
+    model.pinDatabase("shop");
+    model.setDump(writeFile("drops.sql", "DROP TABLE IF EXISTS customers;\n"));
+    waitUntil([&] { return model.dumpPreview().has_value(); });
+    const QString english = model.confirmMessage();
+    EXPECT_TRUE(english.startsWith(QString::fromUtf8("This dump contains DROP TABLE and replaces the tables in “shop” on container ") +
+                                   Fixtures::seeded() + ". Currently "))
+        << english.toStdString();
+    UserSettings::open()->setValue("appLanguage", "de");
+    EXPECT_TRUE(model.confirmMessage().startsWith(QString::fromUtf8("Dieser Dump enthält DROP TABLE")));
+    EXPECT_TRUE(model.confirmMessage().contains(QString::fromUtf8(". Derzeit ")));
+
+    model.pinDatabase("not_there");
+    model.setDump(writeFile("plain.sql", "INSERT INTO t VALUES (1);\n"));
+    waitUntil([&] { return !model.dumpPreview()->containsDropTable; });
+    EXPECT_EQ(model.confirmMessage(),
+              QString::fromUtf8("Die Datei wird in „not_there“ im Container ") + Fixtures::seeded() +
+                  QString::fromUtf8(" importiert. Enthält der Dump DROP TABLE, werden vorhandene Tabellen ersetzt."));
+}
+
+}  // namespace

@@ -1,0 +1,121 @@
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "model/AppModel.h"
+#include "model/PersistedKeys.h"
+#include "settings/SettingsStore.h"
+#include "settings/UserSettings.h"
+
+namespace {
+
+class Settings : public ::testing::Test {
+protected:
+    void SetUp() override { UserSettings::open()->clear(); }
+    void TearDown() override { UserSettings::open()->clear(); }
+};
+
+TEST_F(Settings, AFreshModelHasItsOptionsOnAndNoDump) {
+    AppModel model;
+    EXPECT_TRUE(model.disableUniqueChecks());
+    EXPECT_TRUE(model.disableForeignKeyChecks());
+    EXPECT_TRUE(model.disableBinlog());
+    EXPECT_TRUE(model.userOverride().isEmpty());
+    EXPECT_FALSE(model.dumpURL().has_value());
+    EXPECT_EQ(model.phase(), AppModel::Phase::idle());
+}
+
+TEST_F(Settings, TheStoredDumpComesBackOnlyWhileItIsAFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("dump.sql");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    PersistedKeys::setPath("dumpBookmark", path);
+    {
+        AppModel model;
+        EXPECT_EQ(model.dumpURL(), path);
+        EXPECT_FALSE(model.dumpPreview().has_value());
+        EXPECT_FALSE(model.errorMessage().has_value());
+    }
+    QFile::remove(path);
+    AppModel model;
+    EXPECT_FALSE(model.dumpURL().has_value());
+    EXPECT_FALSE(model.errorMessage().has_value());
+}
+
+TEST_F(Settings, EqualAssignmentsNotifyNobody) {
+    AppModel model;
+    QSignalSpy spy(&model, &AppModel::fieldChanged);
+    model.setShowStopped(false);
+    model.setDisableBinlog(true);
+    model.setUserOverride(QString());
+    EXPECT_EQ(spy.count(), 0);
+    model.setShowStopped(true);
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy.at(0).at(0).value<AppModel::Field>(), AppModel::Field::showStopped);
+}
+
+TEST_F(Settings, RunningPhasesCompareEveryProgressField) {
+    ImportProgress a;
+    a.bytesRead = 10;
+    ImportProgress b = a;
+    EXPECT_EQ(AppModel::Phase::running(a), AppModel::Phase::running(b));
+    b.elapsed = 0.5;
+    EXPECT_NE(AppModel::Phase::running(a), AppModel::Phase::running(b));
+    EXPECT_NE(AppModel::Phase::success(1), AppModel::Phase::success(2));
+    EXPECT_EQ(AppModel::Phase::cancelled(), AppModel::Phase::cancelled());
+}
+
+TEST_F(Settings, TheGateNamesTheFirstMissingPieceWithoutAContainer) {
+    UserSettings::open()->setValue("appLanguage", "en");
+    AppModel model;
+    EXPECT_EQ(model.importBlockedReason(), "No container selected.");
+    EXPECT_EQ(model.confirmMessage(),
+              QString::fromUtf8("The file will be imported into “—” on container —. If the dump contains DROP TABLE, "
+                                "existing tables are replaced."));
+    model.requestImport();
+    EXPECT_FALSE(model.confirmImport());
+}
+
+TEST_F(Settings, TheFirstStartStoresTheSystemLanguageAndLaterStartsKeepIt) {
+    SettingsStore first;
+    EXPECT_EQ(UserSettings::open()->value("appLanguage").toString(), first.languageChoice());
+    UserSettings::open()->setValue("appLanguage", "system");
+    SettingsStore replaced;
+    EXPECT_EQ(UserSettings::open()->value("appLanguage").toString(), L10n::systemCode());
+
+    QSignalSpy spy(&replaced, &SettingsStore::languageChoiceChanged);
+    replaced.setLanguageChoice("de");
+    replaced.setLanguageChoice("de");
+    EXPECT_EQ(spy.count(), 1);
+    SettingsStore later;
+    EXPECT_EQ(later.languageChoice(), "de");
+}
+
+TEST_F(Settings, TheDumpFolderSurvivesARestartWhileItExists) {
+    QTemporaryDir a;
+    QTemporaryDir b;
+    {
+        SettingsStore store;
+        QSignalSpy spy(&store, &SettingsStore::dumpFolderChanged);
+        store.setDumpFolder(a.path());
+        store.setDumpFolder(b.path());
+        store.setDumpFolder(b.path());
+        EXPECT_EQ(spy.count(), 2);
+    }
+    EXPECT_EQ(SettingsStore().dumpFolderURL(), b.path());
+    {
+        SettingsStore store;
+        store.clearDumpFolder();
+        store.clearDumpFolder();
+        EXPECT_FALSE(store.dumpFolderURL().has_value());
+    }
+    EXPECT_FALSE(UserSettings::open()->contains("dumpFolderBookmark"));
+    SettingsStore().setDumpFolder(a.path());
+    a.remove();
+    EXPECT_FALSE(SettingsStore().dumpFolderURL().has_value());
+}
+
+}  // namespace
