@@ -1,0 +1,112 @@
+#include "import/DumpInspection.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcessEnvironment>
+
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+
+#include "docker/Process.h"
+#include "import/DumpText.h"
+
+namespace DumpInspection {
+namespace {
+
+[[noreturn]] void throwFileError(int error, const QString& path) {
+    throw std::system_error(error, std::generic_category(), path.toStdString());
+}
+
+// Reads until `limit` bytes or end of stream. Returns false with errno set on a read error.
+bool readUpTo(int fd, qint64 limit, QByteArray& into) {
+    into.resize(limit);
+    qint64 filled = 0;
+    while (filled < limit) {
+        const ssize_t n = ::read(fd, into.data() + filled, size_t(limit - filled));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            const int error = errno;
+            into.resize(filled);
+            errno = error;
+            return false;
+        }
+        if (n == 0) break;
+        filled += n;
+    }
+    into.resize(filled);
+    return true;
+}
+
+QByteArray plainSample(const QString& path) {
+    const QByteArray local = QFile::encodeName(path);
+    const int fd = ::open(local.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) throwFileError(errno, path);
+    QByteArray sample;
+    const bool ok = readUpTo(fd, kSampleLimit, sample);
+    const int error = errno;
+    ::close(fd);
+    if (!ok) throwFileError(error, path);
+    return sample;
+}
+
+}  // namespace
+
+DumpPreview peekDump(const DockerClient& client, const QString& path) {
+    struct stat attributes {};
+    if (::stat(QFile::encodeName(path).constData(), &attributes) != 0) throwFileError(errno, path);
+
+    DumpPreview preview;
+    preview.byteCount = qint64(attributes.st_size);
+    preview.compressed = isGzip(path);
+    const QString sample = preview.compressed ? gzipSample(client, path) : DumpText::decode(plainSample(path));
+    preview.containsDropTable = DumpText::containsDropTable(sample);
+    preview.mentionedDatabase = DumpText::mentionedDatabase(sample);
+    return preview;
+}
+
+bool isGzip(const QString& path) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd >= 0) {
+        QByteArray magic;
+        const bool ok = readUpTo(fd, 2, magic);
+        ::close(fd);
+        if (ok && magic == QByteArray("\x1f\x8b", 2)) return true;
+    }
+    return QFileInfo(path).suffix().toLower() == QLatin1String("gz");
+}
+
+QString gzipSample(const DockerClient& client, const QString& path) {
+    Process::Pipe output = Process::makePipe();
+    int nullDevice = -1;
+    pid_t pid = -1;
+    try {
+        nullDevice = Process::openNullDevice();
+        pid = Process::spawn({client.gzip, {QStringLiteral("-dc"), path}, QProcessEnvironment::systemEnvironment(),
+                              -1, output.writeEnd, nullDevice});
+    } catch (...) {
+        Process::closeQuietly(nullDevice);
+        Process::closeQuietly(output.readEnd);
+        Process::closeQuietly(output.writeEnd);
+        throw;
+    }
+    // Only gzip may hold the write end, or the read below never sees end of stream.
+    Process::closeQuietly(output.writeEnd);
+    Process::closeQuietly(nullDevice);
+
+    QByteArray sample;
+    const bool ok = readUpTo(output.readEnd, kSampleLimit, sample);
+    const int error = errno;
+    // Not reaped yet, so the pid is still ours to signal.
+    ::kill(pid, SIGTERM);
+    Process::closeQuietly(output.readEnd);
+    Process::waitForExit(pid);
+    if (!ok) throw std::system_error(error, std::generic_category(), client.gzip.toStdString());
+    return DumpText::decode(sample);
+}
+
+}  // namespace DumpInspection

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// How an import ended.
+struct ImportOutcome {
+    enum class Kind { success, failed, cancelled };
+
+    Kind kind = Kind::cancelled;
+    double elapsed = 0;  // success: seconds the import took
+    QString message;     // failed: the text to show, in the user's language
+
+    static ImportOutcome success(double seconds) { return {Kind::success, seconds, {}}; }
+    static ImportOutcome failed(QString text) { return {Kind::failed, 0, std::move(text)}; }
+    static ImportOutcome cancelled() { return {Kind::cancelled, 0, {}}; }
+
+    bool operator==(const ImportOutcome&) const = default;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QtGlobal>
+
+// A snapshot of a running import.
+struct ImportProgress {
+    qint64 bytesRead = 0;        // dump bytes written into the pipeline so far
+    qint64 totalBytes = 0;       // the file's size when the copy began
+    double bytesPerSecond = 0;   // 0 while not yet measurable
+    double elapsed = 0;          // seconds since the import started
+    bool inputFinished = false;  // the whole file has been written
+
+    bool operator==(const ImportProgress&) const = default;
+};

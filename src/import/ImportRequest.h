@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// Everything one import needs.
+struct ImportRequest {
+    QString fileURL;                    // absolute path of the dump
+    bool compressed = false;            // read the dump through gzip
+    QString containerName;
+    QString database;
+    QString user;
+    QString password;                   // travels only in MYSQL_PWD of the docker child
+    quint64 maxAllowedPacket = 536870912;
+    bool disableUniqueChecks = false;
+    bool disableForeignKeyChecks = false;
+    bool disableBinlog = false;
+    bool serverLogBin = true;
+    // The client inside the container: "mysql", or "mariadb" where the image has only that.
+    QString clientProgram = QStringLiteral("mysql");
+
+    bool operator==(const ImportRequest&) const = default;
+};
