@@ -21,7 +21,7 @@ IMAGE_ONLY=tarnwell-test/mariadb-only:1
 IMAGE_BUSYBOX=tarnwell-test/busybox:1
 READY_TIMEOUT=${TARNWELL_FIXTURE_TIMEOUT:-180}
 ENGINE_TIMEOUT=60
-LOCKFILE=/tmp/tarnwell-fixtures.lock
+LOCKFILE=/tmp/tarnwell-images.lock
 
 die() { echo "fixtures: error: $*" >&2; exit 1; }
 say() { echo "fixtures: $*"; }
@@ -175,7 +175,8 @@ add_busybox() {
         mkdir -p "$root/$(dirname "$app")"
         ln -s /bin/busybox "$root/$app"
     done
-    [[ -e $root/bin/sh && -e $root/usr/bin/env ]] || die "busybox lacks sh or env"
+    # -L: the links point at /bin/busybox, which -e would look up on the host.
+    [[ -L $root/bin/sh && -L $root/usr/bin/env ]] || die "busybox lacks sh or env"
 }
 
 # Libraries that ldd lists, plus the dynamic loader, at the paths it names.
@@ -226,8 +227,14 @@ build_root() {
     mkdir -p "$root/usr/share"
     cp -a /usr/share/mysql "$root/usr/share/"
     [[ -d /usr/share/mariadb ]] && cp -a /usr/share/mariadb "$root/usr/share/"
+    # LANG=C.UTF-8 needs the compiled locale; without it the client talks latin1.
+    if [[ -d /usr/lib/locale/C.utf8 ]]; then
+        mkdir -p "$root/usr/lib/locale"
+        cp -a /usr/lib/locale/C.utf8 "$root/usr/lib/locale/"
+    fi
     mkdir -p "$root/etc"
-    cp -a /etc/mysql "$root/etc/"
+    # -L: Debian's my.cnf is a link into /etc/alternatives, absent in the image.
+    cp -rL --preserve=mode /etc/mysql "$root/etc/"
 
     cat >"$root/etc/passwd" <<'EOF'
 root:x:0:0:root:/root:/bin/sh
@@ -286,7 +293,8 @@ ensure_images() {
     build_root "$work/mariadb"
     local cfg=(-c 'ENTRYPOINT ["/usr/local/bin/entrypoint.sh"]'
         -c 'CMD ["mariadbd","--user=mysql"]'
-        -c 'VOLUME /var/lib/mysql')
+        -c 'VOLUME /var/lib/mysql'
+        -c 'ENV LANG=C.UTF-8')
     # Like current MariaDB images: no mysql* command names at all.
     import_root "$work/mariadb" "$IMAGE_ONLY" "$recipe" "${cfg[@]}"
 
@@ -304,12 +312,12 @@ ensure_images() {
 # ---------------------------------------------------------------- fixtures
 # fx_start ROLE BASENAME with|without-volume DOCKER-RUN-ARGS...
 fx_start() {
-    local role=$1 name=$2-$RUN volume=$3
+    local role=$1 base=$2 name=$2-$RUN volume=$3
     shift 3
     FX[$role]=$name
     write_state
     local args=(--detach --name "$name" --network none
-        --label "$LABEL=$RUN" --label "tarnwell.test.fixture=$2")
+        --label "$LABEL=$RUN" --label "tarnwell.test.fixture=$base")
     if [[ $volume == with-volume ]]; then
         docker volume create --label "$LABEL=$RUN" "$name-data" >/dev/null
         args+=(--volume "$name-data:/var/lib/mysql")
@@ -398,8 +406,9 @@ start_fixtures() {
 new_run() {
     STATEFILE=$1
     [[ -n $STATEFILE ]] || die "usage: fixtures.sh up|images STATEFILE"
-    if [[ -e $STATEFILE ]]; then
-        die "$STATEFILE exists: run 'fixtures.sh down $STATEFILE' first"
+    # An empty file (from mktemp) is fine; one describing a run is not.
+    if [[ -s $STATEFILE ]] && grep -q '^export TARNWELL_FIXTURE_RUN=' "$STATEFILE"; then
+        die "$STATEFILE describes a run already: 'fixtures.sh down $STATEFILE' first"
     fi
     RUN=tw-$(rand_hex 3)
     TMP=$(mktemp -d "${TMPDIR:-/tmp}/tarnwell-fx.XXXXXX")
@@ -477,8 +486,12 @@ cmd_down() {
 }
 
 cmd_prune() {
-    engine_answers || { say "no Docker engine answers; nothing to prune"; return 0; }
-    remove_labelled "$LABEL"
+    if engine_answers; then
+        remove_labelled "$LABEL"
+    else
+        say "no Docker engine answers; no containers to remove"
+    fi
+    rm -rf "${TMPDIR:-/tmp}"/tarnwell-fx.*
 }
 
 case "${1:-}" in

@@ -3,6 +3,8 @@
 -- Values include quotes, backslashes, newlines, non-ASCII text and NULLs so
 -- that dump/restore round trips have something to get wrong.
 
+SET NAMES utf8mb4;
+
 CREATE TABLE customers (
     id INT UNSIGNED NOT NULL AUTO_INCREMENT,
     name VARCHAR(100) NOT NULL,
