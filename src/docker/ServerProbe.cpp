@@ -33,10 +33,12 @@ QStringList probeArguments(const QString& containerName, const QString& client, 
 }
 
 // Docker's answer when the image has no such command: exit status 126 or 127 with
-// `exec: "mysql": executable file not found in $PATH` on standard error.
+// `exec: "mysql": executable file not found in $PATH`, which some engine and client
+// versions print on standard output rather than standard error.
 bool clientMissing(const CommandResult& result) {
+    const char* const notFound = "executable file not found";
     return (result.status == 126 || result.status == 127) &&
-           result.stderrBytes.contains("executable file not found");
+           (result.stderrBytes.contains(notFound) || result.stdoutBytes.contains(notFound));
 }
 
 }  // namespace
@@ -49,18 +51,22 @@ ServerInfo DockerClient::fetchServerInfo(const QString& containerName, const QSt
 
     QString client = QStringLiteral("mysql");
     CommandResult result = run(docker, probeArguments(containerName, client, user), environment);
+    QString message;
     if (clientMissing(result)) {
         // Current MariaDB images ship only `mariadb`.
         const QString fallback = QStringLiteral("mariadb");
         CommandResult second = run(docker, probeArguments(containerName, fallback, user), environment);
-        // When neither exists, the message about `mysql` is the one that makes sense.
-        if (!clientMissing(second)) {
+        if (clientMissing(second)) {
+            // Neither client exists: say so in docker's words, about `mysql`, wherever
+            // docker printed them.
+            message = text(result.stderrBytes, text(result.stdoutBytes, QString()));
+        } else {
             client = fallback;
             result = std::move(second);
         }
     }
+    if (message.isEmpty()) message = text(result.stderrBytes, QString());
 
-    const QString message = text(result.stderrBytes, QString());
     QString key;
     if (result.status != 0) {
         key = QStringLiteral("mysqlConnectFailed");
