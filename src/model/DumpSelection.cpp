@@ -1,6 +1,7 @@
 #include <QPointer>
 
 #include "docker/DockerClient.h"
+#include "docker/DockerError.h"
 #include "import/DumpInspection.h"
 #include "model/AppModel.h"
 #include "model/BackgroundJob.h"

@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "docker/DockerClient.h"
+#include "docker/DockerError.h"
 #include "import/ByteFormatting.h"
 #include "import/DumpInspection.h"
 #include "import/ImportCommand.h"

@@ -1,6 +1,7 @@
 #include <QPointer>
 
 #include "docker/DockerClient.h"
+#include "docker/DockerError.h"
 #include "model/AppModel.h"
 #include "model/BackgroundJob.h"
 #include "model/PersistedKeys.h"

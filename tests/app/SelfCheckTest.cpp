@@ -7,13 +7,13 @@
 
 namespace {
 
-struct Run {
+struct ProgramRun {
     int status;
     QByteArray out;
     QByteArray err;
 };
 
-Run runProgram(const QStringList& arguments) {
+ProgramRun runProgram(const QStringList& arguments) {
     QProcess process;
     process.setProcessEnvironment(QProcessEnvironment());  // no display, nothing inherited
     process.start(TARNWELL_BINARY, arguments);
@@ -25,7 +25,7 @@ Run runProgram(const QStringList& arguments) {
 TEST(SelfCheckProgram, PrintsOkWhereverTheSwitchStands) {
     for (const QStringList& arguments : {QStringList{"--self-check"}, QStringList{"-x", "--self-check"},
                                          QStringList{"a", "b", "c", "d", "--self-check"}}) {
-        const Run run = runProgram(arguments);
+        const ProgramRun run = runProgram(arguments);
         EXPECT_EQ(run.status, 0) << arguments.join(' ').toStdString();
         EXPECT_EQ(run.out, "OK\n");
         EXPECT_EQ(run.err, "");
@@ -35,7 +35,7 @@ TEST(SelfCheckProgram, PrintsOkWhereverTheSwitchStands) {
 TEST(SelfCheckProgram, SimilarSwitchesStartTheApplicationInstead) {
     // Without a display the application cannot start, which shows it was not the self-check.
     for (const char* similar : {"--self-check=1", "--SELF-CHECK"}) {
-        const Run run = runProgram({similar});
+        const ProgramRun run = runProgram({similar});
         EXPECT_NE(run.out, "OK\n") << similar;
         EXPECT_NE(run.status, 0) << similar;
     }
