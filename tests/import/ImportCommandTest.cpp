@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include "import/ImportCommand.h"
+
+namespace {
+
+ImportRequest sampleRequest() {
+    ImportRequest request;
+    request.fileURL = "/tmp/dump.sql.gz";
+    request.compressed = true;
+    request.containerName = "db_basic";
+    request.database = "crm2";
+    request.user = "root";
+    request.password = "v7 n=daq";
+    request.maxAllowedPacket = 536870912;
+    request.disableUniqueChecks = true;
+    request.disableForeignKeyChecks = true;
+    request.disableBinlog = true;
+    request.serverLogBin = false;
+    return request;
+}
+
+}  // namespace
+
+TEST(ImportCommand, PacketArgument) {
+    const std::pair<quint64, const char*> cases[] = {
+        {0, "64M"},         {16777216, "64M"},           {67108864, "64M"},         {67108865, "67108865"},
+        {68157440, "65M"},  {536870912, "512M"},         {1073741824, "1024M"},     {100000000, "100000000"},
+        {~0ULL, "18446744073709551615"},
+    };
+    for (const auto& [bytes, value] : cases)
+        EXPECT_EQ(ImportCommand::packetArgument(bytes), QString("--max-allowed-packet=") + value) << bytes;
+}
+
+TEST(ImportCommand, SessionStatements) {
+    const struct {
+        bool unique, foreign, binlog, serverLogBin;
+        const char* expected;
+    } cases[] = {
+        {true, true, true, true,
+         "SET SESSION unique_checks=0; SET SESSION foreign_key_checks=0; SET SESSION sql_log_bin=0;"},
+        {true, true, true, false, "SET SESSION unique_checks=0; SET SESSION foreign_key_checks=0;"},
+        {false, false, true, false, ""},
+        {false, false, true, true, "SET SESSION sql_log_bin=0;"},
+        {false, true, false, true, "SET SESSION foreign_key_checks=0;"},
+    };
+    for (const auto& c : cases) {
+        ImportRequest request;
+        request.disableUniqueChecks = c.unique;
+        request.disableForeignKeyChecks = c.foreign;
+        request.disableBinlog = c.binlog;
+        request.serverLogBin = c.serverLogBin;
+        EXPECT_EQ(ImportCommand::sessionStatements(request), c.expected);
+    }
+}
+
+TEST(ImportCommand, InvocationKeepsThePasswordOutOfArgumentsAndDisplay) {
+    ImportRequest request = sampleRequest();
+    const MysqlInvocation invocation = ImportCommand::invocation(request, "/usr/local/bin/docker");
+    EXPECT_EQ(invocation.display,
+              "/usr/local/bin/docker exec -i -e MYSQL_PWD=*** db_basic mysql -uroot --batch "
+              "--default-character-set=utf8mb4 --max-allowed-packet=512M --init-command=SET SESSION "
+              "unique_checks=0; SET SESSION foreign_key_checks=0; crm2");
+    EXPECT_EQ(invocation.arguments.size(), 12);
+    EXPECT_EQ(invocation.arguments.at(3), "MYSQL_PWD");
+    EXPECT_FALSE(invocation.arguments.join('\n').contains("n=daq"));
+
+    request.disableUniqueChecks = request.disableForeignKeyChecks = request.disableBinlog = false;
+    request.user.clear();
+    request.clientProgram = "mariadb";
+    request.password.clear();
+    const MysqlInvocation plain = ImportCommand::invocation(request, "/usr/bin/docker");
+    EXPECT_EQ(plain.arguments,
+              QStringList({"exec", "-i", "-e", "MYSQL_PWD", "db_basic", "mariadb", "-u", "--batch",
+                           "--default-character-set=utf8mb4", "--max-allowed-packet=512M", "crm2"}));
+    EXPECT_TRUE(plain.display.contains(" -e MYSQL_PWD=*** db_basic mariadb -u --batch"));
+}
+
+TEST(ImportCommand, ClientEnvironmentCarriesThePasswordAlsoWhenEmpty) {
+    QProcessEnvironment base;
+    base.insert("PATH", "/usr/bin");
+    base.insert("MYSQL_PWD", "inherited");
+    ImportRequest request = sampleRequest();
+    EXPECT_EQ(ImportCommand::clientEnvironment(request, base).value("MYSQL_PWD"), "v7 n=daq");
+    request.password.clear();
+    const QProcessEnvironment empty = ImportCommand::clientEnvironment(request, base);
+    EXPECT_TRUE(empty.contains("MYSQL_PWD"));
+    EXPECT_EQ(empty.value("MYSQL_PWD"), "");
+    EXPECT_EQ(empty.value("PATH"), "/usr/bin");
+}

@@ -1,0 +1,234 @@
+// Imports into real MariaDB containers through the real docker client and gzip.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+#include "import/DumpInspection.h"
+#include "import/ImportRunner.h"
+#include "support/Fixtures.h"
+
+static void PrintTo(const ImportOutcome& outcome, std::ostream* out) {
+    *out << int(outcome.kind) << " \"" << outcome.message.toStdString() << '"';
+}
+
+namespace {
+
+// A server in a fixture container, reached as root with the password in MYSQL_PWD only.
+struct Server {
+    QString container;
+    QString password;
+    DockerClient client = DockerClient::resolve();
+
+    CommandResult exec(const QStringList& command) const {
+        QProcessEnvironment environment = DockerClient::processEnvironment();
+        environment.insert("MYSQL_PWD", password);
+        return DockerClient::run(client.docker, QStringList{"exec", "-e", "MYSQL_PWD", container} + command,
+                                 environment);
+    }
+    QString sql(const QString& statements) const {
+        const CommandResult result = exec({"mariadb", "-uroot", "-N", "-B", "-e", statements});
+        EXPECT_EQ(result.status, 0) << result.stderrBytes.toStdString();
+        return QString::fromUtf8(result.stdoutBytes).trimmed();
+    }
+    // Row count and checksum of every table, without the database name.
+    QString fingerprint(const QString& database) const {
+        QStringList counts, tables;
+        for (const QString& table : sql("SHOW TABLES FROM `" + database + "`").split('\n', Qt::SkipEmptyParts)) {
+            counts << QString("SELECT '%1', COUNT(*) FROM `%2`.`%1`").arg(table, database);
+            tables << QString("`%1`.`%2`").arg(database, table);
+        }
+        if (tables.isEmpty()) return {};
+        return sql(counts.join(" UNION ALL ") + "; CHECKSUM TABLE " + tables.join(", ")).replace(database + ".", "");
+    }
+    ImportRequest request(const QString& file, const QString& database) const {
+        ImportRequest request;
+        request.fileURL = file;
+        request.compressed = DumpInspection::isGzip(file);
+        request.containerName = container;
+        request.database = database;
+        request.user = "root";
+        request.password = password;
+        return request;
+    }
+};
+
+class RunnerOnDocker : public ::testing::Test {
+protected:
+    void TearDown() override {
+        for (const QString& database : created) seeded.sql("DROP DATABASE IF EXISTS `" + database + "`");
+    }
+    QString newDatabase(const Server& server, const char* role) {
+        const QString name = QString("imp_%1_%2_%3")
+                                 .arg(qEnvironmentVariable("TARNWELL_FIXTURE_RUN", "run"))
+                                 .arg(::getpid())
+                                 .arg(role)
+                                 .replace('-', '_');
+        server.sql("DROP DATABASE IF EXISTS `" + name + "`; CREATE DATABASE `" + name + "`");
+        if (&server == &seeded) created << name;
+        return name;
+    }
+    QString write(const char* name, const QByteArray& content) {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(content);
+        return path;
+    }
+    QString gzip(const char* name, const QString& plain) {
+        return write(name, DockerClient::run("/usr/bin/gzip", {"-1", "-c", plain}, {}).stdoutBytes);
+    }
+    ImportOutcome run(const ImportRequest& request, ImportRunner* runner = nullptr,
+                      const std::function<void(qint64)>& onBytes = {}) {
+        ImportRunner own;
+        reports.clear();
+        logged.clear();
+        return (runner ? runner : &own)
+            ->run(request, seeded.client,
+                  [&](const ImportProgress& progress) {
+                      reports << progress;
+                      if (onBytes) onBytes(progress.bytesRead);
+                  },
+                  [this](const QString& line) {
+                      std::lock_guard guard(logLock);
+                      logged << line;
+                  });
+    }
+    // INSERT statements of about 1 MB each with random payloads (they do not compress away).
+    static QByteArray generatedDump(qint64 size) {
+        QByteArray dump = "DROP TABLE IF EXISTS big;\nCREATE TABLE big (id INT PRIMARY KEY, payload VARCHAR(64));\n";
+        qint64 id = 0;
+        while (dump.size() < size) {
+            dump += "INSERT INTO big VALUES ";
+            for (int row = 0; row < 12000; ++row) {
+                dump += (row ? ",(" : "(") + QByteArray::number(++id) + ",'" +
+                        QByteArray::number(QRandomGenerator::global()->generate64(), 36) + "')";
+            }
+            dump += ";\n";
+        }
+        return dump;
+    }
+    // The lines of `ps` inside the container that belong to an import client.
+    QStringList clientsInside() const {
+        const CommandResult ps = DockerClient::run(seeded.client.docker, {"exec", seeded.container, "ps", "-o", "args"},
+                                                   DockerClient::processEnvironment());
+        return QString::fromUtf8(ps.stdoutBytes).split('\n').filter("--batch");
+    }
+
+    Server seeded{Fixtures::seeded(), Fixtures::seededPassword()};
+    QStringList created;
+    QTemporaryDir dir;
+    QList<ImportProgress> reports;
+    std::mutex logLock;
+    QStringList logged;
+};
+
+bool noChildLeft() { return ::waitpid(-1, nullptr, WNOHANG) == -1 && errno == ECHILD; }
+
+}  // namespace
+
+TEST_F(RunnerOnDocker, PlainAndGzipDumpsReplaceTablesAndMatchTheSource) {
+    const CommandResult dump = seeded.exec({"mariadb-dump", "-uroot", "shop"});
+    ASSERT_EQ(dump.status, 0) << dump.stderrBytes.toStdString();
+    const QString plain = write("shop.sql", dump.stdoutBytes);
+    const QString source = seeded.fingerprint("shop");
+    ASSERT_FALSE(source.isEmpty());
+    for (const QString& file : {plain, gzip("shop.sql.gz", plain)}) {
+        const DumpPreview preview = DumpInspection::peekDump(seeded.client, file);
+        EXPECT_TRUE(preview.containsDropTable);
+        const QString target = newDatabase(seeded, preview.compressed ? "gz" : "plain");
+        // A table of the same name with other content, which the dump replaces.
+        seeded.sql("CREATE TABLE `" + target + "`.audit_log (junk INT); INSERT INTO `" + target +
+                   "`.audit_log VALUES (1),(2)");
+        ImportRequest request = seeded.request(file, target);
+        request.disableForeignKeyChecks = request.disableUniqueChecks = true;
+        EXPECT_EQ(run(request).kind, ImportOutcome::Kind::success) << logged.join('\n').toStdString();
+        EXPECT_EQ(seeded.fingerprint(target), source) << file.toStdString();
+        EXPECT_EQ(reports.back().bytesRead, preview.byteCount);
+        EXPECT_TRUE(reports.back().inputFinished);
+    }
+}
+
+TEST_F(RunnerOnDocker, FailuresCarryTheClientsAndGzipsOwnLines) {
+    const QString target = newDatabase(seeded, "fail");
+    const QString bad = write("bad.sql", "CREATE TABLE t (a INT);\nINSERT INTO t VALUES (1);\nINSERT INTO t VALUES (2);\n"
+                                         "INSERT INTO t VALUES (3);\nINSERT INTO no_such_table VALUES (4);\n"
+                                         "INSERT INTO t VALUES (5);\n");
+    const ImportOutcome failed = run(seeded.request(bad, target));
+    EXPECT_EQ(failed.kind, ImportOutcome::Kind::failed);
+    EXPECT_TRUE(failed.message.contains("at line 5")) << failed.message.toStdString();
+    EXPECT_TRUE(logged.join('\n').contains(failed.message));
+    EXPECT_EQ(seeded.sql("SELECT COUNT(*) FROM `" + target + "`.t"), "3");
+
+    // Valid for its first megabyte, garbage after it.
+    QFile compressed(gzip("corrupt.sql.gz", write("big.sql", generatedDump(6 << 20))));
+    ASSERT_TRUE(compressed.open(QIODevice::ReadWrite));
+    ASSERT_GT(compressed.size(), 2 << 20);
+    compressed.seek(1 << 20);
+    compressed.write(QByteArray(64 << 10, '\x5a'));
+    compressed.close();
+    EXPECT_EQ(run(seeded.request(compressed.fileName(), target)).kind, ImportOutcome::Kind::failed);
+    EXPECT_FALSE(logged.filter(QRegularExpression("^gzip: .+")).isEmpty()) << logged.join('\n').toStdString();
+    EXPECT_TRUE(noChildLeft());
+}
+
+TEST_F(RunnerOnDocker, CancelMidCopyLeavesNoProcessAndNoPasswordInArguments) {
+    const QString plain = write("huge.sql", generatedDump(96 << 20));
+    for (const QString& file : {plain, gzip("huge.sql.gz", plain)}) {
+        const ImportRequest request = seeded.request(file, newDatabase(seeded, "cancel"));
+        const qint64 size = QFileInfo(file).size();
+        ImportRunner runner;
+        std::atomic<qint64> copied{0};
+        QStringList leaks;
+        std::thread canceller([&] {
+            while (copied < size / 10) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            // Every command line on this machine and in the container, while the import runs.
+            for (const QString& entry : QDir("/proc").entryList(QDir::Dirs)) {
+                QFile cmdline("/proc/" + entry + "/cmdline");
+                if (cmdline.open(QIODevice::ReadOnly) && cmdline.readAll().contains(seeded.password.toUtf8()))
+                    leaks << entry;
+            }
+            if (seeded.exec({"ps", "-o", "args"}).stdoutBytes.contains(seeded.password.toUtf8())) leaks << "container";
+            runner.cancel();
+        });
+        EXPECT_EQ(run(request, &runner, [&copied](qint64 bytes) { copied = bytes; }), ImportOutcome::cancelled());
+        canceller.join();
+        EXPECT_EQ(leaks, QStringList());
+        ASSERT_FALSE(reports.isEmpty());
+        EXPECT_FALSE(reports.back().inputFinished);
+        EXPECT_LT(reports.back().bytesRead, size);
+        EXPECT_TRUE(noChildLeft());
+        // The client inside ends once its input is gone; wait for it, without a time limit
+        // beyond what a hung client would need.
+        QStringList inside = clientsInside();
+        for (int attempt = 0; attempt < 150 && !inside.isEmpty(); ++attempt) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+            inside = clientsInside();
+        }
+        EXPECT_EQ(inside, QStringList()) << file.toStdString();
+    }
+}
+
+TEST_F(RunnerOnDocker, MariadbOnlyImageImportsThroughMariadb) {
+    const Server only{Fixtures::mariadbOnly(), Fixtures::mariadbOnlyPassword()};
+    const QString dump = write("mini.sql", "CREATE TABLE t (a INT);\nINSERT INTO t VALUES (1),(2);\n");
+    const QString target = newDatabase(only, "only");
+    ImportRequest request = only.request(dump, target);
+    EXPECT_EQ(run(request).kind, ImportOutcome::Kind::failed);  // no `mysql` in the image
+    request.clientProgram = "mariadb";
+    EXPECT_EQ(run(request).kind, ImportOutcome::Kind::success) << logged.join('\n').toStdString();
+    EXPECT_TRUE(logged.front().contains(" mariadb -uroot "));
+    EXPECT_EQ(only.sql("SELECT SUM(a) FROM `" + target + "`.t"), "3");
+    only.sql("DROP DATABASE `" + target + "`");
+}
