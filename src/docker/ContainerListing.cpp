@@ -55,7 +55,7 @@ QList<DockerContainer> DockerClient::listContainers() const {
 
     // ps may print the short identifier, inspect always the full one.
     QHash<QString, ParsedInspect> index;
-    for (const QList<QString>& batch : DockerParse::chunked(QList<QString>(ids), kInspectBatch)) {
+    for (const QList<QString>& batch : DockerParse::chunked(ids, kInspectBatch)) {
         const CommandResult inspect = run(docker, QStringList{QStringLiteral("inspect")} + batch);
         // A failed batch (say, a container removed since ps) leaves its containers without
         // inspect data; the listing goes on.

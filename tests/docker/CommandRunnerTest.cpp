@@ -116,15 +116,3 @@ TEST(DockerClientText, TrimsOrFallsBack) {
     for (const auto& [bytes, expected] : cases) EXPECT_EQ(DockerClient::text(bytes, "docker ps failed."), expected);
     EXPECT_EQ(DockerClient::text("", " keep "), " keep ");
 }
-
-TEST(DockerErrorText, Descriptions) {
-    const std::pair<DockerError, QString> cases[] = {
-        {DockerError::dockerNotRunning("\n"), L10n::render("dockerNotRunning")},
-        {DockerError::dockerNotRunning("  Cannot connect to the daemon.\n"),
-         L10n::render("dockerNotRunningDetail", {QString("Cannot connect to the daemon.")})},
-        {DockerError::commandFailed(" as is "), " as is "},
-        {DockerError::mysqlFailed(" as is "), " as is "},
-        {DockerError::dockerMissing(), L10n::render("dockerMissing")},
-    };
-    for (const auto& [error, expected] : cases) EXPECT_EQ(describeError(error), expected);
-}
