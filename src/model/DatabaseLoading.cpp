@@ -46,8 +46,9 @@ QCoro::Task<> AppModel::loadDatabases() {
         co_return;
     }
 
-    const auto probe = co_await runInBackground(
+    auto probeJob = runInBackground(
         [client, name, user, password = *password] { return client.fetchServerInfo(name, user, password); });
+    const auto probe = co_await probeJob;
     if (!self) co_return;
     if (!probe.value) {
         fail(probe.error);  // shown even when another container was chosen meanwhile

@@ -23,7 +23,8 @@ QCoro::Task<> AppModel::inspectDump(QString path) {
         assign(errorMessage_, std::optional<QString>(error.errorDescription()), Field::errorMessage);
         co_return;
     }
-    const auto preview = co_await runInBackground([client, path] { return DumpInspection::peekDump(client, path); });
+    auto inspectionJob = runInBackground([client, path] { return DumpInspection::peekDump(client, path); });
+    const auto preview = co_await inspectionJob;
     if (!self) co_return;
     if (!preview.value) {
         assign(errorMessage_, std::optional<QString>(preview.error), Field::errorMessage);

@@ -20,7 +20,10 @@ QCoro::Task<> AppModel::refresh() {
         co_return;
     }
 
-    const auto listing = co_await runInBackground([client] { return client.listContainers(); });
+    // Tasks are named before awaiting: g++ 12 destroys temporaries of a co_await
+    // expression twice.
+    auto listingJob = runInBackground([client] { return client.listContainers(); });
+    const auto listing = co_await listingJob;
     if (!self) co_return;
     if (!listing.value) {
         assign(errorMessage_, std::optional<QString>(listing.error), Field::errorMessage);
@@ -34,11 +37,13 @@ QCoro::Task<> AppModel::refresh() {
     if (selectedContainerID_ != before) assign(databasePinned_, false, Field::databasePinned);
 
     if (const auto container = selectedContainer(); container && container->isMysql) {
-        co_await loadDatabases();
+        auto loading = loadDatabases();
+        co_await loading;
         if (!self) co_return;
     }
     if (dumpURL_) {
-        co_await inspectDump(*dumpURL_);
+        auto inspection = inspectDump(*dumpURL_);
+        co_await inspection;
         if (!self) co_return;
     }
     assign(isLoading_, false, Field::isLoading);

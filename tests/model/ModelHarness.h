@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QTest>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>

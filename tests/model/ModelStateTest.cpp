@@ -5,6 +5,7 @@
 
 #include "model/AppModel.h"
 #include "model/PersistedKeys.h"
+#include "settings/L10n.h"
 #include "settings/SettingsStore.h"
 #include "settings/UserSettings.h"
 
