@@ -1,19 +1,55 @@
 #include "app/App.h"
 
 #include <QApplication>
-#include <QMainWindow>
+#include <QIcon>
+
+#include "app/AppShell.h"
+#include "app/InstanceChannel.h"
+#include "app/QuitSignals.h"
 
 namespace App {
+namespace {
+
+// How long quitting waits for a cancelled import's processes to end.
+constexpr int kImportWindDown = 15000;
+
+void useIconThemeFallback() {
+    // Outside a desktop session Qt knows no icon theme; the freedesktop default serves then.
+    if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor")) {
+        QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
+    }
+}
+
+}  // namespace
 
 int run(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tarnwell"));
     QApplication::setApplicationName(QStringLiteral("Tarnwell"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Tarnwell"));
-    window.resize(1040, 740);
-    window.show();
-    return application.exec();
+    QApplication::setApplicationDisplayName(QStringLiteral("Tarnwell"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("tarnwell"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tarnwell"), QIcon(QStringLiteral(":/icons/tarnwell.svg"))));
+    useIconThemeFallback();
+
+    const QString channelName = InstanceChannel::defaultName();
+    if (InstanceChannel::handOver(channelName)) return 0;  // the running program shows its window
+
+    QApplication::setQuitOnLastWindowClosed(false);
+    AppShell shell;
+    InstanceChannel channel;
+    channel.listen(channelName);
+    QuitSignals quitSignals;
+
+    QObject::connect(&channel, &InstanceChannel::activationRequested, &shell, &AppShell::reactivate);
+    QObject::connect(&shell, &AppShell::quitRequested, &application, &QCoreApplication::quit, Qt::QueuedConnection);
+    QObject::connect(&quitSignals, &QuitSignals::quitRequested, &application, &QCoreApplication::quit);
+    QObject::connect(&application, &QCoreApplication::aboutToQuit, &shell, &AppShell::applicationWillTerminate);
+
+    shell.openMainWindow();
+    const int status = application.exec();
+    // Quitting cancelled a running import; let its processes end before the program does.
+    shell.waitForImportToEnd(kImportWindDown);
+    return status;
 }
 
 }  // namespace App

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+#include "ui/ContentView.h"
+#include "ui/SettingsView.h"
+
+class AppModel;
+class SettingsStore;
+
+// The windowed application: the one model and settings store, which outlive every window,
+// the main windows and the settings window, and the rules for quitting and coming back.
+class AppShell : public QObject {
+    Q_OBJECT
+
+public:
+    explicit AppShell(QObject* parent = nullptr);
+    ~AppShell() override;
+
+    AppModel& model() { return *model_; }
+    SettingsStore& settings() { return settings_; }
+
+    ContentView* openMainWindow();
+    SettingsView* openSettings();
+    QList<ContentView*> mainWindows() const;
+    SettingsView* settingsWindow() const { return settingsWindow_; }
+
+    // Brings back hidden or minimised main windows, or opens one, and raises it.
+    void reactivate();
+    bool isImporting() const;
+
+    // The program is about to end: a running import stops its processes.
+    void applicationWillTerminate();
+    // Waits, while serving events, for a cancelled import to wind down; false on time-out.
+    bool waitForImportToEnd(int milliseconds);
+
+Q_SIGNALS:
+    // The last main window was closed while no import runs.
+    void quitRequested();
+
+private:
+    void mainWindowClosed(ContentView* window);
+
+    std::unique_ptr<AppModel> model_;
+    SettingsStore& settings_;
+    QList<QPointer<ContentView>> windows_;
+    QPointer<SettingsView> settingsWindow_;
+};

@@ -1,0 +1,71 @@
+#include "ui/ContainerHeader.h"
+
+#include <QLabel>
+#include <QStringList>
+#include <QVBoxLayout>
+
+#include <limits>
+
+#include "import/ByteFormatting.h"
+#include "settings/L10n.h"
+#include "ui/Style.h"
+
+namespace {
+
+const QString kSeparator = QStringLiteral(" \u00B7 ");
+
+qint64 clampedSize(quint64 bytes) {
+    return qint64(std::min<quint64>(bytes, quint64(std::numeric_limits<qint64>::max())));
+}
+
+}  // namespace
+
+ContainerHeader::ContainerHeader(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("containerHeader"));
+    name_ = new QLabel(this);
+    name_->setObjectName(QStringLiteral("containerName"));
+    name_->setFont(Style::title());
+    name_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    headerLine_ = new QLabel(this);
+    headerLine_->setObjectName(QStringLiteral("headerLine"));
+    Style::makeSecondary(headerLine_, Style::callout(), true);
+    headerLine_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    metaLine_ = new QLabel(this);
+    metaLine_->setObjectName(QStringLiteral("metaLine"));
+    Style::makeSecondary(metaLine_, Style::caption(), true);
+    metaLine_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(4);
+    layout->addWidget(name_);
+    layout->addWidget(headerLine_);
+    layout->addWidget(metaLine_);
+}
+
+void ContainerHeader::describe(const DockerContainer& container, const std::optional<ServerInfo>& server) {
+    name_->setText(container.name);
+    headerLine_->setText(headerLine(container));
+    metaLine_->setText(metaLine(container, server));
+    metaLine_->setVisible(!container.volumeSummary.isEmpty() || server.has_value());
+}
+
+QString ContainerHeader::headerLine(const DockerContainer& container) {
+    QStringList parts{container.image,
+                      L10n::render(container.running ? QStringLiteral("running") : QStringLiteral("stopped"))};
+    if (!container.status.isEmpty()) parts << container.status;
+    if (!container.ports.isEmpty()) parts << container.ports;
+    return parts.join(kSeparator);
+}
+
+QString ContainerHeader::metaLine(const DockerContainer& container, const std::optional<ServerInfo>& server) {
+    QStringList parts;
+    if (!container.volumeSummary.isEmpty()) {
+        parts << L10n::render(QStringLiteral("volume"), {container.volumeSummary});
+    }
+    if (server) {
+        parts << QStringLiteral("MySQL ") + server->version;
+        parts << QStringLiteral("Buffer Pool ") + ByteFormatting::bytes(clampedSize(server->bufferPoolBytes));
+    }
+    return parts.join(kSeparator);
+}

@@ -1,0 +1,187 @@
+#include "ui/ContentView.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSplitter>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "model/AppModel.h"
+#include "settings/L10n.h"
+#include "ui/ActivityIndicator.h"
+#include "ui/ContainerList.h"
+#include "ui/DetailColumn.h"
+#include "ui/ImportButton.h"
+#include "ui/ImportDetail.h"
+#include "ui/ModelBinding.h"
+#include "ui/Symbols.h"
+
+namespace {
+
+constexpr int kSidebarWidth = 270;
+
+// The main window the user last worked in; it shows the confirmation when several are open.
+QPointer<ContentView>& lastActive() {
+    static QPointer<ContentView> window;
+    return window;
+}
+
+}  // namespace
+
+ContentView::ContentView(AppModel& model, SettingsStore& settings, QWidget* parent)
+    : QMainWindow(parent), model_(model) {
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(QStringLiteral("Tarnwell"));  // the product's name in every language
+    setMinimumSize(860, 560);
+    resize(1040, 740);
+
+    auto* toolbar = new QToolBar(this);
+    toolbar->setObjectName(QStringLiteral("mainToolbar"));
+    toolbar->setMovable(false);
+    toolbar->setFloatable(false);
+    toolbar->toggleViewAction()->setVisible(false);
+    toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    activity_ = new ActivityIndicator(toolbar);
+    activity_->setObjectName(QStringLiteral("refreshActivity"));
+    refresh_ = new QAction(Symbols::icon(Symbols::Symbol::refresh), QString(), this);
+    refresh_->setObjectName(QStringLiteral("refreshAction"));
+    refresh_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    refresh_->setShortcutContext(Qt::WindowShortcut);
+    toolbar->addWidget(activity_);
+    toolbar->addAction(refresh_);
+    auto* spacer = new QWidget(toolbar);
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    toolbar->addWidget(spacer);
+    settingsButton_ = new QToolButton(toolbar);
+    settingsButton_->setObjectName(QStringLiteral("settingsButton"));
+    settingsButton_->setIcon(Symbols::icon(Symbols::Symbol::settings));
+    settingsButton_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    settingsButton_->setAutoRaise(true);
+    toolbar->addWidget(settingsButton_);
+    addToolBar(Qt::TopToolBarArea, toolbar);
+
+    auto* split = new QSplitter(Qt::Horizontal, this);
+    split->setObjectName(QStringLiteral("mainSplit"));
+    split->setChildrenCollapsible(false);
+    sidebar_ = new ContainerList(model_, settings, split);
+    detail_ = new DetailColumn(model_, settings, split);
+    split->addWidget(sidebar_);
+    split->addWidget(detail_);
+    split->setStretchFactor(0, 0);
+    split->setStretchFactor(1, 1);
+    split->setSizes({kSidebarWidth, 1040 - kSidebarWidth});
+    setCentralWidget(split);
+
+    // Settings can also be reached by the desktop's usual shortcut.
+    auto* preferences = new QAction(this);
+    preferences->setShortcut(QKeySequence::Preferences);
+    addAction(preferences);
+    connect(preferences, &QAction::triggered, this, &ContentView::settingsRequested);
+    connect(settingsButton_, &QToolButton::clicked, this, &ContentView::settingsRequested);
+
+    cancelShortcut_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    cancelShortcut_->setContext(Qt::WindowShortcut);
+    connect(cancelShortcut_, &QShortcut::activated, this, [this] { model_.cancelImport(); });
+    connect(refresh_, &QAction::triggered, this, [this] {
+        if (refresh_->isEnabled()) model_.refresh();
+    });
+
+    onFields(model_, this, {AppModel::Field::isLoading, AppModel::Field::phase}, [this] { render(); });
+    onFields(model_, this, {AppModel::Field::confirmImport}, [this] { showConfirmation(); });
+    onLanguageChange(settings, this, [this] { retranslate(); });
+    retranslate();
+    if (!lastActive()) lastActive() = this;
+}
+
+void ContentView::retranslate() {
+    refresh_->setText(L10n::render(QStringLiteral("refresh")));
+    refresh_->setToolTip(L10n::render(QStringLiteral("refresh")) + QStringLiteral(" (") +
+                         refresh_->shortcut().toString(QKeySequence::NativeText) + QStringLiteral(")"));
+    settingsButton_->setToolTip(L10n::render(QStringLiteral("settings")));
+    settingsButton_->setAccessibleName(settingsButton_->toolTip());
+    if (confirmation_) {
+        confirmation_->setWindowTitle(L10n::render(QStringLiteral("confirmTitle")));
+        confirmation_->setText(L10n::render(QStringLiteral("confirmTitle")));
+        confirmation_->setInformativeText(model_.confirmMessage());
+        if (auto* start = confirmation_->findChild<QPushButton*>(QStringLiteral("confirmStart"))) {
+            start->setText(L10n::render(QStringLiteral("startImport")));
+        }
+        if (auto* cancel = confirmation_->findChild<QPushButton*>(QStringLiteral("confirmCancel"))) {
+            cancel->setText(L10n::render(QStringLiteral("cancel")));
+        }
+    }
+    render();
+}
+
+void ContentView::render() {
+    const bool loading = model_.isLoading();
+    const bool running = model_.phase().isRunning();
+    activity_->setAnimating(loading);
+    refresh_->setEnabled(!loading && !running);
+    cancelShortcut_->setEnabled(running);
+}
+
+void ContentView::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    lastActive() = this;
+    if (refreshedOnce_) return;
+    refreshedOnce_ = true;
+    model_.refresh();  // the window's first listing; the model finishes it on its own
+}
+
+void ContentView::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) lastActive() = this;
+    QMainWindow::changeEvent(event);
+}
+
+void ContentView::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted()) Q_EMIT closed();
+}
+
+void ContentView::keyPressEvent(QKeyEvent* event) {
+    // Return anywhere in the window is the default action: the start button.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier &&
+        detail_->currentWidget() == detail_->importDetail() &&
+        detail_->importDetail()->importButton()->triggerDefault()) {
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void ContentView::showConfirmation() {
+    if (!model_.confirmImport()) {
+        if (confirmation_) confirmation_->close();
+        return;
+    }
+    if (confirmation_ || (lastActive() && lastActive() != this)) return;
+
+    auto* box = new QMessageBox(this);
+    box->setObjectName(QStringLiteral("confirmImport"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    box->setIcon(QMessageBox::Warning);
+    box->setWindowTitle(L10n::render(QStringLiteral("confirmTitle")));
+    box->setText(L10n::render(QStringLiteral("confirmTitle")));
+    box->setInformativeText(model_.confirmMessage());
+    QPushButton* start = box->addButton(L10n::render(QStringLiteral("startImport")), QMessageBox::DestructiveRole);
+    start->setObjectName(QStringLiteral("confirmStart"));
+    QPushButton* cancel = box->addButton(L10n::render(QStringLiteral("cancel")), QMessageBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("confirmCancel"));
+    // Replacing tables is not the default: Return and Escape both cancel.
+    box->setDefaultButton(cancel);
+    box->setEscapeButton(cancel);
+    connect(box, &QMessageBox::finished, this, [this, box, start] {
+        const bool confirmed = box->clickedButton() == start;
+        confirmation_ = nullptr;
+        model_.setConfirmImport(false);
+        if (confirmed) model_.startImport();
+    });
+    confirmation_ = box;
+    box->open();
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QPointer>
+
+class ActivityIndicator;
+class AppModel;
+class ContainerList;
+class DetailColumn;
+class QAction;
+class QShortcut;
+class QToolButton;
+class SettingsStore;
+
+// A main window: the container sidebar and the detail column, the refresh and settings
+// buttons, the first refresh when the window is shown, and the import confirmation.
+class ContentView : public QMainWindow {
+    Q_OBJECT
+
+public:
+    ContentView(AppModel& model, SettingsStore& settings, QWidget* parent = nullptr);
+
+    ContainerList* sidebar() const { return sidebar_; }
+    DetailColumn* detail() const { return detail_; }
+    QAction* refreshAction() const { return refresh_; }
+    ActivityIndicator* activity() const { return activity_; }
+    QToolButton* settingsButton() const { return settingsButton_; }
+    QMessageBox* confirmation() const { return confirmation_; }
+
+Q_SIGNALS:
+    void settingsRequested();
+    // The window was closed by the user or the program.
+    void closed();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void render();
+    void retranslate();
+    void showConfirmation();
+
+    AppModel& model_;
+    ContainerList* sidebar_;
+    DetailColumn* detail_;
+    ActivityIndicator* activity_;
+    QAction* refresh_;
+    QToolButton* settingsButton_;
+    QShortcut* cancelShortcut_;
+    QPointer<QMessageBox> confirmation_;
+    bool refreshedOnce_ = false;
+};

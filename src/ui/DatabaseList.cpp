@@ -1,0 +1,181 @@
+#include "ui/DatabaseList.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <limits>
+
+#include "import/ByteFormatting.h"
+#include "model/AppModel.h"
+#include "settings/L10n.h"
+#include "ui/ActivityIndicator.h"
+#include "ui/ModelBinding.h"
+#include "ui/Style.h"
+#include "ui/TabularText.h"
+
+namespace {
+
+enum Role { nameRole = Qt::UserRole + 1, tablesRole, sizeRole };
+
+constexpr int kListHeight = 220;
+constexpr int kRowPadding = 5;
+constexpr int kSidePadding = 10;
+
+}  // namespace
+
+DatabaseList::DatabaseList(AppModel& model, SettingsStore& settings, QWidget* parent)
+    : QWidget(parent), model_(model) {
+    setObjectName(QStringLiteral("databaseSection"));
+    header_ = new QLabel(this);
+    header_->setFont(Style::headline());
+    busy_ = new ActivityIndicator(this);
+    busy_->setObjectName(QStringLiteral("databasesBusy"));
+
+    list_ = new QListWidget(this);
+    list_->setObjectName(QStringLiteral("databaseList"));
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setFixedHeight(kListHeight);
+    list_->setItemDelegate(new DatabaseRowDelegate(list_));
+    list_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_->setStyleSheet(QStringLiteral("QListWidget#databaseList { border: 1px solid %1; border-radius: 8px;"
+                                        " background: palette(base); padding: 3px; }")
+                             .arg(Style::separator(list_).name()));
+
+    emptyText_ = new QLabel(this);
+    emptyText_->setObjectName(QStringLiteral("databasesEmptyText"));
+    Style::makeSecondary(emptyText_, Style::callout(), true);
+
+    auto* headerRow = new QHBoxLayout;
+    headerRow->setSpacing(8);
+    headerRow->addWidget(header_);
+    headerRow->addWidget(busy_);
+    headerRow->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(8);
+    layout->addLayout(headerRow);
+    layout->addWidget(list_);
+    layout->addWidget(emptyText_);
+
+    connect(list_, &QListWidget::itemSelectionChanged, this, &DatabaseList::userSelected);
+    onFields(model_, this,
+             {AppModel::Field::databases, AppModel::Field::isLoadingDatabases, AppModel::Field::selectedDatabase,
+              AppModel::Field::selectedContainerID, AppModel::Field::containers, AppModel::Field::passwordOverride},
+             [this] { render(); });
+    onLanguageChange(settings, this, [this] {
+        rebuild();
+        render();
+    });
+    rebuild();
+    render();
+}
+
+QString DatabaseList::tableCountText(const MysqlDatabase& database) {
+    const bool system = database.name == QLatin1String("mysql") || database.name == QLatin1String("sys");
+    return L10n::render(system ? QStringLiteral("systemTables") : QStringLiteral("tables"), {database.tables});
+}
+
+void DatabaseList::rebuild() {
+    header_->setText(L10n::render(QStringLiteral("databases")));
+    const QSignalBlocker blocker(list_);
+    list_->clear();
+    shown_ = model_.databases();
+    const quint64 limit = quint64(std::numeric_limits<qint64>::max());
+    for (const MysqlDatabase& database : shown_) {
+        auto* item = new QListWidgetItem(database.name, list_);
+        item->setData(nameRole, database.name);
+        item->setData(tablesRole, tableCountText(database));
+        item->setData(sizeRole, ByteFormatting::bytes(qint64(std::min(database.bytes, limit))));
+    }
+}
+
+void DatabaseList::render() {
+    if (model_.databases() != shown_) rebuild();
+    const bool loading = model_.isLoadingDatabases();
+    busy_->setAnimating(loading);
+    const bool showList = !model_.databases().isEmpty() || loading;
+    list_->setVisible(showList);
+    emptyText_->setVisible(!showList);
+    if (!showList) {
+        const auto container = model_.selectedContainer();
+        const bool hasPassword = (container && container->rootPassword) || !model_.passwordOverride().isEmpty();
+        emptyText_->setText(L10n::render(hasPassword ? QStringLiteral("noDatabases") : QStringLiteral("noPassword")));
+    }
+    showSelection();
+}
+
+void DatabaseList::showSelection() {
+    const QSignalBlocker blocker(list_);
+    const auto& selected = model_.selectedDatabase();
+    list_->clearSelection();
+    for (int row = 0; row < list_->count(); ++row) {
+        QListWidgetItem* item = list_->item(row);
+        if (selected && item->data(nameRole).toString() == *selected) {
+            item->setSelected(true);
+            list_->setCurrentItem(item, QItemSelectionModel::NoUpdate);
+            list_->scrollToItem(item);
+        }
+    }
+}
+
+void DatabaseList::userSelected() {
+    const QList<QListWidgetItem*> items = list_->selectedItems();
+    // Clearing the selection keeps the model's target.
+    if (!items.isEmpty()) model_.pinDatabase(items.first()->data(nameRole).toString());
+    showSelection();
+}
+
+QSize DatabaseRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
+    const int height = kRowPadding * 2 + QFontMetrics(Style::body()).height() + 2 +
+                       QFontMetrics(Style::caption()).height();
+    return {option.rect.width() > 0 ? option.rect.width() : 200, height};
+}
+
+void DatabaseRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    QStyleOptionViewItem panel = option;
+    initStyleOption(&panel, index);
+    panel.text.clear();
+    const QWidget* widget = option.widget;
+    QStyle* style = widget ? widget->style() : QApplication::style();
+    style->drawPrimitive(QStyle::PE_PanelItemViewItem, &panel, painter, widget);
+
+    const bool selected = option.state & QStyle::State_Selected;
+    const QColor primary = option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text);
+    QColor secondary = Style::secondary(widget);
+    if (selected) {
+        secondary = primary;
+        secondary.setAlphaF(0.8);
+    }
+
+    painter->save();
+    const QRect box = option.rect.adjusted(kSidePadding, kRowPadding, -kSidePadding, -kRowPadding);
+    const QFont bodyFont = Style::body();
+    const QFontMetrics body(bodyFont);
+    const QFont captionFont = Style::caption();
+    const QFontMetrics caption(captionFont);
+
+    const QString size = index.data(sizeRole).toString();
+    const int sizeWidth = TabularText::width(body, size);
+    painter->setFont(bodyFont);
+    painter->setPen(secondary);
+    const int baseline = box.top() + (box.height() - body.height()) / 2 + body.ascent();
+    TabularText::draw(painter, body, box.right() - sizeWidth, baseline, size);
+
+    const int textWidth = std::max(0, box.width() - sizeWidth - 12);
+    painter->setPen(primary);
+    painter->drawText(QRect(box.left(), box.top(), textWidth, body.height()), Qt::AlignLeft | Qt::AlignVCenter,
+                      body.elidedText(index.data(nameRole).toString(), Qt::ElideRight, textWidth));
+    painter->setFont(captionFont);
+    painter->setPen(secondary);
+    painter->drawText(QRect(box.left(), box.top() + body.height() + 2, textWidth, caption.height()),
+                      Qt::AlignLeft | Qt::AlignVCenter,
+                      caption.elidedText(index.data(tablesRole).toString(), Qt::ElideRight, textWidth));
+    painter->restore();
+}

@@ -1,0 +1,85 @@
+#include "ui/ImportDetail.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "model/AppModel.h"
+#include "settings/L10n.h"
+#include "ui/ContainerHeader.h"
+#include "ui/DatabaseList.h"
+#include "ui/DropZone.h"
+#include "ui/ErrorBanner.h"
+#include "ui/ImportButton.h"
+#include "ui/ImportOptions.h"
+#include "ui/LogView.h"
+#include "ui/ModelBinding.h"
+#include "ui/ProgressSection.h"
+#include "ui/Style.h"
+
+namespace {
+constexpr int kPageWidth = 760;
+}
+
+ImportDetail::ImportDetail(AppModel& model, SettingsStore& settings, QWidget* parent)
+    : QScrollArea(parent), model_(model) {
+    setObjectName(QStringLiteral("importDetail"));
+    setWidgetResizable(true);
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("importPage"));
+    page->setMaximumWidth(kPageWidth);
+    header_ = new ContainerHeader(page);
+    banner_ = new ErrorBanner(page);
+    databases_ = new DatabaseList(model_, settings, page);
+    auto* dump = new QWidget(page);
+    dump->setObjectName(QStringLiteral("dumpSection"));
+    dumpTitle_ = new QLabel(dump);
+    dumpTitle_->setFont(Style::headline());
+    dropZone_ = new DropZone(model_, settings, dump);
+    auto* dumpLayout = new QVBoxLayout(dump);
+    dumpLayout->setContentsMargins(0, 0, 0, 0);
+    dumpLayout->setSpacing(8);
+    dumpLayout->addWidget(dumpTitle_);
+    dumpLayout->addWidget(dropZone_);
+    options_ = new ImportOptions(model_, settings, page);
+    progress_ = new ProgressSection(model_, settings, page);
+    log_ = new LogView(model_, page);
+    importButton_ = new ImportButton(model_, settings, page);
+
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(20, 20, 20, 20);
+    layout->setSpacing(16);
+    for (QWidget* section : std::initializer_list<QWidget*>{header_, banner_, databases_, dump, options_, progress_,
+                                                             log_, importButton_}) {
+        layout->addWidget(section);
+    }
+    layout->addStretch();
+
+    auto* holder = new QWidget;
+    auto* holderLayout = new QHBoxLayout(holder);
+    holderLayout->setContentsMargins(0, 0, 0, 0);
+    holderLayout->addWidget(page, 1);
+    holderLayout->addStretch(0);
+    setWidget(holder);
+
+    connect(banner_, &ErrorBanner::dismissed, this, [this] { model_.dismissError(); });
+    onFields(model_, this,
+             {AppModel::Field::containers, AppModel::Field::selectedContainerID, AppModel::Field::serverInfo,
+              AppModel::Field::errorMessage},
+             [this] { render(); });
+    onLanguageChange(settings, this, [this] { render(); });
+    render();
+}
+
+void ImportDetail::render() {
+    const auto container = model_.selectedContainer();
+    header_->setVisible(container.has_value());
+    if (container) header_->describe(*container, model_.serverInfo());
+    const auto& error = model_.errorMessage();
+    banner_->setVisible(error.has_value());
+    if (error) banner_->setMessage(*error);
+    dumpTitle_->setText(L10n::render(QStringLiteral("dump")));
+}

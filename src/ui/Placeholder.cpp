@@ -1,0 +1,41 @@
+#include "ui/Placeholder.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "ui/Style.h"
+
+Placeholder::Placeholder(Symbols::Symbol symbol, QWidget* parent) : QWidget(parent) {
+    icon_ = new QLabel(this);
+    icon_->setPixmap(Symbols::icon(symbol).pixmap(48, 48));
+    icon_->setAlignment(Qt::AlignCenter);
+    title_ = new QLabel(this);
+    title_->setObjectName(QStringLiteral("placeholderTitle"));
+    QFont titleFont = Style::title();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 0.85);
+    title_->setFont(titleFont);
+    title_->setAlignment(Qt::AlignCenter);
+    title_->setWordWrap(true);
+    description_ = new QLabel(this);
+    description_->setObjectName(QStringLiteral("placeholderDescription"));
+    Style::makeSecondary(description_, Style::body(), true);
+    description_->setAlignment(Qt::AlignCenter);
+    description_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    description_->setMaximumWidth(420);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(8);
+    layout->addStretch();
+    layout->addWidget(icon_, 0, Qt::AlignHCenter);
+    layout->addWidget(title_, 0, Qt::AlignHCenter);
+    layout->addWidget(description_, 0, Qt::AlignHCenter);
+    layout->addStretch();
+}
+
+void Placeholder::setTexts(const QString& title, const QString& description) {
+    title_->setText(title);
+    description_->setText(description);
+}
+
+QString Placeholder::title() const { return title_->text(); }
+QString Placeholder::description() const { return description_->text(); }

@@ -1,0 +1,104 @@
+#include "ui/ProgressSection.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+#include "import/ByteFormatting.h"
+#include "model/AppModel.h"
+#include "settings/L10n.h"
+#include "ui/ModelBinding.h"
+#include "ui/Style.h"
+#include "ui/Symbols.h"
+#include "ui/TabularText.h"
+
+namespace {
+constexpr int kBarSteps = 10000;
+}
+
+ProgressSection::ProgressSection(AppModel& model, SettingsStore& settings, QWidget* parent)
+    : QWidget(parent), model_(model) {
+    setObjectName(QStringLiteral("progressSection"));
+    running_ = new QWidget(this);
+    bar_ = new QProgressBar(running_);
+    bar_->setObjectName(QStringLiteral("importProgress"));
+    bar_->setRange(0, kBarSteps);
+    bar_->setTextVisible(false);
+    bar_->setFixedHeight(8);
+    line_ = new TabularLabel(running_);
+    line_->setObjectName(QStringLiteral("progressLine"));
+    line_->setFont(Style::callout());
+    Style::setTextColor(line_, Style::secondary(line_));
+    auto* runningLayout = new QVBoxLayout(running_);
+    runningLayout->setContentsMargins(0, 0, 0, 0);
+    runningLayout->setSpacing(6);
+    runningLayout->addWidget(bar_);
+    runningLayout->addWidget(line_);
+
+    outcome_ = new QWidget(this);
+    outcomeIcon_ = new QLabel(outcome_);
+    outcomeText_ = new QLabel(outcome_);
+    outcomeText_->setObjectName(QStringLiteral("outcomeText"));
+    outcomeText_->setWordWrap(true);
+    outcomeText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* outcomeLayout = new QHBoxLayout(outcome_);
+    outcomeLayout->setContentsMargins(0, 0, 0, 0);
+    outcomeLayout->setSpacing(6);
+    outcomeLayout->addWidget(outcomeIcon_);
+    outcomeLayout->addWidget(outcomeText_, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(running_);
+    layout->addWidget(outcome_);
+
+    onFields(model_, this, {AppModel::Field::phase}, [this] { render(); });
+    onLanguageChange(settings, this, [this] { render(); });
+    render();
+}
+
+double ProgressSection::fraction(const ImportProgress& progress) {
+    if (progress.totalBytes < 1) return 0;
+    return std::min(1.0, double(progress.bytesRead) / double(progress.totalBytes));
+}
+
+QString ProgressSection::progressLine(const ImportProgress& progress) {
+    if (progress.inputFinished) return L10n::render(QStringLiteral("writingTail"));
+    QString remainder;
+    if (progress.bytesPerSecond > 1 && progress.totalBytes > progress.bytesRead) {
+        const double seconds = double(progress.totalBytes - progress.bytesRead) / progress.bytesPerSecond;
+        remainder = L10n::render(QStringLiteral("remaining"), {ByteFormatting::duration(seconds)});
+    } else {
+        remainder = L10n::render(QStringLiteral("measuring"));
+    }
+    return L10n::render(QStringLiteral("progress"),
+                        {ByteFormatting::bytes(progress.bytesRead), ByteFormatting::bytes(progress.totalBytes),
+                         ByteFormatting::speed(progress.bytesPerSecond), remainder});
+}
+
+void ProgressSection::render() {
+    const AppModel::Phase& phase = model_.phase();
+    using Kind = AppModel::Phase::Kind;
+    running_->setVisible(phase.kind() == Kind::running);
+    outcome_->setVisible(phase.kind() == Kind::success || phase.kind() == Kind::cancelled);
+    setVisible(!running_->isHidden() || !outcome_->isHidden());
+    const int side = QFontMetrics(outcomeText_->font()).height() + 2;
+    switch (phase.kind()) {
+    case Kind::running:
+        bar_->setValue(int(fraction(phase.progress()) * kBarSteps));
+        line_->setText(progressLine(phase.progress()));
+        break;
+    case Kind::success:
+        outcomeIcon_->setPixmap(Symbols::tinted(Symbols::Symbol::success, side, Style::green()));
+        outcomeText_->setText(L10n::render(QStringLiteral("importDone"), {ByteFormatting::duration(phase.seconds())}));
+        Style::setTextColor(outcomeText_, Style::green());
+        break;
+    case Kind::cancelled:
+        outcomeIcon_->setPixmap(Symbols::tinted(Symbols::Symbol::stopped, side, Style::secondary(this)));
+        outcomeText_->setText(L10n::render(QStringLiteral("importCancelled")));
+        Style::setTextColor(outcomeText_, Style::secondary(this));
+        break;
+    default: break;
+    }
+}

@@ -1,0 +1,142 @@
+#include "ui/SettingsView.h"
+
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QFormLayout>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "settings/L10n.h"
+#include "settings/SettingsStore.h"
+#include "ui/BundledDocuments.h"
+#include "ui/Disclaimer.h"
+#include "ui/ElidedLabel.h"
+#include "ui/FileChoosers.h"
+#include "ui/Style.h"
+
+namespace {
+constexpr int kPathWidth = 280;
+}
+
+SettingsView::SettingsView(SettingsStore& settings, QWidget* parent) : QWidget(parent), settings_(settings) {
+    setObjectName(QStringLiteral("settingsWindow"));
+    setWindowFlag(Qt::Window);
+    setFixedWidth(kWidth);
+
+    languageLabel_ = new QLabel(this);
+    language_ = new QComboBox(this);
+    language_->setObjectName(QStringLiteral("languagePicker"));
+    language_->setMaxVisibleItems(18);
+    languageLabel_->setBuddy(language_);
+    hint_ = new QLabel(this);
+    hint_->setObjectName(QStringLiteral("languageHint"));
+    Style::makeSecondary(hint_, Style::caption(), true);
+
+    folderLabel_ = new QLabel(this);
+    folderPath_ = new ElidedLabel(this);
+    folderPath_->setObjectName(QStringLiteral("dumpFolderPath"));
+    folderPath_->setMaximumWidth(kPathWidth);
+    chooseFolder_ = new QPushButton(this);
+    chooseFolder_->setObjectName(QStringLiteral("chooseFolder"));
+    folderLabel_->setBuddy(chooseFolder_);
+    clearFolder_ = new QPushButton(this);
+    clearFolder_->setObjectName(QStringLiteral("clearFolder"));
+    auto* folderRow = new QHBoxLayout;
+    folderRow->setSpacing(8);
+    folderRow->addWidget(folderPath_, 1);
+    folderRow->addWidget(chooseFolder_);
+    folderRow->addWidget(clearFolder_);
+
+    auto* form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    form->setHorizontalSpacing(12);
+    form->setVerticalSpacing(8);
+    form->addRow(languageLabel_, language_);
+    form->addRow(QString(), hint_);
+    form->addRow(folderLabel_, folderRow);
+
+    auto* rule = new QFrame(this);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+
+    summary_ = new QLabel(this);
+    summary_->setObjectName(QStringLiteral("licenseSummary"));
+    Style::makeSecondary(summary_, Style::caption(), true);
+    license_ = new QPushButton(this);
+    license_->setObjectName(QStringLiteral("openLicense"));
+    website_ = new QLabel(this);
+    website_->setObjectName(QStringLiteral("websiteLink"));
+    website_->setTextFormat(Qt::RichText);
+    website_->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    website_->setOpenExternalLinks(true);
+    auto* links = new QHBoxLayout;
+    links->setSpacing(12);
+    links->addWidget(license_);
+    links->addWidget(website_);
+    links->addStretch();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->setSpacing(12);
+    layout->addLayout(form);
+    layout->addWidget(rule);
+    layout->addWidget(summary_);
+    layout->addLayout(links);
+    layout->setSizeConstraint(QLayout::SetMinAndMaxSize);
+
+    connect(language_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0) settings_.setLanguageChoice(language_->itemData(index).toString());
+    });
+    connect(chooseFolder_, &QPushButton::clicked, this, [this] { FileChoosers::chooseDumpFolder(this, settings_); });
+    connect(clearFolder_, &QPushButton::clicked, this, [this] { settings_.clearDumpFolder(); });
+    connect(license_, &QPushButton::clicked, this, &SettingsView::openLicense);
+    connect(&settings_, &SettingsStore::languageChoiceChanged, this, [this] { retranslate(); });
+    connect(&settings_, &SettingsStore::dumpFolderChanged, this, [this] { renderFolder(); });
+    retranslate();
+}
+
+void SettingsView::fillLanguages() {
+    const QSignalBlocker blocker(language_);
+    language_->clear();
+    for (const LanguageOption& option : L10n::languageOptions()) language_->addItem(option.nativeName, option.id);
+    language_->setCurrentIndex(language_->findData(settings_.languageChoice()));
+}
+
+void SettingsView::retranslate() {
+    setWindowTitle(L10n::render(QStringLiteral("settings")));
+    languageLabel_->setText(L10n::render(QStringLiteral("language")));
+    hint_->setText(L10n::render(QStringLiteral("languageHint")));
+    folderLabel_->setText(L10n::render(QStringLiteral("dumpFolder")));
+    chooseFolder_->setText(L10n::render(QStringLiteral("chooseFolder")));
+    clearFolder_->setText(L10n::render(QStringLiteral("clearFolder")));
+    fillLanguages();
+
+    const Disclaimer disclaimer = Disclaimer::forLanguage(L10n::currentCode());
+    summary_->setText(disclaimer.licenseSummary);
+    license_->setText(disclaimer.licenseButtonTitle);
+    const QUrl site = BundledDocuments::website();
+    const QString title = disclaimer.websiteButtonTitle.toHtmlEscaped();
+    website_->setText(site.isValid() ? QStringLiteral("<a href=\"%1\">%2</a>").arg(site.toString(QUrl::FullyEncoded).toHtmlEscaped(), title)
+                                     : title);
+    website_->setEnabled(site.isValid());
+    website_->setToolTip(site.isValid() ? site.toDisplayString() : QString());
+    renderFolder();
+}
+
+void SettingsView::renderFolder() {
+    const auto& folder = settings_.dumpFolderURL();
+    folderPath_->setText(folder ? *folder : L10n::render(QStringLiteral("dumpFolderNone")));
+    clearFolder_->setVisible(folder.has_value());
+}
+
+void SettingsView::openLicense() {
+    const QString file = BundledDocuments::licenseFile();
+    if (file.isEmpty()) return;  // nothing to show
+    QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+}

@@ -1,0 +1,153 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include <QApplication>
+
+#include "UiHarness.h"
+#include "settings/SettingsStore.h"
+#include "support/Fixtures.h"
+#include "ui/DatabaseList.h"
+#include "ui/Disclosure.h"
+#include "ui/DropZone.h"
+#include "ui/ImportButton.h"
+#include "ui/ImportDetail.h"
+#include "ui/ImportOptions.h"
+#include "ui/LogView.h"
+#include "ui/ProgressSection.h"
+#include "ui/TabularText.h"
+
+namespace {
+
+using ImportPanelTest = UiTest;
+
+const QByteArray kSmallDump = "DROP TABLE IF EXISTS t;\nCREATE TABLE t (x INT);\nINSERT INTO t VALUES (1),(2),(3);\n";
+// Keeps the client busy until it is cancelled.
+const QByteArray kSlowDump = "SELECT SLEEP(120);\nCREATE TABLE never (x INT);\n";
+
+ImportDetail* panel(ContentView* window) { return window->findChild<ImportDetail*>(); }
+
+TEST_F(ImportPanelTest, ADroppedFileBecomesTheDumpAndShowsItsPreview) {
+    clickContainer(Fixtures::seeded());
+    const QString plain = writeFile("orders.sql", kSmallDump);
+    ASSERT_EQ(QProcess::execute("/usr/bin/gzip", {"-kf", plain}), 0);
+    const QString other = writeFile("other.sql", "SELECT 1;\n");
+    DropZone* zone = panel(window_)->dropZone();
+
+    dropFiles(zone, {plain + ".gz", other, plain});  // only the first counts
+    EXPECT_FALSE(zone->isDropTargeted());
+    EXPECT_EQ(model().dumpURL(), plain + ".gz");
+    waitUntil([this] { return model().dumpPreview().has_value(); });
+    EXPECT_EQ(find<QLabel>(zone, "dumpFileName")->text(), "orders.sql.gz");
+    const QString preview = zone->previewText();
+    EXPECT_TRUE(preview.contains(" gzip contains DROP TABLE")) << preview.toStdString();
+}
+
+TEST_F(ImportPanelTest, TheGateDisablesTheStartButtonAndFillsTheStatusLine) {
+    clickContainer(Fixtures::seeded());
+    ImportButton* button = panel(window_)->importButton();
+    ASSERT_FALSE(model().dumpURL().has_value());
+    EXPECT_FALSE(button->startButton()->isEnabled());
+    EXPECT_EQ(button->statusLine()->text(), "No dump file selected.");
+
+    model().pinDatabase(kTarget);
+    model().setDump(writeFile("small.sql", kSmallDump));
+    EXPECT_TRUE(button->startButton()->isEnabled());
+    EXPECT_EQ(button->statusLine()->text(),
+              "Straight into the mysql client inside the container, without Workbench.");
+}
+
+TEST_F(ImportPanelTest, ReturnOpensTheConfirmationAndCancelStartsNothing) {
+    prepareImport(writeFile("small.sql", kSmallDump));
+    QTest::keyClick(window_->sidebar(), Qt::Key_Return);
+    ASSERT_TRUE(model().confirmImport());
+    ASSERT_TRUE(waitUntil([this] { return window_->confirmation() && window_->confirmation()->isVisible(); }));
+    QMessageBox* box = window_->confirmation();
+    EXPECT_EQ(box->text(), "Start import?");
+    EXPECT_EQ(box->informativeText(), model().confirmMessage());
+    EXPECT_EQ(find<QPushButton>(box, "confirmStart")->text(), "Start import");
+
+    find<QPushButton>(box, "confirmCancel")->click();
+    EXPECT_FALSE(model().confirmImport());
+    EXPECT_EQ(model().phase(), AppModel::Phase::idle());
+    EXPECT_TRUE(model().logLines().isEmpty());
+}
+
+TEST_F(ImportPanelTest, AWholeImportShowsProgressLogAndOutcome) {
+    prepareImport(writeFile("small.sql", kSmallDump));
+    ImportDetail* detail = panel(window_);
+    LogView* log = detail->log();
+    EXPECT_EQ(log->height(), 0);
+    EXPECT_FALSE(detail->progress()->isVisibleTo(detail));
+
+    detail->importButton()->startButton()->click();
+    ASSERT_TRUE(waitUntil([this] { return window_->confirmation() != nullptr; }));
+    find<QPushButton>(window_->confirmation(), "confirmStart")->click();
+    ASSERT_TRUE(model().phase().isRunning());
+    EXPECT_EQ(log->height(), LogView::kHeight);
+    EXPECT_TRUE(detail->importButton()->cancelButton()->isVisibleTo(detail));
+    EXPECT_FALSE(detail->importButton()->startButton()->isVisibleTo(detail));
+    EXPECT_FALSE(detail->options()->isEnabled());
+    EXPECT_FALSE(detail->dropZone()->chooseButton()->isEnabled());
+    EXPECT_EQ(detail->importButton()->statusLine()->text(),
+              "The dump is streaming into the mysql client inside the container.");
+
+    waitUntil([this] { return !model().isImportRunning(); }, 180000);
+    ASSERT_EQ(model().phase().kind(), AppModel::Phase::Kind::success) << model().logLines().join('\n').toStdString();
+    EXPECT_TRUE(find<QLabel>(detail, "outcomeText")->text().startsWith("Import finished in "));
+    EXPECT_TRUE(log->toPlainText().endsWith(model().logLines().last()));
+    EXPECT_TRUE(model().logLines().last().startsWith("Finished in "));
+    EXPECT_TRUE(detail->options()->isEnabled());
+    EXPECT_EQ(sql(Fixtures::seeded(), Fixtures::seededPassword(), "SELECT COUNT(*) FROM ui_target.t"), "3");
+}
+
+TEST_F(ImportPanelTest, EscapeCancelsARunningImport) {
+    prepareImport(writeFile("slow.sql", kSlowDump));
+    model().startImport();
+    ASSERT_TRUE(model().phase().isRunning());
+    QTest::keyClick(window_->sidebar()->list(), Qt::Key_Escape);
+    waitUntil([this] { return !model().isImportRunning(); }, 60000);
+    EXPECT_EQ(model().phase(), AppModel::Phase::cancelled());
+    EXPECT_EQ(find<QLabel>(panel(window_), "outcomeText")->text(), "Import cancelled.");
+}
+
+TEST_F(ImportPanelTest, ReturnInThePasswordFieldReadsTheDatabases) {
+    clickContainer(Fixtures::noPasswordEnv());
+    ImportDetail* detail = panel(window_);
+    EXPECT_EQ(find<QLabel>(detail, "databasesEmptyText")->text(),
+              "No password in the container. Enter it under Login and press Return.");
+    ImportOptions* options = detail->options();
+    EXPECT_FALSE(options->login()->isExpanded());
+    options->login()->toggle()->click();
+    QLineEdit* password = options->passwordField();
+    ASSERT_TRUE(password->isVisibleTo(detail));
+    QTest::keyClicks(password, Fixtures::noPasswordEnvPassword());
+    EXPECT_EQ(find<QLabel>(detail, "databasesEmptyText")->text(), "No databases were read.");
+    QTest::keyClick(password, Qt::Key_Return);
+    waitUntil([this] { return !model().databases().isEmpty(); });
+    EXPECT_FALSE(model().confirmImport());
+    EXPECT_TRUE(detail->databases()->list()->isVisibleTo(detail));
+}
+
+TEST(ProgressText, CoversEmptyOverfullMeasuringAndTail) {
+    SettingsStore::shared().setLanguageChoice("en");
+    EXPECT_EQ(ProgressSection::fraction({0, 0, 0, 0, false}), 0.0);
+    EXPECT_EQ(ProgressSection::fraction({200, 100, 0, 0, false}), 1.0);
+    EXPECT_EQ(ProgressSection::fraction({50, 200, 0, 0, false}), 0.25);
+    EXPECT_TRUE(ProgressSection::progressLine({10, 100, 0.5, 1, false}).endsWith("Measuring speed…"));
+    EXPECT_TRUE(ProgressSection::progressLine({50, 100, 25, 1, false}).endsWith(" left"));
+    EXPECT_EQ(ProgressSection::progressLine({100, 100, 25, 1, true}), "File read. MySQL is still writing the last data…");
+}
+
+TEST(TabularTextWidth, GivesEveryDigitTheSameWidth) {
+    const QFontMetrics metrics(QApplication::font());
+    EXPECT_EQ(TabularText::width(metrics, "111"), TabularText::width(metrics, "888"));
+}
+
+}  // namespace

@@ -1,0 +1,77 @@
+#include <QAction>
+#include <QDir>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include "UiHarness.h"
+#include "settings/L10n.h"
+#include "settings/SettingsStore.h"
+#include "ui/ElidedLabel.h"
+#include "ui/SettingsView.h"
+
+namespace {
+
+using SettingsWindowTest = UiTest;
+
+
+TEST_F(SettingsWindowTest, ChoosingALanguageRedrawsEveryWindow) {
+    window_->settingsButton()->click();
+    SettingsView* settings = shell_->settingsWindow();
+    ASSERT_NE(settings, nullptr);
+    ASSERT_TRUE(settings->isVisible());
+    EXPECT_EQ(settings->width(), SettingsView::kWidth);
+    EXPECT_EQ(settings->windowTitle(), "Settings");
+    EXPECT_EQ(settings->licenseButton()->text(), "Open license…");
+
+    QComboBox* picker = settings->languagePicker();
+    const QList<LanguageOption> options = L10n::languageOptions();
+    ASSERT_EQ(picker->count(), options.size());
+    for (int i = 0; i < picker->count(); ++i) EXPECT_EQ(picker->itemData(i).toString(), options[i].id);
+    EXPECT_EQ(picker->currentData().toString(), "en");
+
+    picker->setCurrentIndex(picker->findText("Deutsch"));
+    EXPECT_EQ(SettingsStore::shared().languageChoice(), "de");
+    const QString germanTitle = L10n::render("settings");
+    EXPECT_NE(germanTitle, "Settings");
+    EXPECT_EQ(settings->windowTitle(), germanTitle);
+    EXPECT_EQ(settings->licenseButton()->text(), "Lizenz öffnen…");
+    EXPECT_TRUE(settings->websiteLink()->text().contains("Website"));
+    EXPECT_EQ(picker->currentText(), "Deutsch");
+    EXPECT_EQ(find<QCheckBox>("showStopped")->text(), L10n::render("showStopped"));
+    EXPECT_NE(find<QCheckBox>("showStopped")->text(), "Show stopped");
+    EXPECT_EQ(window_->refreshAction()->text(), L10n::render("refresh"));
+    EXPECT_EQ(window_->settingsButton()->toolTip(), germanTitle);
+
+    picker->setCurrentIndex(picker->findData("es"));
+    EXPECT_EQ(settings->licenseButton()->text(), "Abrir licencia…");
+    EXPECT_TRUE(settings->websiteLink()->text().contains("Sitio web"));
+    picker->setCurrentIndex(picker->findData("fr"));
+    EXPECT_EQ(settings->licenseButton()->text(), "Open license…");
+    EXPECT_EQ(find<QCheckBox>("showStopped")->text(), L10n::render("showStopped"));
+}
+
+TEST_F(SettingsWindowTest, TheFolderRowFollowsTheDefaultFolder) {
+    SettingsView* settings = shell_->openSettings();
+    EXPECT_EQ(settings->folderPath()->text(), "None");
+    EXPECT_FALSE(settings->clearFolderButton()->isVisibleTo(settings));
+
+    const QString folder = dir_.path() + "/a rather long folder name for dumps/and one more level below it";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    SettingsStore::shared().setDumpFolder(folder);
+    EXPECT_EQ(settings->folderPath()->text(), folder);
+    // Shortened in the middle to fit its 280 points.
+    waitUntil([&] { return settings->folderPath()->shownText().contains(QChar(0x2026)); });
+    EXPECT_LE(settings->folderPath()->width(), 280);
+    ASSERT_TRUE(settings->clearFolderButton()->isVisibleTo(settings));
+
+    settings->clearFolderButton()->click();
+    EXPECT_EQ(settings->folderPath()->text(), "None");
+    EXPECT_FALSE(settings->clearFolderButton()->isVisibleTo(settings));
+    EXPECT_FALSE(SettingsStore::shared().dumpFolderURL().has_value());
+}
+
+}  // namespace

@@ -1,0 +1,93 @@
+#include <QLocalServer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include "UiHarness.h"
+#include "app/InstanceChannel.h"
+#include "app/QuitSignals.h"
+#include "ui/ImportButton.h"
+#include "ui/ImportDetail.h"
+
+namespace {
+
+using ShellTest = UiTest;
+
+const QByteArray kSlowDump = "SELECT SLEEP(120);\n";
+
+TEST_F(ShellTest, ClosingTheLastWindowQuitsUnlessAnImportRuns) {
+    QSignalSpy quit(shell_.get(), &AppShell::quitRequested);
+    prepareImport(writeFile("slow.sql", kSlowDump));
+    model().startImport();
+    ASSERT_TRUE(shell_->isImporting());
+    window_->close();
+    EXPECT_TRUE(shell_->mainWindows().isEmpty());
+    EXPECT_EQ(quit.count(), 0);
+
+    // Coming back shows the running import in a new window with the same model.
+    shell_->reactivate();
+    ASSERT_EQ(shell_->mainWindows().size(), 1);
+    window_ = shell_->mainWindows().first();
+    auto* detail = window_->findChild<ImportDetail*>();
+    waitUntil([&] { return detail->isVisible(); });
+    EXPECT_TRUE(detail->importButton()->cancelButton()->isVisible());
+
+    // The will-terminate path cancels it.
+    shell_->applicationWillTerminate();
+    EXPECT_TRUE(shell_->waitForImportToEnd(60000));
+    EXPECT_EQ(model().phase(), AppModel::Phase::cancelled());
+
+    window_->close();
+    EXPECT_EQ(quit.count(), 1);
+}
+
+TEST_F(ShellTest, ReactivatingRestoresAMinimisedWindowInsteadOfOpeningAnother) {
+    window_->showMinimized();
+    shell_->reactivate();
+    ASSERT_EQ(shell_->mainWindows().size(), 1);
+    EXPECT_FALSE(window_->isMinimized());
+    EXPECT_TRUE(window_->isVisible());
+}
+
+TEST(InstanceChannelTest, ALaterStartHandsOverAndAStaleSocketIsReplaced) {
+    QTemporaryDir folder;
+    const QString name = folder.filePath("tarnwell-test.socket");
+    EXPECT_FALSE(InstanceChannel::handOver(name));  // nobody runs yet
+
+    {  // a program that died leaves its socket file behind
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address = {};
+        address.sun_family = AF_UNIX;
+        qstrncpy(address.sun_path, QFile::encodeName(name).constData(), sizeof(address.sun_path));
+        ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
+        ::close(fd);
+    }
+    ASSERT_TRUE(QFile::exists(name));
+    EXPECT_FALSE(InstanceChannel::handOver(name));
+
+    InstanceChannel running;
+    ASSERT_TRUE(running.listen(name));
+    QSignalSpy activation(&running, &InstanceChannel::activationRequested);
+    EXPECT_TRUE(InstanceChannel::handOver(name));
+    EXPECT_TRUE(activation.wait(10000) || activation.count() == 1);
+    EXPECT_TRUE(InstanceChannel::defaultName().contains(QString::number(::getuid())));
+}
+
+TEST(QuitSignalsTest, TerminationSignalsBecomeAnOrderlyQuit) {
+    QuitSignals quitSignals;
+    QSignalSpy quit(&quitSignals, &QuitSignals::quitRequested);
+    for (const int number : {SIGTERM, SIGINT, SIGHUP}) {
+        quit.clear();
+        ::raise(number);
+        ASSERT_TRUE(quit.wait(10000) || quit.count() == 1);
+        EXPECT_EQ(quit.first().first().toInt(), number);
+    }
+}
+
+}  // namespace
