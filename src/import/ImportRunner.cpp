@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -96,6 +97,8 @@ ImportOutcome ImportRunner::run(const ImportRequest& request, const DockerClient
         clientOut = Process::makePipe();
         clientErr = Process::makePipe();
         input = Process::makePipe();
+        // A larger pipe means fewer wake-ups per megabyte; if refused, the default serves.
+        ::fcntl(input.writeEnd, F_SETPIPE_SZ, 1 << 20);
         if (request.compressed) {
             decompressed = Process::makePipe();
             gzipErr = Process::makePipe();
@@ -139,34 +142,42 @@ ImportOutcome ImportRunner::run(const ImportRequest& request, const DockerClient
         if (!trimmed.isEmpty()) log(QStringLiteral("gzip: ") + trimmed);
     });
     std::vector<std::thread> readers;
+    std::optional<QString> readerFailure;
     const auto startReader = [&](int& fd, LineBuffer& buffer) {
-        const int owned = fd;
-        fd = -1;
+        if (readerFailure) return;
         try {
-            readers.emplace_back(drainInto, owned, &buffer);
-        } catch (const std::system_error&) {
-            // No thread to spare: drain here, after the copy, so the child cannot block on it.
-            fd = owned;
+            readers.emplace_back(drainInto, fd, &buffer);
+            fd = -1;
+        } catch (const std::system_error& error) {
+            readerFailure = QString::fromLocal8Bit(error.what());
         }
     };
     startReader(clientErr.readEnd, clientErrors);
     startReader(clientOut.readEnd, clientOutput);
     if (request.compressed) startReader(gzipErr.readEnd, gzipErrors);
+    if (readerFailure) {
+        // An undrained pipe could block a child for ever: stop the children instead.
+        Process::closeQuietly(input.writeEnd);
+        for (const pid_t pid : {gzipPid, clientPid}) {
+            if (pid > 0) ::kill(pid, SIGTERM);
+        }
+        if (clientErr.readEnd >= 0) drainInto(std::exchange(clientErr.readEnd, -1), &clientErrors);
+        if (clientOut.readEnd >= 0) drainInto(std::exchange(clientOut.readEnd, -1), &clientOutput);
+        if (gzipErr.readEnd >= 0) drainInto(std::exchange(gzipErr.readEnd, -1), &gzipErrors);
+        if (gzipPid > 0) waitForChild(gzipPid);
+        waitForChild(clientPid);
+        for (std::thread& reader : readers) reader.join();
+        return ImportOutcome::failed(L10n::render(QStringLiteral("importNotStarted"), {*readerFailure}));
+    }
 
     {
         std::lock_guard guard(lock_);
-        stdinHandle_ = input.writeEnd;
+        stdinHandle_ = std::exchange(input.writeEnd, -1);
     }
-    input.writeEnd = -1;
 
     const double startTime = secondsNow();
     const CopyResult copy = copyFile(request.fileURL, startTime, onProgress);
     closeInput();
-
-    // Pipes without a reader thread are drained here; the children may still be writing.
-    if (clientErr.readEnd >= 0) drainInto(std::exchange(clientErr.readEnd, -1), &clientErrors);
-    if (clientOut.readEnd >= 0) drainInto(std::exchange(clientOut.readEnd, -1), &clientOutput);
-    if (gzipErr.readEnd >= 0) drainInto(std::exchange(gzipErr.readEnd, -1), &gzipErrors);
 
     const int gzipStatus = gzipPid > 0 ? waitForChild(gzipPid) : 0;
     const int clientStatus = waitForChild(clientPid);
@@ -229,8 +240,42 @@ ImportRunner::CopyResult ImportRunner::copyFile(const QString& path, double star
     sampleAndReport(true, false);
     if (isCancelled()) return cancelledReport();
 
-    const std::unique_ptr<char[]> chunk(new char[kChunkBytes]);
+    const auto writeFailure = [this](int error) {
+        if (isCancelled()) return CopyResult{CopyResult::Kind::cancelled, {}};
+        return CopyResult{CopyResult::Kind::failed,
+                          L10n::render(QStringLiteral("writeAborted"), {systemMessage(error)})};
+    };
+
+    // splice hands the file's cached pages to the pipe without copying them through this
+    // process; where the file system cannot, read and write take over from the same offset
+    // and name any error properly.
+    bool splicing = true;
+    std::unique_ptr<char[]> chunk;
     for (;;) {
+        if (splicing) {
+            const int fd = beginWrite();
+            if (fd < 0) return writeFailure(EBADF);  // closed by a cancel
+            ssize_t n;
+            do {
+                n = ::splice(file, nullptr, fd, nullptr, size_t(kChunkBytes), SPLICE_F_MOVE);
+            } while (n < 0 && errno == EINTR);
+            const int error = errno;
+            endWrite();
+            if (n < 0 && error == EPIPE) return writeFailure(error);
+            if (n == 0) {
+                sampleAndReport(true, true);
+                return {CopyResult::Kind::finished, {}};
+            }
+            if (n > 0) {
+                bytes += n;
+                sampleAndReport(false, false);
+                if (isCancelled()) return cancelledReport();
+                continue;
+            }
+            splicing = false;
+        }
+
+        if (!chunk) chunk.reset(new char[kChunkBytes]);
         ssize_t n;
         do {
             n = ::read(file, chunk.get(), size_t(kChunkBytes));
@@ -246,17 +291,11 @@ ImportRunner::CopyResult ImportRunner::copyFile(const QString& path, double star
         }
 
         const int fd = beginWrite();
-        bool written = false;
-        int error = EBADF;  // the input was closed by a cancel
-        if (fd >= 0) {
-            written = writeAll(fd, chunk.get(), n);
-            error = errno;
-            endWrite();
-        }
-        if (!written) {
-            if (isCancelled()) return {CopyResult::Kind::cancelled, {}};
-            return {CopyResult::Kind::failed, L10n::render(QStringLiteral("writeAborted"), {systemMessage(error)})};
-        }
+        if (fd < 0) return writeFailure(EBADF);  // closed by a cancel
+        const bool written = writeAll(fd, chunk.get(), n);
+        const int error = errno;
+        endWrite();
+        if (!written) return writeFailure(error);
 
         bytes += n;
         sampleAndReport(false, false);

@@ -82,6 +82,9 @@ TEST_F(RunnerStandIn, OutcomesByClientBehaviour) {
          small, ImportOutcome::failed(tail.join('\n'))},
         {"missing", "cat >/dev/null", dir.filePath("missing.sql"),
          ImportOutcome::failed(L10n::render("sizeUnreadable", {QString("No such file or directory")}))},
+        // Not something splice can read: the plain copy takes over and names the error.
+        {"directory", "cat >/dev/null", dir.path(),
+         ImportOutcome::failed(L10n::render("readFailed", {QString("Is a directory")}))},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(run(script(c.name, c.body), c.dump), c.expected) << c.name;
