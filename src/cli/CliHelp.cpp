@@ -1,0 +1,103 @@
+#include "cli/CliHelp.h"
+
+#include "cli/CliArguments.h"
+
+namespace CliHelp {
+
+namespace {
+
+const char* const kProgram = R"(Usage: tarnwell-cli COMMAND [OPTIONS]
+
+Restores MySQL and MariaDB dumps (plain SQL or gzip) into a database server that
+runs in a local Docker container, the same way as the Tarnwell window.
+
+Commands:
+  containers   list the local containers
+  databases    show a container's server and its databases
+  inspect      look at a dump file
+  import       import a dump into a database of a container
+
+Options:
+  -h, --help   show this help, or a command's help after the command
+  --version    show the version
+
+The password is never taken from the command line: it comes from the container's
+MYSQL_ROOT_PASSWORD or MARIADB_ROOT_PASSWORD, or from standard input with
+--password-stdin.
+
+Exit status: 0 success, 1 the import failed, 2 bad usage or the import cannot
+start, 3 Docker or the database server did not answer, 130 cancelled.
+)";
+
+const char* const kContainers = R"(Usage: tarnwell-cli containers [--all] [--json]
+
+Lists the running containers in the window's order (MySQL and MariaDB first), one
+per line: name, state, MySQL or not, image, published ports.
+
+  --all    list stopped containers too
+  --json   print a JSON array instead
+)";
+
+const char* const kDatabases = R"(Usage: tarnwell-cli databases CONTAINER [--user NAME] [--password-stdin] [--json]
+
+Shows the server of a MySQL or MariaDB container: its version, packet size,
+binary log and buffer pool, and its databases with table counts and sizes.
+
+  --user NAME        log in as NAME instead of root
+  --password-stdin   read the password from standard input (first line)
+  --json             print a JSON object instead
+)";
+
+const char* const kInspect = R"(Usage: tarnwell-cli inspect DUMP [--container CONTAINER] [--user NAME] [--password-stdin] [--json]
+
+Shows a dump's size, compression, whether it contains DROP TABLE and the database
+it names. With a container, also the database an import would go into.
+
+  --container NAME   propose the target database on this container
+  --user NAME        log in as NAME instead of root
+  --password-stdin   read the password from standard input (first line)
+  --json             print a JSON object instead
+)";
+
+const char* const kImport = R"(Usage: tarnwell-cli import DUMP --container CONTAINER [OPTIONS]
+
+Imports a dump (plain SQL or gzip) into a database of a container through
+`docker exec -i … mysql`. Without --database the proposed database is used.
+The confirmation is asked on a terminal; without one, --yes is required.
+Ctrl-C cancels a running import.
+
+  --container NAME            the container to import into (required)
+  --database NAME             the target database
+  --user NAME                 log in as NAME instead of root
+  --password-stdin            read the password from standard input (first line)
+  --keep-unique-checks        leave unique checks on
+  --keep-foreign-key-checks   leave foreign key checks on
+  --keep-binlog               leave the binary log on for the import session
+  --yes                       start without asking
+
+Exit status: 0 imported, 1 the import failed, 2 bad usage or the import cannot
+start, 3 Docker or the database server did not answer, 130 cancelled.
+)";
+
+}  // namespace
+
+QString text(const QString& command) {
+    if (command == "containers") return QString::fromUtf8(kContainers);
+    if (command == "databases") return QString::fromUtf8(kDatabases);
+    if (command == "inspect") return QString::fromUtf8(kInspect);
+    if (command == "import") return QString::fromUtf8(kImport);
+    return QString::fromUtf8(kProgram);
+}
+
+QString hint(const QString& command) {
+    if (CliArguments::commands().contains(command)) {
+        return QStringLiteral("Try 'tarnwell-cli %1 --help'.").arg(command);
+    }
+    return QStringLiteral("Try 'tarnwell-cli --help'.");
+}
+
+QString version() {
+    return QStringLiteral("tarnwell-cli " TARNWELL_VERSION);
+}
+
+}  // namespace CliHelp

@@ -1,0 +1,54 @@
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <unistd.h>
+
+#include "cli/Commands.h"
+#include "cli/CommandSupport.h"
+#include "cli/ExitStatus.h"
+#include "cli/ModelSession.h"
+#include "cli/Terminal.h"
+#include "settings/L10n.h"
+
+namespace Commands {
+
+QCoro::Task<int> containers(const CliArguments::Parsed& arguments) {
+    ModelSession session;
+    AppModel& model = session.model();
+    auto listing = session.listContainers();
+    if (!co_await listing) {
+        Terminal::err(model.errorMessage().value_or(QString()));
+        co_return ExitStatus::unreachable;
+    }
+    model.setShowStopped(arguments.has("--all"));
+    const QList<DockerContainer> shown = model.visibleContainers();
+
+    if (arguments.has("--json")) {
+        // Never the root password: it stays in the container's environment.
+        QJsonArray list;
+        for (const DockerContainer& container : shown) {
+            list.append(QJsonObject{{"name", container.name},
+                                    {"id", container.id},
+                                    {"running", container.running},
+                                    {"mysql", container.isMysql},
+                                    {"image", container.image},
+                                    {"status", container.status},
+                                    {"ports", container.ports}});
+        }
+        Terminal::write(STDOUT_FILENO, QJsonDocument(list).toJson(QJsonDocument::Indented));
+        co_return ExitStatus::success;
+    }
+
+    if (shown.isEmpty()) Terminal::err(L10n::render(QStringLiteral("noContainers")));
+    QList<QStringList> rows;
+    for (const DockerContainer& container : shown) {
+        rows.append({container.name, L10n::render(container.running ? QStringLiteral("running") : QStringLiteral("stopped")),
+                     container.isMysql ? QStringLiteral("MySQL") : L10n::render(QStringLiteral("noMySQL")),
+                     container.image, container.ports});
+    }
+    CommandSupport::printTable(rows);
+    co_return ExitStatus::success;
+}
+
+}  // namespace Commands

@@ -1,0 +1,65 @@
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <unistd.h>
+
+#include "cli/Commands.h"
+#include "cli/CommandSupport.h"
+#include "cli/ExitStatus.h"
+#include "cli/ModelSession.h"
+#include "cli/Terminal.h"
+#include "import/ByteFormatting.h"
+
+namespace Commands {
+
+QCoro::Task<int> inspect(const CliArguments::Parsed& arguments) {
+    ModelSession session;
+    AppModel& model = session.model();
+    if (!CommandSupport::applyLogin(model, arguments)) co_return ExitStatus::refused;
+    const auto path = CommandSupport::dumpPath(arguments);
+    if (!path) co_return ExitStatus::refused;
+
+    auto inspection = session.takeDump(*path);
+    if (!co_await inspection) {
+        Terminal::err(model.errorMessage().value_or(QString()));
+        co_return ExitStatus::failed;
+    }
+    const auto container = arguments.value("--container");
+    if (container) {
+        // The proposal needs the container's databases; the dump is inspected again
+        // by the refresh, as in the window.
+        auto opening = CommandSupport::openContainer(session, *container);
+        if (const int status = co_await opening; status != ExitStatus::success) co_return status;
+    }
+    const DumpPreview preview = model.dumpPreview().value_or(DumpPreview{});
+    const QString none(QChar(0x2014));
+
+    if (arguments.has("--json")) {
+        QJsonObject object{{"file", *path},
+                           {"bytes", preview.byteCount},
+                           {"compressed", preview.compressed},
+                           {"containsDropTable", preview.containsDropTable},
+                           {"database", preview.mentionedDatabase ? QJsonValue(*preview.mentionedDatabase)
+                                                                  : QJsonValue(QJsonValue::Null)}};
+        if (container) {
+            object.insert("container", *container);
+            object.insert("proposedDatabase", model.selectedDatabase() ? QJsonValue(*model.selectedDatabase())
+                                                                        : QJsonValue(QJsonValue::Null));
+        }
+        Terminal::write(STDOUT_FILENO, QJsonDocument(object).toJson(QJsonDocument::Indented));
+        co_return ExitStatus::success;
+    }
+
+    QList<QPair<QString, QString>> pairs = {
+        {QStringLiteral("File"), *path},
+        {QStringLiteral("Size"), ByteFormatting::bytes(preview.byteCount)},
+        {QStringLiteral("Compression"), preview.compressed ? QStringLiteral("gzip") : QStringLiteral("SQL")},
+        {QStringLiteral("DROP TABLE"), preview.containsDropTable ? QStringLiteral("yes") : QStringLiteral("no")},
+        {QStringLiteral("Database in dump"), preview.mentionedDatabase.value_or(none)},
+    };
+    if (container) pairs.append({QStringLiteral("Proposed database"), model.selectedDatabase().value_or(none)});
+    CommandSupport::printPairs(pairs);
+    co_return ExitStatus::success;
+}
+
+}  // namespace Commands

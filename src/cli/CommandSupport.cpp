@@ -1,0 +1,109 @@
+#include "cli/CommandSupport.h"
+
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "cli/CliHelp.h"
+#include "cli/ExitStatus.h"
+#include "cli/Terminal.h"
+#include "settings/L10n.h"
+
+namespace CommandSupport {
+
+int usageError(const QString& command, const QString& problem) {
+    Terminal::err(QStringLiteral("tarnwell-cli: ") + problem);
+    Terminal::err(CliHelp::hint(command));
+    return ExitStatus::refused;
+}
+
+bool applyLogin(AppModel& model, const CliArguments::Parsed& arguments) {
+    if (arguments.has("--password-stdin")) {
+        if (Terminal::isTerminal(STDIN_FILENO)) Terminal::write(STDERR_FILENO, "Password: ");
+        const auto password = Terminal::readLine(true);
+        if (!password) {
+            usageError(arguments.command, QStringLiteral("--password-stdin: nothing on standard input"));
+            return false;
+        }
+        model.setPasswordOverride(*password);
+    }
+    if (const auto user = arguments.value("--user")) model.setUserOverride(*user);
+    return true;
+}
+
+std::optional<QString> dumpPath(const CliArguments::Parsed& arguments) {
+    const QString given = arguments.operands.value(0);
+    const QByteArray local = given.toLocal8Bit();
+    const int fd = ::open(local.constData(), O_RDONLY | O_CLOEXEC);
+    int problem = fd < 0 ? errno : 0;
+    if (fd >= 0) {
+        struct stat status {};
+        if (::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode)) problem = EISDIR;
+        ::close(fd);
+    }
+    if (problem != 0) {
+        const QString reason = QString::fromLocal8Bit(std::strerror(problem));
+        Terminal::err(given + QStringLiteral(": ") + L10n::render(QStringLiteral("dumpUnreadable"), {reason}));
+        return std::nullopt;
+    }
+    return QFileInfo(given).absoluteFilePath();
+}
+
+QCoro::Task<int> openContainer(ModelSession& session, const QString& name) {
+    AppModel& model = session.model();
+    auto listing = session.listContainers();
+    if (!co_await listing) {
+        Terminal::err(model.errorMessage().value_or(QString()));
+        co_return ExitStatus::unreachable;
+    }
+    auto selecting = session.select(name);
+    switch (co_await selecting) {
+    case ModelSession::Selection::probed:
+        co_return ExitStatus::success;
+    case ModelSession::Selection::unknownContainer:
+        Terminal::err(QStringLiteral("tarnwell-cli: no container is named '%1'").arg(name));
+        Terminal::err(QStringLiteral("'tarnwell-cli containers --all' lists them."));
+        co_return ExitStatus::refused;
+    case ModelSession::Selection::notUsable:
+        Terminal::err(model.importBlockedReason().value_or(QString()));
+        co_return ExitStatus::refused;
+    case ModelSession::Selection::noPassword:
+        Terminal::err(L10n::render(QStringLiteral("blockedNoPassword")));
+        Terminal::err(QStringLiteral("Give it on standard input with --password-stdin."));
+        co_return ExitStatus::refused;
+    case ModelSession::Selection::probeFailed:
+        Terminal::err(model.errorMessage().value_or(QString()));
+        co_return ExitStatus::unreachable;
+    }
+    co_return ExitStatus::failed;
+}
+
+void printPairs(const QList<QPair<QString, QString>>& pairs) {
+    QList<QStringList> rows;
+    for (const auto& [label, value] : pairs) rows.append({label, value});
+    printTable(rows);
+}
+
+void printTable(const QList<QStringList>& rows) {
+    QList<qsizetype> widths;
+    for (const QStringList& row : rows) {
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            if (widths.size() <= i) widths.append(0);
+            widths[i] = std::max(widths[i], row[i].size());
+        }
+    }
+    for (const QStringList& row : rows) {
+        QString line;
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            if (i > 0) line += QStringLiteral("  ");
+            line += i + 1 < row.size() ? row[i].leftJustified(widths[i]) : row[i];
+        }
+        Terminal::out(line.trimmed());
+    }
+}
+
+}  // namespace CommandSupport

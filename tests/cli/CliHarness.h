@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sys/types.h>
+
+// What one run of tarnwell-cli printed and how it ended.
+struct CliResult {
+    int status = -1;  // exit status, or 128 plus the signal that ended it
+    QString out;
+    QString err;
+};
+
+// The built tarnwell-cli started with its own settings folder, English texts and the C
+// locale; the input is written to its standard input, which is then closed.
+class CliRun {
+public:
+    CliRun(const QString& settingsFolder, const QStringList& arguments, const QByteArray& input = {});
+    ~CliRun();
+    CliRun(const CliRun&) = delete;
+    CliRun& operator=(const CliRun&) = delete;
+
+    // Reads output until the condition holds or the program ends; true when it held.
+    // each is called between reads, for watching the system while the program runs.
+    bool readUntil(const std::function<bool(const CliRun&)>& condition, const std::function<void()>& each = {});
+    void signal(int number) const;
+    CliResult finish(const std::function<void()>& each = {});
+
+    const QString& err() const { return result_.err; }
+
+private:
+    bool pump(int timeoutMs);  // false once both outputs have ended
+
+    pid_t pid_ = -1;
+    int stdout_ = -1;
+    int stderr_ = -1;
+    QByteArray outBytes_;
+    QByteArray errBytes_;
+    CliResult result_;
+};
+
+class CliTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+
+    CliResult run(const QStringList& arguments, const QByteArray& input = {});
+    QString settingsFolder() const { return dir_.filePath("config"); }
+    QString writeFile(const QString& name, const QByteArray& content) const;
+    // A name no other run uses, for databases of this test.
+    static QString unique(const QString& prefix);
+
+    // Runs SQL in a fixture as root; the password travels in the environment only.
+    static QString sql(const QString& container, const QString& password, const QString& statements);
+
+    // Processes whose command line contains the text (this test's own excepted).
+    static QStringList processesWith(const QString& text);
+
+    QTemporaryDir dir_;
+};

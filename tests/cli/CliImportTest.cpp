@@ -1,0 +1,103 @@
+#include <csignal>
+
+#include "CliHarness.h"
+#include "support/Fixtures.h"
+
+namespace {
+
+// Imports into a database of its own on the seeded fixture, named after the test run.
+class ImportTest : public CliTest {
+protected:
+    void SetUp() override {
+        CliTest::SetUp();
+        database_ = unique("cli_");
+        // A table makes the schema visible to the server probe, so it can be proposed.
+        sql(Fixtures::seeded(), Fixtures::seededPassword(),
+            QStringLiteral("CREATE DATABASE %1; CREATE TABLE %1.marker (x INT)").arg(database_));
+    }
+    void TearDown() override {
+        sql(Fixtures::seeded(), Fixtures::seededPassword(), "DROP DATABASE IF EXISTS " + database_);
+    }
+
+    static QByteArray rows(int count, const QByteArray& before = {}) {
+        QByteArray text = before + "CREATE TABLE big (id INT PRIMARY KEY, payload VARCHAR(200));\n";
+        const QByteArray payload(180, 'x');
+        for (int i = 0; i < count; i += 100) {
+            text += "INSERT INTO big VALUES ";
+            for (int j = i; j < i + 100; ++j) text += (j > i ? ",(" : "(") + QByteArray::number(j) + ",'" + payload + "')";
+            text += ";\n";
+        }
+        return text;
+    }
+
+    QString count(const QString& container, const QString& password) const {
+        return sql(container, password, "SELECT COUNT(*) FROM " + database_ + ".big");
+    }
+
+    QString database_;
+};
+
+TEST_F(ImportTest, WithYesTheProposedDatabaseGetsTheRows) {
+    // The file is named after the database, so that one is proposed.
+    const QString dump = writeFile(database_ + ".sql", rows(1000));
+    const CliResult result = run({"import", dump, "--container", Fixtures::seeded(), "--yes"});
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains("Proposed database: " + database_)) << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains("The file will be imported into “" + database_ + "” on container " +
+                                    Fixtures::seeded() + ". If the dump contains DROP TABLE, existing tables are "
+                                                         "replaced. Currently 1 tables,"));
+    EXPECT_TRUE(result.err.contains("Import into " + database_ + " on " + Fixtures::seeded()));
+    EXPECT_TRUE(result.err.contains("MYSQL_PWD=***"));
+    EXPECT_TRUE(result.err.contains("Finished in "));
+    EXPECT_TRUE(result.out.startsWith("Import finished in ")) << result.out.toStdString();
+    EXPECT_EQ(count(Fixtures::seeded(), Fixtures::seededPassword()), "1000");
+}
+
+TEST_F(ImportTest, AFailedImportEndsWithStatus1AndTheClientsError) {
+    const QString dump = writeFile("broken.sql", "INSERT INTO missing_table VALUES (1);\n");
+    const CliResult result = run({"import", dump, "--container", Fixtures::seeded(), "--database", database_, "--yes"});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(result.err.trimmed().endsWith("doesn't exist")) << result.err.toStdString();
+}
+
+TEST_F(ImportTest, APasswordFromStandardInputIsOnNoCommandLine) {
+    const QString container = Fixtures::noPasswordEnv();
+    const QString password = Fixtures::noPasswordEnvPassword();
+    sql(container, password, "CREATE DATABASE " + database_);
+    const QString dump = writeFile("rows.sql", rows(40000));
+
+    QStringList carriers;
+    const auto look = [&] { carriers << processesWith(password); };
+    CliRun cli(settingsFolder(), {"import", dump, "--container", container, "--database", database_,
+                                  "--password-stdin", "--yes"},
+               password.toUtf8() + "\n");
+    const CliResult result = cli.finish(look);
+    EXPECT_EQ(result.status, 0) << result.err.toStdString();
+    EXPECT_TRUE(carriers.isEmpty()) << carriers.join('\n').toStdString();
+    EXPECT_EQ(count(container, password), "40000");
+    sql(container, password, "DROP DATABASE " + database_);
+}
+
+TEST_F(ImportTest, SigintInMidImportCancelsAndLeavesNoProcessBehind) {
+    // The server sleeps first, so the file is still being written when the signal comes.
+    const QString dump = writeFile("slow.sql", rows(40000, "SELECT SLEEP(3);\n"));
+    CliRun cli(settingsFolder(), {"import", dump, "--container", Fixtures::seeded(), "--database", database_, "--yes"});
+    ASSERT_TRUE(cli.readUntil([](const CliRun& run) { return run.err().contains("MYSQL_PWD=***"); }))
+        << cli.err().toStdString();
+    cli.signal(SIGINT);
+    const CliResult result = cli.finish();
+    EXPECT_EQ(result.status, 130) << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains("Cancelled.\n")) << result.err.toStdString();
+    EXPECT_TRUE(result.err.trimmed().endsWith("Import cancelled."));
+
+    // Neither the docker client nor the client inside the container outlives the import;
+    // the server ends its session once the sleep is over and it finds its input closed.
+    QStringList left = processesWith(database_);
+    for (int i = 0; i < 600 && !left.isEmpty(); ++i) {
+        ::usleep(100000);
+        left = processesWith(database_);
+    }
+    EXPECT_TRUE(left.isEmpty()) << left.join('\n').toStdString();
+}
+
+}  // namespace
