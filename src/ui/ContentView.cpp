@@ -144,6 +144,12 @@ void ContentView::closeEvent(QCloseEvent* event) {
 }
 
 void ContentView::keyPressEvent(QKeyEvent* event) {
+    // Escape reaches here when a focused control claimed it before the shortcut could.
+    if (event->key() == Qt::Key_Escape && model_.phase().isRunning()) {
+        model_.cancelImport();
+        event->accept();
+        return;
+    }
     // Return anywhere in the window is the default action: the start button.
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier &&
         detail_->currentWidget() == detail_->importDetail() &&

@@ -65,6 +65,10 @@ DatabaseList::DatabaseList(AppModel& model, SettingsStore& settings, QWidget* pa
     layout->addWidget(emptyText_);
 
     connect(list_, &QListWidget::itemSelectionChanged, this, &DatabaseList::userSelected);
+    // Clicking the target that was chosen automatically makes it the user's choice too.
+    connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        model_.pinDatabase(item->data(nameRole).toString());
+    });
     onFields(model_, this,
              {AppModel::Field::databases, AppModel::Field::isLoadingDatabases, AppModel::Field::selectedDatabase,
               AppModel::Field::selectedContainerID, AppModel::Field::containers, AppModel::Field::passwordOverride},

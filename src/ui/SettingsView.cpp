@@ -88,7 +88,6 @@ SettingsView::SettingsView(SettingsStore& settings, QWidget* parent) : QWidget(p
     layout->addWidget(rule);
     layout->addWidget(summary_);
     layout->addLayout(links);
-    layout->setSizeConstraint(QLayout::SetMinAndMaxSize);
 
     connect(language_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0) settings_.setLanguageChoice(language_->itemData(index).toString());
@@ -127,6 +126,7 @@ void SettingsView::retranslate() {
     website_->setEnabled(site.isValid());
     website_->setToolTip(site.isValid() ? site.toDisplayString() : QString());
     renderFolder();
+    adjustSize();  // the height follows the texts of the language
 }
 
 void SettingsView::renderFolder() {

@@ -13,6 +13,7 @@
 #include "UiHarness.h"
 #include "settings/SettingsStore.h"
 #include "support/Fixtures.h"
+#include "ui/ContainerList.h"
 #include "ui/DatabaseList.h"
 #include "ui/Disclosure.h"
 #include "ui/DropZone.h"
@@ -111,6 +112,8 @@ TEST_F(ImportPanelTest, EscapeCancelsARunningImport) {
     prepareImport(writeFile("slow.sql", kSlowDump));
     model().startImport();
     ASSERT_TRUE(model().phase().isRunning());
+    // The runner has begun once it logged its command line.
+    waitUntil([this] { return model().logLines().join('\n').contains("MYSQL_PWD=***"); });
     QTest::keyClick(window_->sidebar()->list(), Qt::Key_Escape);
     waitUntil([this] { return !model().isImportRunning(); }, 60000);
     EXPECT_EQ(model().phase(), AppModel::Phase::cancelled());

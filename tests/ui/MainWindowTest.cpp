@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QSplitter>
 #include <QTest>
+#include <QToolButton>
 
 #include "UiHarness.h"
 #include "settings/SettingsStore.h"

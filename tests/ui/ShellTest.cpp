@@ -26,6 +26,7 @@ TEST_F(ShellTest, ClosingTheLastWindowQuitsUnlessAnImportRuns) {
     prepareImport(writeFile("slow.sql", kSlowDump));
     model().startImport();
     ASSERT_TRUE(shell_->isImporting());
+    waitUntil([this] { return model().logLines().join('\n').contains("MYSQL_PWD=***"); });  // the runner began
     window_->close();
     EXPECT_TRUE(shell_->mainWindows().isEmpty());
     EXPECT_EQ(quit.count(), 0);
