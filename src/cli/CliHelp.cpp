@@ -48,7 +48,7 @@ binary log and buffer pool, and its databases with table counts and sizes.
   --json             print a JSON object instead
 )";
 
-const char* const kInspect = R"(Usage: tarnwell-cli inspect DUMP [--container CONTAINER] [--user NAME] [--password-stdin] [--json]
+const char* const kInspect = R"(Usage: tarnwell-cli inspect DUMP [--container CONTAINER] [--json]
 
 Shows a dump's size, compression, whether it contains DROP TABLE and the database
 it names. With a container, also the database an import would go into.

@@ -43,9 +43,9 @@ QCoro::Task<int> containers(const CliArguments::Parsed& arguments) {
     if (shown.isEmpty()) Terminal::err(L10n::render(QStringLiteral("noContainers")));
     QList<QStringList> rows;
     for (const DockerContainer& container : shown) {
-        rows.append({container.name, L10n::render(container.running ? QStringLiteral("running") : QStringLiteral("stopped")),
-                     container.isMysql ? QStringLiteral("MySQL") : L10n::render(QStringLiteral("noMySQL")),
-                     container.image, container.ports});
+        const QString state = container.running ? QStringLiteral("running") : QStringLiteral("stopped");
+        const QString kind = container.isMysql ? QStringLiteral("MySQL") : L10n::render(QStringLiteral("noMySQL"));
+        rows.append({container.name, L10n::render(state), kind, container.image, container.ports});
     }
     CommandSupport::printTable(rows);
     co_return ExitStatus::success;

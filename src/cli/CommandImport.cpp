@@ -34,8 +34,7 @@ QCoro::Task<int> follow(ModelSession& session) {
 
     for (const QString& line : model.logLines()) display.log(line);
     display.show(model.phase().progress());
-    const QMetaObject::Connection watching =
-        QObject::connect(&model, &AppModel::fieldChanged, &model, [&](AppModel::Field field) {
+    const auto onChange = [&](AppModel::Field field) {
         if (field == AppModel::Field::phase) {
             if (model.phase().isRunning()) {
                 display.show(model.phase().progress());
@@ -45,7 +44,8 @@ QCoro::Task<int> follow(ModelSession& session) {
         } else if (field == AppModel::Field::logLines && !model.logLines().isEmpty()) {
             display.log(model.logLines().last());  // every append notifies once
         }
-    });
+    };
+    const QMetaObject::Connection watching = QObject::connect(&model, &AppModel::fieldChanged, &model, onChange);
     QTimer plainTicks;
     QObject::connect(&plainTicks, &QTimer::timeout, [&] { display.tick(); });
     plainTicks.start(kPlainProgressMs);

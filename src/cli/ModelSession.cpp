@@ -18,11 +18,12 @@ public:
     bool await_ready() const { return (*done_)(); }
     void await_suspend(std::coroutine_handle<> waiting) const {
         auto watching = std::make_shared<QMetaObject::Connection>();
-        *watching = QObject::connect(model_, &AppModel::fieldChanged, model_, [model = model_, done = done_, watching, waiting] {
+        const auto check = [model = model_, done = done_, watching, waiting] {
             if (!(*done)()) return;
             QObject::disconnect(*watching);
             QTimer::singleShot(0, model, [waiting] { waiting.resume(); });
-        });
+        };
+        *watching = QObject::connect(model_, &AppModel::fieldChanged, model_, check);
     }
     void await_resume() const {}
 

@@ -40,7 +40,8 @@ QString bar(double fraction, int cells) {
 
 QString liveLine(const ImportProgress& progress, int columns) {
     const double share = fraction(progress);
-    QString text = bar(share, kBarCells) + QStringLiteral(" %1% ").arg(int(std::floor(share * 100)), 3) + line(progress);
+    const QString percent = QStringLiteral(" %1% ").arg(int(std::floor(share * 100)), 3);
+    QString text = bar(share, kBarCells) + percent + line(progress);
     // A line longer than the terminal would wrap, and the next redraw could not replace it.
     if (columns > 1 && text.size() >= columns) text = text.left(columns - 2) + QChar(0x2026);
     return text;

@@ -30,7 +30,8 @@ CliRun::CliRun(const QString& settingsFolder, const QStringList& arguments, cons
     Process::Pipe in = Process::makePipe();
     Process::Pipe out = Process::makePipe();
     Process::Pipe err = Process::makePipe();
-    pid_ = Process::spawn({QStringLiteral(TARNWELL_CLI), arguments, environment, in.readEnd, out.writeEnd, err.writeEnd});
+    pid_ = Process::spawn(
+        {QStringLiteral(TARNWELL_CLI), arguments, environment, in.readEnd, out.writeEnd, err.writeEnd});
     Process::closeQuietly(in.readEnd);
     Process::closeQuietly(out.writeEnd);
     Process::closeQuietly(err.writeEnd);

@@ -24,7 +24,9 @@ protected:
         const QByteArray payload(180, 'x');
         for (int i = 0; i < count; i += 100) {
             text += "INSERT INTO big VALUES ";
-            for (int j = i; j < i + 100; ++j) text += (j > i ? ",(" : "(") + QByteArray::number(j) + ",'" + payload + "')";
+            for (int j = i; j < i + 100; ++j) {
+                text += (j > i ? ",(" : "(") + QByteArray::number(j) + ",'" + payload + "')";
+            }
             text += ";\n";
         }
         return text;
