@@ -54,6 +54,24 @@ bool writeAll(int fd, const char* data, qint64 size) {
     return true;
 }
 
+// Moves up to `limit` bytes from the file into the pipe. Stops short only at the end of the
+// file or on an error, which is left in `error`.
+qint64 spliceChunk(int file, int pipe, qint64 limit, int& error) {
+    qint64 moved = 0;
+    while (moved < limit) {
+        const ssize_t n = ::splice(file, nullptr, pipe, nullptr, size_t(limit - moved), SPLICE_F_MOVE);
+        if (n > 0) {
+            moved += n;
+        } else if (n == 0) {
+            break;
+        } else if (errno != EINTR) {
+            error = errno;
+            break;
+        }
+    }
+    return moved;
+}
+
 QString tail(const QStringList& lines, qsizetype count) {
     return lines.mid(qMax<qsizetype>(0, lines.size() - count)).join(QLatin1Char('\n'));
 }
@@ -255,23 +273,20 @@ ImportRunner::CopyResult ImportRunner::copyFile(const QString& path, double star
         if (splicing) {
             const int fd = beginWrite();
             if (fd < 0) return writeFailure(EBADF);  // closed by a cancel
-            ssize_t n;
-            do {
-                n = ::splice(file, nullptr, fd, nullptr, size_t(kChunkBytes), SPLICE_F_MOVE);
-            } while (n < 0 && errno == EINTR);
-            const int error = errno;
+            int error = 0;
+            const qint64 moved = spliceChunk(file, fd, kChunkBytes, error);
             endWrite();
-            if (n < 0 && error == EPIPE) return writeFailure(error);
-            if (n == 0) {
+            if (error == EPIPE) return writeFailure(error);
+            if (error == 0 && moved == 0) {
                 sampleAndReport(true, true);
                 return {CopyResult::Kind::finished, {}};
             }
-            if (n > 0) {
-                bytes += n;
+            if (moved > 0) {
+                bytes += moved;
                 sampleAndReport(false, false);
                 if (isCancelled()) return cancelledReport();
-                continue;
             }
+            if (error == 0) continue;
             splicing = false;
         }
 

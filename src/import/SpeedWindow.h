@@ -10,6 +10,7 @@ class SpeedWindow {
 public:
     static constexpr double kWindowSeconds = 8.0;
     static constexpr double kMinimumSpan = 0.4;
+    static constexpr double kResolution = 0.01;
 
     // Adds the sample and answers the speed in bytes per second; 0 until the oldest
     // sample in the window is at least 0.4 seconds old.

@@ -34,24 +34,23 @@ TEST(ImportCommand, PacketArgument) {
 
 TEST(ImportCommand, SessionStatements) {
     const struct {
-        bool unique, foreign, binlog, serverLogBin;
+        bool all, serverLogBin;
         const char* expected;
     } cases[] = {
-        {true, true, true, true,
-         "SET SESSION unique_checks=0; SET SESSION foreign_key_checks=0; SET SESSION sql_log_bin=0;"},
-        {true, true, true, false, "SET SESSION unique_checks=0; SET SESSION foreign_key_checks=0;"},
-        {false, false, true, false, ""},
-        {false, false, true, true, "SET SESSION sql_log_bin=0;"},
-        {false, true, false, true, "SET SESSION foreign_key_checks=0;"},
+        {true, true, "SET SESSION unique_checks=0; SET SESSION foreign_key_checks=0; SET SESSION sql_log_bin=0;"},
+        {true, false, "SET SESSION unique_checks=0; SET SESSION foreign_key_checks=0;"},
+        {false, true, ""},
     };
     for (const auto& c : cases) {
         ImportRequest request;
-        request.disableUniqueChecks = c.unique;
-        request.disableForeignKeyChecks = c.foreign;
-        request.disableBinlog = c.binlog;
+        request.disableUniqueChecks = request.disableForeignKeyChecks = request.disableBinlog = c.all;
         request.serverLogBin = c.serverLogBin;
         EXPECT_EQ(ImportCommand::sessionStatements(request), c.expected);
     }
+    ImportRequest binlogOnly;  // nothing to disable on a server without binary logging
+    binlogOnly.disableBinlog = true;
+    binlogOnly.serverLogBin = false;
+    EXPECT_EQ(ImportCommand::sessionStatements(binlogOnly), "");
 }
 
 TEST(ImportCommand, InvocationKeepsThePasswordOutOfArgumentsAndDisplay) {
