@@ -13,8 +13,12 @@ ensure_packages "${BUILD_PACKAGES[@]}" libgtest-dev libgmock-dev docker.io maria
 
 dir="$TOP/build-screenshots"
 say "Building the screenshot driver in ${dir#"$TOP"/}"
-cmake -S "$TOP" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARNWELL_TESTS=ON >/dev/null
-cmake --build "$dir" --target tarnwell_screenshots
+# Installed into a staging folder, so that the licence and the README are where the program
+# looks for them.
+cmake -S "$TOP" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARNWELL_TESTS=ON \
+    -DCMAKE_INSTALL_PREFIX="$dir/stage" >/dev/null
+cmake --build "$dir" --target tarnwell tarnwell_screenshots
+cmake --install "$dir" >/dev/null
 
 state=${1:-}
 if [ -z "$state" ]; then

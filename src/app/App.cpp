@@ -47,7 +47,9 @@ int run(int argc, char* argv[]) {
 
     shell.openMainWindow();
     const int status = application.exec();
-    // Quitting cancelled a running import; let its processes end before the program does.
+    // Quitting cancelled a running import; let its processes end before the program does,
+    // with the windows already gone.
+    for (QWidget* window : QApplication::topLevelWidgets()) window->hide();
     shell.waitForImportToEnd(kImportWindDown);
     return status;
 }

@@ -21,6 +21,8 @@ ContentView* AppShell::openMainWindow() {
     window->setAttribute(Qt::WA_DeleteOnClose);
     windows_ << window;
     connect(window, &ContentView::settingsRequested, this, &AppShell::openSettings);
+    connect(window, &ContentView::newWindowRequested, this, &AppShell::openMainWindow);
+    connect(window, &ContentView::quitRequested, this, &AppShell::quitRequested);
     connect(window, &ContentView::closed, this, [this, window] { mainWindowClosed(window); });
     window->show();
     window->raise();

@@ -39,7 +39,8 @@ public:
     bool waitForImportToEnd(int milliseconds);
 
 Q_SIGNALS:
-    // The last main window was closed while no import runs.
+    // The program should end: the user asked to quit, or closed the last main window while
+    // no import runs.
     void quitRequested();
 
 private:

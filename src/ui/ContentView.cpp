@@ -45,6 +45,7 @@ ContentView::ContentView(AppModel& model, SettingsStore& settings, QWidget* pare
     toolbar->setFloatable(false);
     toolbar->toggleViewAction()->setVisible(false);
     toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    toolbar->setIconSize(QSize(18, 18));
     activity_ = new ActivityIndicator(toolbar);
     activity_->setObjectName(QStringLiteral("refreshActivity"));
     refresh_ = new QAction(Symbols::icon(Symbols::Symbol::refresh), QString(), this);
@@ -76,11 +77,17 @@ ContentView::ContentView(AppModel& model, SettingsStore& settings, QWidget* pare
     split->setSizes({kSidebarWidth, 1040 - kSidebarWidth});
     setCentralWidget(split);
 
-    // Settings can also be reached by the desktop's usual shortcut.
-    auto* preferences = new QAction(this);
-    preferences->setShortcut(QKeySequence::Preferences);
-    addAction(preferences);
-    connect(preferences, &QAction::triggered, this, &ContentView::settingsRequested);
+    // The desktop's usual window commands, by keyboard.
+    const auto command = [this](QKeySequence::StandardKey key, auto signal) {
+        auto* action = new QAction(this);
+        action->setShortcut(key);
+        addAction(action);
+        connect(action, &QAction::triggered, this, signal);
+    };
+    command(QKeySequence::Preferences, &ContentView::settingsRequested);
+    command(QKeySequence::New, &ContentView::newWindowRequested);
+    command(QKeySequence::Quit, &ContentView::quitRequested);
+    command(QKeySequence::Close, &QWidget::close);
     connect(settingsButton_, &QToolButton::clicked, this, &ContentView::settingsRequested);
 
     cancelShortcut_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -175,6 +182,8 @@ void ContentView::showConfirmation() {
     box->setWindowTitle(L10n::render(QStringLiteral("confirmTitle")));
     box->setText(L10n::render(QStringLiteral("confirmTitle")));
     box->setInformativeText(model_.confirmMessage());
+    // Room for the message, which names the database and the container.
+    box->setStyleSheet(QStringLiteral("QLabel#qt_msgbox_informativelabel { min-width: 380px; }"));
     QPushButton* start = box->addButton(L10n::render(QStringLiteral("startImport")), QMessageBox::DestructiveRole);
     start->setObjectName(QStringLiteral("confirmStart"));
     QPushButton* cancel = box->addButton(L10n::render(QStringLiteral("cancel")), QMessageBox::RejectRole);

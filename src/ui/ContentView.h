@@ -30,6 +30,8 @@ public:
 
 Q_SIGNALS:
     void settingsRequested();
+    void newWindowRequested();
+    void quitRequested();
     // The window was closed by the user or the program.
     void closed();
 

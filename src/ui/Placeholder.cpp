@@ -1,5 +1,6 @@
 #include "ui/Placeholder.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -21,14 +22,23 @@ Placeholder::Placeholder(Symbols::Symbol symbol, QWidget* parent) : QWidget(pare
     Style::makeSecondary(description_, Style::body(), true);
     description_->setAlignment(Qt::AlignCenter);
     description_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    description_->setMaximumWidth(420);
 
+    // A centred column of limited width, so that long descriptions wrap instead of clipping.
+    auto* column = new QWidget(this);
+    column->setMaximumWidth(440);
+    auto* columnLayout = new QVBoxLayout(column);
+    columnLayout->setContentsMargins(0, 0, 0, 0);
+    columnLayout->setSpacing(8);
+    columnLayout->addWidget(icon_);
+    columnLayout->addWidget(title_);
+    columnLayout->addWidget(description_);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(column, 1);
+    row->addStretch();
     auto* layout = new QVBoxLayout(this);
-    layout->setSpacing(8);
     layout->addStretch();
-    layout->addWidget(icon_, 0, Qt::AlignHCenter);
-    layout->addWidget(title_, 0, Qt::AlignHCenter);
-    layout->addWidget(description_, 0, Qt::AlignHCenter);
+    layout->addLayout(row);
     layout->addStretch();
 }
 

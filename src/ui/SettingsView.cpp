@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -48,9 +49,10 @@ SettingsView::SettingsView(SettingsStore& settings, QWidget* parent) : QWidget(p
     clearFolder_->setObjectName(QStringLiteral("clearFolder"));
     auto* folderRow = new QHBoxLayout;
     folderRow->setSpacing(8);
-    folderRow->addWidget(folderPath_, 1);
+    folderRow->addWidget(folderPath_);
     folderRow->addWidget(chooseFolder_);
     folderRow->addWidget(clearFolder_);
+    folderRow->addStretch();
 
     auto* form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
@@ -89,6 +91,9 @@ SettingsView::SettingsView(SettingsStore& settings, QWidget* parent) : QWidget(p
     layout->addWidget(summary_);
     layout->addLayout(links);
 
+    for (const QKeySequence& key : {QKeySequence(QKeySequence::Close), QKeySequence(Qt::Key_Escape)}) {
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
+    }
     connect(language_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0) settings_.setLanguageChoice(language_->itemData(index).toString());
     });

@@ -18,7 +18,7 @@ struct Choice {
 Choice choiceFor(Symbol symbol) {
     switch (symbol) {
     case Symbol::settings:
-        return {{"preferences-system", "emblem-system-symbolic", "preferences-system-symbolic", "configure"},
+        return {{"emblem-system-symbolic", "preferences-system-symbolic", "configure", "preferences-system"},
                 QStyle::SP_FileDialogDetailedView};
     case Symbol::refresh: return {{"view-refresh", "view-refresh-symbolic"}, QStyle::SP_BrowserReload};
     case Symbol::warning: return {{"dialog-warning-symbolic", "dialog-warning"}, QStyle::SP_MessageBoxWarning};
