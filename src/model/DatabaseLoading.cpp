@@ -38,11 +38,16 @@ QCoro::Task<> AppModel::loadDatabases() {
         clearServer();
         assign(isLoadingDatabases_, false, Field::isLoadingDatabases);
     };
+    // No co_return inside the handler: g++ 12 then destroys the frame's locals twice.
     DockerClient client;
+    QString resolveError;
     try {
         client = DockerClient::resolve();
     } catch (const DockerError& error) {
-        fail(error.errorDescription());
+        resolveError = error.errorDescription();
+    }
+    if (!resolveError.isEmpty()) {
+        fail(resolveError);
         co_return;
     }
 

@@ -5,6 +5,14 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+// The compiled-in resources (licence, icon) sit in a static library, where nothing would
+// keep the linker from dropping them; registering them here does.
+static int registerResources() {
+    Q_INIT_RESOURCE(resources);
+    return 0;
+}
+[[maybe_unused]] static const int resourcesRegistered = registerResources();
+
 namespace BundledDocuments {
 namespace {
 
