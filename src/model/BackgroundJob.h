@@ -10,6 +10,7 @@
 #include <exception>
 #include <optional>
 
+#include "docker/DockerClient.h"
 #include "docker/DockerError.h"
 
 // The value of a background job, or the text of its error.
@@ -32,4 +33,15 @@ auto runInBackground(Function job) -> QCoro::Task<JobResult<decltype(job())>> {
         }
     });
     co_return co_await future;
+}
+
+// The located tools, or the error's description. Coroutines use this instead of a try
+// block of their own: g++ 12 destroys a frame's locals twice after a co_return inside a
+// handler.
+inline JobResult<DockerClient> locateTools() {
+    try {
+        return {DockerClient::resolve(), QString()};
+    } catch (const std::exception& error) {
+        return {std::nullopt, describeError(error)};
+    }
 }

@@ -38,18 +38,12 @@ QCoro::Task<> AppModel::loadDatabases() {
         clearServer();
         assign(isLoadingDatabases_, false, Field::isLoadingDatabases);
     };
-    // No co_return inside the handler: g++ 12 then destroys the frame's locals twice.
-    DockerClient client;
-    QString resolveError;
-    try {
-        client = DockerClient::resolve();
-    } catch (const DockerError& error) {
-        resolveError = error.errorDescription();
-    }
-    if (!resolveError.isEmpty()) {
-        fail(resolveError);
+    const auto tools = locateTools();
+    if (!tools.value) {
+        fail(tools.error);
         co_return;
     }
+    const DockerClient client = *tools.value;
 
     auto probeJob = runInBackground(
         [client, name, user, password = *password] { return client.fetchServerInfo(name, user, password); });

@@ -16,13 +16,12 @@ void AppModel::setDump(const QString& path) {
 
 QCoro::Task<> AppModel::inspectDump(QString path) {
     QPointer<AppModel> self(this);
-    DockerClient client;
-    try {
-        client = DockerClient::resolve();
-    } catch (const DockerError& error) {
-        assign(errorMessage_, std::optional<QString>(error.errorDescription()), Field::errorMessage);
+    const auto tools = locateTools();
+    if (!tools.value) {
+        assign(errorMessage_, std::optional<QString>(tools.error), Field::errorMessage);
         co_return;
     }
+    const DockerClient client = *tools.value;
     auto inspectionJob = runInBackground([client, path] { return DumpInspection::peekDump(client, path); });
     const auto preview = co_await inspectionJob;
     if (!self) co_return;

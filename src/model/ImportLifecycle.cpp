@@ -10,6 +10,7 @@
 #include "import/ImportCommand.h"
 #include "import/ImportRunner.h"
 #include "model/AppModel.h"
+#include "model/BackgroundJob.h"
 #include "settings/L10n.h"
 
 namespace {
@@ -68,11 +69,9 @@ void AppModel::startImport() {
 
     QPointer<AppModel> weak(this);
     std::thread([runner, request, weak] {
-        DockerClient client;
-        try {
-            client = DockerClient::resolve();
-        } catch (const DockerError& error) {
-            const QString message = error.errorDescription();
+        const auto tools = locateTools();
+        if (!tools.value) {
+            const QString message = tools.error;
             postToModel(weak, [message](AppModel* model) {
                 model->setRunner(nullptr);
                 model->assign(model->phase_, Phase::failed(message), Field::phase);
@@ -82,7 +81,7 @@ void AppModel::startImport() {
             return;
         }
         const ImportOutcome outcome = runner->run(
-            request, client,
+            request, *tools.value,
             [weak](const ImportProgress& progress) {
                 postToModel(weak, [progress](AppModel* model) {
                     if (model->phase_.isRunning()) model->assign(model->phase_, Phase::running(progress), Field::phase);

@@ -11,14 +11,13 @@ QCoro::Task<> AppModel::refresh() {
     assign(isLoading_, true, Field::isLoading);
     assign(errorMessage_, std::optional<QString>(), Field::errorMessage);
 
-    DockerClient client;
-    try {
-        client = DockerClient::resolve();
-    } catch (const DockerError& error) {
-        assign(errorMessage_, std::optional<QString>(error.errorDescription()), Field::errorMessage);
+    const auto tools = locateTools();
+    if (!tools.value) {
+        assign(errorMessage_, std::optional<QString>(tools.error), Field::errorMessage);
         assign(isLoading_, false, Field::isLoading);
         co_return;
     }
+    const DockerClient client = *tools.value;
 
     // Tasks are named before awaiting: g++ 12 destroys temporaries of a co_await
     // expression twice.
