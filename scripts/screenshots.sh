@@ -13,12 +13,12 @@ ensure_packages "${BUILD_PACKAGES[@]}" libgtest-dev libgmock-dev docker.io maria
 
 dir="$TOP/build-screenshots"
 say "Building the screenshot driver in ${dir#"$TOP"/}"
-# Installed into a staging folder, so that the licence and the README are where the program
-# looks for them.
+# The licence and the README go where an installed program finds them.
 cmake -S "$TOP" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARNWELL_TESTS=ON \
     -DCMAKE_INSTALL_PREFIX="$dir/stage" >/dev/null
-cmake --build "$dir" --target tarnwell tarnwell_screenshots
-cmake --install "$dir" >/dev/null
+cmake --build "$dir" --target tarnwell_screenshots
+install -D -m 644 "$TOP/README.md" "$dir/stage/share/doc/Tarnwell/README.md"
+install -D -m 644 "$TOP/LICENSE.txt" "$dir/stage/share/doc/Tarnwell/LICENSE.txt"
 
 state=${1:-}
 if [ -z "$state" ]; then

@@ -66,6 +66,11 @@ ContainerList::ContainerList(AppModel& model, SettingsStore& settings, QWidget* 
     retranslate();
 }
 
+ContainerList::~ContainerList() {
+    // The list emits selection changes while it is torn down; nobody here listens by then.
+    disconnect(list_, nullptr, this, nullptr);
+}
+
 void ContainerList::retranslate() {
     header_->setText(L10n::render(QStringLiteral("container")));
     showStopped_->setText(L10n::render(QStringLiteral("showStopped")));

@@ -18,6 +18,7 @@ class ContainerList : public QWidget {
 
 public:
     ContainerList(AppModel& model, SettingsStore& settings, QWidget* parent = nullptr);
+    ~ContainerList() override;
 
     QListWidget* list() const { return list_; }
 

@@ -86,6 +86,11 @@ QString DatabaseList::tableCountText(const MysqlDatabase& database) {
     return L10n::render(system ? QStringLiteral("systemTables") : QStringLiteral("tables"), {database.tables});
 }
 
+DatabaseList::~DatabaseList() {
+    // The list emits selection changes while it is torn down; nobody here listens by then.
+    disconnect(list_, nullptr, this, nullptr);
+}
+
 void DatabaseList::rebuild() {
     header_->setText(L10n::render(QStringLiteral("databases")));
     const QSignalBlocker blocker(list_);

@@ -19,6 +19,7 @@ class DatabaseList : public QWidget {
 
 public:
     DatabaseList(AppModel& model, SettingsStore& settings, QWidget* parent = nullptr);
+    ~DatabaseList() override;
 
     QListWidget* list() const { return list_; }
 
