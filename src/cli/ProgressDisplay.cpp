@@ -2,7 +2,8 @@
 
 #include <unistd.h>
 
-#include "cli/ProgressText.h"
+#include "cli/LiveProgress.h"
+#include "import/ProgressText.h"
 #include "cli/Terminal.h"
 
 namespace {
@@ -37,7 +38,7 @@ void ProgressDisplay::clear() {
 
 void ProgressDisplay::draw() {
     if (!latest_) return;
-    const QString text = ProgressText::liveLine(*latest_, Terminal::columns(STDERR_FILENO));
+    const QString text = LiveProgress::liveLine(*latest_, Terminal::columns(STDERR_FILENO));
     Terminal::write(STDERR_FILENO, kEraseLine + text.toUtf8());
     drawn_ = true;
 }

@@ -44,21 +44,9 @@ QSize Delegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& 
 void Delegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
     QStyleOptionViewItem panel = option;
     initStyleOption(&panel, index);
-    panel.text.clear();
+    const auto [primary, secondary, tertiary] = Style::paintRow(painter, panel);
     const QWidget* widget = option.widget;
-    QStyle* style = widget ? widget->style() : QApplication::style();
-    style->drawPrimitive(QStyle::PE_PanelItemViewItem, &panel, painter, widget);
-
     const bool selected = option.state & QStyle::State_Selected;
-    const QColor primary = option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text);
-    QColor secondary = Style::secondary(widget);
-    QColor tertiary = Style::tertiary(widget);
-    if (selected) {
-        secondary = primary;
-        secondary.setAlphaF(0.8);
-        tertiary = primary;
-        tertiary.setAlphaF(0.65);
-    }
 
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);

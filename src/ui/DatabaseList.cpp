@@ -150,18 +150,7 @@ QSize DatabaseRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QM
 void DatabaseRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
     QStyleOptionViewItem panel = option;
     initStyleOption(&panel, index);
-    panel.text.clear();
-    const QWidget* widget = option.widget;
-    QStyle* style = widget ? widget->style() : QApplication::style();
-    style->drawPrimitive(QStyle::PE_PanelItemViewItem, &panel, painter, widget);
-
-    const bool selected = option.state & QStyle::State_Selected;
-    const QColor primary = option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text);
-    QColor secondary = Style::secondary(widget);
-    if (selected) {
-        secondary = primary;
-        secondary.setAlphaF(0.8);
-    }
+    const auto [primary, secondary, tertiary] = Style::paintRow(painter, panel);
 
     painter->save();
     const QRect box = option.rect.adjusted(kSidePadding, kRowPadding, -kSidePadding, -kRowPadding);

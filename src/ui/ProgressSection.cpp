@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "import/ByteFormatting.h"
+#include "import/ProgressText.h"
 #include "model/AppModel.h"
 #include "settings/L10n.h"
 #include "ui/ModelBinding.h"
@@ -58,25 +59,6 @@ ProgressSection::ProgressSection(AppModel& model, SettingsStore& settings, QWidg
     render();
 }
 
-double ProgressSection::fraction(const ImportProgress& progress) {
-    if (progress.totalBytes < 1) return 0;
-    return std::min(1.0, double(progress.bytesRead) / double(progress.totalBytes));
-}
-
-QString ProgressSection::progressLine(const ImportProgress& progress) {
-    if (progress.inputFinished) return L10n::render(QStringLiteral("writingTail"));
-    QString remainder;
-    if (progress.bytesPerSecond > 1 && progress.totalBytes > progress.bytesRead) {
-        const double seconds = double(progress.totalBytes - progress.bytesRead) / progress.bytesPerSecond;
-        remainder = L10n::render(QStringLiteral("remaining"), {ByteFormatting::duration(seconds)});
-    } else {
-        remainder = L10n::render(QStringLiteral("measuring"));
-    }
-    return L10n::render(QStringLiteral("progress"),
-                        {ByteFormatting::bytes(progress.bytesRead), ByteFormatting::bytes(progress.totalBytes),
-                         ByteFormatting::speed(progress.bytesPerSecond), remainder});
-}
-
 void ProgressSection::render() {
     const AppModel::Phase& phase = model_.phase();
     using Kind = AppModel::Phase::Kind;
@@ -86,8 +68,8 @@ void ProgressSection::render() {
     const int side = QFontMetrics(outcomeText_->font()).height() + 2;
     switch (phase.kind()) {
     case Kind::running:
-        bar_->setValue(int(fraction(phase.progress()) * kBarSteps));
-        line_->setText(progressLine(phase.progress()));
+        bar_->setValue(int(ProgressText::fraction(phase.progress()) * kBarSteps));
+        line_->setText(ProgressText::line(phase.progress()));
         break;
     case Kind::success:
         outcomeIcon_->setPixmap(Symbols::tinted(Symbols::Symbol::success, side, Style::green()));

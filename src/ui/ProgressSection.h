@@ -17,11 +17,6 @@ class ProgressSection : public QWidget {
 public:
     ProgressSection(AppModel& model, SettingsStore& settings, QWidget* parent = nullptr);
 
-    // The bar's fraction: read ÷ total, 0 for an empty total, never above 1.
-    static double fraction(const ImportProgress& progress);
-    // The line under the bar.
-    static QString progressLine(const ImportProgress& progress);
-
 private:
     void render();
 

@@ -87,3 +87,26 @@ void makeSecondary(QLabel* label, const QFont& font, bool wrap) {
 }
 
 }  // namespace Style
+
+namespace Style {
+
+RowColors paintRow(QPainter* painter, const QStyleOptionViewItem& initialisedOption) {
+    QStyleOptionViewItem panel = initialisedOption;
+    panel.text.clear();
+    const QWidget* widget = panel.widget;
+    QStyle* style = widget ? widget->style() : QApplication::style();
+    style->drawPrimitive(QStyle::PE_PanelItemViewItem, &panel, painter, widget);
+
+    const bool selected = panel.state & QStyle::State_Selected;
+    RowColors colors{panel.palette.color(selected ? QPalette::HighlightedText : QPalette::Text), secondary(widget),
+                     tertiary(widget)};
+    if (selected) {
+        colors.secondary = colors.primary;
+        colors.secondary.setAlphaF(0.8);
+        colors.tertiary = colors.primary;
+        colors.tertiary.setAlphaF(0.65);
+    }
+    return colors;
+}
+
+}  // namespace Style

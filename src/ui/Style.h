@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QPainter>
+#include <QStyleOptionViewItem>
+
 #include <QColor>
 #include <QFont>
 
@@ -20,6 +23,15 @@ QFont monospacedCaption();
 
 QColor secondary(const QWidget* widget);  // grey text
 QColor tertiary(const QWidget* widget);   // fainter grey text
+
+// The text colours of a list row, lighter shades of the highlighted text when selected.
+struct RowColors {
+    QColor primary;
+    QColor secondary;
+    QColor tertiary;
+};
+// Draws a row's background (selection, hover) and returns the colours for its text.
+RowColors paintRow(QPainter* painter, const QStyleOptionViewItem& initialisedOption);
 QColor separator(const QWidget* widget);
 QColor accent(const QWidget* widget);
 QColor green();

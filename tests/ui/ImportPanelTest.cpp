@@ -138,16 +138,6 @@ TEST_F(ImportPanelTest, ReturnInThePasswordFieldReadsTheDatabases) {
     EXPECT_TRUE(detail->databases()->list()->isVisibleTo(detail));
 }
 
-TEST(ProgressText, CoversEmptyOverfullMeasuringAndTail) {
-    SettingsStore::shared().setLanguageChoice("en");
-    EXPECT_EQ(ProgressSection::fraction({0, 0, 0, 0, false}), 0.0);
-    EXPECT_EQ(ProgressSection::fraction({200, 100, 0, 0, false}), 1.0);
-    EXPECT_EQ(ProgressSection::fraction({50, 200, 0, 0, false}), 0.25);
-    EXPECT_TRUE(ProgressSection::progressLine({10, 100, 0.5, 1, false}).endsWith("Measuring speed…"));
-    EXPECT_TRUE(ProgressSection::progressLine({50, 100, 25, 1, false}).endsWith(" left"));
-    EXPECT_EQ(ProgressSection::progressLine({100, 100, 25, 1, true}), "File read. MySQL is still writing the last data…");
-}
-
 TEST(TabularTextWidth, GivesEveryDigitTheSameWidth) {
     const QFontMetrics metrics(QApplication::font());
     EXPECT_EQ(TabularText::width(metrics, "111"), TabularText::width(metrics, "888"));

@@ -1,18 +1,11 @@
-#include "cli/ProgressText.h"
+#include "import/ProgressText.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "import/ByteFormatting.h"
 #include "settings/L10n.h"
 
 namespace ProgressText {
-
-namespace {
-
-constexpr int kBarCells = 24;
-
-}  // namespace
 
 double fraction(const ImportProgress& progress) {
     if (progress.totalBytes < 1) return 0;
@@ -31,20 +24,6 @@ QString line(const ImportProgress& progress) {
     return L10n::render(QStringLiteral("progress"),
                         {ByteFormatting::bytes(progress.bytesRead), ByteFormatting::bytes(progress.totalBytes),
                          ByteFormatting::speed(progress.bytesPerSecond), remainder});
-}
-
-QString bar(double fraction, int cells) {
-    const int filled = int(std::floor(std::clamp(fraction, 0.0, 1.0) * cells));
-    return QChar('[') + QString(filled, QChar(0x2588)) + QString(cells - filled, QChar(0x2591)) + QChar(']');
-}
-
-QString liveLine(const ImportProgress& progress, int columns) {
-    const double share = fraction(progress);
-    const QString percent = QStringLiteral(" %1% ").arg(int(std::floor(share * 100)), 3);
-    QString text = bar(share, kBarCells) + percent + line(progress);
-    // A line longer than the terminal would wrap, and the next redraw could not replace it.
-    if (columns > 1 && text.size() >= columns) text = text.left(columns - 2) + QChar(0x2026);
-    return text;
 }
 
 }  // namespace ProgressText

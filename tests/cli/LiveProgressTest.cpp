@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "cli/ProgressText.h"
+#include "cli/LiveProgress.h"
+#include "import/ProgressText.h"
 #include "settings/UserSettings.h"
 
 namespace {
@@ -30,12 +31,12 @@ TEST_F(ProgressTextTest, TheLineIsComposedAsInTheWindow) {
 }
 
 TEST_F(ProgressTextTest, TheLiveLineHasABarAndFitsTheTerminal) {
-    EXPECT_EQ(ProgressText::bar(0.5, 4), "[██░░]");
-    EXPECT_EQ(ProgressText::bar(1.5, 2), "[██]");
+    EXPECT_EQ(LiveProgress::bar(0.5, 4), "[██░░]");
+    EXPECT_EQ(LiveProgress::bar(1.5, 2), "[██]");
     const ImportProgress half{100, 200, 10, 1, false};
-    EXPECT_TRUE(ProgressText::liveLine(half, 0).endsWith(" 50% 100 bytes of 200 bytes · 10 bytes/s · 10 sec left"))
-        << ProgressText::liveLine(half, 0).toStdString();
-    const QString cut = ProgressText::liveLine(half, 30);
+    EXPECT_TRUE(LiveProgress::liveLine(half, 0).endsWith(" 50% 100 bytes of 200 bytes · 10 bytes/s · 10 sec left"))
+        << LiveProgress::liveLine(half, 0).toStdString();
+    const QString cut = LiveProgress::liveLine(half, 30);
     EXPECT_EQ(cut.size(), 29);
     EXPECT_TRUE(cut.endsWith(QChar(0x2026)));
 }

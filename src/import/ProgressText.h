@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+#include "import/ImportProgress.h"
+
+// The progress of a running import as the window and the terminal show it.
+namespace ProgressText {
+
+// The share of the dump read, 0 to 1; 0 while the total is unknown.
+double fraction(const ImportProgress& progress);
+
+// "12 MB of 200 MB · 8 MB/s · 24 sec left", or the tail message once the whole file is written.
+QString line(const ImportProgress& progress);
+
+}  // namespace ProgressText
