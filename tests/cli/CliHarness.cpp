@@ -113,28 +113,11 @@ CliResult CliTest::run(const QStringList& arguments, const QByteArray& input) {
     return cli.finish();
 }
 
-QString CliTest::writeFile(const QString& name, const QByteArray& content) const {
-    const QString path = dir_.filePath(name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
-    return path;
-}
 
 QString CliTest::unique(const QString& prefix) {
     return prefix + QUuid::createUuid().toString(QUuid::Id128).left(10);
 }
 
-QString CliTest::sql(const QString& container, const QString& password, const QString& statements) {
-    const DockerClient client = DockerClient::resolve();
-    QProcessEnvironment environment = DockerClient::processEnvironment();
-    environment.insert("MYSQL_PWD", password);
-    const CommandResult result = DockerClient::run(
-        client.docker, {"exec", "-e", "MYSQL_PWD", container, "mariadb", "-uroot", "-N", "-B", "-e", statements},
-        environment);
-    EXPECT_EQ(result.status, 0) << result.stderrBytes.toStdString();
-    return QString::fromUtf8(result.stdoutBytes).trimmed();
-}
 
 QStringList CliTest::processesWith(const QString& text) {
     QStringList found;

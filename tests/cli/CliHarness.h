@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Fixtures.h"
+
 #include <functional>
 #include <sys/types.h>
 
@@ -51,12 +53,13 @@ protected:
 
     CliResult run(const QStringList& arguments, const QByteArray& input = {});
     QString settingsFolder() const { return dir_.filePath("config"); }
-    QString writeFile(const QString& name, const QByteArray& content) const;
+    QString writeFile(const QString& name, const QByteArray& content) const {
+        return Fixtures::writeFile(dir_.path(), name, content);
+    }
     // A name no other run uses, for databases of this test.
     static QString unique(const QString& prefix);
 
-    // Runs SQL in a fixture as root; the password travels in the environment only.
-    static QString sql(const QString& container, const QString& password, const QString& statements);
+
 
     // Processes whose command line contains the text (this test's own excepted).
     static QStringList processesWith(const QString& text);

@@ -12,11 +12,11 @@ protected:
         CliTest::SetUp();
         database_ = unique("cli_");
         // A table makes the schema visible to the server probe, so it can be proposed.
-        sql(Fixtures::seeded(), Fixtures::seededPassword(),
+        Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(),
             QStringLiteral("CREATE DATABASE %1; CREATE TABLE %1.marker (x INT)").arg(database_));
     }
     void TearDown() override {
-        sql(Fixtures::seeded(), Fixtures::seededPassword(), "DROP DATABASE IF EXISTS " + database_);
+        Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(), "DROP DATABASE IF EXISTS " + database_);
     }
 
     static QByteArray rows(int count, const QByteArray& before = {}) {
@@ -33,7 +33,7 @@ protected:
     }
 
     QString count(const QString& container, const QString& password) const {
-        return sql(container, password, "SELECT COUNT(*) FROM " + database_ + ".big");
+        return Fixtures::sql(container, password, "SELECT COUNT(*) FROM " + database_ + ".big");
     }
 
     QString database_;
@@ -65,7 +65,7 @@ TEST_F(ImportTest, AFailedImportEndsWithStatus1AndTheClientsError) {
 TEST_F(ImportTest, APasswordFromStandardInputIsOnNoCommandLine) {
     const QString container = Fixtures::noPasswordEnv();
     const QString password = Fixtures::noPasswordEnvPassword();
-    sql(container, password, "CREATE DATABASE " + database_);
+    Fixtures::sql(container, password, "CREATE DATABASE " + database_);
     const QString dump = writeFile("rows.sql", rows(40000));
 
     QStringList carriers;
@@ -77,7 +77,7 @@ TEST_F(ImportTest, APasswordFromStandardInputIsOnNoCommandLine) {
     EXPECT_EQ(result.status, 0) << result.err.toStdString();
     EXPECT_TRUE(carriers.isEmpty()) << carriers.join('\n').toStdString();
     EXPECT_EQ(count(container, password), "40000");
-    sql(container, password, "DROP DATABASE " + database_);
+    Fixtures::sql(container, password, "DROP DATABASE " + database_);
 }
 
 TEST_F(ImportTest, SigintInMidImportCancelsAndLeavesNoProcessBehind) {

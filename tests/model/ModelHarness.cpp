@@ -37,24 +37,7 @@ void ModelTest::refreshAndSelect(AppModel& model, const QString& name) {
     waitUntil([&] { return !model.isLoadingDatabases(); });
 }
 
-QString ModelTest::sql(const QString& container, const QString& password, const QString& statements) {
-    const DockerClient client = DockerClient::resolve();
-    QProcessEnvironment environment = DockerClient::processEnvironment();
-    environment.insert("MYSQL_PWD", password);
-    const CommandResult result = DockerClient::run(
-        client.docker, {"exec", "-e", "MYSQL_PWD", container, "mariadb", "-uroot", "-N", "-B", "-e", statements},
-        environment);
-    EXPECT_EQ(result.status, 0) << result.stderrBytes.toStdString();
-    return QString::fromUtf8(result.stdoutBytes).trimmed();
-}
 
-QString ModelTest::writeFile(const QString& name, const QByteArray& content) const {
-    const QString path = dir_.filePath(name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
-    return path;
-}
 
 void ModelTest::waitForImportEnd(AppModel& model) {
     waitUntil([&] { return !model.isImportRunning(); }, 180000);

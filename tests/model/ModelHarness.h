@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Fixtures.h"
+
 #include <functional>
 
 #include "model/AppModel.h"
@@ -23,10 +25,11 @@ protected:
     void refreshAndSelect(AppModel& model, const QString& name);
     static QString idOf(const AppModel& model, const QString& name);
 
-    // Runs SQL in a fixture as root; the password travels in the environment only.
-    static QString sql(const QString& container, const QString& password, const QString& statements);
 
-    QString writeFile(const QString& name, const QByteArray& content) const;
+
+    QString writeFile(const QString& name, const QByteArray& content) const {
+        return Fixtures::writeFile(dir_.path(), name, content);
+    }
     static void waitForImportEnd(AppModel& model);
 
     QTemporaryDir dir_;

@@ -11,10 +11,10 @@ class ImportTest : public ModelTest {
 protected:
     void SetUp() override {
         ModelTest::SetUp();
-        sql(Fixtures::seeded(), Fixtures::seededPassword(), "DROP DATABASE IF EXISTS model_target; CREATE DATABASE model_target");
+        Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(), "DROP DATABASE IF EXISTS model_target; CREATE DATABASE model_target");
     }
     void TearDown() override {
-        sql(Fixtures::seeded(), Fixtures::seededPassword(), "DROP DATABASE IF EXISTS model_target");
+        Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(), "DROP DATABASE IF EXISTS model_target");
         ModelTest::TearDown();
     }
 
@@ -53,7 +53,7 @@ TEST_F(ImportTest, ASuccessfulImportLogsItsStepsAndLandsTheRows) {
     EXPECT_TRUE(log[3].contains("MYSQL_PWD=***")) << log[3].toStdString();
     EXPECT_FALSE(log.join('\n').contains(Fixtures::seededPassword()));
     EXPECT_TRUE(log.last().startsWith("Finished in ")) << log.last().toStdString();
-    EXPECT_EQ(sql(Fixtures::seeded(), Fixtures::seededPassword(), "SELECT COUNT(*) FROM model_target.t"), "3");
+    EXPECT_EQ(Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(), "SELECT COUNT(*) FROM model_target.t"), "3");
 }
 
 TEST_F(ImportTest, AFailureShowsItsMessageInPhaseBannerAndLog) {

@@ -73,7 +73,7 @@ TEST_F(RefreshTest, ALateProbeNeverShowsItsDatabasesUnderAnotherContainer) {
 TEST_F(RefreshTest, APinnedDatabaseStaysWhileItExists) {
     const QString seeded = Fixtures::seeded();
     const QString password = Fixtures::seededPassword();
-    sql(seeded, password, "CREATE DATABASE IF NOT EXISTS pinned_gone; CREATE TABLE IF NOT EXISTS pinned_gone.t(x int)");
+    Fixtures::sql(seeded, password, "CREATE DATABASE IF NOT EXISTS pinned_gone; CREATE TABLE IF NOT EXISTS pinned_gone.t(x int)");
     AppModel model;
     refreshAndSelect(model, seeded);
 
@@ -84,7 +84,7 @@ TEST_F(RefreshTest, APinnedDatabaseStaysWhileItExists) {
     EXPECT_TRUE(model.databasePinned());
 
     model.pinDatabase("pinned_gone");
-    sql(seeded, password, "DROP DATABASE pinned_gone");
+    Fixtures::sql(seeded, password, "DROP DATABASE pinned_gone");
     QCoro::waitFor(model.loadDatabases());
     EXPECT_FALSE(model.databasePinned());
     EXPECT_NE(model.selectedDatabase(), "pinned_gone");

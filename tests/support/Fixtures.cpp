@@ -1,5 +1,9 @@
 #include "support/Fixtures.h"
 
+#include "docker/DockerClient.h"
+
+#include <QDir>
+#include <QFile>
 #include <QtGlobal>
 
 #include <gtest/gtest.h>
@@ -25,5 +29,23 @@ QString stopped() { return name("STOPPED"); }
 QString notMysql() { return name("NOTMYSQL"); }
 QString mariadbOnly() { return name("MARIADBONLY"); }
 QString mariadbOnlyPassword() { return name("MARIADBONLY_PASSWORD"); }
+
+QString sql(const QString& container, const QString& password, const QString& statements) {
+    QProcessEnvironment environment = DockerClient::processEnvironment();
+    environment.insert(QStringLiteral("MYSQL_PWD"), password);
+    const CommandResult result = DockerClient::run(
+        DockerClient::resolve().docker,
+        {"exec", "-e", "MYSQL_PWD", container, "mariadb", "-uroot", "-N", "-B", "-e", statements}, environment);
+    EXPECT_EQ(result.status, 0) << result.stderrBytes.toStdString();
+    return QString::fromUtf8(result.stdoutBytes).trimmed();
+}
+
+QString writeFile(const QString& folder, const QString& name, const QByteArray& content) {
+    const QString path = QDir(folder).filePath(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    return path;
+}
 
 }  // namespace Fixtures

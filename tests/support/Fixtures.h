@@ -19,4 +19,11 @@ QString notMysql();
 QString mariadbOnly();
 QString mariadbOnlyPassword();
 
+// Runs SQL in a fixture as root through the real docker client; the password travels in
+// the environment only. Returns the trimmed output.
+QString sql(const QString& container, const QString& password, const QString& statements);
+
+// Writes a file into a test's folder and returns its path.
+QString writeFile(const QString& folder, const QString& name, const QByteArray& content);
+
 }  // namespace Fixtures

@@ -105,7 +105,7 @@ TEST_F(ImportPanelTest, AWholeImportShowsProgressLogAndOutcome) {
     EXPECT_TRUE(log->toPlainText().endsWith(model().logLines().last()));
     EXPECT_TRUE(model().logLines().last().startsWith("Finished in "));
     EXPECT_TRUE(detail->options()->isEnabled());
-    EXPECT_EQ(sql(Fixtures::seeded(), Fixtures::seededPassword(), "SELECT COUNT(*) FROM ui_target.t"), "3");
+    EXPECT_EQ(Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(), "SELECT COUNT(*) FROM ui_target.t"), "3");
 }
 
 TEST_F(ImportPanelTest, EscapeCancelsARunningImport) {

@@ -19,7 +19,7 @@ void UiTest::SetUp() {
     UserSettings::open()->clear();
     SettingsStore::shared().setLanguageChoice(QStringLiteral("en"));
     SettingsStore::shared().clearDumpFolder();
-    sql(Fixtures::seeded(), Fixtures::seededPassword(),
+    Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(),
         QStringLiteral("DROP DATABASE IF EXISTS %1; CREATE DATABASE %1").arg(QLatin1String(kTarget)));
     shell_ = std::make_unique<AppShell>();
     window_ = shell_->openMainWindow();
@@ -31,7 +31,7 @@ void UiTest::SetUp() {
 void UiTest::TearDown() {
     if (shell_) shell_->waitForImportToEnd(60000);
     shell_.reset();
-    sql(Fixtures::seeded(), Fixtures::seededPassword(), QStringLiteral("DROP DATABASE IF EXISTS %1").arg(QLatin1String(kTarget)));
+    Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(), QStringLiteral("DROP DATABASE IF EXISTS %1").arg(QLatin1String(kTarget)));
     SettingsStore::shared().setLanguageChoice(QStringLiteral("en"));
     UserSettings::open()->clear();
 }
@@ -80,20 +80,4 @@ void UiTest::prepareImport(const QString& dumpPath) {
     waitUntil([&] { return model().dumpPreview().has_value(); });
 }
 
-QString UiTest::writeFile(const QString& name, const QByteArray& content) const {
-    const QString path = dir_.filePath(name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(content);
-    return path;
-}
 
-QString UiTest::sql(const QString& container, const QString& password, const QString& statements) {
-    QProcessEnvironment environment = DockerClient::processEnvironment();
-    environment.insert(QStringLiteral("MYSQL_PWD"), password);
-    const CommandResult result = DockerClient::run(
-        DockerClient::resolve().docker,
-        {"exec", "-e", "MYSQL_PWD", container, "mariadb", "-uroot", "-N", "-B", "-e", statements}, environment);
-    EXPECT_EQ(result.status, 0) << result.stderrBytes.toStdString();
-    return QString::fromUtf8(result.stdoutBytes).trimmed();
-}

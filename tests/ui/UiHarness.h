@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Fixtures.h"
+
 #include <functional>
 #include <memory>
 
@@ -44,8 +46,9 @@ protected:
 
     // The seeded container selected, a fresh target database pinned and a dump taken.
     void prepareImport(const QString& dumpPath);
-    QString writeFile(const QString& name, const QByteArray& content) const;
-    static QString sql(const QString& container, const QString& password, const QString& statements);
+    QString writeFile(const QString& name, const QByteArray& content) const {
+        return Fixtures::writeFile(dir_.path(), name, content);
+    }
 
     static constexpr const char* kTarget = "ui_target";
 
