@@ -80,14 +80,8 @@ QString tail(const QStringList& lines, qsizetype count) {
 
 ImportOutcome ImportRunner::run(const ImportRequest& request, const DockerClient& client,
                                 const ProgressHandler& onProgress, const LogHandler& onLog) {
-    {
-        std::lock_guard guard(lock_);
-        cancelled_ = false;
-        processes_.clear();
-        stdinHandle_ = -1;
-        writerBusy_ = false;
-        closeWhenIdle_ = false;
-    }
+    // A cancel may come before the job gets here; it must stop this run, so the flag is
+    // never reset. One runner serves one import.
     const auto log = [&onLog](const QString& line) {
         if (onLog) onLog(line);
     };
