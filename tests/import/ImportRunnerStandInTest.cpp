@@ -5,12 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
 #include <sys/statvfs.h>
 #include <thread>
 #include <unistd.h>
 
 #include "import/ImportRunner.h"
+#include "import/SystemMessage.h"
 #include "settings/L10n.h"
 
 static void PrintTo(const ImportOutcome& outcome, std::ostream* out) {
@@ -77,14 +79,14 @@ TEST_F(RunnerStandIn, OutcomesByClientBehaviour) {
         QString dump;
         ImportOutcome expected;
     } cases[] = {
-        {"silent", "cat >/dev/null; exit 1", small, ImportOutcome::failed("mysql exited with status 1.")},
+        {"silent", "cat >/dev/null; exit 1", small, ImportOutcome::failed(L10n::render("mysqlStatus", {qint64(1)}))},
         {"chatty", "cat >/dev/null; i=1; while [ $i -le 2500 ]; do echo \"ERROR $i\" >&2; i=$((i+1)); done; exit 3",
          small, ImportOutcome::failed(tail.join('\n'))},
         {"missing", "cat >/dev/null", dir.filePath("missing.sql"),
-         ImportOutcome::failed(L10n::render("sizeUnreadable", {QString("No such file or directory")}))},
+         ImportOutcome::failed(L10n::render("sizeUnreadable", {systemMessage(ENOENT)}))},
         // Not something splice can read: the plain copy takes over and names the error.
         {"directory", "cat >/dev/null", dir.path(),
-         ImportOutcome::failed(L10n::render("readFailed", {QString("Is a directory")}))},
+         ImportOutcome::failed(L10n::render("readFailed", {systemMessage(EISDIR)}))},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(run(script(c.name, c.body), c.dump), c.expected) << c.name;
