@@ -198,6 +198,9 @@ ImportOutcome ImportRunner::run(const ImportRequest& request, const DockerClient
     if (isCancelled()) return ImportOutcome::cancelled();
     switch (copy.kind) {
     case CopyResult::Kind::failed:
+        // A broken pipe only says that a child stopped reading; the child's own error
+        // (the statement mysql refused, the corrupt gzip stream) says why.
+        if (copy.readerGone && (clientStatus != 0 || gzipStatus != 0)) break;
         return ImportOutcome::failed(copy.message);
     case CopyResult::Kind::cancelled:
         return ImportOutcome::cancelled();
@@ -255,7 +258,7 @@ ImportRunner::CopyResult ImportRunner::copyFile(const QString& path, double star
     const auto writeFailure = [this](int error) {
         if (isCancelled()) return CopyResult{CopyResult::Kind::cancelled, {}};
         return CopyResult{CopyResult::Kind::failed,
-                          L10n::render(QStringLiteral("writeAborted"), {systemMessage(error)})};
+                          L10n::render(QStringLiteral("writeAborted"), {systemMessage(error)}), error == EPIPE};
     };
 
     // splice hands the file's cached pages to the pipe without copying them through this

@@ -46,6 +46,7 @@ private:
         enum class Kind { finished, cancelled, failed };
         Kind kind = Kind::finished;
         QString message;
+        bool readerGone = false;  // the write failed because a child stopped reading
     };
 
     bool isCancelled() const;

@@ -178,8 +178,18 @@ TEST_F(RunnerOnDocker, FailuresCarryTheClientsAndGzipsOwnLines) {
     compressed.seek(1 << 20);
     compressed.write(QByteArray(64 << 10, '\x5a'));
     compressed.close();
-    EXPECT_EQ(run(seeded.request(compressed.fileName(), target)).kind, ImportOutcome::Kind::failed);
+    const ImportOutcome corrupt = run(seeded.request(compressed.fileName(), target));
+    EXPECT_EQ(corrupt.kind, ImportOutcome::Kind::failed);
     EXPECT_FALSE(logged.filter(QRegularExpression("^gzip: .+")).isEmpty()) << logged.join('\n').toStdString();
+    // The broken pipe is only the symptom; the message names the child that failed.
+    EXPECT_FALSE(corrupt.message.contains("Broken pipe")) << corrupt.message.toStdString();
+
+    // A statement that fails early in a large dump: the client quits while the copy still
+    // writes, and its error, not the broken pipe, is the message.
+    const QString early = write("early.sql", "INSERT INTO no_such_table VALUES (1);\n" + generatedDump(16 << 20));
+    const ImportOutcome refused = run(seeded.request(early, target));
+    EXPECT_EQ(refused.kind, ImportOutcome::Kind::failed);
+    EXPECT_TRUE(refused.message.contains("no_such_table")) << refused.message.toStdString();
     EXPECT_TRUE(noChildLeft());
 }
 
