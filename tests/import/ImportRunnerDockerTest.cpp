@@ -119,11 +119,16 @@ protected:
         }
         return dump;
     }
-    // The lines of `ps` inside the container that belong to an import client.
-    QStringList clientsInside() const {
+    // The lines of `ps` inside the container that belong to an import client into the
+    // database (other tests may import into the same container meanwhile).
+    QStringList clientsInside(const QString& database) const {
         const CommandResult ps = DockerClient::run(seeded.client.docker, {"exec", seeded.container, "ps", "-o", "args"},
                                                    DockerClient::processEnvironment());
-        return QString::fromUtf8(ps.stdoutBytes).split('\n').filter("--batch");
+        QStringList clients;
+        for (const QString& line : QString::fromUtf8(ps.stdoutBytes).split('\n')) {
+            if (line.contains("--batch") && line.trimmed().endsWith(' ' + database)) clients << line;
+        }
+        return clients;
     }
 
     Server seeded{Fixtures::seeded(), Fixtures::seededPassword()};
@@ -221,10 +226,10 @@ TEST_F(RunnerOnDocker, CancelMidCopyLeavesNoProcessAndNoPasswordInArguments) {
         EXPECT_TRUE(noChildLeft());
         // The client inside ends once its input is gone; wait for it, without a time limit
         // beyond what a hung client would need.
-        QStringList inside = clientsInside();
+        QStringList inside = clientsInside(request.database);
         for (int attempt = 0; attempt < 150 && !inside.isEmpty(); ++attempt) {
             std::this_thread::sleep_for(std::chrono::milliseconds(200));
-            inside = clientsInside();
+            inside = clientsInside(request.database);
         }
         EXPECT_EQ(inside, QStringList()) << file.toStdString();
     }
