@@ -3,11 +3,9 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
-#include <cerrno>
-#include <poll.h>
-#include <unistd.h>
 
 #include "docker/DockerError.h"
+#include "docker/PipeIo.h"
 #include "docker/Process.h"
 #include "settings/L10n.h"
 
@@ -18,29 +16,6 @@ const QString kPathPrefix = QStringLiteral("/usr/local/bin:/usr/bin:/snap/bin:")
 bool isExecutableFile(const QString& path) {
     const QFileInfo info(path);
     return info.isFile() && info.isExecutable();
-}
-
-// Reads both pipes until each reaches end of file, whichever the child writes first.
-void drain(int& outFd, int& errFd, QByteArray& out, QByteArray& err) {
-    char buffer[65536];
-    while (outFd >= 0 || errFd >= 0) {
-        pollfd fds[2] = {{outFd, POLLIN, 0}, {errFd, POLLIN, 0}};
-        if (::poll(fds, 2, -1) < 0) {
-            if (errno == EINTR) continue;
-            break;
-        }
-        for (int i = 0; i < 2; ++i) {
-            if (fds[i].fd < 0 || fds[i].revents == 0) continue;
-            int& fd = i == 0 ? outFd : errFd;
-            QByteArray& sink = i == 0 ? out : err;
-            const ssize_t n = ::read(fd, buffer, sizeof buffer);
-            if (n > 0) {
-                sink.append(buffer, n);
-            } else if (n == 0 || errno != EINTR) {
-                Process::closeQuietly(fd);
-            }
-        }
-    }
 }
 
 }  // namespace
@@ -87,30 +62,23 @@ CommandResult DockerClient::run(const QString& executable, const QStringList& ar
 }
 
 CommandResult DockerClient::run(const QString& executable, const QStringList& arguments,
-                                const QProcessEnvironment& environment) {
+                                const QProcessEnvironment& environment, int limitMs) {
     Process::Pipe out = Process::makePipe();
-    Process::Pipe err;
-    try {
-        err = Process::makePipe();
-    } catch (...) {
-        Process::closeQuietly(out.readEnd);
-        Process::closeQuietly(out.writeEnd);
-        throw;
-    }
-    pid_t pid = -1;
-    try {
-        pid = Process::spawn({executable, arguments, environment, -1, out.writeEnd, err.writeEnd});
-    } catch (...) {
-        for (int* fd : {&out.readEnd, &out.writeEnd, &err.readEnd, &err.writeEnd}) Process::closeQuietly(*fd);
-        throw;
-    }
+    Process::Pipe err = Process::makePipe();
+    Process::Child child =
+        Process::Child::start({executable, arguments, environment, -1, out.writeEnd.get(), err.writeEnd.get()});
     // Our copies of the write ends must go, or the reads below never see end of file.
-    Process::closeQuietly(out.writeEnd);
-    Process::closeQuietly(err.writeEnd);
+    out.writeEnd.reset();
+    err.writeEnd.reset();
 
     CommandResult result;
-    drain(out.readEnd, err.readEnd, result.stdoutBytes, result.stderrBytes);
-    result.status = Process::waitForExit(pid);
+    if (PipeIo::readBothUntilEnd(out.readEnd.get(), result.stdoutBytes, err.readEnd.get(), result.stderrBytes,
+                                 limitMs)) {
+        result.status = child.wait();
+    } else {
+        result.timedOut = true;
+        result.status = child.stop(Process::kStopGrace);
+    }
     return result;
 }
 

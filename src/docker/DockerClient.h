@@ -14,6 +14,7 @@ struct CommandResult {
     int status = 0;
     QByteArray stdoutBytes;
     QByteArray stderrBytes;
+    bool timedOut = false;  // stopped because it did not end in time
     bool operator==(const CommandResult&) const = default;
 };
 
@@ -36,8 +37,9 @@ struct DockerClient {
     // Runs a command to its end, draining both output pipes while it runs. A non-zero
     // status is returned, not thrown; a launch failure throws Process::LaunchError.
     CommandResult run(const QString& executable, const QStringList& arguments) const;
+    // With a time limit (milliseconds, -1 for none), a command still running then is stopped.
     static CommandResult run(const QString& executable, const QStringList& arguments,
-                             const QProcessEnvironment& environment);
+                             const QProcessEnvironment& environment, int limitMs = -1);
 
     // Every local container, in `docker ps` order. Throws DockerError or Process::LaunchError.
     QList<DockerContainer> listContainers() const;

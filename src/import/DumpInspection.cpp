@@ -6,7 +6,6 @@
 #include <QProcessEnvironment>
 
 #include <cerrno>
-#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <system_error>
@@ -82,29 +81,18 @@ bool isGzip(const QString& path) {
 
 QString gzipSample(const DockerClient& client, const QString& path) {
     Process::Pipe output = Process::makePipe();
-    int nullDevice = -1;
-    pid_t pid = -1;
-    try {
-        nullDevice = Process::openNullDevice();
-        pid = Process::spawn({client.gzip, {QStringLiteral("-dc"), path}, QProcessEnvironment::systemEnvironment(),
-                              -1, output.writeEnd, nullDevice});
-    } catch (...) {
-        Process::closeQuietly(nullDevice);
-        Process::closeQuietly(output.readEnd);
-        Process::closeQuietly(output.writeEnd);
-        throw;
-    }
+    const UniqueFd nullDevice = Process::openNullDevice();
+    Process::Child gzip = Process::Child::start({client.gzip, {QStringLiteral("-dc"), path},
+                                                 QProcessEnvironment::systemEnvironment(), -1,
+                                                 output.writeEnd.get(), nullDevice.get()});
     // Only gzip may hold the write end, or the read below never sees end of stream.
-    Process::closeQuietly(output.writeEnd);
-    Process::closeQuietly(nullDevice);
+    output.writeEnd.reset();
 
     QByteArray sample;
-    const bool ok = readUpTo(output.readEnd, kSampleLimit, sample);
+    const bool ok = readUpTo(output.readEnd.get(), kSampleLimit, sample);
     const int error = errno;
-    // Not reaped yet, so the pid is still ours to signal.
-    ::kill(pid, SIGTERM);
-    Process::closeQuietly(output.readEnd);
-    Process::waitForExit(pid);
+    output.readEnd.reset();
+    gzip.stop(Process::kStopGrace);
     if (!ok) throw std::system_error(error, std::generic_category(), client.gzip.toStdString());
     return DumpText::decode(sample);
 }

@@ -1,5 +1,7 @@
 #include "import/ImportCommand.h"
 
+#include <QRegularExpression>
+
 namespace ImportCommand {
 namespace {
 
@@ -7,6 +9,7 @@ constexpr quint64 kPacketFloor = 67108864;
 constexpr quint64 kMebibyte = 1048576;
 const QString kPasswordVariable = QStringLiteral("MYSQL_PWD");
 const QString kMaskedPassword = QStringLiteral("MYSQL_PWD=***");
+const QString kSessionTag = QStringLiteral("tarnwell-session ");
 
 }  // namespace
 
@@ -31,11 +34,15 @@ MysqlInvocation invocation(const ImportRequest& request, const QString& dockerPa
     MysqlInvocation result;
     result.arguments << QStringLiteral("exec") << QStringLiteral("-i") << QStringLiteral("-e") << kPasswordVariable
                      << request.containerName << request.clientProgram << QStringLiteral("-u") + request.user
-                     << QStringLiteral("--batch") << QStringLiteral("--default-character-set=utf8mb4")
+                     << QStringLiteral("--batch")
+                     // The session id must arrive while the client waits for more input.
+                     << QStringLiteral("--unbuffered")
+                     // After its session was ended on purpose, the client must not open another.
+                     << QStringLiteral("--skip-reconnect") << QStringLiteral("--default-character-set=utf8mb4")
                      << packetArgument(request.maxAllowedPacket);
     const QString statements = sessionStatements(request);
     if (!statements.isEmpty()) result.arguments << QStringLiteral("--init-command=") + statements;
-    result.arguments << request.database;
+    result.arguments << QStringLiteral("--database=") + request.database;
 
     QStringList shown{dockerPath};
     for (qsizetype i = 0; i < result.arguments.size(); ++i) {
@@ -46,6 +53,40 @@ MysqlInvocation invocation(const ImportRequest& request, const QString& dockerPa
     }
     result.display = shown.join(QLatin1Char(' '));
     return result;
+}
+
+QByteArray sessionQuery() {
+    return "SELECT CONCAT('" + kSessionTag.toLatin1() + "', CONNECTION_ID()) AS tarnwell_session;\n";
+}
+
+std::optional<qint64> sessionId(const QString& line) {
+    if (!line.startsWith(kSessionTag)) return std::nullopt;
+    bool ok = false;
+    const qint64 id = QStringView(line).mid(kSessionTag.size()).trimmed().toLongLong(&ok);
+    if (!ok || id <= 0) return std::nullopt;
+    return id;
+}
+
+QStringList controlArguments(const ImportRequest& request, const QString& sql) {
+    return {QStringLiteral("exec"),  QStringLiteral("-e"),     kPasswordVariable,
+            request.containerName,   request.clientProgram,    QStringLiteral("-u") + request.user,
+            QStringLiteral("--batch"), QStringLiteral("--skip-column-names"), QStringLiteral("-e"),
+            sql};
+}
+
+QString inDumpLines(const QString& clientLine) {
+    static const QRegularExpression atLine(QStringLiteral("^(ERROR [^:]*? at line )(\\d+)"));
+    const QRegularExpressionMatch match = atLine.match(clientLine);
+    if (!match.hasMatch()) return clientLine;
+    const qint64 line = match.captured(2).toLongLong();
+    if (line <= 1) return clientLine;
+    return match.captured(1) + QString::number(line - 1) + clientLine.mid(match.capturedEnd(2));
+}
+
+QString killStatement(qint64 sessionId) { return QStringLiteral("KILL CONNECTION %1").arg(sessionId); }
+
+QString sessionAliveStatement(qint64 sessionId) {
+    return QStringLiteral("SELECT COUNT(*) FROM information_schema.PROCESSLIST WHERE ID = %1").arg(sessionId);
 }
 
 QProcessEnvironment clientEnvironment(const ImportRequest& request, QProcessEnvironment base) {

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 #include "import/ImportRequest.h"
 
 // The docker argument vector of an import and its printable form.
@@ -22,9 +24,29 @@ QString packetArgument(quint64 bytes);
 // The statements the client runs on connecting ("SET SESSION …;"), or empty.
 QString sessionStatements(const ImportRequest& request);
 
-// `docker exec -i -e MYSQL_PWD <container> mysql …`. The password is not among the
-// arguments: "-e MYSQL_PWD" makes docker forward it from its own environment.
+// `docker exec -i -e MYSQL_PWD <container> mysql … --database=<name>`. The password is not
+// among the arguments: "-e MYSQL_PWD" makes docker forward it from its own environment. The
+// database is glued to its option, so no name can be read as an option of its own.
 MysqlInvocation invocation(const ImportRequest& request, const QString& dockerPath);
+
+// The first statement of every import, before any dump byte: it makes the client print its
+// session's connection id, so the session can be ended on the server if the import ends early.
+QByteArray sessionQuery();
+
+// The connection id in a line of the client's output, when the line is sessionQuery's answer.
+std::optional<qint64> sessionId(const QString& line);
+
+// `docker exec -e MYSQL_PWD <container> mysql … -e <sql>`: one statement in a session of its
+// own, with the import's login, answering without column names.
+QStringList controlArguments(const ImportRequest& request, const QString& sql);
+
+// A line of the client's error output with "at line N" counted in the dump's own lines: the
+// client counts the session query as line 1.
+QString inDumpLines(const QString& clientLine);
+
+QString killStatement(qint64 sessionId);
+// Answers 1 while the session still exists, 0 once it is gone.
+QString sessionAliveStatement(qint64 sessionId);
 
 // The environment of the docker child: the base with MYSQL_PWD set to the password, also
 // when it is empty, so an inherited value never leaks in.

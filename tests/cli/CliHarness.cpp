@@ -12,7 +12,6 @@
 #include <unistd.h>
 
 #include "docker/DockerClient.h"
-#include "docker/Process.h"
 
 namespace {
 
@@ -30,41 +29,39 @@ CliRun::CliRun(const QString& settingsFolder, const QStringList& arguments, cons
     Process::Pipe in = Process::makePipe();
     Process::Pipe out = Process::makePipe();
     Process::Pipe err = Process::makePipe();
-    pid_ = Process::spawn(
-        {QStringLiteral(TARNWELL_CLI), arguments, environment, in.readEnd, out.writeEnd, err.writeEnd});
-    Process::closeQuietly(in.readEnd);
-    Process::closeQuietly(out.writeEnd);
-    Process::closeQuietly(err.writeEnd);
-    if (!input.isEmpty()) (void)!::write(in.writeEnd, input.constData(), size_t(input.size()));
-    Process::closeQuietly(in.writeEnd);
-    stdout_ = out.readEnd;
-    stderr_ = err.readEnd;
+    // A process group of its own, as a shell with job control starts a command.
+    child_ = Process::Child::start({QStringLiteral(TARNWELL_CLI), arguments, environment, in.readEnd.get(),
+                                    out.writeEnd.get(), err.writeEnd.get()});
+    in.readEnd.reset();
+    out.writeEnd.reset();
+    err.writeEnd.reset();
+    if (!input.isEmpty()) (void)!::write(in.writeEnd.get(), input.constData(), size_t(input.size()));
+    in.writeEnd.reset();
+    stdout_ = std::move(out.readEnd);
+    stderr_ = std::move(err.readEnd);
 }
 
 CliRun::~CliRun() {
-    if (pid_ > 0) {
-        ::kill(pid_, SIGKILL);
-        Process::waitForExit(pid_);
+    if (child_.isStarted() && !child_.status()) {
+        child_.kill();
+        child_.wait();
     }
-    Process::closeQuietly(stdout_);
-    Process::closeQuietly(stderr_);
 }
 
 bool CliRun::pump(int timeoutMs) {
-    pollfd fds[2] = {{stdout_, POLLIN, 0}, {stderr_, POLLIN, 0}};
-    const int open = (stdout_ >= 0) + (stderr_ >= 0);
-    if (open == 0) return false;
+    pollfd fds[2] = {{stdout_.get(), POLLIN, 0}, {stderr_.get(), POLLIN, 0}};
+    if (!stdout_ && !stderr_) return false;
     if (::poll(fds, 2, timeoutMs) <= 0) return true;
-    int* ends[2] = {&stdout_, &stderr_};
+    UniqueFd* ends[2] = {&stdout_, &stderr_};
     QByteArray* buffers[2] = {&outBytes_, &errBytes_};
     for (int i = 0; i < 2; ++i) {
-        if (*ends[i] < 0 || !(fds[i].revents & (POLLIN | POLLHUP | POLLERR))) continue;
+        if (!*ends[i] || !(fds[i].revents & (POLLIN | POLLHUP | POLLERR))) continue;
         char chunk[65536];
-        const ssize_t count = ::read(*ends[i], chunk, sizeof chunk);
+        const ssize_t count = ::read(ends[i]->get(), chunk, sizeof chunk);
         if (count > 0) {
             buffers[i]->append(chunk, count);
         } else if (count == 0 || errno != EINTR) {
-            Process::closeQuietly(*ends[i]);
+            ends[i]->reset();
         }
     }
     result_.out = QString::fromUtf8(outBytes_);
@@ -81,8 +78,13 @@ bool CliRun::readUntil(const std::function<bool(const CliRun&)>& condition, cons
     return true;
 }
 
-void CliRun::signal(int number) const {
-    ::kill(pid_, number);
+void CliRun::signal(int number) const { ::kill(child_.pid(), number); }
+
+void CliRun::signalGroup(int number) const { ::kill(-child_.pid(), number); }
+
+void CliRun::kill() {
+    child_.kill();
+    child_.wait();
 }
 
 CliResult CliRun::finish(const std::function<void()>& each) {
@@ -91,12 +93,11 @@ CliResult CliRun::finish(const std::function<void()>& each) {
         if (each) each();
         if (deadline.hasExpired()) {
             ADD_FAILURE() << "tarnwell-cli did not end";
-            ::kill(pid_, SIGKILL);
+            child_.kill();
             break;
         }
     }
-    result_.status = Process::waitForExit(pid_);
-    pid_ = -1;
+    result_.status = child_.wait();
     return result_;
 }
 

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "docker/Process.h"
 #include "support/Fixtures.h"
 
 #include <functional>
@@ -32,6 +33,10 @@ public:
     // each is called between reads, for watching the system while the program runs.
     bool readUntil(const std::function<bool(const CliRun&)>& condition, const std::function<void()>& each = {});
     void signal(int number) const;
+    // To its whole process group, as a terminal sends Ctrl-C to the foreground job.
+    void signalGroup(int number) const;
+    // Ends it at once, as the system's SIGKILL would.
+    void kill();
     CliResult finish(const std::function<void()>& each = {});
 
     const QString& err() const { return result_.err; }
@@ -39,9 +44,9 @@ public:
 private:
     bool pump(int timeoutMs);  // false once both outputs have ended
 
-    pid_t pid_ = -1;
-    int stdout_ = -1;
-    int stderr_ = -1;
+    Process::Child child_;
+    UniqueFd stdout_;
+    UniqueFd stderr_;
     QByteArray outBytes_;
     QByteArray errBytes_;
     CliResult result_;

@@ -57,10 +57,10 @@ TEST(ImportCommand, InvocationKeepsThePasswordOutOfArgumentsAndDisplay) {
     ImportRequest request = sampleRequest();
     const MysqlInvocation invocation = ImportCommand::invocation(request, "/usr/local/bin/docker");
     EXPECT_EQ(invocation.display,
-              "/usr/local/bin/docker exec -i -e MYSQL_PWD=*** db_basic mysql -uroot --batch "
-              "--default-character-set=utf8mb4 --max-allowed-packet=512M --init-command=SET SESSION "
-              "unique_checks=0; SET SESSION foreign_key_checks=0; crm2");
-    EXPECT_EQ(invocation.arguments.size(), 12);
+              "/usr/local/bin/docker exec -i -e MYSQL_PWD=*** db_basic mysql -uroot --batch --unbuffered "
+              "--skip-reconnect --default-character-set=utf8mb4 --max-allowed-packet=512M --init-command=SET "
+              "SESSION unique_checks=0; SET SESSION foreign_key_checks=0; --database=crm2");
+    EXPECT_EQ(invocation.arguments.size(), 14);
     EXPECT_EQ(invocation.arguments.at(3), "MYSQL_PWD");
     EXPECT_FALSE(invocation.arguments.join('\n').contains("n=daq"));
 
@@ -70,8 +70,12 @@ TEST(ImportCommand, InvocationKeepsThePasswordOutOfArgumentsAndDisplay) {
     request.password.clear();
     const MysqlInvocation plain = ImportCommand::invocation(request, "/usr/bin/docker");
     EXPECT_EQ(plain.arguments,
-              QStringList({"exec", "-i", "-e", "MYSQL_PWD", "db_basic", "mariadb", "-u", "--batch",
-                           "--default-character-set=utf8mb4", "--max-allowed-packet=512M", "crm2"}));
+              QStringList({"exec", "-i", "-e", "MYSQL_PWD", "db_basic", "mariadb", "-u", "--batch", "--unbuffered",
+                           "--skip-reconnect", "--default-character-set=utf8mb4", "--max-allowed-packet=512M",
+                           "--database=crm2"}));
+    // A name that looks like an option stays glued to --database=.
+    request.database = "--version";
+    EXPECT_EQ(ImportCommand::invocation(request, "/usr/bin/docker").arguments.last(), "--database=--version");
     EXPECT_TRUE(plain.display.contains(" -e MYSQL_PWD=*** db_basic mariadb -u --batch"));
 }
 
@@ -86,4 +90,19 @@ TEST(ImportCommand, ClientEnvironmentCarriesThePasswordAlsoWhenEmpty) {
     EXPECT_TRUE(empty.contains("MYSQL_PWD"));
     EXPECT_EQ(empty.value("MYSQL_PWD"), "");
     EXPECT_EQ(empty.value("PATH"), "/usr/bin");
+}
+
+TEST(ImportCommand, SessionAnswersAndClientLineNumbers) {
+    EXPECT_EQ(ImportCommand::sessionId("tarnwell-session 42"), 42);
+    for (const char* line : {"tarnwell_session", "tarnwell-session ", "tarnwell-session x", "tarnwell-session -3",
+                             "42", "session 42"})
+        EXPECT_EQ(ImportCommand::sessionId(line), std::nullopt) << line;
+    // The session query is the client's line 1, so its numbers are one ahead of the dump's.
+    EXPECT_EQ(ImportCommand::inDumpLines("ERROR 1146 (42S02) at line 6: Table 'd.x' doesn't exist"),
+              "ERROR 1146 (42S02) at line 5: Table 'd.x' doesn't exist");
+    EXPECT_EQ(ImportCommand::inDumpLines("ERROR 1064 (42000) at line 123457: near 'at line 9'"),
+              "ERROR 1064 (42000) at line 123456: near 'at line 9'");
+    EXPECT_EQ(ImportCommand::inDumpLines("a row that says ERROR 1 at line 9"), "a row that says ERROR 1 at line 9");
+    EXPECT_EQ(ImportCommand::inDumpLines("ERROR 2013 (HY000) at line 1: Lost connection"),
+              "ERROR 2013 (HY000) at line 1: Lost connection");
 }

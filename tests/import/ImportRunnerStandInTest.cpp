@@ -8,12 +8,14 @@
 #include <cerrno>
 #include <chrono>
 #include <sys/statvfs.h>
+#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
 #include "import/ImportRunner.h"
-#include "import/SystemMessage.h"
+#include "docker/SystemMessage.h"
 #include "settings/L10n.h"
+#include "support/Fixtures.h"
 
 static void PrintTo(const ImportOutcome& outcome, std::ostream* out) {
     *out << int(outcome.kind) << " " << outcome.elapsed << " \"" << outcome.message.toStdString() << '"';
@@ -23,12 +25,20 @@ namespace {
 
 class RunnerStandIn : public ::testing::Test {
 protected:
-    // A docker stand-in running the shell body; returns its path.
+    // A docker stand-in: for `exec -i` a client that names its session 7 as the real one
+    // does and then runs the shell body; any other call (ending a session) is noted in the
+    // file "control" and answers that the session is gone. Returns its path.
     QString script(const char* name, const QString& body) {
         const QString path = dir.filePath(name);
         QFile file(path);
         file.open(QIODevice::WriteOnly);
-        file.write(("#!/bin/sh\n" + body + "\n").toUtf8());
+        file.write(QString("#!/bin/sh\n"
+                           "case \" $* \" in *\" -i \"*) ;; *) echo \"$*\" >> '%1/control'; echo 0; exit 0 ;; esac\n"
+                           "IFS= read -r query\n"
+                           "printf 'tarnwell_session\\ntarnwell-session 7\\n'\n")
+                       .arg(dir.path())
+                       .toUtf8() +
+                   (body + "\n").toUtf8());
         file.close();
         file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         return path;
@@ -41,7 +51,8 @@ protected:
         file.resize(size);
         return path;
     }
-    ImportOutcome run(const QString& docker, const QString& dump, ImportRunner* runner = nullptr) {
+    ImportOutcome run(const QString& docker, const QString& dump, ImportRunner* runner = nullptr,
+                      const QString& gzip = "/usr/bin/gzip") {
         ImportRunner own;
         ImportRequest request;
         request.fileURL = dump;
@@ -52,12 +63,20 @@ protected:
         reports.clear();
         logged.clear();
         return (runner ? runner : &own)
-            ->run(request, DockerClient{docker, "/usr/bin/gzip"},
+            ->run(request, DockerClient{docker, gzip},
                   [this](const ImportProgress& progress) { reports << progress; },
                   [this](const QString& line) {
                       std::lock_guard guard(logLock);
                       logged << line;
                   });
+    }
+
+    QString controlCalls() const {
+        QFile file(dir.filePath("control"));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+    ImportOutcome runCompressed(const QString& docker, const QString& dump) {
+        return run(docker, dump, nullptr, "/usr/bin/gzip");
     }
 
     QTemporaryDir dir;
@@ -111,25 +130,57 @@ TEST_F(RunnerStandIn, PasswordTravelsOnlyInTheClientEnvironment) {
     ASSERT_EQ(run(docker, sparseFile("small.sql", 1000)).kind, ImportOutcome::Kind::success);
     QFile args(dir.filePath("args")), pwd(dir.filePath("pwd"));
     ASSERT_TRUE(args.open(QIODevice::ReadOnly) && pwd.open(QIODevice::ReadOnly));
-    EXPECT_EQ(args.readAll(), "exec\n-i\n-e\nMYSQL_PWD\nc\nmysql\n-uroot\n--batch\n--default-character-set=utf8mb4\n"
-                              "--max-allowed-packet=512M\nd\n");
+    EXPECT_EQ(args.readAll(), "exec\n-i\n-e\nMYSQL_PWD\nc\nmysql\n-uroot\n--batch\n--unbuffered\n--skip-reconnect\n"
+                              "--default-character-set=utf8mb4\n--max-allowed-packet=512M\n--database=d\n");
     EXPECT_EQ(pwd.readAll(), "s3cret pass");
     EXPECT_FALSE(logged.join('\n').contains("s3cret"));
 }
 
-TEST_F(RunnerStandIn, CancelEndsAWriteBlockedOnAClientThatNeverReads) {
-    const QString docker = script("stuck", "exec sleep 1000");
-    ImportRunner runner;
-    std::thread canceller([&runner] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        runner.cancel();
-    });
-    EXPECT_EQ(run(docker, sparseFile("big.sql", 64 << 20), &runner), ImportOutcome::cancelled());
-    canceller.join();
-    ASSERT_FALSE(reports.isEmpty());
-    EXPECT_FALSE(reports.back().inputFinished);
-    EXPECT_LT(reports.back().bytesRead, qint64(64) << 20);
-    runner.cancel();  // after the end: only sets the flag
+// A client that never reads blocks the copy on a full pipe; a cancel must still end the
+// import promptly, ending its session on the server first, and stop a client that ignores
+// SIGTERM with SIGKILL.
+TEST_F(RunnerStandIn, CancelEndsTheSessionThenStopsAClientThatNeverReads) {
+    for (const char* body : {"exec sleep 1000", "trap '' TERM; exec sleep 1000"}) {
+        QFile::remove(dir.filePath("control"));
+        const QString docker = script("stuck", body);
+        ImportRunner runner;
+        std::chrono::steady_clock::time_point cancelledAt;
+        std::thread canceller([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            cancelledAt = std::chrono::steady_clock::now();
+            runner.cancel();
+        });
+        EXPECT_EQ(run(docker, sparseFile("big.sql", 64 << 20), &runner), ImportOutcome::cancelled()) << body;
+        const auto took = std::chrono::steady_clock::now() - cancelledAt;
+        canceller.join();
+        // The client's grace, then SIGTERM's: a bound on the cancel, not a measure of speed.
+        EXPECT_LT(took, std::chrono::seconds(8)) << body;
+        EXPECT_TRUE(controlCalls().contains("KILL CONNECTION 7")) << body;
+        ASSERT_FALSE(reports.isEmpty());
+        EXPECT_FALSE(reports.back().inputFinished);
+        EXPECT_LT(reports.back().bytesRead, qint64(64) << 20);
+        EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1) << "a child was left unreaped";
+        runner.cancel();  // after the end: only sets the flag
+    }
+}
+
+// gzip's own verdict counts: a warning (status 2, trailing garbage) is a finished import
+// with the warning in the log; a cut trailer (all SQL decoded, then status 1) is a failure,
+// and then the session is ended before the client sees the end of its input.
+TEST_F(RunnerStandIn, GzipWarningsPassAndGzipFailuresFail) {
+    const QString plain = Fixtures::writeFile(dir.path(), "d.sql", QByteArray("SELECT 1;\n").repeated(20000));
+    const QByteArray packed = DockerClient::run("/usr/bin/gzip", {"-c", plain}, {}).stdoutBytes;
+    const QString trailing = Fixtures::writeFile(dir.path(), "trailing.sql.gz", packed + "garbage");
+    const QString cut = Fixtures::writeFile(dir.path(), "cut.sql.gz", packed.left(packed.size() - 4));
+    const QString sink = script("sink", "exec cat >/dev/null");
+
+    EXPECT_EQ(runCompressed(sink, trailing).kind, ImportOutcome::Kind::success) << logged.join('\n').toStdString();
+    EXPECT_TRUE(logged.join('\n').contains("trailing garbage")) << logged.join('\n').toStdString();
+    EXPECT_FALSE(logged.join('\n').contains("gzip: gzip:"));
+    EXPECT_EQ(controlCalls(), "");
+
+    EXPECT_EQ(runCompressed(sink, cut), ImportOutcome::failed(L10n::render("gzipStatus", {qint64(1)})));
+    EXPECT_TRUE(controlCalls().contains("KILL CONNECTION 7"));
 }
 
 TEST_F(RunnerStandIn, CountsBeyondTwoGibibytesExactly) {

@@ -47,3 +47,28 @@ TEST(LineBuffer, KeepsTheNewest2000Lines) {
         EXPECT_EQ(buffer.lines().back(), "unfinished");
     }
 }
+
+// A 100 MB line in small pieces must neither be rescanned nor kept whole: its shown start
+// ends at a whole character and is marked as cut, and the next line is intact.
+TEST(LineBuffer, CapsALongLineAndKeepsTheNext) {
+    QStringList emitted;
+    LineBuffer buffer([&emitted](const QString& line) { emitted << line; });
+    const QByteArray piece = QByteArray("\xc3\xa9").repeated(2048);  // "é", never cut in two
+    buffer.append("x");
+    for (int i = 0; i < 25600; ++i) buffer.append(piece);
+    buffer.append("\nnext\nrest");
+    buffer.finish();
+    ASSERT_EQ(emitted.size(), 3);
+    EXPECT_TRUE(emitted[0].startsWith("xé"));
+    EXPECT_TRUE(emitted[0].endsWith(QString("é") + QChar(0x2026)));
+    EXPECT_LE(emitted[0].toUtf8().size(), LineBuffer::kLineLimit + 3);
+    EXPECT_EQ(emitted[1], "next");
+    EXPECT_EQ(emitted[2], "rest");
+
+    QStringList unfinished;
+    LineBuffer cutAtEnd([&unfinished](const QString& line) { unfinished << line; });
+    cutAtEnd.append(QByteArray(LineBuffer::kLineLimit + 10, 'y'));
+    cutAtEnd.finish();
+    ASSERT_EQ(unfinished.size(), 1);
+    EXPECT_EQ(unfinished[0], QString(LineBuffer::kLineLimit, 'y') + QChar(0x2026));
+}

@@ -1,4 +1,4 @@
-#include "import/SystemMessage.h"
+#include "docker/SystemMessage.h"
 
 #include <cstring>
 

@@ -1,0 +1,224 @@
+#include "import/ImportRun.h"
+
+#include <poll.h>
+
+#include "docker/PipeIo.h"
+#include "import/ImportRunner.h"
+
+#include "import/SessionEnd.h"
+#include "settings/L10n.h"
+
+namespace {
+
+using Milliseconds = Process::Milliseconds;
+
+constexpr Milliseconds kTick{200};              // backstop for waits where no pidfd wakes us
+constexpr Milliseconds kClientLeaves{2000};     // for the client to go by itself once its input ended
+const QString kSessionHeader = QStringLiteral("tarnwell_session");
+
+// gzip's status 2 is a warning ("trailing garbage ignored"): the data came out whole.
+bool decompressedWhole(int status) { return status == 0 || status == 2; }
+
+QString tail(const QStringList& lines, qsizetype count) {
+    QStringList kept = lines.mid(qMax<qsizetype>(0, lines.size() - count));
+    for (QString& line : kept) line = ImportCommand::inDumpLines(line);
+    return kept.join(QLatin1Char('\n'));
+}
+
+// Polls the descriptors for up to the time given; answers which became readable.
+std::vector<bool> awaitReadable(std::initializer_list<int> fds, Milliseconds limit) {
+    std::vector<pollfd> watched;
+    for (const int fd : fds) watched.push_back({fd, POLLIN, 0});
+    int ready;
+    do {
+        ready = ::poll(watched.data(), watched.size(), int(limit.count()));
+    } while (ready < 0 && errno == EINTR);
+    std::vector<bool> readable;
+    for (const pollfd& entry : watched) readable.push_back(entry.revents != 0);
+    return readable;
+}
+
+}  // namespace
+
+ImportRun::ImportRun(const ImportRequest& request, const DockerClient& tools, const EventFlag& cancelled,
+                     const ProgressHandler& onProgress, const LogHandler& onLog)
+    : request_(request),
+      tools_(tools),
+      cancelled_(cancelled),
+      onProgress_(onProgress),
+      onLog_(onLog),
+      invocation_(ImportCommand::invocation(request, tools.docker)),
+      clientErrors_([this](const QString& line) { log(ImportCommand::inDumpLines(line)); }),
+      clientOutput_([this](const QString& line) {
+          const QString trimmed = line.trimmed();
+          // The answer to the session query is for this run, not for the log.
+          if (!sessionKnown_.isRaised()) {
+              if (const auto id = ImportCommand::sessionId(trimmed)) {
+                  sessionId_ = *id;
+                  sessionKnown_.raise();
+                  return;
+              }
+              if (trimmed == kSessionHeader) return;
+          }
+          if (!trimmed.isEmpty()) log(trimmed);
+      }),
+      decompressorErrors_([this](const QString& line) {
+          const QString trimmed = line.trimmed();
+          if (trimmed.isEmpty()) return;
+          // GNU gzip names itself already.
+          log(trimmed.startsWith(QLatin1String("gzip: ")) ? trimmed : QStringLiteral("gzip: ") + trimmed);
+      }),
+      pipeline_(tools, request, invocation_) {}
+
+void ImportRun::log(const QString& line) const {
+    if (onLog_) onLog_(line);
+}
+
+ImportOutcome ImportRun::execute() {
+    log(invocation_.display);
+    DumpSource dump = DumpSource::open(request_.fileURL);
+    if (!dump.error.isEmpty()) return ImportOutcome::failed(dump.error);
+
+    if (const auto failure = startPipeline())
+        return ImportOutcome::failed(L10n::render(QStringLiteral("importNotStarted"), {*failure}));
+    const Session session = learnSession();
+    if (session != Session::known) return endBeforeDump(session);
+    if (const auto failure = guardAndDecompress(dump.gzip)) {
+        endEarly(false);
+        collect(CopyResult{});
+        return ImportOutcome::failed(L10n::render(QStringLiteral("importNotStarted"), {*failure}));
+    }
+
+    startTime_ = DumpCopy::secondsNow();
+    const CopyResult copy =
+        DumpCopy::copy(dump.file.get(), dump.totalBytes, pipeline_.dumpInput(), cancelled_, startTime_, onProgress_);
+    dump.file.reset();
+    endInput(copy);
+    return collect(copy);
+}
+
+std::optional<QString> ImportRun::startPipeline() {
+    try {
+        pipeline_.startClient();
+        reader_.add(pipeline_.takeClientErrors(), clientErrors_);
+        reader_.add(pipeline_.takeClientOutput(), clientOutput_);
+        reader_.add(pipeline_.takeDecompressorErrors(), decompressorErrors_);
+        reader_.start();
+    } catch (const std::exception& error) {
+        return QString::fromLocal8Bit(error.what());
+    }
+    // The input is empty, so this small write never waits.
+    const QByteArray query = ImportCommand::sessionQuery();
+    PipeIo::writeAll(pipeline_.clientInput(), query.constData(), query.size());
+    return std::nullopt;
+}
+
+ImportRun::Session ImportRun::learnSession() {
+    Process::Child& client = pipeline_.client();
+    for (Milliseconds waited{0}; waited.count() < kSessionLimitMs; waited += kTick) {
+        awaitReadable({sessionKnown_.descriptor(), cancelled_.descriptor(), client.exitDescriptor()}, kTick);
+        if (sessionKnown_.isRaised()) return Session::known;
+        if (cancelled_.isRaised()) return Session::cancelled;
+        if (client.waitFor(Milliseconds(0))) return Session::clientEnded;
+    }
+    return Session::silent;
+}
+
+ImportOutcome ImportRun::endBeforeDump(Session session) {
+    // Not one byte of the dump was sent: ending the input is safe.
+    pipeline_.closeInputs();
+    Process::Child& client = pipeline_.client();
+    if (!client.waitFor(session == Session::clientEnded ? Milliseconds(0) : kClientLeaves))
+        client.stop(Process::kStopGrace);
+    const int status = client.wait();
+    reader_.join();
+    if (cancelled_.isRaised()) return ImportOutcome::cancelled();
+    if (session == Session::clientEnded && status != 0) return clientFailure(status);
+    return ImportOutcome::failed(L10n::render(QStringLiteral("mysqlNoReply")));
+}
+
+std::optional<QString> ImportRun::guardAndDecompress(bool gzip) {
+    try {
+        QStringList endSession{tools_.docker};
+        endSession << ImportCommand::controlArguments(request_, ImportCommand::killStatement(sessionId_));
+        guard_.start(endSession, pipeline_.clientEnvironment(), pipeline_.clientInput());
+        if (gzip) {
+            pipeline_.startDecompressor();
+        } else {
+            pipeline_.feedClientDirectly();
+        }
+    } catch (const std::exception& error) {
+        return QString::fromLocal8Bit(error.what());
+    }
+    return std::nullopt;
+}
+
+bool ImportRun::awaitExit(Process::Child& child) {
+    for (;;) {
+        if (child.waitFor(Milliseconds(0))) return true;
+        if (cancelled_.isRaised()) return false;
+        awaitReadable({child.exitDescriptor(), cancelled_.descriptor()}, kTick);
+    }
+}
+
+void ImportRun::endInput(const CopyResult& copy) {
+    bool early = copy.kind != CopyResult::Kind::finished;
+    Process::Child& decompressor = pipeline_.decompressor();
+    if (!early && decompressor.isStarted()) {
+        // The client may see the end of its input only once gzip has delivered all of it.
+        pipeline_.closeDumpInput();
+        early = !awaitExit(decompressor) || !decompressedWhole(*decompressor.status());
+    }
+    if (!early) {
+        guard_.release();
+        pipeline_.closeDumpInput();
+        pipeline_.closeClientInput();
+        // A cancel while the client works through the end still ends its session first.
+        early = !awaitExit(pipeline_.client());
+    }
+    if (early) endEarly(copy.readerGone);
+}
+
+void ImportRun::endEarly(bool readerGone) {
+    Process::Child& client = pipeline_.client();
+    Process::Child& decompressor = pipeline_.decompressor();
+    // A child that stopped reading is on its way out; its own end says why.
+    if (readerGone) awaitReadable({client.exitDescriptor(), decompressor.exitDescriptor()}, kClientLeaves);
+    clientEndedOnItsOwn_ = client.waitFor(Milliseconds(0)).has_value();
+    decompressorEndedOnItsOwn_ = !decompressor.isStarted() || decompressor.waitFor(Milliseconds(0)).has_value();
+    // First the session, so that nothing the client still holds can run; only then may the
+    // client see the end of its input.
+    if (!clientEndedOnItsOwn_ && sessionId_ > 0)
+        SessionEnd::endSession(tools_, request_, sessionId_, pipeline_.clientEnvironment());
+    guard_.release();
+    pipeline_.closeInputs();
+    if (decompressor.isStarted()) decompressor.stop(Process::kStopGrace);
+    if (!client.waitFor(kClientLeaves)) client.stop(Process::kStopGrace);
+}
+
+ImportOutcome ImportRun::collect(const CopyResult& copy) {
+    const int clientStatus = pipeline_.client().wait();
+    Process::Child& decompressor = pipeline_.decompressor();
+    const bool decompressorFailed = decompressor.isStarted() && !decompressedWhole(decompressor.wait());
+    reader_.join();
+
+    if (cancelled_.isRaised()) return ImportOutcome::cancelled();
+    // A child that failed by itself says why better than the broken pipe it left behind.
+    if (clientEndedOnItsOwn_ && clientStatus != 0) return clientFailure(clientStatus);
+    if (decompressorFailed && decompressorEndedOnItsOwn_ && copy.kind != CopyResult::Kind::failed)
+        return ImportOutcome::failed(L10n::render(QStringLiteral("gzipStatus"), {qint64(*decompressor.status())}));
+    if (copy.kind == CopyResult::Kind::failed) {
+        if (copy.readerGone && decompressorFailed && decompressorEndedOnItsOwn_)
+            return ImportOutcome::failed(
+                L10n::render(QStringLiteral("gzipStatus"), {qint64(*decompressor.status())}));
+        return ImportOutcome::failed(copy.message);
+    }
+    if (clientStatus != 0) return clientFailure(clientStatus);
+    return ImportOutcome::success(DumpCopy::secondsNow() - startTime_);
+}
+
+ImportOutcome ImportRun::clientFailure(int status) const {
+    const QString errors = tail(clientErrors_.lines(), ImportRunner::kErrorTailLines);
+    if (!errors.isEmpty()) return ImportOutcome::failed(errors);
+    return ImportOutcome::failed(L10n::render(QStringLiteral("mysqlStatus"), {qint64(status)}));
+}

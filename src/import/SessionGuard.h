@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QProcessEnvironment>
+#include <QStringList>
+
+#include "docker/Process.h"
+#include "docker/UniqueFd.h"
+
+// A small watchdog beside an import that holds a copy of the client's input. Should this
+// program die without warning (SIGKILL, a crash), the client would see the end of its input
+// and run whatever half statement it holds; the watchdog notices the death first, ends the
+// import's session on the server, and only then lets the input go.
+class SessionGuard {
+public:
+    SessionGuard() = default;
+    SessionGuard(const SessionGuard&) = delete;
+    SessionGuard& operator=(const SessionGuard&) = delete;
+    ~SessionGuard() { release(); }
+
+    // `endSession` is the docker command, program first, that ends the session; the
+    // environment carries its password. Throws Process::LaunchError.
+    void start(const QStringList& endSession, const QProcessEnvironment& environment, int clientInput);
+
+    // The import ends as planned, or its session has been ended already: the watchdog lets
+    // go of the input and exits.
+    void release();
+
+private:
+    UniqueFd lifeline_;
+    Process::Child watchdog_;
+};
