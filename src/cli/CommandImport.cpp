@@ -50,17 +50,10 @@ QCoro::Task<int> follow(ModelSession& session) {
     QObject::connect(&plainTicks, &QTimer::timeout, [&] { display.tick(); });
     plainTicks.start(kPlainProgressMs);
 
-    int signalsSeen = 0;
+    // Every further signal finds the import ending already: leaving before its session is
+    // ended on the server could let the client run a statement cut short.
     SignalBridge bridge({SIGINT, SIGTERM, SIGHUP});
-    QObject::connect(&bridge, &SignalBridge::received, [&](int) {
-        model.cancelImport();
-        // A second Ctrl-C does not wait for the children to be reaped.
-        if (++signalsSeen > 1) {
-            display.clear();
-            Terminal::err(L10n::render(QStringLiteral("importCancelled")));
-            ::_exit(ExitStatus::cancelled);
-        }
-    });
+    QObject::connect(&bridge, &SignalBridge::received, [&](int) { model.cancelImport(); });
 
     auto ending = session.until([&] { return !model.isImportRunning(); });
     co_await ending;

@@ -1,7 +1,13 @@
+#include <chrono>
 #include <csignal>
+#include <cstdio>
+#include <random>
+#include <thread>
 
 #include "CliHarness.h"
+#include "docker/DockerClient.h"
 #include "support/Fixtures.h"
+#include "support/PrefixStates.h"
 
 namespace {
 
@@ -103,3 +109,56 @@ TEST_F(ImportTest, SigintInMidImportCancelsAndLeavesNoProcessBehind) {
 }
 
 }  // namespace
+
+// Ctrl-C from a terminal (SIGINT to the whole job), SIGTERM, SIGHUP and a sudden SIGKILL at
+// random moments of an import of single-row statements: the table always holds what a
+// prefix of whole statements makes, and 3 s later no process of the import is left, here or
+// in the container.
+TEST_F(ImportTest, SignalsAtAnyMomentLeaveAPrefixAndNoProcess) {
+    const PrefixStates states(60000, 7);
+    const QString dump = writeFile("statements.sql", states.dump());
+    std::mt19937 random(20261209);
+    const struct {
+        int number;
+        bool wholeJob;
+    } signals[] = {{SIGINT, true}, {SIGINT, true}, {SIGINT, true}, {SIGTERM, true}, {SIGTERM, false},
+                   {SIGHUP, true}, {SIGKILL, false}, {SIGKILL, false}};
+    for (const auto& signal : signals) {
+        Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(),
+                      "DROP TABLE IF EXISTS " + database_ + ".t; " + PrefixStates::tableSql(database_));
+        CliRun cli(settingsFolder(),
+                   {"import", dump, "--container", Fixtures::seeded(), "--database", database_, "--yes"});
+        ASSERT_TRUE(cli.readUntil([](const CliRun& run) { return run.err().contains("MYSQL_PWD=***"); }))
+            << cli.err().toStdString();
+        std::this_thread::sleep_for(std::chrono::milliseconds(200 + random() % 1500));
+        CliResult result;
+        if (signal.number == SIGKILL) {
+            cli.kill();
+        } else {
+            signal.wholeJob ? cli.signalGroup(signal.number) : cli.signal(signal.number);
+            result = cli.finish();
+            EXPECT_TRUE(result.status == 130 || result.status == 0) << result.status << result.err.toStdString();
+        }
+        const QString container = Fixtures::seeded();
+        const auto processesLeft = [&] {
+            const QString inside = QString::fromUtf8(
+                DockerClient::run(DockerClient::resolve().docker, {"exec", container, "ps", "-o", "args"},
+                                  DockerClient::processEnvironment())
+                    .stdoutBytes);
+            QStringList left = processesWith(database_) + processesWith("tarnwell-guard");
+            if (inside.contains("--database=" + database_)) left << "in the container: " + inside;
+            return left;
+        };
+        const auto ended = std::chrono::steady_clock::now();
+        QStringList left = processesLeft();
+        while (!left.isEmpty() && std::chrono::steady_clock::now() - ended < std::chrono::seconds(3)) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            left = processesLeft();
+        }
+        EXPECT_EQ(left, QStringList()) << "signal " << signal.number;
+        const auto prefix = states.prefixOf(
+            Fixtures::sql(container, Fixtures::seededPassword(), PrefixStates::rowsSql(database_)));
+        EXPECT_TRUE(prefix.has_value()) << "signal " << signal.number << " left a state no prefix makes";
+        std::printf("signal %d: %d of %d statements\n", signal.number, prefix.value_or(-1), states.statementCount());
+    }
+}
