@@ -115,7 +115,8 @@ TEST_F(ImportTest, SigintInMidImportCancelsAndLeavesNoProcessBehind) {
 // prefix of whole statements makes, and 3 s later no process of the import is left, here or
 // in the container.
 TEST_F(ImportTest, SignalsAtAnyMomentLeaveAPrefixAndNoProcess) {
-    const PrefixStates states(60000, 7);
+    // Larger than every buffer between here and the server, so signals find statements in flight.
+    const PrefixStates states(400000, 7);
     const QString dump = writeFile("statements.sql", states.dump());
     std::mt19937 random(20261209);
     const struct {

@@ -25,11 +25,13 @@ PrefixStates::PrefixStates(int statements, unsigned seed) {
     std::shuffle(deletions.begin(), deletions.end(), random);
     std::size_t nextDeletion = 0;
 
+    // About half of the rows go over the whole dump, so later states still tell prefixes apart.
+    const int deletionStep = std::max(9, statements / (kRows / 2));
     quint64 print = 0;
     for (int id = 1; id <= kRows; ++id) print += rowPrint(quint64(id), 0);
     stateAfter_.push_back(print);
     for (int k = 0; k < statements; ++k) {
-        if (k % 9 == 4 && nextDeletion < deletions.size()) {
+        if (k % deletionStep == 4 && nextDeletion < deletions.size()) {
             const int id = deletions[nextDeletion++];
             dump_ += "DELETE FROM t WHERE id = " + QByteArray::number(id) + ";";
             if (present[std::size_t(id)]) print -= rowPrint(quint64(id), quint64(value[std::size_t(id)]));
