@@ -2,8 +2,10 @@
 
 #include "app/App.h"
 #include "app/SelfCheck.h"
+#include "docker/Process.h"
 
 int main(int argc, char* argv[]) {
+    Process::prepareSignals();  // before any thread exists
     // The self-check needs no display and no application object.
     for (int i = 0; i < argc; ++i) {
         if (std::strcmp(argv[i], "--self-check") == 0) return SelfCheck::runParseChecks();

@@ -7,10 +7,12 @@
 #include "cli/Commands.h"
 #include "cli/CommandSupport.h"
 #include "cli/Terminal.h"
+#include "docker/Process.h"
 #include "settings/SettingsStore.h"
 
 // tarnwell-cli: the window's imports from a terminal, on the same model, without a display.
 int main(int argc, char* argv[]) {
+    Process::prepareSignals();  // before any thread exists
     QCoreApplication application(argc, argv);
     // The same settings as the window: language, last container, database and dump.
     QCoreApplication::setOrganizationName(QStringLiteral("Tarnwell"));

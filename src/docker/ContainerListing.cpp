@@ -45,7 +45,7 @@ QList<DockerContainer> DockerClient::listContainers() const {
         throw DockerError::commandFailed(text(ps.stderrBytes, L10n::render(QStringLiteral("dockerPsFailed"))));
 
     QList<PsEntry> entries;
-    for (const QString& line : DockerParse::splitLines(utf8(ps.stdoutBytes))) {
+    for (const QString& line : DockerParse::splitRecords(utf8(ps.stdoutBytes))) {
         if (auto entry = DockerParse::parsePsLine(line)) entries.append(std::move(*entry));
     }
     if (entries.isEmpty()) return {};

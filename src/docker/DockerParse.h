@@ -46,6 +46,10 @@ using ::PsEntry;
 // The non-empty lines of a text, cut at LF, CR, CRLF, VT, FF, U+0085, U+2028 and U+2029.
 QStringList splitLines(const QString& text);
 
+// The non-empty records of `docker ps` output, one per line feed (a CR before it dropped). JSON
+// keeps its line feeds escaped, but not U+0085 or U+2028, which a label may hold.
+QStringList splitRecords(const QString& text);
+
 std::optional<PsEntry> parsePsLine(const QString& line);
 
 // A JSON array of container objects, or one object; anything else gives an empty list.

@@ -49,6 +49,15 @@ QStringList splitLines(const QString& text) {
     return lines;
 }
 
+QStringList splitRecords(const QString& text) {
+    QStringList records;
+    for (QString record : text.split(u'\n')) {
+        if (record.endsWith(u'\r')) record.chop(1);
+        if (!record.trimmed().isEmpty()) records.append(record);
+    }
+    return records;
+}
+
 QString displayPorts(const QString& raw) {
     const QString trimmed = raw.trimmed();
     if (trimmed.isEmpty()) return QString();

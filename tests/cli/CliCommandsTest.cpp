@@ -2,7 +2,12 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <QFile>
+
+#include <csignal>
+
 #include "CliHarness.h"
+#include "docker/DockerClient.h"
 #include "support/Fixtures.h"
 
 namespace {
@@ -122,6 +127,44 @@ TEST_F(CommandsTest, GateReasonsAndBadUsageEndWithStatus2) {
         const CliResult result = run(arguments);
         EXPECT_EQ(result.status, 2) << arguments.join(' ').toStdString();
         EXPECT_TRUE(result.err.contains(says)) << result.err.toStdString();
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// Started as a launcher may start it, with SIGCHLD ignored (children could not be waited for)
+// and SIGHUP ignored (nohup): it still lists the containers, and its children keep SIGHUP
+// ignored but get SIGPIPE back.
+TEST_F(CommandsTest, InheritedSignalDispositionsNeitherBreakCommandsNorReachChildren) {
+    const QString dispositions = dir_.filePath("dispositions");
+    const QString docker = writeFile("docker", QStringLiteral("#!/bin/sh\ngrep SigIgn /proc/$$/status >> '%1'\n"
+                                                              "exec '%2' \"$@\"\n")
+                                                   .arg(dispositions, DockerClient::resolve().docker)
+                                                   .toUtf8());
+    QFile::setPermissions(docker, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    struct sigaction ignore {}, oldChild {}, oldHangup {};
+    ignore.sa_handler = SIG_IGN;
+    ::sigaction(SIGCHLD, &ignore, &oldChild);
+    ::sigaction(SIGHUP, &ignore, &oldHangup);
+    CliRun cli(settingsFolder(), {"containers"}, {}, {"TARNWELL_DOCKER=" + docker});
+    ::sigaction(SIGCHLD, &oldChild, nullptr);
+    ::sigaction(SIGHUP, &oldHangup, nullptr);
+    const CliResult result = cli.finish();
+
+    EXPECT_EQ(result.status, 0) << result.err.toStdString();
+    EXPECT_FALSE(lineOf(result.out, Fixtures::seeded()).isEmpty()) << result.out.toStdString();
+    QFile recorded(dispositions);
+    ASSERT_TRUE(recorded.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = recorded.readAll().trimmed().split('\n');
+    ASSERT_FALSE(lines.isEmpty());
+    for (const QByteArray& line : lines) {
+        const quint64 ignored = line.mid(line.indexOf(':') + 1).trimmed().toULongLong(nullptr, 16);
+        EXPECT_TRUE(ignored & (1ULL << (SIGHUP - 1))) << line.toStdString();
+        EXPECT_FALSE(ignored & (1ULL << (SIGPIPE - 1))) << line.toStdString();
+        EXPECT_FALSE(ignored & (1ULL << (SIGINT - 1))) << line.toStdString();
     }
 }
 

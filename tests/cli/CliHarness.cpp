@@ -19,12 +19,14 @@ constexpr int kLimitMs = 300000;  // a safety bound only; nothing here measures 
 
 }  // namespace
 
-CliRun::CliRun(const QString& settingsFolder, const QStringList& arguments, const QByteArray& input) {
+CliRun::CliRun(const QString& settingsFolder, const QStringList& arguments, const QByteArray& input,
+               const QStringList& extra) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_CONFIG_HOME", settingsFolder);
     environment.insert("HOME", settingsFolder);
     environment.insert("LC_ALL", "C.UTF-8");
     environment.remove("LANGUAGE");
+    for (const QString& entry : extra) environment.insert(entry.section('=', 0, 0), entry.section('=', 1));
 
     Process::Pipe in = Process::makePipe();
     Process::Pipe out = Process::makePipe();

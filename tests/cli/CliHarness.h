@@ -24,7 +24,9 @@ struct CliResult {
 // locale; the input is written to its standard input, which is then closed.
 class CliRun {
 public:
-    CliRun(const QString& settingsFolder, const QStringList& arguments, const QByteArray& input = {});
+    // `environment` adds NAME=value entries to ours.
+    CliRun(const QString& settingsFolder, const QStringList& arguments, const QByteArray& input = {},
+           const QStringList& environment = {});
     ~CliRun();
     CliRun(const CliRun&) = delete;
     CliRun& operator=(const CliRun&) = delete;

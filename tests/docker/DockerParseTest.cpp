@@ -179,6 +179,14 @@ TEST(DockerParse, LinesAndChunks) {
               QStringList({"a", "b", "c", "d", "e", "f", "g", "h", "i"}));
     EXPECT_EQ(splitLines(" \n"), QStringList({" "}));
 
+    // A label holding U+0085 or U+2028 keeps its container's record whole.
+    const QString ps = QStringLiteral("{\"ID\":\"a1\",\"Names\":\"one\",\"Labels\":\"note=x\u0085y\u2028z\"}\r\n"
+                                      "{\"ID\":\"b2\",\"Names\":\"two\"}\n\n");
+    const QStringList records = splitRecords(ps);
+    ASSERT_EQ(records.size(), 2);
+    EXPECT_EQ(parsePsLine(records[0])->id, "a1");
+    EXPECT_EQ(parsePsLine(records[1])->id, "b2");
+
     const QList<int> items{1, 2, 3, 4, 5};
     EXPECT_EQ(chunked(items, 2), (QList<QList<int>>{{1, 2}, {3, 4}, {5}}));
     EXPECT_EQ(chunked(items, 5), (QList<QList<int>>{items}));
