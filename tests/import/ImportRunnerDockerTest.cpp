@@ -247,3 +247,24 @@ TEST_F(RunnerOnDocker, MariadbOnlyImageImportsThroughMariadb) {
     EXPECT_EQ(only.sql("SELECT SUM(a) FROM `" + target + "`.t"), "3");
     only.sql("DROP DATABASE `" + target + "`");
 }
+
+// Database names that look like client options or need quoting: the rows land in exactly
+// the database named, and nowhere else.
+TEST_F(RunnerOnDocker, EveryDatabaseNameIsOnlyAName) {
+    const QString dump = write("names.sql", "CREATE TABLE landed (a INT);\nINSERT INTO landed VALUES (7);\n");
+    const QString suffix = QString::number(::getpid());
+    for (const QString& base : {QString("-e"), QString("--version"), QString("-x"), QString("back`tick"),
+                                QString("quo'te"), QString("with space"), QString::fromUtf8("Grüße_данные_名前")}) {
+        const QString name = base + suffix;
+        const QString quoted = "`" + QString(name).replace("`", "``") + "`";
+        seeded.sql("DROP DATABASE IF EXISTS " + quoted + "; CREATE DATABASE " + quoted);
+        const ImportOutcome outcome = run(seeded.request(dump, name));
+        EXPECT_EQ(outcome.kind, ImportOutcome::Kind::success) << name.toStdString() << " " << outcome.message.toStdString();
+        EXPECT_EQ(seeded.sql("SELECT a FROM " + quoted + ".landed"), "7") << name.toStdString();
+        const QString elsewhere = seeded.sql(
+            "SELECT COUNT(*) FROM information_schema.tables WHERE table_name = 'landed' AND table_schema <> '" +
+            QString(name).replace("'", "''") + "'");
+        EXPECT_EQ(elsewhere, "0") << name.toStdString();
+        seeded.sql("DROP DATABASE " + quoted);
+    }
+}
