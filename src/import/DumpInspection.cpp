@@ -60,6 +60,7 @@ DumpPreview peekDump(const DockerClient& client, const QString& path) {
     if (::stat(QFile::encodeName(path).constData(), &attributes) != 0) throwFileError(errno, path);
 
     DumpPreview preview;
+    preview.path = path;
     preview.byteCount = qint64(attributes.st_size);
     preview.compressed = isGzip(path);
     const QString sample = preview.compressed ? gzipSample(client, path) : DumpText::decode(plainSample(path));

@@ -10,6 +10,7 @@ struct DumpPreview {
     bool compressed = false;                     // read through gzip
     bool containsDropTable = false;              // "DROP TABLE" in the sample, any letter case
     std::optional<QString> mentionedDatabase;    // from the first USE / CREATE DATABASE
+    QString path;                                // the file it was made from, and only that one
 
     bool operator==(const DumpPreview&) const = default;
 };

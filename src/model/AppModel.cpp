@@ -7,6 +7,8 @@
 #include "model/PersistedKeys.h"
 
 AppModel::AppModel(QObject* parent) : QObject(parent) {
+    importPool_.setMaxThreadCount(1);
+    importPool_.setExpiryTimeout(-1);
     // The last dump comes back when its path still names a file; it is inspected by the
     // first refresh, not here.
     if (const auto stored = PersistedKeys::path("dumpBookmark")) {
@@ -15,8 +17,10 @@ AppModel::AppModel(QObject* parent) : QObject(parent) {
 }
 
 AppModel::~AppModel() {
-    // A running import must not outlive the model's process unnoticed.
+    // A running import must not outlive the model unnoticed: it ends in its safe order,
+    // which its own time limits bound.
     if (runner_) runner_->cancel();
+    importPool_.waitForDone();
 }
 
 QList<DockerContainer> AppModel::visibleContainers() const {

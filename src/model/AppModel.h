@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QThreadPool>
 
 #include <qcoro/qcorotask.h>
 
@@ -14,6 +15,8 @@
 #include "docker/ServerInfo.h"
 #include "import/DumpPreview.h"
 #include "import/ImportOutcome.h"
+#include "import/ImportRequest.h"
+#include "model/ConfirmationTarget.h"
 #include "model/ImportPhase.h"
 
 class ImportRunner;
@@ -77,7 +80,10 @@ public:
     QList<DockerContainer> visibleContainers() const;
     std::optional<DockerContainer> selectedContainer() const;
     std::optional<QString> importBlockedReason() const;
+    // The confirmation's text, for what the open confirmation recorded, else for now.
     QString confirmMessage() const;
+    // What an import started now would write into, when one can start.
+    std::optional<ConfirmationTarget> currentTarget() const;
 
     // Operations. The asynchronous ones may be awaited; none throws.
     QCoro::Task<> refresh();
@@ -85,7 +91,10 @@ public:
     QCoro::Task<> loadDatabases();
     void pinDatabase(const QString& name);
     void setDump(const QString& path);
+    // Opens the confirmation and records what it names.
     void requestImport();
+    // Starts the import the confirmation named. When the selection, the dump or its
+    // inspection changed meanwhile, nothing starts and the confirmation is asked again.
     void startImport();
     void cancelImport();
 
@@ -106,6 +115,7 @@ private:
     void clearServer();
     void chooseDatabaseAutomatically(const std::optional<QString>& dumpPath);
     QCoro::Task<> inspectDump(QString path);
+    QCoro::Task<> runImport(std::shared_ptr<ImportRunner> runner, ImportRequest request);
     void finish(const ImportOutcome& outcome);
     void appendLog(const QString& line);
     void setRunner(std::shared_ptr<ImportRunner> runner);
@@ -131,4 +141,7 @@ private:
     bool databasePinned_ = false;
     bool confirmImport_ = false;
     std::shared_ptr<ImportRunner> runner_;
+    std::optional<ConfirmationTarget> confirmationTarget_;
+    // The import job's one thread; the model waits here, once, when it goes.
+    QThreadPool importPool_;
 };

@@ -10,6 +10,8 @@
 void AppModel::setDump(const QString& path) {
     // No sandbox here: the dump is remembered by its path, and there is no access to open.
     assign(dumpURL_, std::optional<QString>(path), Field::dumpURL);
+    // A preview speaks for the file it was made from; until this one is inspected there is none.
+    assign(dumpPreview_, std::optional<DumpPreview>(), Field::dumpPreview);
     PersistedKeys::setPath("dumpBookmark", path);
     inspectDump(path);  // runs on by itself
 }
@@ -29,7 +31,7 @@ QCoro::Task<> AppModel::inspectDump(QString path) {
         assign(errorMessage_, std::optional<QString>(preview.error), Field::errorMessage);
         co_return;
     }
-    if (dumpURL_ != path) co_return;  // another dump was taken meanwhile
+    if (dumpURL_ != path || preview.value->path != path) co_return;  // another dump was taken meanwhile
     assign(dumpPreview_, std::optional<DumpPreview>(*preview.value), Field::dumpPreview);
     if (!databasePinned_) chooseDatabaseAutomatically(path);
 }

@@ -1,6 +1,7 @@
 #include <limits>
 
 #include "import/ByteFormatting.h"
+#include "import/DumpInspection.h"
 #include "model/AppModel.h"
 #include "settings/L10n.h"
 
@@ -24,25 +25,45 @@ std::optional<QString> AppModel::importBlockedReason() const {
     return L10n::render(QString::fromLatin1(key));
 }
 
+std::optional<ConfirmationTarget> AppModel::currentTarget() const {
+    const auto container = selectedContainer();
+    if (!container || !selectedDatabase_ || !dumpURL_) return std::nullopt;
+    ConfirmationTarget target{container->id, container->name, *selectedDatabase_, *dumpURL_, false, std::nullopt};
+    if (dumpPreview_ && dumpPreview_->path == *dumpURL_) {
+        target.compressed = dumpPreview_->compressed;
+        target.dropsTables = dumpPreview_->containsDropTable;
+    } else {
+        target.compressed = DumpInspection::isGzip(*dumpURL_);
+    }
+    return target;
+}
+
 void AppModel::requestImport() {
     if (importBlockedReason() || phase_.isRunning()) return;
-    assign(confirmImport_, true, Field::confirmImport);
+    confirmationTarget_ = currentTarget();
+    if (confirmImport_) {
+        Q_EMIT fieldChanged(Field::confirmImport);  // asked again, with the new values
+    } else {
+        assign(confirmImport_, true, Field::confirmImport);
+    }
 }
 
 QString AppModel::confirmMessage() const {
     const QString dash(QChar(0x2014));
-    const QString target = selectedDatabase_.value_or(dash);
+    const std::optional<ConfirmationTarget> target =
+        confirmImport_ && confirmationTarget_ ? confirmationTarget_ : currentTarget();
+    const QString database = target ? target->database : selectedDatabase_.value_or(dash);
     const auto container = selectedContainer();
-    const QString containerName = container ? container->name : dash;
+    const QString containerName = target ? target->containerName : container ? container->name : dash;
     QString sizeSentence;
-    for (const MysqlDatabase& database : databases_) {
-        if (database.name != target) continue;
+    for (const MysqlDatabase& candidate : databases_) {
+        if (candidate.name != database) continue;
         const quint64 limit = quint64(std::numeric_limits<qint64>::max());
-        const qint64 bytes = qint64(std::min(database.bytes, limit));
-        sizeSentence = L10n::render(QStringLiteral("currentSize"), {database.tables, ByteFormatting::bytes(bytes)});
+        const qint64 bytes = qint64(std::min(candidate.bytes, limit));
+        sizeSentence = L10n::render(QStringLiteral("currentSize"), {candidate.tables, ByteFormatting::bytes(bytes)});
         break;
     }
-    const bool drops = dumpPreview_ && dumpPreview_->containsDropTable;
+    const bool drops = target && target->dropsTables.value_or(false);
     return L10n::render(drops ? QStringLiteral("confirmDrop") : QStringLiteral("confirmPlain"),
-                        {target, containerName, sizeSentence});
+                        {database, containerName, sizeSentence});
 }

@@ -1,12 +1,15 @@
 #include <QCoreApplication>
 #include <QPointer>
 
-#include <thread>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <qcoro/qcorofuture.h>
+
+#include <utility>
 
 #include "docker/DockerClient.h"
 #include "docker/DockerError.h"
 #include "import/ByteFormatting.h"
-#include "import/DumpInspection.h"
 #include "import/ImportCommand.h"
 #include "import/ImportRunner.h"
 #include "model/AppModel.h"
@@ -36,16 +39,23 @@ void AppModel::setRunner(std::shared_ptr<ImportRunner> runner) {
 }
 
 void AppModel::startImport() {
+    const std::optional<ConfirmationTarget> confirmed = std::exchange(confirmationTarget_, std::nullopt);
+    if (importBlockedReason() || phase_.isRunning()) return;
+    const auto target = currentTarget();
+    if (!confirmed || confirmed != target) {
+        // The confirmation named something else (a refresh, a click or the inspection came
+        // in between): nothing starts, and the user is asked about what is there now.
+        requestImport();
+        return;
+    }
     const auto container = selectedContainer();
-    if (!container || !selectedDatabase_ || !dumpURL_) return;
     const auto password = effectivePassword(*container);
-    if (!password) return;
 
     ImportRequest request;
-    request.fileURL = *dumpURL_;
-    request.compressed = dumpPreview_ ? dumpPreview_->compressed : DumpInspection::isGzip(*dumpURL_);
-    request.containerName = container->name;
-    request.database = *selectedDatabase_;
+    request.fileURL = target->dumpPath;
+    request.compressed = target->compressed;
+    request.containerName = target->containerName;
+    request.database = target->database;
     request.user = effectiveUser(*container);
     request.password = *password;
     request.maxAllowedPacket = serverInfo_ ? serverInfo_->maxAllowedPacket : kDefaultPacket;
@@ -66,30 +76,26 @@ void AppModel::startImport() {
     assign(phase_, Phase::running(ImportProgress{}), Field::phase);
     auto runner = std::make_shared<ImportRunner>();
     setRunner(runner);
+    runImport(runner, request);  // runs on by itself
+}
 
-    QPointer<AppModel> weak(this);
-    std::thread([runner, request, weak] {
+QCoro::Task<> AppModel::runImport(std::shared_ptr<ImportRunner> runner, ImportRequest request) {
+    QPointer<AppModel> self(this);
+    QFuture<ImportOutcome> job = QtConcurrent::run(&importPool_, [runner, request, self] {
         const auto tools = locateTools();
-        if (!tools.value) {
-            const QString message = tools.error;
-            postToModel(weak, [message](AppModel* model) {
-                model->setRunner(nullptr);
-                model->assign(model->phase_, Phase::failed(message), Field::phase);
-                model->assign(model->errorMessage_, std::optional<QString>(message), Field::errorMessage);
-                model->appendLog(message);
-            });
-            return;
-        }
-        const ImportOutcome outcome = runner->run(
+        if (!tools.value) return ImportOutcome::failed(tools.error);
+        return runner->run(
             request, *tools.value,
-            [weak](const ImportProgress& progress) {
-                postToModel(weak, [progress](AppModel* model) {
+            [self](const ImportProgress& progress) {
+                postToModel(self, [progress](AppModel* model) {
                     if (model->phase_.isRunning()) model->assign(model->phase_, Phase::running(progress), Field::phase);
                 });
             },
-            [weak](const QString& line) { postToModel(weak, [line](AppModel* model) { model->appendLog(line); }); });
-        postToModel(weak, [outcome](AppModel* model) { model->finish(outcome); });
-    }).detach();
+            [self](const QString& line) { postToModel(self, [line](AppModel* model) { model->appendLog(line); }); });
+    });
+    const ImportOutcome outcome = co_await job;
+    if (!self) co_return;
+    finish(outcome);
 }
 
 void AppModel::cancelImport() {

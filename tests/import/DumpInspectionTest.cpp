@@ -41,16 +41,16 @@ TEST(DumpInspection, PreviewsOfFiles) {
         QByteArray content;
         DumpPreview expected;
     } cases[] = {
-        {"empty.sql", "", {0, false, false, std::nullopt}},
-        {"dump.sql", QByteArray("\x1f\x8b", 2) + "12345678", {10, true, false, std::nullopt}},
-        {"dump.sql.GZ", "USE `shop`; DROP TABLE t;", {25, true, false, std::nullopt}},
-        {"late-drop.sql", longText, {qint64(longText.size()), false, false, QString("shop")}},
-        {"late-drop.sql.gz", gzipped(longText), {0, true, false, QString("shop")}},
-        {"gzip-named.sql", gzipped("DROP TABLE IF EXISTS `activity`;"), {0, true, true, std::nullopt}},
+        {"empty.sql", "", {0, false, false, std::nullopt, {}}},
+        {"dump.sql", QByteArray("\x1f\x8b", 2) + "12345678", {10, true, false, std::nullopt, {}}},
+        {"dump.sql.GZ", "USE `shop`; DROP TABLE t;", {25, true, false, std::nullopt, {}}},
+        {"late-drop.sql", longText, {qint64(longText.size()), false, false, QString("shop"), {}}},
+        {"late-drop.sql.gz", gzipped(longText), {0, true, false, QString("shop"), {}}},
+        {"gzip-named.sql", gzipped("DROP TABLE IF EXISTS `activity`;"), {0, true, true, std::nullopt, {}}},
         {"version-comment.sql",
          "CREATE DATABASE /*!32312 IF NOT EXISTS*/ `other` /*!40100 DEFAULT CHARACTER SET utf8mb4 */;\n\nUSE `shop`;",
-         {0, false, false, QString("shop")}},
-        {"first-wins.sql", "create database if not exists `crm2`;\nUSE other;\n", {0, false, false, QString("crm2")}},
+         {0, false, false, QString("shop"), {}}},
+        {"first-wins.sql", "create database if not exists `crm2`;\nUSE other;\n", {0, false, false, QString("crm2"), {}}},
     };
     QTemporaryDir dir;
     for (const auto& c : cases) {
@@ -61,6 +61,7 @@ TEST(DumpInspection, PreviewsOfFiles) {
         file.close();
         DumpPreview expected = c.expected;
         expected.byteCount = c.content.size();
+        expected.path = path;
         EXPECT_EQ(DumpInspection::peekDump(kClient, path), expected) << c.name;
         // gzip was stopped and reaped: no child of ours is left.
         EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1) << c.name;

@@ -2,7 +2,9 @@
 
 #include <qcoro/qcorotask.h>
 
+#include "support/ModelSteps.h"
 #include "ModelHarness.h"
+#include "docker/DockerClient.h"
 #include "support/Fixtures.h"
 
 namespace {
@@ -40,7 +42,7 @@ protected:
 TEST_F(ImportTest, ASuccessfulImportLogsItsStepsAndLandsTheRows) {
     AppModel model;
     prepare(model, writeFile("small.sql", "CREATE TABLE t (x INT);\nINSERT INTO t VALUES (1),(2),(3);\n"));
-    model.startImport();
+    confirmAndStart(model);
     EXPECT_TRUE(model.phase().isRunning());
     waitForImportEnd(model);
 
@@ -59,7 +61,7 @@ TEST_F(ImportTest, ASuccessfulImportLogsItsStepsAndLandsTheRows) {
 TEST_F(ImportTest, AFailureShowsItsMessageInPhaseBannerAndLog) {
     AppModel model;
     prepare(model, writeFile("broken.sql", "CREATE TABLE t (x INT);\nINSERT INTO missing_table VALUES (1);\n"));
-    model.startImport();
+    confirmAndStart(model);
     waitForImportEnd(model);
     ASSERT_EQ(model.phase().kind(), AppModel::Phase::Kind::failed);
     EXPECT_TRUE(model.phase().message().contains("missing_table")) << model.phase().message().toStdString();
@@ -72,7 +74,7 @@ TEST_F(ImportTest, TheLogKeepsTheNewest400Lines) {
     for (int i = 1; i <= 450; ++i) selects += "SELECT " + QByteArray::number(i) + ";\n";
     AppModel model;
     prepare(model, writeFile("chatty.sql", selects));
-    model.startImport();
+    confirmAndStart(model);
     waitForImportEnd(model);
     ASSERT_EQ(model.phase().kind(), AppModel::Phase::Kind::success);
     const QStringList log = model.logLines();
@@ -89,7 +91,7 @@ TEST_F(ImportTest, CancellingStopsTheImportWhileTheWindowStaysResponsive) {
     QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
     timer.start(20);
 
-    model.startImport();
+    confirmAndStart(model);
     waitUntil([&] { return model.phase().isRunning() && model.phase().progress().bytesRead > 0; });
     const int ticksBefore = ticks;
     QTest::qWait(300);
@@ -102,6 +104,64 @@ TEST_F(ImportTest, CancellingStopsTheImportWhileTheWindowStaysResponsive) {
     EXPECT_EQ(model.logLines().last(), "Cancelled.");
     model.cancelImport();  // nothing runs any more
     EXPECT_EQ(model.phase(), AppModel::Phase::cancelled());
+}
+
+// The confirmation names container, database, file and compression; the import starts only
+// into what it named. A change in between (a click, a refresh, a new dump) asks again.
+TEST_F(ImportTest, AnImportStartsOnlyIntoWhatItsConfirmationNamed) {
+    Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(),
+                  "DROP DATABASE IF EXISTS model_other; CREATE DATABASE model_other");
+    AppModel model;
+    prepare(model, writeFile("small.sql", "CREATE TABLE t (x INT);\nINSERT INTO t VALUES (1),(2),(3);\n"));
+
+    model.startImport();  // no confirmation was shown: it is asked for instead
+    EXPECT_FALSE(model.isImportRunning());
+    EXPECT_TRUE(model.confirmImport());
+    model.setConfirmImport(false);
+
+    model.requestImport();
+    EXPECT_TRUE(model.confirmMessage().contains("model_target"));
+    model.pinDatabase("model_other");  // while the confirmation is open
+    EXPECT_TRUE(model.confirmMessage().contains("model_target")) << "the open confirmation changed its words";
+    model.setConfirmImport(false);
+    model.startImport();
+    EXPECT_FALSE(model.isImportRunning());
+    ASSERT_TRUE(model.confirmImport());
+    EXPECT_TRUE(model.confirmMessage().contains("model_other")) << model.confirmMessage().toStdString();
+
+    model.setConfirmImport(false);
+    model.startImport();
+    waitForImportEnd(model);
+    EXPECT_EQ(model.phase().kind(), AppModel::Phase::Kind::success);
+    EXPECT_EQ(Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(), "SELECT COUNT(*) FROM model_other.t"), "3");
+    EXPECT_EQ(Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(),
+                            "SELECT COUNT(*) FROM information_schema.tables WHERE table_schema = 'model_target'"),
+              "0");
+    Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(), "DROP DATABASE model_other");
+}
+
+// A preview belongs to the file it was made from: a new dump has none until it is
+// inspected, and the import reads compression from the file itself.
+TEST_F(ImportTest, APreviewOfAnotherFileIsNeverUsed) {
+    AppModel model;
+    const QString dropping = writeFile("drops.sql", "DROP TABLE IF EXISTS t;\nCREATE TABLE t (x INT);\n");
+    prepare(model, writeFile("first.sql.gz", DockerClient::run("/usr/bin/gzip", {"-c", dropping}, {}).stdoutBytes));
+    ASSERT_TRUE(model.dumpPreview()->compressed);
+    ASSERT_TRUE(model.dumpPreview()->containsDropTable);
+
+    model.setDump(writeFile("second.sql", "CREATE TABLE t (x INT);\nINSERT INTO t VALUES (4);\n"));
+    EXPECT_EQ(model.dumpPreview(), std::nullopt);
+    model.requestImport();
+    EXPECT_FALSE(model.confirmMessage().contains("contains DROP TABLE and replaces")) << model.confirmMessage().toStdString();
+    model.setConfirmImport(false);
+    model.startImport();
+    if (model.confirmImport()) {  // the inspection finished in between: asked again, as it should
+        model.setConfirmImport(false);
+        model.startImport();
+    }
+    waitForImportEnd(model);
+    EXPECT_EQ(model.phase().kind(), AppModel::Phase::Kind::success) << model.phase().message().toStdString();
+    EXPECT_EQ(Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(), "SELECT SUM(x) FROM model_target.t"), "4");
 }
 
 }  // namespace

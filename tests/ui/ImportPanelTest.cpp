@@ -10,6 +10,7 @@
 
 #include <QApplication>
 
+#include "support/ModelSteps.h"
 #include "UiHarness.h"
 #include "settings/SettingsStore.h"
 #include "support/Fixtures.h"
@@ -111,7 +112,7 @@ TEST_F(ImportPanelTest, AWholeImportShowsProgressLogAndOutcome) {
 
 TEST_F(ImportPanelTest, EscapeCancelsARunningImport) {
     prepareImport(writeFile("slow.sql", kSlowDump));
-    model().startImport();
+    confirmAndStart(model());
     ASSERT_TRUE(model().phase().isRunning());
     // The runner has begun once it logged its command line.
     waitUntil([this] { return model().logLines().join('\n').contains("MYSQL_PWD=***"); });

@@ -11,6 +11,7 @@
 
 #include <cstdio>
 
+#include "support/ModelSteps.h"
 #include "app/AppShell.h"
 #include "docker/DockerClient.h"
 #include "model/AppModel.h"
@@ -123,7 +124,7 @@ int main(int argc, char* argv[]) {
     if (window->confirmation()) ok &= save(window->confirmation(), out, QStringLiteral("confirm.png"));
     if (window->confirmation()) window->confirmation()->reject();
 
-    model.startImport();
+    confirmAndStart(model);
     waitFor([&] {
         const auto& phase = model.phase();
         return !phase.isRunning() || (phase.progress().bytesPerSecond > 1 &&

@@ -9,6 +9,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include "support/ModelSteps.h"
 #include "UiHarness.h"
 #include "app/InstanceChannel.h"
 #include "app/QuitSignals.h"
@@ -24,7 +25,7 @@ const QByteArray kSlowDump = "SELECT SLEEP(15);\n";  // ends soon after a cancel
 TEST_F(ShellTest, ClosingTheLastWindowQuitsUnlessAnImportRuns) {
     QSignalSpy quit(shell_.get(), &AppShell::quitRequested);
     prepareImport(writeFile("slow.sql", kSlowDump));
-    model().startImport();
+    confirmAndStart(model());
     ASSERT_TRUE(shell_->isImporting());
     waitUntil([this] { return model().logLines().join('\n').contains("MYSQL_PWD=***"); });  // the runner began
     window_->close();
