@@ -110,16 +110,23 @@ QCoro::Task<int> import(const CliArguments::Parsed& arguments) {
     }
     if (!database) Terminal::err(QStringLiteral("Proposed database: ") + *model.selectedDatabase());
 
-    Terminal::err(L10n::render(QStringLiteral("confirmTitle")));
-    Terminal::err(model.confirmMessage());
-    if (ask && !confirmed()) {
-        Terminal::err(L10n::render(QStringLiteral("importCancelled")));
-        co_return ExitStatus::cancelled;
-    }
     model.requestImport();
     if (!model.confirmImport()) co_return ExitStatus::refused;  // an import is running already
-    model.setConfirmImport(false);
-    model.startImport();
+    // The import starts only into what the question named; if that changed meanwhile, the
+    // question comes again with the new values.
+    for (;;) {
+        Terminal::err(L10n::render(QStringLiteral("confirmTitle")));
+        Terminal::err(model.confirmMessage());
+        if (ask && !confirmed()) {
+            model.setConfirmImport(false);
+            Terminal::err(L10n::render(QStringLiteral("importCancelled")));
+            co_return ExitStatus::cancelled;
+        }
+        model.setConfirmImport(false);
+        model.startImport();
+        if (model.isImportRunning()) break;
+        if (!model.confirmImport()) co_return ExitStatus::refused;
+    }
     auto running = follow(session);
     co_return co_await running;
 }
