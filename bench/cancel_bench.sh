@@ -17,28 +17,9 @@ cmake --build "$BUILD" --target tarnwell-cli -- -j2 >/dev/null
 
 work=$(mktemp -d -t tarnwell-cancel-bench.XXXXXX)
 state=$work/state
-name=tarnwell-cancel-bench-$$
-cleanup() {
-    docker rm -f -v "$name" >/dev/null 2>&1 || true
-    docker volume rm -f "$name-data" >/dev/null 2>&1 || true
-    bash "$TOP/tests/env/fixtures.sh" down "$state" >/dev/null 2>&1 || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
-
-bash "$TOP/tests/env/fixtures.sh" images "$state" >/dev/null
-# shellcheck disable=SC1090
-source "$state"
-MARIADB_ROOT_PASSWORD=Bench_$(od -An -N12 -tx1 /dev/urandom | tr -d ' \n')
-export MARIADB_ROOT_PASSWORD MYSQL_PWD=$MARIADB_ROOT_PASSWORD
-docker volume create "$name-data" >/dev/null
-docker run --detach --name "$name" --network none --volume "$name-data:/var/lib/mysql" \
-    -e MARIADB_ROOT_PASSWORD "${TARNWELL_FIXTURE_IMAGE:-tarnwell-test/mariadb:1}" >/dev/null
-for _ in $(seq 1 180); do
-    docker exec -e MYSQL_PWD "$name" mariadb -uroot -e 'SELECT 1' >/dev/null 2>&1 && break
-    sleep 1
-done
+# shellcheck source=bench/bench_container.sh
+source "$TOP/bench/bench_container.sh"
+trap 'bench_cleanup; rm -rf "$work"' EXIT
 sql() { docker exec -e MYSQL_PWD "$name" mariadb -uroot -N -B -e "$1"; }
 
 # 400,000 single-row statements: more than every buffer between here and the server holds.
