@@ -59,6 +59,16 @@ const ClientCommand* clientCommandWithShortForm(char shortForm) {
     return nullptr;
 }
 
+bool startsClientCommandName(QByteArrayView lowerCasePrefix) {
+    // Asked at the start of every statement: compared in place, without a call per name.
+    for (const ClientCommand& command : kCommands) {
+        qsizetype same = 0;
+        while (same < lowerCasePrefix.size() && command.name[same] == lowerCasePrefix[same]) ++same;
+        if (same == lowerCasePrefix.size()) return true;
+    }
+    return false;
+}
+
 bool isDelimiterCommand(const ClientCommand* command) {
     return command && std::strcmp(command->name, "delimiter") == 0;
 }

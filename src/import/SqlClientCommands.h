@@ -18,6 +18,8 @@ constexpr qsizetype kMaxDelimiterLength = 15;
 // MariaDB's and MySQL's commands together: a dump is judged the same whichever client reads it.
 const ClientCommand* clientCommandNamed(QByteArrayView lowerCaseName);
 const ClientCommand* clientCommandWithShortForm(char shortForm);
+// Whether some command's long form starts so.
+bool startsClientCommandName(QByteArrayView lowerCasePrefix);
 
 bool isDelimiterCommand(const ClientCommand* command);
 

@@ -24,29 +24,16 @@ void CommandMatcher::observe(const char* from, const char* to, QByteArrayView de
     for (; from < to && watching(); ++from) take(*from, delimiter);
 }
 
-bool CommandMatcher::watching() const {
-    switch (word_) {
-    case Word::collecting:
-    case Word::afterCarriageReturn:
-        return true;
-    case Word::matched:
-        return line_ || !hasArgument_ ||
-               (isDelimiterCommand(command_) && argumentLength_ < qsizetype(argument_.size()));
-    case Word::none:
-    case Word::ruledOut:
-        break;
-    }
-    return false;
-}
-
 void CommandMatcher::take(char c, QByteArrayView delimiter) {
     switch (word_) {
     case Word::collecting:
         if (isNameByte(c)) {
+            // Most statements are told apart at their first letter or two.
             if (nameLength_ == qsizetype(name_.size())) {
                 ruleOut();
             } else {
                 name_[nameLength_++] = lowerCase(c);
+                if (!startsClientCommandName(QByteArrayView(name_.data(), nameLength_))) ruleOut();
             }
         } else if (c == ' ' || c == '\t') {
             endWord();

@@ -23,7 +23,12 @@ public:
     void observe(const char* from, const char* to, QByteArrayView delimiter);
 
     // Whether observe() can still change the outcome.
-    bool watching() const;
+    bool watching() const {
+        return word_ == Word::collecting || word_ == Word::afterCarriageReturn ||
+               (word_ == Word::matched &&
+                (line_ || !hasArgument_ ||
+                 (isDelimiterCommand(command_) && argumentLength_ < qsizetype(argument_.size()))));
+    }
     // Whether the statement's first line could still be a command line: ask commandLine() at its end.
     bool lineMayBeCommand() const { return line_; }
     // A DELIMITER line: the rest of the line is its argument, whatever it holds.

@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace SqlStream {
 
 namespace {
@@ -23,6 +27,22 @@ qint64 countLineFeeds(const char* from, const char* to) {
 
 const char* findByte(const char* from, const char* to, char byte) {
     return static_cast<const char*>(std::memchr(from, byte, size_t(to - from)));
+}
+
+// The closing quote or a backslash: most of a dump is strings, so sixteen bytes at a time.
+const char* findQuoteOrBackslash(const char* from, const char* to, char quote) {
+#ifdef __SSE2__
+    const __m128i quotes = _mm_set1_epi8(quote);
+    const __m128i backslashes = _mm_set1_epi8('\\');
+    for (; to - from >= 16; from += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+        const int hits =
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, quotes), _mm_cmpeq_epi8(bytes, backslashes)));
+        if (hits) return from + __builtin_ctz(unsigned(hits));
+    }
+#endif
+    while (from < to && *from != quote && *from != '\\') ++from;
+    return from;
 }
 
 // Bytes of a new chunk lexed together with the carried ones: more than any look-ahead needs.
@@ -105,7 +125,13 @@ void Lexer::finish(const PieceHandler& onPiece) {
 
 const char* Lexer::run(const char* p, const char* end, bool final) {
     while (p < end) {
-        if (*p == '\n' && hasText_ && matcher_.lineMayBeCommand()) endCommandLine(offsetOf(p));
+        if (hasText_) {
+            if (*p == '\n' && matcher_.lineMayBeCommand()) endCommandLine(offsetOf(p));
+            if (hasText_ && !matcher_.watching()) {
+                p = scanBody(p, end);
+                if (p == end) break;
+            }
+        }
         // While the start of a piece is being read, one byte or token at a time.
         const bool watched = hasText_ ? matcher_.watching() : mode_ == Mode::code;
         const quint64 wholePieces = wholePieces_;
@@ -119,6 +145,54 @@ const char* Lexer::run(const char* p, const char* end, bool final) {
     }
     lineAt(p);
     return p;
+}
+
+// The bulk of a dump: code and the strings in it, in a statement whose start is read. Stops at the end, or
+// at a byte that step() has to take.
+const char* Lexer::scanBody(const char* p, const char* end) {
+    const bool* stops = (versioned_ ? versionedStops_ : codeStops_).data();
+    for (;;) {
+        switch (mode_) {
+        case Mode::code: {
+            while (p < end && !stops[uchar(*p)]) ++p;
+            if (p == end || *p == delimiter_[0]) return p;
+            if (*p == '\'') {
+                mode_ = Mode::singleQuoted;
+            } else if (*p == '"') {
+                mode_ = Mode::doubleQuoted;
+            } else if (*p == '`') {
+                mode_ = Mode::backticked;
+            } else {
+                return p;
+            }
+            ++p;
+            break;
+        }
+        case Mode::singleQuoted:
+        case Mode::doubleQuoted: {
+            const char quote = mode_ == Mode::singleQuoted ? '\'' : '"';
+            for (;;) {
+                p = findQuoteOrBackslash(p, end, quote);
+                if (p == end) return p;
+                if (*p == quote) break;
+                if (end - p < 2) return p;
+                p += 2;
+            }
+            mode_ = Mode::code;
+            ++p;
+            break;
+        }
+        case Mode::backticked: {
+            const char* quote = findByte(p, end, '`');
+            if (!quote) return end;
+            mode_ = Mode::code;
+            p = quote + 1;
+            break;
+        }
+        default:
+            return p;
+        }
+    }
 }
 
 // Each step reads from p, which is before end, and returns where the next one starts: past at least one

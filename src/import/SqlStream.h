@@ -72,6 +72,7 @@ private:
     };
 
     const char* run(const char* p, const char* end, bool final);
+    const char* scanBody(const char* p, const char* end);
     const char* step(const char* p, const char* end, const char* limit, bool final);
     const char* stepCode(const char* p, const char* end, const char* limit, bool final);
     const char* stepQuoted(const char* p, const char* end, const char* limit, bool final);
