@@ -48,39 +48,92 @@ void CommandMatcher::take(char c, QByteArrayView delimiter) {
         ruleOut();
         break;
     case Word::matched:
-        if (!hasArgument_ && !isSpace(c)) {
-            hasArgument_ = true;
-            if (!command_->takesArgument) ruleOut();
-        }
-        if (hasArgument_ && isDelimiterCommand(command_) && argumentLength_ < qsizetype(argument_.size())) {
-            argument_[argumentLength_++] = c;
-        }
+        readArgument(c);
         break;
     case Word::none:
     case Word::ruledOut:
         break;
     }
-    if (!line_) return;
+    if (word_ == Word::ruledOut) return;
     if (recentLength_ == qsizetype(recent_.size())) {
         std::memmove(recent_.data(), recent_.data() + 1, recent_.size() - 1);
         --recentLength_;
     }
     recent_[recentLength_++] = c;
     const QByteArrayView recent(recent_.data(), recentLength_);
-    if ((!delimiter.isEmpty() && recent.endsWith(delimiter)) || recent.endsWith("\\g")) {
-        lineHasTerminator_ = true;
-        if (word_ == Word::matched && !isDelimiterCommand(command_)) line_ = false;
+    if (((!delimiter.isEmpty() && recent.endsWith(delimiter)) || recent.endsWith("\\g")) &&
+        !(word_ == Word::matched && isDelimiterCommand(command_))) {
+        ruleOut();
     }
+}
+
+void CommandMatcher::readArgument(char c) {
+    switch (argumentState_) {
+    case Argument::none:
+        if (isSpace(c)) return;
+        if (!command_->takesArgument) {
+            ruleOut();
+            return;
+        }
+        if (c == '\'' || c == '"' || c == '`') {
+            quote_ = c;
+            argumentState_ = Argument::quoted;
+        } else {
+            argumentState_ = Argument::plain;
+        }
+        break;
+    case Argument::quoted:
+        if (c == quote_) {
+            argumentState_ = Argument::afterQuote;
+        } else {
+            if (c == '\\' && quote_ != '`') argumentState_ = Argument::afterBackslash;
+            ++quotedLength_;
+        }
+        break;
+    case Argument::afterBackslash:
+        argumentState_ = Argument::quoted;
+        ++quotedLength_;
+        break;
+    case Argument::afterQuote:
+        // A doubled quote stands for one.
+        if (c == quote_) {
+            argumentState_ = Argument::quoted;
+            ++quotedLength_;
+        } else {
+            argumentState_ = Argument::closed;
+        }
+        break;
+    case Argument::plain:
+    case Argument::closed:
+        break;
+    }
+    if (isDelimiterCommand(command_) && argumentLength_ < qsizetype(argument_.size())) {
+        argument_[argumentLength_++] = c;
+    }
+}
+
+bool CommandMatcher::fits() const {
+    switch (argumentState_) {
+    case Argument::none:
+    case Argument::plain:
+        return true;
+    case Argument::afterQuote:
+    case Argument::closed:
+        return quotedLength_ > 0;
+    case Argument::quoted:
+    case Argument::afterBackslash:
+        break;
+    }
+    return false;
 }
 
 void CommandMatcher::endWord() {
     command_ = clientCommandNamed(QByteArrayView(name_.data(), nameLength_));
-    if (!command_) {
+    if (command_) {
+        word_ = Word::matched;
+    } else {
         ruleOut();
-        return;
     }
-    word_ = Word::matched;
-    if (lineHasTerminator_ && !isDelimiterCommand(command_)) line_ = false;
 }
 
 void CommandMatcher::ruleOut() {
@@ -89,23 +142,18 @@ void CommandMatcher::ruleOut() {
 }
 
 const ClientCommand* CommandMatcher::commandLine() {
-    // The client reads a DELIMITER line whole; any other command line must hold neither the delimiter nor \g.
     const bool lineEndedWord = word_ == Word::collecting || word_ == Word::afterCarriageReturn;
     if (lineEndedWord) endWord();
-    const bool fits = word_ == Word::matched &&
-                      (isDelimiterCommand(command_) ||
-                       (!lineHasTerminator_ && (command_->takesArgument || !hasArgument_)));
     line_ = false;
-    if (fits) return command_;
-    // A word that ran to the line end holds that line feed for the delimiter's reading.
+    if (word_ == Word::matched && fits()) return command_;
+    // A word that ran to the line end holds that line feed for the reading at the delimiter.
     if (lineEndedWord) ruleOut();
     return nullptr;
 }
 
 const ClientCommand* CommandMatcher::commandStatement() {
     if (word_ == Word::collecting) endWord();
-    if (word_ != Word::matched || (hasArgument_ && !command_->takesArgument)) return nullptr;
-    return command_;
+    return word_ == Word::matched && fits() ? command_ : nullptr;
 }
 
 }  // namespace SqlStream

@@ -9,10 +9,11 @@
 
 namespace SqlStream {
 
-// Tells from the first bytes of a statement whether the client runs it itself, as a long-form command.
-// The client takes a command in two places: a whole line of its own, when the line starts a statement and
-// holds no delimiter; or a whole statement that ends in the delimiter. Either way its first word (up to a
-// space or tab) names the command, and any further text must be an argument the command takes.
+// Tells from the bytes of a statement whether the client runs it itself, as a long-form command.
+// The client looks in two places: a line of its own that starts a statement, and a whole statement when it
+// reaches the delimiter. Either way the first word (up to a space or tab) must name a command, any further
+// text must be an argument the command takes and can read (a quoted one closed and not empty), and the text
+// must hold neither the delimiter (inside a string, say) nor \g; DELIMITER itself may hold the delimiter.
 class CommandMatcher {
 public:
     // At the statement's first byte that is neither whitespace nor comment.
@@ -24,14 +25,23 @@ public:
 
     // Whether observe() can still change the outcome.
     bool watching() const {
-        return word_ == Word::collecting || word_ == Word::afterCarriageReturn ||
-               (word_ == Word::matched &&
-                (line_ || !hasArgument_ ||
-                 (isDelimiterCommand(command_) && argumentLength_ < qsizetype(argument_.size()))));
+        switch (word_) {
+        case Word::collecting:
+        case Word::afterCarriageReturn:
+            return true;
+        case Word::matched:
+            // The delimiter may turn up inside a string anywhere; DELIMITER needs only its argument.
+            return !isDelimiterCommand(command_) || line_ || argumentLength_ < qsizetype(argument_.size()) ||
+                   !argumentRead();
+        case Word::none:
+        case Word::ruledOut:
+            break;
+        }
+        return false;
     }
     // Whether the statement's first line could still be a command line: ask commandLine() at its end.
     bool lineMayBeCommand() const { return line_; }
-    // A DELIMITER line: the rest of the line is its argument, whatever it holds.
+    // A DELIMITER line: the rest of the line is its argument, delimiter or not.
     bool wantsWholeLine() const { return line_ && word_ == Word::matched && isDelimiterCommand(command_); }
 
     // At the end of the first line (a line feed or the end of input): the command that line is, if any.
@@ -43,8 +53,13 @@ public:
 
 private:
     enum class Word : quint8 { none, collecting, afterCarriageReturn, matched, ruledOut };
+    // How far the client's reading of the argument has got: a plain word, or a quoted string.
+    enum class Argument : quint8 { none, plain, quoted, afterBackslash, afterQuote, closed };
 
     void take(char c, QByteArrayView delimiter);
+    void readArgument(char c);
+    bool argumentRead() const { return argumentState_ != Argument::quoted && argumentState_ != Argument::afterBackslash; }
+    bool fits() const;
     void endWord();
     void ruleOut();
 
@@ -52,12 +67,15 @@ private:
     std::array<char, 24> name_{};
     qsizetype nameLength_ = 0;
     const ClientCommand* command_ = nullptr;
-    bool hasArgument_ = false;
+
+    Argument argumentState_ = Argument::none;
+    char quote_ = 0;
+    qsizetype quotedLength_ = 0;
     std::array<char, 64> argument_{};
     qsizetype argumentLength_ = 0;
-    // The first line, while it may be a command line: its latest bytes, to find the delimiter or \g in it.
+
     bool line_ = false;
-    bool lineHasTerminator_ = false;
+    // The latest bytes, to find the delimiter or \g in the text.
     std::array<char, 16> recent_{};
     qsizetype recentLength_ = 0;
 };

@@ -480,7 +480,11 @@ void Lexer::endStatement(const char* end, bool byDelimiter) {
 
 void Lexer::endCommandLine(qint64 end) {
     const ClientCommand* command = matcher_.commandLine();
-    if (!command) return;
+    if (!command) {
+        // A DELIMITER line whose argument the client cannot read is text of a statement after all.
+        if (mode_ == Mode::commandLine) mode_ = Mode::code;
+        return;
+    }
     Piece piece;
     piece.kind = PieceKind::clientCommand;
     piece.begin = pieceBegin_;

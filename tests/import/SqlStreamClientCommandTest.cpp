@@ -22,6 +22,7 @@ TEST(SqlStreamClientCommand, LongFormOnALineOfItsOwn) {
     // The line ends the command whatever it opened.
     EXPECT_EQ(lexed("tee /tmp/out 'x\nSELECT 1;"),
               (QStringList{"clientCommand(tee) 1: tee /tmp/out 'x", "statement 2: SELECT 1;"}));
+    EXPECT_EQ(lexed("use 'db'\nSELECT 1;"), (QStringList{"clientCommand(use) 1: use 'db'", "statement 2: SELECT 1;"}));
 }
 
 // A statement that ends in the delimiter is a command when its first word names one.
@@ -31,17 +32,22 @@ TEST(SqlStreamClientCommand, LongFormAsAStatement) {
     EXPECT_EQ(lexed("/* c */ system ls\n;"), QStringList{"clientCommand(system) 1: system ls\n;"});
     EXPECT_EQ(lexed("SELECT 1; system echo a\n  b;"),
               (QStringList{"statement 1: SELECT 1;", "clientCommand(system) 1: system echo a\n  b;"}));
-    // A delimiter inside a string still keeps the line from being a command line; the statement then runs on.
-    EXPECT_EQ(lexed("system echo 'a;b'\nx;"), QStringList{"clientCommand(system) 1: system echo 'a;b'\nx;"});
+    EXPECT_EQ(lexed("SELECT 1; use 'db\n1';"),
+              (QStringList{"statement 1: SELECT 1;", "clientCommand(use) 1: use 'db\n1';"}));
 }
 
-TEST(SqlStreamClientCommand, WordsThatAreNotCommands) {
+TEST(SqlStreamClientCommand, TextsThatAreNotCommands) {
     const QByteArray texts[] = {
         "user x;", "systems;", "SET x = 1;", "USE`db`;", "rehash now;", "status foo\nSELECT 5;",
         // The first word runs to a space or tab: a line feed is part of it.
         "SELECT 1; system\n echo x;",
         // Not at a line start, not a whole statement: sent as it is.
         "/* c */ system ls\n",
+        // The delimiter or \g anywhere in the text, inside a string too.
+        "system echo 'a;b'\nx;", "DELIMITER $$$$$\nsystem echo '$$$$$'\nx$$$$$\nDELIMITER ;\n", "system echo x \\g\n",
+        // An argument the client cannot read: an open or empty quoted string.
+        "use 'a\\\nSELECT 1;", "use 'a\\'\nSELECT 1;", "use 'a''\nSELECT 1;", "use ''\nSELECT 2;",
+        "DELIMITER ''\nSELECT 2;",
     };
     for (const QByteArray& text : texts) {
         const QList<SqlStream::Piece> pieces = SqlStreamTesting::lex(text);
@@ -49,6 +55,7 @@ TEST(SqlStreamClientCommand, WordsThatAreNotCommands) {
             EXPECT_NE(piece.kind, SqlStream::PieceKind::clientCommand) << text.toStdString();
         }
     }
+    EXPECT_EQ(lexed("DELIMITER ''\nSELECT 2;"), QStringList{"statement 1: DELIMITER ''\nSELECT 2;"});
 }
 
 TEST(SqlStreamClientCommand, BackslashCommandStartingAStatement) {
