@@ -12,6 +12,11 @@
 // Cuts a stream of SQL text where the mysql/mariadb command-line client cuts it: into the statements it
 // sends to the server and the commands it runs itself. Fed in chunks split anywhere; keeps a few bytes
 // of state, never a statement.
+//
+// The client's rules, not the server's: /*! */ and /*M! */ comments are code, so a delimiter inside one
+// ends the statement; "--" starts a comment only before whitespace; a backslash and a character outside
+// strings and comments is a client command wherever it stands. Strings take backslash escapes, as they do
+// unless the server runs with NO_BACKSLASH_ESCAPES.
 namespace SqlStream {
 
 enum class PieceKind {
@@ -45,7 +50,8 @@ class Lexer {
 public:
     Lexer();
 
-    // Reports every piece that ends inside these bytes.
+    // Reports the pieces these bytes complete. One that ends in the last few bytes of a chunk may wait for
+    // the next chunk, when only the bytes after it can tell where it ends.
     void feed(const char* data, qsizetype size, const PieceHandler& onPiece);
     void feed(QByteArrayView bytes, const PieceHandler& onPiece) { feed(bytes.data(), bytes.size(), onPiece); }
     // The input is over: reports the rest as a command it completes, or as trailing.
