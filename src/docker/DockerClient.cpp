@@ -58,7 +58,20 @@ QProcessEnvironment DockerClient::processEnvironment(QProcessEnvironment base) {
 }
 
 CommandResult DockerClient::run(const QString& executable, const QStringList& arguments) const {
-    return run(executable, arguments, processEnvironment());
+    return runBounded(executable, arguments, processEnvironment());
+}
+
+int DockerClient::metadataLimitMs() {
+    bool ok = false;
+    const int seconds = qEnvironmentVariableIntValue("TARNWELL_DOCKER_TIMEOUT", &ok);
+    return ok && seconds > 0 ? seconds * 1000 : 20000;
+}
+
+CommandResult DockerClient::runBounded(const QString& executable, const QStringList& arguments,
+                                       const QProcessEnvironment& environment, int limitMs) {
+    CommandResult result = run(executable, arguments, environment, limitMs);
+    if (result.timedOut) throw DockerError::timedOut(qMax(1, limitMs / 1000));
+    return result;
 }
 
 CommandResult DockerClient::run(const QString& executable, const QStringList& arguments,

@@ -34,12 +34,21 @@ struct DockerClient {
     static QProcessEnvironment processEnvironment();
     static QProcessEnvironment processEnvironment(QProcessEnvironment base);
 
-    // Runs a command to its end, draining both output pipes while it runs. A non-zero
-    // status is returned, not thrown; a launch failure throws Process::LaunchError.
+    // A metadata command (info, ps, inspect, the probe) that has not ended by then is stopped:
+    // a hung engine must not hold the window or quitting. $TARNWELL_DOCKER_TIMEOUT (seconds)
+    // changes it, for engines at the end of a slow link.
+    static int metadataLimitMs();
+
+    // Runs a metadata command to its end, draining both output pipes while it runs. A
+    // non-zero status is returned, not thrown; a launch failure throws Process::LaunchError,
+    // a command stopped after kMetadataLimitMs throws DockerError.
     CommandResult run(const QString& executable, const QStringList& arguments) const;
     // With a time limit (milliseconds, -1 for none), a command still running then is stopped.
     static CommandResult run(const QString& executable, const QStringList& arguments,
                              const QProcessEnvironment& environment, int limitMs = -1);
+    // The same for a metadata command: stopped and thrown as DockerError after the limit.
+    static CommandResult runBounded(const QString& executable, const QStringList& arguments,
+                                    const QProcessEnvironment& environment, int limitMs = metadataLimitMs());
 
     // Every local container, in `docker ps` order. Throws DockerError or Process::LaunchError.
     QList<DockerContainer> listContainers() const;

@@ -14,6 +14,8 @@ QString DockerError::errorDescription() const {
         return payload_;
     case Kind::dockerMissing:
         return L10n::render(QStringLiteral("dockerMissing"));
+    case Kind::timedOut:
+        return L10n::render(QStringLiteral("dockerTimeout"), {payload_.toLongLong()});
     }
     return payload_;
 }

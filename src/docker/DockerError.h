@@ -8,12 +8,14 @@
 // in the language current when it is asked for.
 class DockerError : public std::exception {
 public:
-    enum class Kind { dockerNotRunning, commandFailed, mysqlFailed, dockerMissing };
+    enum class Kind { dockerNotRunning, commandFailed, mysqlFailed, dockerMissing, timedOut };
 
     static DockerError dockerNotRunning(const QString& detail) { return {Kind::dockerNotRunning, detail}; }
     static DockerError commandFailed(const QString& message) { return {Kind::commandFailed, message}; }
     static DockerError mysqlFailed(const QString& message) { return {Kind::mysqlFailed, message}; }
     static DockerError dockerMissing() { return {Kind::dockerMissing, QString()}; }
+    // A command that did not end within the seconds given; it has been stopped.
+    static DockerError timedOut(int seconds) { return {Kind::timedOut, QString::number(seconds)}; }
 
     Kind kind() const { return kind_; }
     const QString& payload() const { return payload_; }

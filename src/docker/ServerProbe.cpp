@@ -50,12 +50,12 @@ ServerInfo DockerClient::fetchServerInfo(const QString& containerName, const QSt
     environment.insert(kPasswordVariable, password);
 
     QString client = QStringLiteral("mysql");
-    CommandResult result = run(docker, probeArguments(containerName, client, user), environment);
+    CommandResult result = runBounded(docker, probeArguments(containerName, client, user), environment);
     QString message;
     if (clientMissing(result)) {
         // Current MariaDB images ship only `mariadb`.
         const QString fallback = QStringLiteral("mariadb");
-        CommandResult second = run(docker, probeArguments(containerName, fallback, user), environment);
+        CommandResult second = runBounded(docker, probeArguments(containerName, fallback, user), environment);
         if (clientMissing(second)) {
             // Neither client exists: say so in docker's words, about `mysql`, wherever
             // docker printed them.

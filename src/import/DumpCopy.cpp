@@ -51,11 +51,11 @@ CopyResult copy(int file, qint64 totalBytes, int pipe, const EventFlag& cancelle
     };
     const auto stopped = [&] {
         report(true, false);
-        return CopyResult{CopyResult::Kind::cancelled, {}};
+        return CopyResult{CopyResult::Kind::cancelled, {}, false, bytes};
     };
     const auto finished = [&] {
         report(true, true);
-        return CopyResult{CopyResult::Kind::finished, {}};
+        return CopyResult{CopyResult::Kind::finished, {}, false, bytes};
     };
     const auto readFailure = [](int error) {
         return CopyResult::failedWith(L10n::render(QStringLiteral("readFailed"), {systemMessage(error)}));

@@ -14,9 +14,10 @@ struct CopyResult {
     Kind kind = Kind::finished;
     QString message;          // failed: in the user's language
     bool readerGone = false;  // failed because a child stopped reading
+    qint64 bytes = 0;         // copied into the pipeline
 
     static CopyResult failedWith(QString text, bool readerGone = false) {
-        return {Kind::failed, std::move(text), readerGone};
+        return {Kind::failed, std::move(text), readerGone, 0};
     }
 };
 

@@ -12,7 +12,9 @@
 #include <unistd.h>
 
 #include "docker/Process.h"
+#include "docker/DockerError.h"
 #include "import/DumpText.h"
+#include "settings/L10n.h"
 
 namespace DumpInspection {
 namespace {
@@ -58,6 +60,9 @@ QByteArray plainSample(const QString& path) {
 DumpPreview peekDump(const DockerClient& client, const QString& path) {
     struct stat attributes {};
     if (::stat(QFile::encodeName(path).constData(), &attributes) != 0) throwFileError(errno, path);
+    // A pipe or a device would be read here and then again by the import, or never end.
+    if (!S_ISREG(attributes.st_mode))
+        throw DockerError::commandFailed(L10n::render(QStringLiteral("notRegularFile"), {path}));
 
     DumpPreview preview;
     preview.path = path;
@@ -70,12 +75,13 @@ DumpPreview peekDump(const DockerClient& client, const QString& path) {
 }
 
 bool isGzip(const QString& path) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd >= 0) {
         QByteArray magic;
         const bool ok = readUpTo(fd, 2, magic);
         ::close(fd);
-        if (ok && magic == QByteArray("\x1f\x8b", 2)) return true;
+        // The content decides; the name only when the file is too short to say.
+        if (ok && magic.size() == 2) return magic == QByteArray("\x1f\x8b", 2);
     }
     return QFileInfo(path).suffix().toLower() == QLatin1String("gz");
 }

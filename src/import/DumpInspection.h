@@ -13,11 +13,12 @@ namespace DumpInspection {
 constexpr qint64 kSampleLimit = 262144;
 
 // Blocks while it reads the sample. Throws std::system_error for the file (missing,
-// unreadable) and Process::LaunchError or std::system_error for gzip.
+// unreadable), DockerError for what is not a regular file, and Process::LaunchError or
+// std::system_error for gzip.
 DumpPreview peekDump(const DockerClient& client, const QString& path);
 
-// The gzip magic at the start of the file, or else the extension ".gz" in any case.
-// Never fails.
+// The gzip magic at the start of the file; the extension ".gz" in any case only when the file
+// is too short to tell. Never fails.
 bool isGzip(const QString& path);
 
 // The first 256 KiB of the decompressed stream, as text. gzip is stopped as soon as that

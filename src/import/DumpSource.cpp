@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "docker/SystemMessage.h"
+#include "import/ByteFormatting.h"
 #include "settings/L10n.h"
 
 DumpSource DumpSource::open(const QString& path) {
@@ -18,12 +19,19 @@ DumpSource DumpSource::open(const QString& path) {
         source.error = L10n::render(QStringLiteral("sizeUnreadable"), {systemMessage(errno)});
         return source;
     }
-    source.totalBytes = qint64(attributes.st_size);
-    source.file.reset(::open(local.constData(), O_RDONLY | O_CLOEXEC));
+    // Non-blocking only for the open itself: a pipe without a writer must not hold it.
+    source.file.reset(::open(local.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     if (!source.file) {
         source.error = L10n::render(QStringLiteral("dumpUnreadable"), {systemMessage(errno)});
         return source;
     }
+    if (::fstat(source.file.get(), &attributes) != 0 || !S_ISREG(attributes.st_mode)) {
+        source.error = L10n::render(QStringLiteral("notRegularFile"), {path});
+        source.file.reset();
+        return source;
+    }
+    ::fcntl(source.file.get(), F_SETFL, ::fcntl(source.file.get(), F_GETFL) & ~O_NONBLOCK);
+    source.totalBytes = qint64(attributes.st_size);
     ::posix_fadvise(source.file.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
     unsigned char magic[2] = {0, 0};
     ssize_t n;
@@ -32,4 +40,12 @@ DumpSource DumpSource::open(const QString& path) {
     } while (n < 0 && errno == EINTR);
     source.gzip = n == 2 && magic[0] == 0x1f && magic[1] == 0x8b;
     return source;
+}
+
+std::optional<QString> DumpSource::changedSince(qint64 bytesCopied) const {
+    struct stat attributes {};
+    const qint64 now = ::fstat(file.get(), &attributes) == 0 ? qint64(attributes.st_size) : bytesCopied;
+    if (now == totalBytes && bytesCopied == totalBytes) return std::nullopt;
+    const qint64 shown = now != totalBytes ? now : bytesCopied;
+    return L10n::render(QStringLiteral("dumpChanged"), {ByteFormatting::bytes(totalBytes), ByteFormatting::bytes(shown)});
 }

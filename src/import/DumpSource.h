@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 #include "docker/UniqueFd.h"
 
 // The dump as an import reads it: opened once, its size taken then, and its compression
@@ -12,5 +14,10 @@ struct DumpSource {
     bool gzip = false;
     QString error;  // set, in the user's language, when the dump cannot be read
 
+    // Only regular files: a pipe or a device could not be read the same way twice, or never end.
     static DumpSource open(const QString& path);
+
+    // The user's text when the file no longer has the size it had at the start, or when the copy
+    // took another number of bytes from it.
+    std::optional<QString> changedSince(qint64 bytesCopied) const;
 };

@@ -4,6 +4,7 @@
 
 #include "docker/PipeIo.h"
 #include "import/ImportRunner.h"
+#include "import/LogText.h"
 
 #include "import/SessionEnd.h"
 #include "settings/L10n.h"
@@ -21,7 +22,7 @@ bool decompressedWhole(int status) { return status == 0 || status == 2; }
 
 QString tail(const QStringList& lines, qsizetype count) {
     QStringList kept = lines.mid(qMax<qsizetype>(0, lines.size() - count));
-    for (QString& line : kept) line = ImportCommand::inDumpLines(line);
+    for (QString& line : kept) line = LogText::shown(ImportCommand::inDumpLines(line));
     return kept.join(QLatin1Char('\n'));
 }
 
@@ -71,7 +72,7 @@ ImportRun::ImportRun(const ImportRequest& request, const DockerClient& tools, co
       pipeline_(tools, request, invocation_) {}
 
 void ImportRun::log(const QString& line) const {
-    if (onLog_) onLog_(line);
+    if (onLog_) onLog_(LogText::shown(line));
 }
 
 ImportOutcome ImportRun::execute() {
@@ -90,8 +91,12 @@ ImportOutcome ImportRun::execute() {
     }
 
     startTime_ = DumpCopy::secondsNow();
-    const CopyResult copy =
+    CopyResult copy =
         DumpCopy::copy(dump.file.get(), dump.totalBytes, pipeline_.dumpInput(), cancelled_, startTime_, onProgress_);
+    // A file that shrank or grew meanwhile may end inside a statement: that is no whole dump.
+    if (copy.kind == CopyResult::Kind::finished) {
+        if (const auto changed = dump.changedSince(copy.bytes)) copy = CopyResult::failedWith(*changed);
+    }
     dump.file.reset();
     endInput(copy);
     return collect(copy);

@@ -81,6 +81,9 @@ sizeUnreadable = Could not read the file size: %@
 dumpUnreadable = Could not read the dump: %@
 writeAborted = Writing to MySQL was interrupted: %@
 readFailed = Reading the dump failed: %@
+dockerTimeout = Docker did not answer within %d seconds, so the command was stopped.
+notRegularFile = %@ is not a regular file. Only files can be imported, not folders, devices or pipes.
+dumpChanged = The dump changed while it was being imported (%1$@ at the start, %2$@ now), so the import was stopped.
 
 [de]
 settings = Einstellungen
@@ -162,6 +165,9 @@ sizeUnreadable = Die Dateigröße konnte nicht gelesen werden: %@
 dumpUnreadable = Der Dump konnte nicht gelesen werden: %@
 writeAborted = Das Schreiben in MySQL wurde unterbrochen: %@
 readFailed = Lesen des Dumps fehlgeschlagen: %@
+dockerTimeout = Docker hat nicht innerhalb von %d Sekunden geantwortet, daher wurde der Befehl abgebrochen.
+notRegularFile = %@ ist keine reguläre Datei. Importiert werden können nur Dateien, keine Ordner, Geräte oder Pipes.
+dumpChanged = Der Dump hat sich während des Imports geändert (zu Beginn %1$@, jetzt %2$@), daher wurde der Import abgebrochen.
 
 [nl]
 settings = Instellingen
@@ -243,6 +249,9 @@ sizeUnreadable = Kan de bestandsgrootte niet lezen: %@
 dumpUnreadable = Kan de dump niet lezen: %@
 writeAborted = Schrijven naar MySQL is onderbroken: %@
 readFailed = Lezen van de dump is mislukt: %@
+dockerTimeout = Docker reageerde niet binnen %d seconden, daarom is de opdracht afgebroken.
+notRegularFile = %@ is geen gewoon bestand. Alleen bestanden kunnen worden geïmporteerd, geen mappen, apparaten of pipes.
+dumpChanged = De dump is tijdens het importeren gewijzigd (bij het begin %1$@, nu %2$@), daarom is de import afgebroken.
 
 [da]
 settings = Indstillinger
@@ -324,6 +333,9 @@ sizeUnreadable = Filstørrelsen kunne ikke læses: %@
 dumpUnreadable = Dumpet kunne ikke læses: %@
 writeAborted = Skrivningen til MySQL blev afbrudt: %@
 readFailed = Læsning af dumpet mislykkedes: %@
+dockerTimeout = Docker svarede ikke inden for %d sekunder, så kommandoen blev afbrudt.
+notRegularFile = %@ er ikke en almindelig fil. Kun filer kan importeres, ikke mapper, enheder eller pipes.
+dumpChanged = Dumpet blev ændret under importen (%1$@ ved starten, nu %2$@), så importen blev afbrudt.
 
 [sv]
 settings = Inställningar
@@ -405,6 +417,9 @@ sizeUnreadable = Det gick inte att läsa filstorleken: %@
 dumpUnreadable = Det gick inte att läsa dumpen: %@
 writeAborted = Skrivningen till MySQL avbröts: %@
 readFailed = Läsningen av dumpen misslyckades: %@
+dockerTimeout = Docker svarade inte inom %d sekunder, så kommandot avbröts.
+notRegularFile = %@ är inte en vanlig fil. Endast filer kan importeras, inte mappar, enheter eller pipes.
+dumpChanged = Dumpen ändrades under importen (%1$@ i början, nu %2$@), så importen avbröts.
 
 [nb]
 settings = Innstillinger
@@ -486,6 +501,9 @@ sizeUnreadable = Kunne ikke lese filstørrelsen: %@
 dumpUnreadable = Kunne ikke lese dumpen: %@
 writeAborted = Skrivingen til MySQL ble avbrutt: %@
 readFailed = Lesingen av dumpen mislyktes: %@
+dockerTimeout = Docker svarte ikke innen %d sekunder, så kommandoen ble avbrutt.
+notRegularFile = %@ er ikke en vanlig fil. Bare filer kan importeres, ikke mapper, enheter eller pipes.
+dumpChanged = Dumpen ble endret under importen (%1$@ ved starten, nå %2$@), så importen ble avbrutt.
 
 [nn]
 settings = Innstillingar
@@ -567,6 +585,9 @@ sizeUnreadable = Klarte ikkje å lese filstorleiken: %@
 dumpUnreadable = Klarte ikkje å lese dumpen: %@
 writeAborted = Skrivinga til MySQL vart avbroten: %@
 readFailed = Lesinga av dumpen feila: %@
+dockerTimeout = Docker svara ikkje innan %d sekund, så kommandoen vart avbroten.
+notRegularFile = %@ er ikkje ei vanleg fil. Berre filer kan importerast, ikkje mapper, einingar eller pipes.
+dumpChanged = Dumpen vart endra under importen (%1$@ ved starten, no %2$@), så importen vart avbroten.
 
 [is]
 settings = Stillingar
@@ -648,6 +669,9 @@ sizeUnreadable = Ekki tókst að lesa skráarstærðina: %@
 dumpUnreadable = Ekki tókst að lesa afritið: %@
 writeAborted = Skrif í MySQL voru rofin: %@
 readFailed = Lestur afritsins mistókst: %@
+dockerTimeout = Docker svaraði ekki innan %d sek. og því var skipunin stöðvuð.
+notRegularFile = %@ er ekki venjuleg skrá. Aðeins er hægt að flytja inn skrár, ekki möppur, tæki eða pípur.
+dumpChanged = Afritið breyttist meðan á innflutningnum stóð (%1$@ í upphafi, nú %2$@) og því var innflutningurinn stöðvaður.
 
 [fo]
 settings = Stillingar
@@ -729,6 +753,9 @@ sizeUnreadable = Tað bar ikki til at lesa fílustøddina: %@
 dumpUnreadable = Tað bar ikki til at lesa avritið: %@
 writeAborted = Skrivingin til MySQL varð avbrotin: %@
 readFailed = Lesingin av avritinum miseydnaðist: %@
+dockerTimeout = Docker svaraði ikki innan %d sekund, og tí varð stýriboðið avbrotið.
+notRegularFile = %@ er ikki ein vanlig fíla. Bert fílur kunnu flytast inn, ikki mappur, tól ella rør.
+dumpChanged = Avritið broyttist, meðan tað varð flutt inn (%1$@ í byrjanini, %2$@ nú), og tí varð innflytingin avbrotin.
 
 [lb]
 settings = Astellungen
@@ -810,6 +837,9 @@ sizeUnreadable = D'Fichiersgréisst konnt net gelies ginn: %@
 dumpUnreadable = Den Dump konnt net gelies ginn: %@
 writeAborted = D'Schreiwen an MySQL gouf ënnerbrach: %@
 readFailed = D'Liese vum Dump ass feelgeschloen: %@
+dockerTimeout = Docker huet net bannent %d Sekonnen geäntwert, dofir gouf d'Kommando ofgebrach.
+notRegularFile = %@ ass kee reguläre Fichier. Et kënnen nëmme Fichieren importéiert ginn, keng Ordner, Apparater oder Pipes.
+dumpChanged = Den Dump huet sech wärend dem Import geännert (%1$@ am Ufank, elo %2$@), dofir gouf den Import ofgebrach.
 [fr]
 settings = Paramètres
 language = Langue
@@ -890,6 +920,9 @@ sizeUnreadable = Impossible de lire la taille du fichier : %@
 dumpUnreadable = Impossible de lire le dump : %@
 writeAborted = L’écriture dans MySQL a été interrompue : %@
 readFailed = Échec de la lecture du dump : %@
+dockerTimeout = Docker n’a pas répondu dans un délai de %d secondes, la commande a donc été arrêtée.
+notRegularFile = %@ n’est pas un fichier ordinaire. Seuls les fichiers peuvent être importés, et non les dossiers, les périphériques ou les tubes.
+dumpChanged = Le dump a changé pendant l’importation (%1$@ au début, %2$@ maintenant), l’importation a donc été arrêtée.
 
 [es]
 settings = Configuración
@@ -971,6 +1004,9 @@ sizeUnreadable = No se ha podido leer el tamaño del archivo: %@
 dumpUnreadable = No se ha podido leer el volcado: %@
 writeAborted = Se ha interrumpido la escritura en MySQL: %@
 readFailed = Error al leer el volcado: %@
+dockerTimeout = Docker no ha respondido en %d segundos, por lo que se ha detenido el comando.
+notRegularFile = %@ no es un archivo normal. Solo se pueden importar archivos, no carpetas, dispositivos ni canalizaciones.
+dumpChanged = El volcado ha cambiado durante la importación (%1$@ al principio, %2$@ ahora), por lo que se ha detenido la importación.
 
 [it]
 settings = Impostazioni
@@ -1052,6 +1088,9 @@ sizeUnreadable = Impossibile leggere la dimensione del file: %@
 dumpUnreadable = Impossibile leggere il dump: %@
 writeAborted = La scrittura su MySQL è stata interrotta: %@
 readFailed = Lettura del dump non riuscita: %@
+dockerTimeout = Docker non ha risposto entro %d secondi, quindi il comando è stato interrotto.
+notRegularFile = %@ non è un file normale. Si possono importare solo file, non cartelle, dispositivi o pipe.
+dumpChanged = Il dump è cambiato durante l’importazione (%1$@ all’inizio, %2$@ ora), quindi l’importazione è stata interrotta.
 
 [pt]
 settings = Configurações
@@ -1133,6 +1172,9 @@ sizeUnreadable = Não foi possível ler o tamanho do arquivo: %@
 dumpUnreadable = Não foi possível ler o dump: %@
 writeAborted = A gravação no MySQL foi interrompida: %@
 readFailed = Falha ao ler o dump: %@
+dockerTimeout = O Docker não respondeu em %d segundos, então o comando foi interrompido.
+notRegularFile = %@ não é um arquivo comum. Só é possível importar arquivos, não pastas, dispositivos ou pipes.
+dumpChanged = O dump foi alterado durante a importação (%1$@ no início, %2$@ agora), então a importação foi interrompida.
 
 [ro]
 settings = Setări
@@ -1214,6 +1256,9 @@ sizeUnreadable = Dimensiunea fișierului nu a putut fi citită: %@
 dumpUnreadable = Dumpul nu a putut fi citit: %@
 writeAborted = Scrierea în MySQL a fost întreruptă: %@
 readFailed = Citirea dumpului a eșuat: %@
+dockerTimeout = Docker nu a răspuns în %d s, așa că comanda a fost oprită.
+notRegularFile = %@ nu este un fișier obișnuit. Se pot importa doar fișiere, nu dosare, dispozitive sau pipe-uri.
+dumpChanged = Dumpul s-a modificat în timpul importului (%1$@ la început, %2$@ acum), așa că importul a fost oprit.
 
 [ca]
 settings = Configuració
@@ -1295,6 +1340,9 @@ sizeUnreadable = No s’ha pogut llegir la mida del fitxer: %@
 dumpUnreadable = No s’ha pogut llegir el bolcat: %@
 writeAborted = S’ha interromput l’escriptura a MySQL: %@
 readFailed = Ha fallat la lectura del bolcat: %@
+dockerTimeout = Docker no ha respost en %d segons, així que s’ha aturat l’ordre.
+notRegularFile = %@ no és un fitxer normal. Només es poden importar fitxers, no carpetes, dispositius ni canonades.
+dumpChanged = El bolcat ha canviat durant la importació (%1$@ al principi, %2$@ ara), així que s’ha aturat la importació.
 
 [gl]
 settings = Configuración
@@ -1376,6 +1424,9 @@ sizeUnreadable = Non foi posible ler o tamaño do ficheiro: %@
 dumpUnreadable = Non foi posible ler o envorcado: %@
 writeAborted = Interrompeuse a escritura en MySQL: %@
 readFailed = Fallou a lectura do envorcado: %@
+dockerTimeout = Docker non respondeu en %d segundos, polo que se detivo a orde.
+notRegularFile = %@ non é un ficheiro normal. Só se poden importar ficheiros, non cartafoles, dispositivos nin canalizacións.
+dumpChanged = O envorcado cambiou durante a importación (%1$@ ao comezo, %2$@ agora), polo que se detivo a importación.
 
 [rm]
 settings = Parameters
@@ -1457,6 +1508,9 @@ sizeUnreadable = I n’è betg stà pussaivel da leger la grondezza da la datote
 dumpUnreadable = I n’è betg stà pussaivel da leger il dump: %@
 writeAborted = La scrittira en MySQL è vegnida interrutta: %@
 readFailed = La lectura dal dump ha fallì: %@
+dockerTimeout = Docker n’ha betg reagì entaifer %d secundas, perquai è il cumond vegnì interrut.
+notRegularFile = %@ n’è betg ina datoteca regulara. Mo datotecas pon vegnir importadas, betg ordinaturs, apparats u pipes.
+dumpChanged = Il dump è sa midà durant l’import (%1$@ al cumenzament, %2$@ ussa), perquai è l’import vegnì interrut.
 [pl]
 settings = Ustawienia
 language = Język
@@ -1537,6 +1591,9 @@ sizeUnreadable = Nie udało się odczytać rozmiaru pliku: %@
 dumpUnreadable = Nie udało się odczytać zrzutu: %@
 writeAborted = Zapis do MySQL został przerwany: %@
 readFailed = Odczyt zrzutu nie powiódł się: %@
+dockerTimeout = Docker nie odpowiedział w ciągu %d s, więc polecenie zostało przerwane.
+notRegularFile = %@ nie jest zwykłym plikiem. Importować można tylko pliki, a nie foldery, urządzenia ani potoki.
+dumpChanged = Zrzut zmienił się w trakcie importu (na początku %1$@, teraz %2$@), więc import został przerwany.
 
 [cs]
 settings = Nastavení
@@ -1618,6 +1675,9 @@ sizeUnreadable = Nelze načíst velikost souboru: %@
 dumpUnreadable = Nelze načíst výpis: %@
 writeAborted = Zápis do MySQL byl přerušen: %@
 readFailed = Čtení výpisu selhalo: %@
+dockerTimeout = Docker neodpověděl do %d s, proto byl příkaz přerušen.
+notRegularFile = %@ není běžný soubor. Importovat lze pouze soubory, nikoli složky, zařízení ani roury.
+dumpChanged = Výpis se během importu změnil (na začátku %1$@, nyní %2$@), proto byl import přerušen.
 
 [sk]
 settings = Nastavenia
@@ -1699,6 +1759,9 @@ sizeUnreadable = Veľkosť súboru sa nepodarilo načítať: %@
 dumpUnreadable = Výpis sa nepodarilo načítať: %@
 writeAborted = Zápis do MySQL bol prerušený: %@
 readFailed = Čítanie výpisu zlyhalo: %@
+dockerTimeout = Docker neodpovedal do %d s, preto bol príkaz prerušený.
+notRegularFile = %@ nie je bežný súbor. Importovať možno iba súbory, nie priečinky, zariadenia ani rúry.
+dumpChanged = Výpis sa počas importu zmenil (na začiatku %1$@, teraz %2$@), preto bol import prerušený.
 
 [sl]
 settings = Nastavitve
@@ -1780,6 +1843,9 @@ sizeUnreadable = Velikosti datoteke ni bilo mogoče prebrati: %@
 dumpUnreadable = Izpisa ni bilo mogoče prebrati: %@
 writeAborted = Pisanje v MySQL je bilo prekinjeno: %@
 readFailed = Branje izpisa ni uspelo: %@
+dockerTimeout = Docker se ni odzval v %d s, zato je bil ukaz prekinjen.
+notRegularFile = %@ ni navadna datoteka. Uvoziti je mogoče samo datoteke, ne pa map, naprav ali cevi.
+dumpChanged = Izpis se je med uvozom spremenil (na začetku %1$@, zdaj %2$@), zato je bil uvoz prekinjen.
 
 [hr]
 settings = Postavke
@@ -1861,6 +1927,9 @@ sizeUnreadable = Nije moguće pročitati veličinu datoteke: %@
 dumpUnreadable = Nije moguće pročitati ispis: %@
 writeAborted = Pisanje u MySQL je prekinuto: %@
 readFailed = Čitanje ispisa nije uspjelo: %@
+dockerTimeout = Docker nije odgovorio u roku od %d s pa je naredba prekinuta.
+notRegularFile = %@ nije obična datoteka. Mogu se uvesti samo datoteke, a ne mape, uređaji ili cjevovodi.
+dumpChanged = Ispis se promijenio tijekom uvoza (na početku %1$@, sada %2$@) pa je uvoz prekinut.
 
 [bs]
 settings = Postavke
@@ -1942,6 +2011,9 @@ sizeUnreadable = Nije moguće pročitati veličinu datoteke: %@
 dumpUnreadable = Nije moguće pročitati ispis: %@
 writeAborted = Upisivanje u MySQL je prekinuto: %@
 readFailed = Čitanje ispisa nije uspjelo: %@
+dockerTimeout = Docker nije odgovorio u roku od %d s pa je komanda prekinuta.
+notRegularFile = %@ nije obična datoteka. Mogu se uvesti samo datoteke, a ne folderi, uređaji ili cijevi.
+dumpChanged = Ispis se promijenio tokom uvoza (na početku %1$@, sada %2$@) pa je uvoz prekinut.
 
 [sr]
 settings = Подешавања
@@ -2023,6 +2095,9 @@ sizeUnreadable = Није могуће прочитати величину да�
 dumpUnreadable = Није могуће прочитати дамп: %@
 writeAborted = Уписивање у MySQL је прекинуто: %@
 readFailed = Читање дампа није успело: %@
+dockerTimeout = Docker није одговорио у року од %d с па је наредба прекинута.
+notRegularFile = %@ није обична датотека. Могу се увести само датотеке, а не фасцикле, уређаји или цеви.
+dumpChanged = Дамп се променио током увоза (на почетку %1$@, сада %2$@) па је увоз прекинут.
 
 [sr-Latn]
 settings = Podešavanja
@@ -2104,6 +2179,9 @@ sizeUnreadable = Nije moguće pročitati veličinu datoteke: %@
 dumpUnreadable = Nije moguće pročitati damp: %@
 writeAborted = Upisivanje u MySQL je prekinuto: %@
 readFailed = Čitanje dampa nije uspelo: %@
+dockerTimeout = Docker nije odgovorio u roku od %d s pa je naredba prekinuta.
+notRegularFile = %@ nije obična datoteka. Mogu se uvesti samo datoteke, a ne fascikle, uređaji ili cevi.
+dumpChanged = Damp se promenio tokom uvoza (na početku %1$@, sada %2$@) pa je uvoz prekinut.
 
 [bg]
 settings = Настройки
@@ -2185,6 +2263,9 @@ sizeUnreadable = Размерът на файла не можа да бъде п
 dumpUnreadable = Дъмпът не можа да бъде прочетен: %@
 writeAborted = Записът в MySQL беше прекъснат: %@
 readFailed = Четенето на дъмпа е неуспешно: %@
+dockerTimeout = Docker не отговори в рамките на %d сек., затова командата беше спряна.
+notRegularFile = %@ не е обикновен файл. Могат да се импортират само файлове, а не папки, устройства или канали.
+dumpChanged = Дъмпът се промени по време на импортирането (%1$@ в началото, %2$@ сега), затова импортирането беше спряно.
 
 [mk]
 settings = Поставки
@@ -2266,6 +2347,9 @@ sizeUnreadable = Големината на датотеката не можеш�
 dumpUnreadable = Дампот не можеше да се прочита: %@
 writeAborted = Запишувањето во MySQL беше прекинато: %@
 readFailed = Читањето на дампот не успеа: %@
+dockerTimeout = Docker не одговори во рок од %d сек., па командата беше прекината.
+notRegularFile = %@ не е обична датотека. Можат да се увезат само датотеки, а не папки, уреди или цевки.
+dumpChanged = Дампот се промени за време на увезувањето (%1$@ на почетокот, %2$@ сега), па увезувањето беше прекинато.
 
 [be]
 settings = Налады
@@ -2347,6 +2431,9 @@ sizeUnreadable = Не ўдалося вызначыць памер файла: %
 dumpUnreadable = Не ўдалося прачытаць дамп: %@
 writeAborted = Запіс у MySQL перапынены: %@
 readFailed = Памылка чытання дампа: %@
+dockerTimeout = Docker не адказаў на працягу %d с, таму каманда была спынена.
+notRegularFile = %@ не з’яўляецца звычайным файлам. Імпартаваць можна толькі файлы, а не папкі, прылады ці каналы.
+dumpChanged = Дамп змяніўся падчас імпарту (%1$@ у пачатку, %2$@ цяпер), таму імпарт быў спынены.
 
 [ru]
 settings = Настройки
@@ -2428,6 +2515,9 @@ sizeUnreadable = Не удалось определить размер файл�
 dumpUnreadable = Не удалось прочитать дамп: %@
 writeAborted = Запись в MySQL прервана: %@
 readFailed = Ошибка чтения дампа: %@
+dockerTimeout = Docker не ответил в течение %d с, поэтому команда остановлена.
+notRegularFile = %@ не является обычным файлом. Импортировать можно только файлы, а не папки, устройства или каналы.
+dumpChanged = Дамп изменился во время импорта (%1$@ в начале, %2$@ сейчас), поэтому импорт остановлен.
 [zh-Hans]
 settings = 设置
 language = 语言
@@ -2508,6 +2598,9 @@ sizeUnreadable = 无法读取文件大小：%@
 dumpUnreadable = 无法读取转储：%@
 writeAborted = 写入 MySQL 时中断：%@
 readFailed = 读取转储失败：%@
+dockerTimeout = Docker 在 %d 秒内没有响应，因此已停止该命令。
+notRegularFile = %@ 不是普通文件。只能导入文件，不能导入文件夹、设备或管道。
+dumpChanged = 转储在导入过程中发生了变化（开始时为 %1$@，现在为 %2$@），因此已停止导入。
 
 [zh-Hant]
 settings = 設定
@@ -2589,6 +2682,9 @@ sizeUnreadable = 無法讀取檔案大小：%@
 dumpUnreadable = 無法讀取傾印：%@
 writeAborted = 寫入 MySQL 時中斷：%@
 readFailed = 讀取傾印失敗：%@
+dockerTimeout = Docker 在 %d 秒內沒有回應，因此已停止該指令。
+notRegularFile = %@ 不是一般檔案。只能匯入檔案，無法匯入資料夾、裝置或管道。
+dumpChanged = 傾印在匯入期間發生變更（開始時為 %1$@，現在為 %2$@），因此已停止匯入。
 
 [ja]
 settings = 設定
@@ -2670,6 +2766,9 @@ sizeUnreadable = ファイルサイズを読み取れませんでした：%@
 dumpUnreadable = ダンプを読み取れませんでした：%@
 writeAborted = MySQL への書き込みが中断されました：%@
 readFailed = ダンプの読み取りに失敗しました：%@
+dockerTimeout = Docker が %d 秒以内に応答しなかったため、コマンドを停止しました。
+notRegularFile = %@ は通常のファイルではありません。インポートできるのはファイルのみで、フォルダ、デバイス、パイプはインポートできません。
+dumpChanged = インポート中にダンプが変更されたため（開始時 %1$@、現在 %2$@）、インポートを停止しました。
 
 [ko]
 settings = 설정
@@ -2750,4 +2849,7 @@ gzipStatus = gzip이 상태 %d(으)로 종료되었습니다. 파일이 올바�
 sizeUnreadable = 파일 크기를 읽을 수 없습니다: %@
 dumpUnreadable = 덤프를 읽을 수 없습니다: %@
 writeAborted = MySQL에 쓰는 작업이 중단되었습니다: %@
-readFailed = 덤프를 읽지 못했습니다: %@)catalog";
+readFailed = 덤프를 읽지 못했습니다: %@
+dockerTimeout = Docker가 %d초 안에 응답하지 않아 명령을 중지했습니다.
+notRegularFile = %@은(는) 일반 파일이 아닙니다. 파일만 가져올 수 있으며 폴더, 장치 또는 파이프는 가져올 수 없습니다.
+dumpChanged = 가져오는 동안 덤프가 변경되어(시작 시 %1$@, 현재 %2$@) 가져오기를 중지했습니다.)catalog";

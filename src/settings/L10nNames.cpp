@@ -30,7 +30,8 @@ const QStringList& keys() {
         QStringLiteral("dockerPsFailed"), QStringLiteral("mysqlConnectFailed"), QStringLiteral("mysqlNoReply"),
         QStringLiteral("importNotStarted"), QStringLiteral("mysqlStatus"), QStringLiteral("gzipStatus"),
         QStringLiteral("sizeUnreadable"), QStringLiteral("dumpUnreadable"), QStringLiteral("writeAborted"),
-        QStringLiteral("readFailed"),
+        QStringLiteral("readFailed"), QStringLiteral("dockerTimeout"), QStringLiteral("notRegularFile"),
+        QStringLiteral("dumpChanged"),
     };
     return list;
 }

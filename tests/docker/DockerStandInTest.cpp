@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
 #include "docker/DockerClient.h"
 #include "docker/DockerError.h"
 #include "docker/Process.h"
@@ -129,4 +131,16 @@ TEST_F(DockerStandIn, ProbeFailures) {
         EXPECT_EQ(client.fetchServerInfo("db", "root", "pw"),
                   (ServerInfo{"10.11.6-MariaDB", 16777216, false, 134217728, {{"shop", 4, 65536}}, clientProgram}));
     }
+}
+
+// An engine that never answers: listing and probe give up after the time limit with a clear
+// message, and the hung docker child is stopped and reaped.
+TEST_F(DockerStandIn, AHungEngineIsGivenUpOnInTime) {
+    qputenv("TARNWELL_STANDIN", "hang");
+    qputenv("TARNWELL_DOCKER_TIMEOUT", "1");
+    EXPECT_EQ(errorOf([&] { client.listContainers(); }), DockerError::timedOut(1));
+    EXPECT_EQ(DockerError::timedOut(1).errorDescription(), L10n::render("dockerTimeout", {qint64(1)}));
+    EXPECT_EQ(errorOf([&] { client.fetchServerInfo("c", "root", "pw"); }), DockerError::timedOut(1));
+    EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1) << "a hung child was left";
+    qunsetenv("TARNWELL_DOCKER_TIMEOUT");
 }

@@ -43,7 +43,8 @@ TEST(DumpInspection, PreviewsOfFiles) {
     } cases[] = {
         {"empty.sql", "", {0, false, false, std::nullopt, {}}},
         {"dump.sql", QByteArray("\x1f\x8b", 2) + "12345678", {10, true, false, std::nullopt, {}}},
-        {"dump.sql.GZ", "USE `shop`; DROP TABLE t;", {25, true, false, std::nullopt, {}}},
+        // The content decides, not the name.
+        {"dump.sql.GZ", "USE `shop`; DROP TABLE t;", {25, false, true, QString("shop"), {}}},
         {"late-drop.sql", longText, {qint64(longText.size()), false, false, QString("shop"), {}}},
         {"late-drop.sql.gz", gzipped(longText), {0, true, false, QString("shop"), {}}},
         {"gzip-named.sql", gzipped("DROP TABLE IF EXISTS `activity`;"), {0, true, true, std::nullopt, {}}},

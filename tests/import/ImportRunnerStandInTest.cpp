@@ -7,11 +7,13 @@
 
 #include <cerrno>
 #include <chrono>
+#include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
+#include "import/ByteFormatting.h"
 #include "import/ImportRunner.h"
 #include "docker/SystemMessage.h"
 #include "settings/L10n.h"
@@ -28,15 +30,15 @@ protected:
     // A docker stand-in: for `exec -i` a client that names its session 7 as the real one
     // does and then runs the shell body; any other call (ending a session) is noted in the
     // file "control" and answers that the session is gone. Returns its path.
-    QString script(const char* name, const QString& body) {
+    QString script(const char* name, const QString& body, const QString& beforeSession = {}) {
         const QString path = dir.filePath(name);
         QFile file(path);
         file.open(QIODevice::WriteOnly);
         file.write(QString("#!/bin/sh\n"
                            "case \" $* \" in *\" -i \"*) ;; *) echo \"$*\" >> '%1/control'; echo 0; exit 0 ;; esac\n"
-                           "IFS= read -r query\n"
+                           "IFS= read -r query\n%2\n"
                            "printf 'tarnwell_session\\ntarnwell-session 7\\n'\n")
-                       .arg(dir.path())
+                       .arg(dir.path(), beforeSession)
                        .toUtf8() +
                    (body + "\n").toUtf8());
         file.close();
@@ -103,9 +105,7 @@ TEST_F(RunnerStandIn, OutcomesByClientBehaviour) {
          small, ImportOutcome::failed(tail.join('\n'))},
         {"missing", "cat >/dev/null", dir.filePath("missing.sql"),
          ImportOutcome::failed(L10n::render("sizeUnreadable", {systemMessage(ENOENT)}))},
-        // Not something splice can read: the plain copy takes over and names the error.
-        {"directory", "cat >/dev/null", dir.path(),
-         ImportOutcome::failed(L10n::render("readFailed", {systemMessage(EISDIR)}))},
+        {"directory", "cat >/dev/null", dir.path(), ImportOutcome::failed(L10n::render("notRegularFile", {dir.path()}))},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(run(script(c.name, c.body), c.dump), c.expected) << c.name;
@@ -200,4 +200,33 @@ TEST_F(RunnerStandIn, CountsBeyondTwoGibibytesExactly) {
     EXPECT_EQ(reports.back().bytesRead, size);
     EXPECT_TRUE(reports.back().inputFinished);
     QFile::remove(dump);
+}
+
+// Only a regular file that keeps its size is a dump: a pipe without a writer must not block,
+// a device must not import for ever, and a file that shrinks or grows under the import fails
+// it, in the safe order, naming both sizes.
+TEST_F(RunnerStandIn, OnlyRegularFilesThatStayTheSame) {
+    const QString fifo = dir.filePath("dump.fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString sink = script("sink", "exec cat >/dev/null");
+    for (const QString& path : {fifo, QString("/dev/zero")})
+        EXPECT_EQ(run(sink, path), ImportOutcome::failed(L10n::render("notRegularFile", {path}))) << path.toStdString();
+
+    const QString dump = Fixtures::writeFile(dir.path(), "changing.sql", QByteArray("SELECT 1;\n").repeated(100000));
+    const QString before = ByteFormatting::bytes(qint64(1000000));
+    const struct {
+        const char* name;
+        const char* change;
+        qint64 after;
+    } changes[] = {{"shrinks", "truncate -s 400000", 400000}, {"grows", "head -c 200000 /dev/zero >>", 1200000}};
+    for (const auto& c : changes) {
+        Fixtures::writeFile(dir.path(), "changing.sql", QByteArray("SELECT 1;\n").repeated(100000));
+        QFile::remove(dir.filePath("control"));
+        // Changed after the import opened it, before the copy ends.
+        const QString docker = script(c.name, "exec cat >/dev/null", QString("%1 '%2'").arg(c.change, dump));
+        EXPECT_EQ(run(docker, dump),
+                  ImportOutcome::failed(L10n::render("dumpChanged", {before, ByteFormatting::bytes(c.after)})))
+            << c.name;
+        EXPECT_TRUE(controlCalls().contains("KILL CONNECTION 7")) << c.name;
+    }
 }

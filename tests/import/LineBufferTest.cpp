@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "import/LineBuffer.h"
+#include "import/LogText.h"
 
 TEST(LineBuffer, SplitsLines) {
     const struct {
@@ -71,4 +72,16 @@ TEST(LineBuffer, CapsALongLineAndKeepsTheNext) {
     cutAtEnd.finish();
     ASSERT_EQ(unfinished.size(), 1);
     EXPECT_EQ(unfinished[0], QString(LineBuffer::kLineLimit, 'y') + QChar(0x2026));
+}
+
+// What reaches the log and a terminal: long lines cut to 1,000 characters and marked, control
+// characters of a binary file made harmless, tabs and letters kept.
+TEST(LogText, ShownLinesAreShortAndHarmless) {
+    EXPECT_EQ(LogText::shown("ERROR 1064\tat line 3"), "ERROR 1064\tat line 3");
+    EXPECT_EQ(LogText::shown(QString("a\x1b[2Jb\x07") + QChar(0x9B) + "é"),
+              QString("a") + QChar(0xFFFD) + "[2Jb" + QChar(0xFFFD) + QChar(0xFFFD) + "é");
+    const QString huge(300000, 'x');
+    EXPECT_EQ(LogText::shown(huge), QString(LogText::kShownCharacters, 'x') + QChar(0x2026));
+    const QString emoji = QString(LogText::kShownCharacters - 1, 'y') + QString::fromUtf8("😀z");
+    EXPECT_EQ(LogText::shown(emoji), QString(LogText::kShownCharacters - 1, 'y') + QChar(0x2026));
 }
