@@ -29,7 +29,8 @@ bool applyLogin(AppModel& model, const CliArguments::Parsed& arguments) {
             usageError(arguments.command, QStringLiteral("--password-stdin: nothing on standard input"));
             return false;
         }
-        model.setPasswordOverride(*password);
+        // An empty line is the empty password, not "use the container's".
+        model.setPasswordGiven(*password);
     }
     if (const auto user = arguments.value("--user")) model.setUserOverride(*user);
     return true;

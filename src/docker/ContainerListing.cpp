@@ -24,9 +24,9 @@ DockerContainer merge(const PsEntry& entry, const ParsedInspect* inspect) {
     const QStringList env = inspect ? inspect->env : QStringList();
     container.isMysql = DockerParse::isMysql(container.image, env, inspect ? inspect->command : QStringList());
     if (inspect) {
-        container.rootPassword = DockerParse::envValue(env, QStringLiteral("MYSQL_ROOT_PASSWORD"));
-        if (!container.rootPassword)
-            container.rootPassword = DockerParse::envValue(env, QStringLiteral("MARIADB_ROOT_PASSWORD"));
+        const DockerParse::EnvLogin login = DockerParse::envLogin(env);
+        container.rootUser = login.user;
+        container.rootPassword = login.password;
         container.volumeSummary = inspect->volumeSummary;
     }
     return container;

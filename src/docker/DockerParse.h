@@ -69,6 +69,15 @@ bool isMysql(const QString& image, const QStringList& env, const QStringList& co
 // The value of the first "key=value" entry; nothing when no entry has the key.
 std::optional<QString> envValue(const QStringList& env, const QString& key);
 
+// The login a container's environment gives, as the official MySQL and MariaDB images read it.
+struct EnvLogin {
+    QString user = QStringLiteral("root");
+    std::optional<QString> password;  // empty text: the account has no password
+};
+// Root's password; else root without one when an empty root password is allowed; else, when
+// root's password is random or unset, the user the image created with its password.
+EnvLogin envLogin(const QStringList& env);
+
 // The META and DB rows of the server probe; nothing without a complete META row.
 std::optional<ServerInfo> parseMysqlOutput(const QString& text);
 

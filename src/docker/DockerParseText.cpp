@@ -105,4 +105,32 @@ std::optional<QString> envValue(const QStringList& env, const QString& key) {
     return std::nullopt;
 }
 
+EnvLogin envLogin(const QStringList& env) {
+    // The value of the first of the variables that is set.
+    const auto first = [&env](std::initializer_list<const char*> names) -> std::optional<QString> {
+        for (const char* name : names) {
+            if (auto value = envValue(env, QLatin1String(name))) return value;
+        }
+        return std::nullopt;
+    };
+    const auto isSet = [&first](std::initializer_list<const char*> names) {
+        const auto value = first(names);
+        return value && !value->isEmpty();
+    };
+    EnvLogin login;
+    login.password = first({"MYSQL_ROOT_PASSWORD", "MARIADB_ROOT_PASSWORD"});
+    if (login.password) return login;
+    if (isSet({"MARIADB_ALLOW_EMPTY_ROOT_PASSWORD", "MYSQL_ALLOW_EMPTY_PASSWORD"})) {
+        login.password = QString();
+        return login;
+    }
+    const auto user = first({"MARIADB_USER", "MYSQL_USER"});
+    const auto password = first({"MARIADB_PASSWORD", "MYSQL_PASSWORD"});
+    if (user && !user->isEmpty() && password) {
+        login.user = *user;
+        login.password = password;
+    }
+    return login;
+}
+
 }  // namespace DockerParse

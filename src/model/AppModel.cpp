@@ -47,6 +47,6 @@ QString AppModel::effectiveUser(const DockerContainer& container) const {
 }
 
 std::optional<QString> AppModel::effectivePassword(const DockerContainer& container) const {
-    if (!passwordOverride_.isEmpty()) return passwordOverride_;
+    if (passwordGiven_ || !passwordOverride_.isEmpty()) return passwordOverride_;
     return container.rootPassword;
 }

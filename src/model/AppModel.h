@@ -73,6 +73,12 @@ public:
     void setDisableBinlog(bool value) { assign(disableBinlog_, value, Field::disableBinlog); }
     void setUserOverride(const QString& value) { assign(userOverride_, value, Field::userOverride); }
     void setPasswordOverride(const QString& value) { assign(passwordOverride_, value, Field::passwordOverride); }
+    // A password given on purpose (the terminal's --password-stdin): used also when empty.
+    void setPasswordGiven(const QString& value) {
+        passwordGiven_ = true;
+        setPasswordOverride(value);
+        Q_EMIT fieldChanged(Field::passwordOverride);
+    }
     void setConfirmImport(bool value) { assign(confirmImport_, value, Field::confirmImport); }
     void dismissError() { assign(errorMessage_, std::optional<QString>(), Field::errorMessage); }
 
@@ -138,6 +144,7 @@ private:
     bool disableBinlog_ = true;
     QString userOverride_;
     QString passwordOverride_;
+    bool passwordGiven_ = false;
     bool databasePinned_ = false;
     bool confirmImport_ = false;
     std::shared_ptr<ImportRunner> runner_;

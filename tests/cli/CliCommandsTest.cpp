@@ -83,6 +83,11 @@ TEST_F(CommandsTest, PasswordFromStandardInputReachesTheServerWithoutAPasswordVa
     const CliResult wrong = run({"databases", Fixtures::noPasswordEnv(), "--password-stdin"}, "not-it\n");
     EXPECT_EQ(wrong.status, 3);
     EXPECT_TRUE(wrong.err.contains("Access denied")) << wrong.err.toStdString();
+
+    // An empty line is the empty password, not the container's own.
+    const CliResult empty = run({"databases", Fixtures::seeded(), "--password-stdin"}, "\n");
+    EXPECT_EQ(empty.status, 3);
+    EXPECT_TRUE(empty.err.contains("(using password: NO)")) << empty.err.toStdString();
 }
 
 TEST_F(CommandsTest, InspectShowsTheDumpAndTheProposedDatabase) {

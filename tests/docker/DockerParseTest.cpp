@@ -130,6 +130,33 @@ TEST(DockerParse, IsMysqlAndEnvValue) {
     EXPECT_EQ(envValue(env, "A"), QString("b=c"));
 }
 
+// The logins the official images allow: root's password, root without one, or the user the
+// image created when root's password is random.
+TEST(DockerParse, LoginsFromTheEnvironment) {
+    const struct {
+        QStringList env;
+        QString user;
+        std::optional<QString> password;
+    } cases[] = {
+        {{"MARIADB_ROOT_PASSWORD=r1", "MARIADB_USER=app", "MARIADB_PASSWORD=a1"}, "root", QString("r1")},
+        {{"MYSQL_ROOT_PASSWORD=", "MYSQL_ALLOW_EMPTY_PASSWORD=yes"}, "root", QString("")},
+        {{"MYSQL_ALLOW_EMPTY_PASSWORD=yes"}, "root", QString("")},
+        {{"MARIADB_ALLOW_EMPTY_ROOT_PASSWORD=1", "MARIADB_USER=app", "MARIADB_PASSWORD=a1"}, "root", QString("")},
+        {{"MYSQL_ALLOW_EMPTY_PASSWORD="}, "root", std::nullopt},  // empty means not set
+        {{"MYSQL_RANDOM_ROOT_PASSWORD=yes", "MYSQL_USER=app", "MYSQL_PASSWORD=a1", "MYSQL_DATABASE=shop"}, "app",
+         QString("a1")},
+        {{"MARIADB_RANDOM_ROOT_PASSWORD=1", "MARIADB_USER=app", "MARIADB_PASSWORD="}, "app", QString("")},
+        {{"MARIADB_RANDOM_ROOT_PASSWORD=1", "MARIADB_USER=app"}, "root", std::nullopt},
+        {{"MARIADB_RANDOM_ROOT_PASSWORD=1"}, "root", std::nullopt},
+        {{}, "root", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        const EnvLogin login = envLogin(c.env);
+        EXPECT_EQ(login.user, c.user) << c.env.join(' ').toStdString();
+        EXPECT_EQ(login.password, c.password) << c.env.join(' ').toStdString();
+    }
+}
+
 TEST(DockerParse, MysqlOutput) {
     const QString sample = "META\t8.0.46\t536870912\t1\t536870912\nDB\tmysql\t31\t1000\n"
                            "DB\tcrm2\t176\t11000000000\nDB\tlegacy_tickets\t4\t2000";
