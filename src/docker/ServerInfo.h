@@ -22,6 +22,9 @@ struct ServerInfo {
     // The client program that answered inside the container: "mysql", or "mariadb" in
     // images that have no `mysql` command. Imports use the same one.
     QString clientProgram = QStringLiteral("mysql");
+    // The client has a sandbox mode (--sandbox) in which it refuses the commands it would
+    // otherwise run itself, such as `\!` shell commands written into a dump.
+    bool clientSandbox = false;
 
     bool operator==(const ServerInfo&) const = default;
 };

@@ -18,18 +18,19 @@ const QString kPasswordVariable = QStringLiteral("MYSQL_PWD");
 
 // Only the variable's name is an argument: docker takes the value from its own
 // environment, so the password never shows in a command line.
-QStringList probeArguments(const QString& containerName, const QString& client, const QString& user) {
-    return {QStringLiteral("exec"),
-            QStringLiteral("-e"),
-            kPasswordVariable,
-            containerName,
-            client,
-            QStringLiteral("-u") + user,
-            QStringLiteral("-N"),
-            QStringLiteral("-B"),
-            QStringLiteral("--default-character-set=utf8mb4"),
-            QStringLiteral("-e"),
-            kProbeQuery};
+QStringList probeArguments(const QString& containerName, const QString& client, const QString& user, bool sandbox) {
+    QStringList arguments{QStringLiteral("exec"), QStringLiteral("-e"), kPasswordVariable, containerName, client,
+                          QStringLiteral("-u") + user};
+    if (sandbox) arguments << QStringLiteral("--sandbox");
+    arguments << QStringLiteral("-N") << QStringLiteral("-B") << QStringLiteral("--default-character-set=utf8mb4")
+              << QStringLiteral("-e") << kProbeQuery;
+    return arguments;
+}
+
+// A client without a sandbox mode refuses the option before it connects.
+bool sandboxUnknown(const CommandResult& result) {
+    const char* const unknown = "unknown option '--sandbox'";
+    return result.status != 0 && (result.stderrBytes.contains(unknown) || result.stdoutBytes.contains(unknown));
 }
 
 // Docker's answer when the image has no such command: exit status 126 or 127 with
@@ -49,13 +50,22 @@ ServerInfo DockerClient::fetchServerInfo(const QString& containerName, const QSt
     // Set also when empty, so an inherited MYSQL_PWD never reaches the server.
     environment.insert(kPasswordVariable, password);
 
+    // Asked in sandbox mode first, so the answer also says whether the client has one.
+    bool sandbox = true;
+    const auto probe = [&](const QString& program) {
+        sandbox = true;
+        CommandResult answer = runBounded(docker, probeArguments(containerName, program, user, true), environment);
+        if (!sandboxUnknown(answer)) return answer;
+        sandbox = false;
+        return runBounded(docker, probeArguments(containerName, program, user, false), environment);
+    };
     QString client = QStringLiteral("mysql");
-    CommandResult result = runBounded(docker, probeArguments(containerName, client, user), environment);
+    CommandResult result = probe(client);
     QString message;
     if (clientMissing(result)) {
         // Current MariaDB images ship only `mariadb`.
         const QString fallback = QStringLiteral("mariadb");
-        CommandResult second = runBounded(docker, probeArguments(containerName, fallback, user), environment);
+        CommandResult second = probe(fallback);
         if (clientMissing(second)) {
             // Neither client exists: say so in docker's words, about `mysql`, wherever
             // docker printed them.
@@ -72,6 +82,7 @@ ServerInfo DockerClient::fetchServerInfo(const QString& containerName, const QSt
         key = QStringLiteral("mysqlConnectFailed");
     } else if (auto info = DockerParse::parseMysqlOutput(utf8(result.stdoutBytes))) {
         info->clientProgram = client;
+        info->clientSandbox = sandbox;
         return *info;
     } else {
         key = QStringLiteral("mysqlNoReply");

@@ -34,12 +34,13 @@ MysqlInvocation invocation(const ImportRequest& request, const QString& dockerPa
     MysqlInvocation result;
     result.arguments << QStringLiteral("exec") << QStringLiteral("-i") << QStringLiteral("-e") << kPasswordVariable
                      << request.containerName << request.clientProgram << QStringLiteral("-u") + request.user
-                     << QStringLiteral("--batch")
-                     // The session id must arrive while the client waits for more input.
-                     << QStringLiteral("--unbuffered")
-                     // After its session was ended on purpose, the client must not open another.
-                     << QStringLiteral("--skip-reconnect") << QStringLiteral("--default-character-set=utf8mb4")
-                     << packetArgument(request.maxAllowedPacket);
+                     << QStringLiteral("--batch");
+    // A dump is data, often from a stranger: the commands a client runs itself stay refused.
+    if (request.clientSandbox) result.arguments << QStringLiteral("--sandbox");
+    // The session id must arrive while the client waits for more input; after its session
+    // was ended on purpose, the client must not open another.
+    result.arguments << QStringLiteral("--unbuffered") << QStringLiteral("--skip-reconnect")
+                     << QStringLiteral("--default-character-set=utf8mb4") << packetArgument(request.maxAllowedPacket);
     const QString statements = sessionStatements(request);
     if (!statements.isEmpty()) result.arguments << QStringLiteral("--init-command=") + statements;
     result.arguments << QStringLiteral("--database=") + request.database;
@@ -75,7 +76,7 @@ QStringList controlArguments(const ImportRequest& request, const QString& sql) {
 }
 
 QString inDumpLines(const QString& clientLine) {
-    static const QRegularExpression atLine(QStringLiteral("^(ERROR [^:]*? at line )(\\d+)"));
+    static const QRegularExpression atLine(QStringLiteral("^(ERROR(?: [^:]*?)? at line )(\\d+)"));
     const QRegularExpressionMatch match = atLine.match(clientLine);
     if (!match.hasMatch()) return clientLine;
     const qint64 line = match.captured(2).toLongLong();

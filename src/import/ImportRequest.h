@@ -17,6 +17,9 @@ struct ImportRequest {
     bool serverLogBin = true;
     // The client inside the container: "mysql", or "mariadb" where the image has only that.
     QString clientProgram = QStringLiteral("mysql");
+    // Run the client in its sandbox mode: a dump's client commands (`\!`, `system`, `source`,
+    // `tee`…) are refused instead of run.
+    bool clientSandbox = false;
 
     bool operator==(const ImportRequest&) const = default;
 };

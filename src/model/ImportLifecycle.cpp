@@ -64,7 +64,10 @@ void AppModel::startImport() {
     request.disableBinlog = disableBinlog_;
     request.serverLogBin = serverInfo_ ? serverInfo_->logBin : true;
     // The client that answered the probe; images without `mysql` need `mariadb`.
-    if (serverInfo_) request.clientProgram = serverInfo_->clientProgram;
+    if (serverInfo_) {
+        request.clientProgram = serverInfo_->clientProgram;
+        request.clientSandbox = serverInfo_->clientSandbox;
+    }
 
     QStringList opening = {L10n::render(QStringLiteral("importTo"), {request.database, request.containerName}),
                            request.fileURL};

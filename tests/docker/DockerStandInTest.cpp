@@ -125,11 +125,23 @@ TEST_F(DockerStandIn, ProbeFailures) {
             << c.standIn;
         EXPECT_EQ(calls().size(), c.calls) << c.standIn;
     }
-    const std::pair<const char*, QString> answered[] = {{"exec-meta-warning", "mysql"}, {"exec-missing-mysql", "mariadb"}};
-    for (const auto& [standIn, clientProgram] : answered) {
-        qputenv("TARNWELL_STANDIN", standIn);
+    // A client without a sandbox mode refuses the option and is asked again without it.
+    const struct {
+        const char* standIn;
+        QString clientProgram;
+        bool sandbox;
+        int calls;
+    } answered[] = {{"exec-meta-warning", "mysql", true, 1},
+                    {"exec-missing-mysql", "mariadb", true, 2},
+                    {"exec-no-sandbox", "mysql", false, 2}};
+    for (const auto& c : answered) {
+        QFile::remove(log);
+        qputenv("TARNWELL_STANDIN", c.standIn);
         EXPECT_EQ(client.fetchServerInfo("db", "root", "pw"),
-                  (ServerInfo{"10.11.6-MariaDB", 16777216, false, 134217728, {{"shop", 4, 65536}}, clientProgram}));
+                  (ServerInfo{"10.11.6-MariaDB", 16777216, false, 134217728, {{"shop", 4, 65536}}, c.clientProgram,
+                              c.sandbox}))
+            << c.standIn;
+        EXPECT_EQ(calls().size(), c.calls) << c.standIn;
     }
 }
 

@@ -268,3 +268,21 @@ TEST_F(RunnerOnDocker, EveryDatabaseNameIsOnlyAName) {
         seeded.sql("DROP DATABASE " + quoted);
     }
 }
+
+// A dump is data: with a client that has a sandbox mode, a shell command written into it is
+// refused and ends the import at its line; the statements before it stay.
+TEST_F(RunnerOnDocker, ShellCommandsInADumpNeverRun) {
+    const QString marker = QString("/tmp/tarnwell-shell-%1").arg(::getpid());
+    const QString dump = write("shell.sql", ("CREATE TABLE t (a INT);\nINSERT INTO t VALUES (1);\n\\! touch " +
+                                             marker + "\nINSERT INTO t VALUES (2);\n")
+                                                .toUtf8());
+    const QString target = newDatabase(seeded, "shell");
+    ImportRequest request = seeded.request(dump, target);
+    request.clientSandbox = true;
+    const ImportOutcome outcome = run(request);
+    EXPECT_EQ(outcome.kind, ImportOutcome::Kind::failed);
+    EXPECT_TRUE(outcome.message.contains("at line 3")) << outcome.message.toStdString();
+    EXPECT_TRUE(outcome.message.contains("sandbox")) << outcome.message.toStdString();
+    EXPECT_NE(seeded.exec({"ls", marker}).status, 0) << "the shell command ran";
+    EXPECT_EQ(seeded.sql("SELECT GROUP_CONCAT(a) FROM `" + target + "`.t"), "1");
+}

@@ -53,6 +53,7 @@ TEST_F(ImportTest, ASuccessfulImportLogsItsStepsAndLandsTheRows) {
     EXPECT_EQ(log[1], *model.dumpURL());
     EXPECT_TRUE(log[2].contains("unique_checks=0")) << log[2].toStdString();
     EXPECT_TRUE(log[3].contains("MYSQL_PWD=***")) << log[3].toStdString();
+    EXPECT_TRUE(log[3].contains(" --sandbox ")) << "the probe found the sandbox; the import must use it";
     EXPECT_FALSE(log.join('\n').contains(Fixtures::seededPassword()));
     EXPECT_TRUE(log.last().startsWith("Finished in ")) << log.last().toStdString();
     EXPECT_EQ(Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(), "SELECT COUNT(*) FROM model_target.t"), "3");
