@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -119,6 +120,8 @@ private:
     QString effectiveUser(const DockerContainer& container) const;
     std::optional<QString> effectivePassword(const DockerContainer& container) const;
     void clearServer();
+    // Reads the selected server again; a failure shows in the banner only when reported.
+    QCoro::Task<> probeServer(bool reportFailure);
     void chooseDatabaseAutomatically(const std::optional<QString>& dumpPath);
     QCoro::Task<> inspectDump(QString path);
     QCoro::Task<> runImport(std::shared_ptr<ImportRunner> runner, ImportRequest request);
@@ -149,6 +152,11 @@ private:
     bool confirmImport_ = false;
     std::shared_ptr<ImportRunner> runner_;
     std::optional<ConfirmationTarget> confirmationTarget_;
+    struct TypedLogin {
+        QString user;
+        QString password;
+    };
+    QHash<QString, TypedLogin> typedLogins_;  // by container id, for this session only
     // The import job's one thread; the model waits here, once, when it goes.
     QThreadPool importPool_;
 };

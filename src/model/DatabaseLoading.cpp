@@ -17,7 +17,9 @@ void AppModel::chooseDatabaseAutomatically(const std::optional<QString>& dumpPat
     assign(selectedDatabase_, choice, Field::selectedDatabase);
 }
 
-QCoro::Task<> AppModel::loadDatabases() {
+QCoro::Task<> AppModel::loadDatabases() { return probeServer(true); }
+
+QCoro::Task<> AppModel::probeServer(bool reportFailure) {
     QPointer<AppModel> self(this);
     const auto container = selectedContainer();
     if (!container || !container->isMysql || !container->running) {
@@ -33,7 +35,14 @@ QCoro::Task<> AppModel::loadDatabases() {
     const QString user = effectiveUser(*container);
     const QString name = container->name;
 
-    const auto fail = [this](const QString& message) {
+    const QString id = container->id;
+    // An error belongs to its container: one that is no longer selected shows nothing.
+    const auto fail = [this, id, reportFailure](const QString& message) {
+        if (selectedContainerID_ != id) return;
+        if (!reportFailure) {
+            assign(isLoadingDatabases_, false, Field::isLoadingDatabases);
+            return;
+        }
         assign(errorMessage_, std::optional<QString>(message), Field::errorMessage);
         clearServer();
         assign(isLoadingDatabases_, false, Field::isLoadingDatabases);
@@ -50,7 +59,7 @@ QCoro::Task<> AppModel::loadDatabases() {
     const auto probe = co_await probeJob;
     if (!self) co_return;
     if (!probe.value) {
-        fail(probe.error);  // shown even when another container was chosen meanwhile
+        fail(probe.error);
         co_return;
     }
     const auto now = selectedContainer();
@@ -58,6 +67,8 @@ QCoro::Task<> AppModel::loadDatabases() {
         assign(isLoadingDatabases_, false, Field::isLoadingDatabases);
         co_return;
     }
+    // The login worked: a login error of this container is over.
+    dismissError();
     assign(serverInfo_, std::optional<ServerInfo>(*probe.value), Field::serverInfo);
     assign(databases_, probe.value->databases, Field::databases);
     if (databasePinned_) {

@@ -75,6 +75,7 @@ void AppModel::startImport() {
     if (!statements.isEmpty()) opening << statements;
     logLines_ = opening;
     Q_EMIT fieldChanged(Field::logLines);
+    dismissError();  // the new import supersedes what failed before
 
     assign(phase_, Phase::running(ImportProgress{}), Field::phase);
     auto runner = std::make_shared<ImportRunner>();
@@ -107,6 +108,9 @@ void AppModel::cancelImport() {
 
 void AppModel::finish(const ImportOutcome& outcome) {
     setRunner(nullptr);
+    // Whatever the end, the target changed: its tables and sizes are read again, without a
+    // failure of that read hiding the import's own message.
+    probeServer(false);
     switch (outcome.kind) {
     case ImportOutcome::Kind::success:
         assign(phase_, Phase::success(outcome.elapsed), Field::phase);

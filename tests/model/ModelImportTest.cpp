@@ -57,6 +57,11 @@ TEST_F(ImportTest, ASuccessfulImportLogsItsStepsAndLandsTheRows) {
     EXPECT_FALSE(log.join('\n').contains(Fixtures::seededPassword()));
     EXPECT_TRUE(log.last().startsWith("Finished in ")) << log.last().toStdString();
     EXPECT_EQ(Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(), "SELECT COUNT(*) FROM model_target.t"), "3");
+    // The list is read again after the import: the target now shows its table.
+    waitUntil([&] {
+        return std::any_of(model.databases().begin(), model.databases().end(),
+                           [](const MysqlDatabase& d) { return d.name == "model_target" && d.tables == 1; });
+    });
 }
 
 TEST_F(ImportTest, AFailureShowsItsMessageInPhaseBannerAndLog) {
