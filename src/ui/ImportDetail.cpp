@@ -1,5 +1,7 @@
 #include "ui/ImportDetail.h"
 
+#include <QScrollBar>
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -70,6 +72,8 @@ ImportDetail::ImportDetail(AppModel& model, SettingsStore& settings, QWidget* pa
              {AppModel::Field::containers, AppModel::Field::selectedContainerID, AppModel::Field::serverInfo,
               AppModel::Field::errorMessage},
              [this] { render(); });
+    // Another container is another page: it starts at its top.
+    onFields(model_, this, {AppModel::Field::selectedContainerID}, [this] { verticalScrollBar()->setValue(0); });
     onLanguageChange(settings, this, [this] { render(); });
     render();
 }

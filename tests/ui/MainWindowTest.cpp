@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTest>
 #include <QToolButton>
@@ -85,6 +86,14 @@ TEST_F(MainWindowTest, SelectingAContainerShowsItsHeaderAndDatabases) {
     QTest::mouseClick(databases->viewport(), Qt::LeftButton, {}, databases->visualItemRect(shop).center());
     EXPECT_EQ(model().selectedDatabase(), QString("shop"));
     EXPECT_TRUE(model().databasePinned());
+
+    // Another container's page starts at its top.
+    ImportDetail* page = detail->importDetail();
+    page->resize(page->width(), 200);
+    page->verticalScrollBar()->setValue(page->verticalScrollBar()->maximum());
+    ASSERT_GT(page->verticalScrollBar()->value(), 0);
+    clickContainer(Fixtures::binlog());
+    EXPECT_EQ(page->verticalScrollBar()->value(), 0);
 
     clickContainer(Fixtures::notMysql());
     ASSERT_EQ(detail->currentWidget()->objectName(), "notMysqlPage");
