@@ -66,7 +66,7 @@ QCoro::Task<int> follow(ModelSession& session) {
         Terminal::out(L10n::render(QStringLiteral("importDone"), {ByteFormatting::duration(phase.seconds())}));
         co_return ExitStatus::success;
     case AppModel::Phase::Kind::cancelled:
-        Terminal::err(L10n::render(QStringLiteral("importCancelled")));
+        Terminal::err(L10n::render(QStringLiteral("cancelledPartial"), {model.importDatabase()}));
         co_return ExitStatus::cancelled;
     default:
         Terminal::err(phase.message());

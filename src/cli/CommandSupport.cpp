@@ -22,17 +22,17 @@ int usageError(const QString& command, const QString& problem) {
 }
 
 bool applyLogin(AppModel& model, const CliArguments::Parsed& arguments) {
+    std::optional<QString> password;
     if (arguments.has("--password-stdin")) {
         if (Terminal::isTerminal(STDIN_FILENO)) Terminal::write(STDERR_FILENO, "Password: ");
-        const auto password = Terminal::readLine(true);
+        password = Terminal::readLine(true);
         if (!password) {
             usageError(arguments.command, QStringLiteral("--password-stdin: nothing on standard input"));
             return false;
         }
-        // An empty line is the empty password, not "use the container's".
-        model.setPasswordGiven(*password);
     }
-    if (const auto user = arguments.value("--user")) model.setUserOverride(*user);
+    // An empty line is the empty password, not "use the container's".
+    model.setLoginForRun(arguments.value("--user"), password);
     return true;
 }
 

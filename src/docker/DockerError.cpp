@@ -7,7 +7,14 @@ QString DockerError::errorDescription() const {
     case Kind::dockerNotRunning: {
         const QString detail = payload_.trimmed();
         if (detail.isEmpty()) return L10n::render(QStringLiteral("dockerNotRunning"));
-        return L10n::render(QStringLiteral("dockerNotRunningDetail"), {detail});
+        // Docker's own first line says why; on Linux a refused socket mostly means the
+        // account is not in the docker group.
+        const QString first = detail.section(QLatin1Char('\n'), 0, 0).trimmed();
+        QString text = L10n::render(QStringLiteral("dockerNotRunningDetail"), {first});
+        if (first.contains(QLatin1String("permission denied"), Qt::CaseInsensitive) &&
+            first.contains(QLatin1String("docker.sock")))
+            text += QLatin1Char(' ') + L10n::render(QStringLiteral("dockerPermission"));
+        return text;
     }
     case Kind::commandFailed:
     case Kind::mysqlFailed:

@@ -210,16 +210,24 @@ ImportOutcome ImportRun::collect(const CopyResult& copy) {
     if (cancelled_.isRaised()) return ImportOutcome::cancelled();
     // A child that failed by itself says why better than the broken pipe it left behind.
     if (clientEndedOnItsOwn_ && clientStatus != 0) return clientFailure(clientStatus);
-    if (decompressorFailed && decompressorEndedOnItsOwn_ && copy.kind != CopyResult::Kind::failed)
-        return ImportOutcome::failed(L10n::render(QStringLiteral("gzipStatus"), {qint64(*decompressor.status())}));
-    if (copy.kind == CopyResult::Kind::failed) {
-        if (copy.readerGone && decompressorFailed && decompressorEndedOnItsOwn_)
-            return ImportOutcome::failed(
-                L10n::render(QStringLiteral("gzipStatus"), {qint64(*decompressor.status())}));
-        return ImportOutcome::failed(copy.message);
-    }
+    // A damaged compressed file is the cause; whatever the server said of the rest follows from it.
+    if (decompressorFailed && decompressorEndedOnItsOwn_ && (copy.kind != CopyResult::Kind::failed || copy.readerGone))
+        return decompressorFailure(*decompressor.status());
+    if (copy.kind == CopyResult::Kind::failed) return ImportOutcome::failed(copy.message);
     if (clientStatus != 0) return clientFailure(clientStatus);
     return ImportOutcome::success(DumpCopy::secondsNow() - startTime_);
+}
+
+ImportOutcome ImportRun::decompressorFailure(int status) const {
+    // gzip's own last word, without its "stdin: " (the stream it read is ours, not the user's).
+    QStringList lines = decompressorErrors_.lines();
+    lines.removeAll(QString());
+    if (lines.isEmpty()) return ImportOutcome::failed(L10n::render(QStringLiteral("gzipStatus"), {qint64(status)}));
+    QString complaint = lines.last().trimmed();
+    if (complaint.startsWith(QLatin1String("gzip: "))) complaint.remove(0, 6);
+    if (complaint.startsWith(QLatin1String("stdin: "))) complaint.remove(0, 7);
+    return ImportOutcome::failed(
+        L10n::render(QStringLiteral("fileDamaged"), {LogText::shown(QStringLiteral("gzip: ") + complaint)}));
 }
 
 ImportOutcome ImportRun::clientFailure(int status) const {

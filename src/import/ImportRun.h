@@ -42,6 +42,7 @@ private:
     void endEarly(bool readerGone);
     ImportOutcome collect(const CopyResult& copy);
     ImportOutcome clientFailure(int status) const;
+    ImportOutcome decompressorFailure(int status) const;
     // Waits until the child exits; false when a cancel came first.
     bool awaitExit(Process::Child& child);
 

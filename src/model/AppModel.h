@@ -66,6 +66,8 @@ public:
     bool databasePinned() const { return databasePinned_; }
     bool confirmImport() const { return confirmImport_; }
     bool isImportRunning() const { return runner_ != nullptr; }
+    // The database the running or last import wrote into.
+    const QString& importDatabase() const { return importDatabase_; }
 
     // Fields the views write directly.
     void setShowStopped(bool value) { assign(showStopped_, value, Field::showStopped); }
@@ -74,11 +76,16 @@ public:
     void setDisableBinlog(bool value) { assign(disableBinlog_, value, Field::disableBinlog); }
     void setUserOverride(const QString& value) { assign(userOverride_, value, Field::userOverride); }
     void setPasswordOverride(const QString& value) { assign(passwordOverride_, value, Field::passwordOverride); }
-    // A password given on purpose (the terminal's --password-stdin): used also when empty.
-    void setPasswordGiven(const QString& value) {
-        passwordGiven_ = true;
-        setPasswordOverride(value);
-        Q_EMIT fieldChanged(Field::passwordOverride);
+    // The terminal's login, for the one container its command names: it stays when the
+    // selection changes, and a given password is used also when it is empty.
+    void setLoginForRun(const std::optional<QString>& user, const std::optional<QString>& password) {
+        loginForRun_ = true;
+        if (user) setUserOverride(*user);
+        if (password) {
+            passwordGiven_ = true;
+            setPasswordOverride(*password);
+            Q_EMIT fieldChanged(Field::passwordOverride);
+        }
     }
     void setConfirmImport(bool value) { assign(confirmImport_, value, Field::confirmImport); }
     void dismissError() { assign(errorMessage_, std::optional<QString>(), Field::errorMessage); }
@@ -148,9 +155,11 @@ private:
     QString userOverride_;
     QString passwordOverride_;
     bool passwordGiven_ = false;
+    bool loginForRun_ = false;
     bool databasePinned_ = false;
     bool confirmImport_ = false;
     std::shared_ptr<ImportRunner> runner_;
+    QString importDatabase_;
     std::optional<ConfirmationTarget> confirmationTarget_;
     struct TypedLogin {
         QString user;

@@ -77,6 +77,7 @@ void AppModel::startImport() {
     Q_EMIT fieldChanged(Field::logLines);
     dismissError();  // the new import supersedes what failed before
 
+    importDatabase_ = request.database;
     assign(phase_, Phase::running(ImportProgress{}), Field::phase);
     auto runner = std::make_shared<ImportRunner>();
     setRunner(runner);

@@ -50,11 +50,14 @@ QCoro::Task<> AppModel::refresh() {
 
 void AppModel::selectContainer(const std::optional<QString>& id) {
     if (!id || id == selectedContainerID_) return;
-    // A typed login belongs to its container; kept for the session, in memory only.
-    if (selectedContainerID_) typedLogins_.insert(*selectedContainerID_, {userOverride_, passwordOverride_});
-    const TypedLogin login = typedLogins_.value(*id);
-    assign(userOverride_, login.user, Field::userOverride);
-    assign(passwordOverride_, login.password, Field::passwordOverride);
+    // A typed login belongs to its container; kept for the session, in memory only. A login
+    // given for the whole run (the terminal's, which names one container) stays.
+    if (!loginForRun_) {
+        if (selectedContainerID_) typedLogins_.insert(*selectedContainerID_, {userOverride_, passwordOverride_});
+        const TypedLogin login = typedLogins_.value(*id);
+        assign(userOverride_, login.user, Field::userOverride);
+        assign(passwordOverride_, login.password, Field::passwordOverride);
+    }
     dismissError();  // the other container's error is not this one's
     assign(selectedContainerID_, id, Field::selectedContainerID);
     assign(databasePinned_, false, Field::databasePinned);

@@ -24,7 +24,7 @@ namespace L10n {
 using Arg = std::variant<QString, qint64>;
 using Args = QList<Arg>;
 
-// The 82 keys in their stored order.
+// The 85 keys in their stored order.
 const QStringList& keys();
 
 // Section code -> the language's own name, in catalog order.

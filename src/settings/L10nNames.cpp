@@ -31,7 +31,8 @@ const QStringList& keys() {
         QStringLiteral("importNotStarted"), QStringLiteral("mysqlStatus"), QStringLiteral("gzipStatus"),
         QStringLiteral("sizeUnreadable"), QStringLiteral("dumpUnreadable"), QStringLiteral("writeAborted"),
         QStringLiteral("readFailed"), QStringLiteral("dockerTimeout"), QStringLiteral("notRegularFile"),
-        QStringLiteral("dumpChanged"),
+        QStringLiteral("dumpChanged"), QStringLiteral("cancelledPartial"), QStringLiteral("fileDamaged"),
+        QStringLiteral("dockerPermission"),
     };
     return list;
 }

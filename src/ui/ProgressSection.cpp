@@ -78,7 +78,8 @@ void ProgressSection::render() {
         break;
     case Kind::cancelled:
         outcomeIcon_->setPixmap(Symbols::tinted(Symbols::Symbol::stopped, side, Style::secondary(this)));
-        outcomeText_->setText(L10n::render(QStringLiteral("importCancelled")));
+        // Whatever ran before the cancel stays: the user must know the target is not as it was.
+        outcomeText_->setText(L10n::render(QStringLiteral("cancelledPartial"), {model_.importDatabase()}));
         Style::setTextColor(outcomeText_, Style::secondary(this));
         break;
     default: break;

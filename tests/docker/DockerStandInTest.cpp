@@ -60,6 +60,15 @@ TEST_F(DockerStandIn, ListingFailures) {
                                                          "unix:///var/run/docker.sock. Is the docker daemon running?")}),
          1},
         {"down-silent", DockerError::dockerNotRunning(" \n"), L10n::render("dockerNotRunning"), 1},
+        // Docker's first line, and what it usually means on Linux.
+        {"denied",
+         DockerError::dockerNotRunning("permission denied while trying to connect to the Docker daemon socket at "
+                                       "unix:///var/run/docker.sock: connect: permission denied\nsecond line\n"),
+         L10n::render("dockerNotRunningDetail", {QString("permission denied while trying to connect to the Docker "
+                                                         "daemon socket at unix:///var/run/docker.sock: connect: "
+                                                         "permission denied")}) +
+             " " + L10n::render("dockerPermission"),
+         1},
         {"ps-fails", DockerError::commandFailed("permission denied while trying to connect to the docker API"),
          "permission denied while trying to connect to the docker API", 2},
         {"ps-fails-silent", DockerError::commandFailed(L10n::render("dockerPsFailed")), L10n::render("dockerPsFailed"),
