@@ -17,6 +17,7 @@ const QList<Grammar>& grammars() {
         {"containers", {}, {"--all", "--json"}, {}, {}},
         {"databases", "a container name", {"--password-stdin", "--json"}, {"--user"}, {}},
         {"inspect", "a dump file", {"--password-stdin", "--json"}, {"--container", "--user"}, {}},
+        {"create-database", "a container name", {"--password-stdin"}, {"--name", "--collation", "--user"}, {"--name"}},
         {"import", "a dump file",
          {"--password-stdin", "--keep-unique-checks", "--keep-foreign-key-checks", "--keep-binlog", "--yes"},
          {"--container", "--database", "--user"}, {"--container"}},

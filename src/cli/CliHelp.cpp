@@ -15,6 +15,8 @@ Commands:
   containers   list the local containers
   databases    show a container's server and its databases
   inspect      look at a dump file
+  create-database
+               create an empty database in a container
   import       import a dump into a database of a container
 
 Options:
@@ -79,6 +81,20 @@ Exit status: 0 imported, 1 the import failed, 2 bad usage or the import cannot
 start, 3 Docker or the database server did not answer, 130 cancelled.
 )";
 
+const char* const kCreateDatabase = R"(Usage: tarnwell-cli create-database CONTAINER --name NAME [OPTIONS]
+
+Creates an empty utf8mb4 database on the server in the container, as a target
+for an import. Any name is taken as it is, quoted as one identifier.
+
+  --name NAME          the new database (required)
+  --collation NAME     a utf8mb4 collation; the server's default when left out
+  --user NAME          log in as NAME instead of root
+  --password-stdin     read the password from standard input (first line)
+
+Exit status: 0 created, 1 the server refused, 2 bad usage, 3 Docker or the
+database server did not answer.
+)";
+
 }  // namespace
 
 QString text(const QString& command) {
@@ -86,6 +102,7 @@ QString text(const QString& command) {
     if (command == "databases") return QString::fromUtf8(kDatabases);
     if (command == "inspect") return QString::fromUtf8(kInspect);
     if (command == "import") return QString::fromUtf8(kImport);
+    if (command == "create-database") return QString::fromUtf8(kCreateDatabase);
     return QString::fromUtf8(kProgram);
 }
 

@@ -10,6 +10,7 @@ QCoro::Task<int> run(const CliArguments::Parsed& arguments) {
     auto command = name == "containers" ? containers(arguments)
                    : name == "databases" ? databases(arguments)
                    : name == "inspect"   ? inspect(arguments)
+                   : name == "create-database" ? createDatabase(arguments)
                                          : import(arguments);
     co_return co_await command;
 }

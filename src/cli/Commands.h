@@ -13,5 +13,6 @@ QCoro::Task<int> containers(const CliArguments::Parsed& arguments);
 QCoro::Task<int> databases(const CliArguments::Parsed& arguments);
 QCoro::Task<int> inspect(const CliArguments::Parsed& arguments);
 QCoro::Task<int> import(const CliArguments::Parsed& arguments);
+QCoro::Task<int> createDatabase(const CliArguments::Parsed& arguments);
 
 }  // namespace Commands

@@ -58,6 +58,12 @@ struct DockerClient {
     // Process::LaunchError.
     ServerInfo fetchServerInfo(const QString& containerName, const QString& user, const QString& password) const;
 
+    // Creates an empty utf8mb4 database with the import's login; the collation when given,
+    // else the server's default. Throws DockerError with the server's words, or
+    // Process::LaunchError.
+    void createDatabase(const QString& containerName, const QString& clientProgram, const QString& user,
+                        const QString& password, const QString& name, const QString& collation) const;
+
     // The bytes as trimmed UTF-8, or the fallback when they are not UTF-8 or only white space.
     static QString text(const QByteArray& bytes, const QString& fallback);
 

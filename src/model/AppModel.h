@@ -104,6 +104,9 @@ public:
     void selectContainer(const std::optional<QString>& id);
     QCoro::Task<> loadDatabases();
     void pinDatabase(const QString& name);
+    // Creates an empty database on the selected server and selects it. False when it could not
+    // be created; errorMessage says why.
+    QCoro::Task<bool> createDatabase(QString name, QString collation);
     void setDump(const QString& path);
     // Opens the confirmation and records what it names.
     void requestImport();

@@ -90,3 +90,32 @@ void AppModel::pinDatabase(const QString& name) {
     assign(selectedDatabase_, std::optional<QString>(name), Field::selectedDatabase);
     PersistedKeys::setText("lastDatabase", name);
 }
+
+QCoro::Task<bool> AppModel::createDatabase(QString name, QString collation) {
+    QPointer<AppModel> self(this);
+    const auto container = selectedContainer();
+    const auto password = container ? effectivePassword(*container) : std::nullopt;
+    if (!container || !container->running || !password) co_return false;
+    const auto tools = locateTools();
+    if (!tools.value) {
+        assign(errorMessage_, std::optional<QString>(tools.error), Field::errorMessage);
+        co_return false;
+    }
+    const DockerClient client = *tools.value;
+    const QString containerName = container->name;
+    const QString user = effectiveUser(*container);
+    const QString program = serverInfo_ ? serverInfo_->clientProgram : QStringLiteral("mysql");
+    auto creation = runInBackground([client, containerName, program, user, password = *password, name, collation] {
+        client.createDatabase(containerName, program, user, password, name, collation);
+        return true;
+    });
+    const auto created = co_await creation;
+    if (!self) co_return false;
+    if (!created.value) {
+        assign(errorMessage_, std::optional<QString>(created.error), Field::errorMessage);
+        co_return false;
+    }
+    // The list shows schemas with tables; the new one is chosen all the same.
+    pinDatabase(name);
+    co_return true;
+}

@@ -174,3 +174,35 @@ TEST_F(CommandsTest, InheritedSignalDispositionsNeitherBreakCommandsNorReachChil
 }
 
 }  // namespace
+
+namespace {
+
+// A new target from the terminal: any name is one quoted identifier, a collation that is not a
+// plain name never becomes SQL, and an existing name is refused with the server's words.
+TEST_F(CommandsTest, CreateDatabaseMakesExactlyTheNamedDatabase) {
+    const QString name = unique("new `db` 'x' ünï ");
+    const QString literal = QString(name).replace("'", "''");
+    const CliResult created = run({"create-database", Fixtures::seeded(), "--name", name, "--collation",
+                                   "utf8mb4_unicode_520_ci"});
+    ASSERT_EQ(created.status, 0) << created.err.toStdString();
+    EXPECT_EQ(Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(),
+                            "SELECT DEFAULT_COLLATION_NAME FROM information_schema.SCHEMATA WHERE SCHEMA_NAME = '" +
+                                literal + "'"),
+              "utf8mb4_unicode_520_ci");
+
+    const CliResult again = run({"create-database", Fixtures::seeded(), "--name", name});
+    EXPECT_EQ(again.status, 1);
+    EXPECT_TRUE(again.err.contains("database exists")) << again.err.toStdString();
+
+    const QString other = unique("plain_");
+    const CliResult sneaky = run({"create-database", Fixtures::seeded(), "--name", other, "--collation",
+                                  "utf8mb4_bin; DROP DATABASE shop"});
+    EXPECT_EQ(sneaky.status, 0) << sneaky.err.toStdString();
+    EXPECT_EQ(Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(),
+                            "SELECT COUNT(*) FROM information_schema.SCHEMATA WHERE SCHEMA_NAME = 'shop'"),
+              "1");
+    Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(),
+                  "DROP DATABASE `" + QString(name).replace("`", "``") + "`; DROP DATABASE `" + other + "`");
+}
+
+}  // namespace
