@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Builds Tarnwell twice (plain and with AddressSanitizer + UndefinedBehaviorSanitizer), starts a
-# Docker engine with MariaDB fixture containers and runs every test in both builds.
+# Builds Tarnwell three times (plain, with AddressSanitizer + UndefinedBehaviorSanitizer, and with
+# ThreadSanitizer), starts a Docker engine with MariaDB fixture containers and runs every test in
+# the first two builds, and the unit, import and model tests in the third. Then, when clang is
+# installed, fuzzes every parser for 20 s (scripts/fuzz.sh).
 # Safe to run again at any time. TARNWELL_SKIP_DOCKER=1 skips the tests that need Docker.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
@@ -10,6 +12,7 @@ started=$(date +%s)
 
 configure_and_build "$TOP/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARNWELL_TESTS=ON
 configure_and_build "$TOP/build-asan" -DCMAKE_BUILD_TYPE=Debug -DTARNWELL_TESTS=ON -DTARNWELL_SANITIZE=ON
+configure_and_build "$TOP/build-tsan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARNWELL_TESTS=ON -DTARNWELL_SANITIZE_THREAD=ON
 
 say "Self-check"
 env -i "$TOP/build/src/tarnwell" --self-check
@@ -42,4 +45,23 @@ say "Tests (plain build)"
 ctest --test-dir "$TOP/build" "${ctest_args[@]}"
 say "Tests (AddressSanitizer + UndefinedBehaviorSanitizer)"
 ctest --test-dir "$TOP/build-asan" "${ctest_args[@]}"
+
+# Qt is not built with ThreadSanitizer: accesses made inside it are not checked, and the
+# suppressions name the Qt frames on either side of its hand-offs between threads.
+export TSAN_OPTIONS=${TSAN_OPTIONS:-second_deadlock_stack=1:ignore_noninstrumented_modules=1:suppressions=$TOP/tests/tsan.supp}
+say "Tests (ThreadSanitizer): unit tests"
+ctest --test-dir "$TOP/build-tsan" --output-on-failure --no-tests=error -L unit
+if [ "${TARNWELL_SKIP_DOCKER:-0}" = 1 ]; then
+    say "TARNWELL_SKIP_DOCKER=1: skipping the ThreadSanitizer runs of the import and model tests against Docker"
+else
+    say "Tests (ThreadSanitizer): import and model tests against Docker"
+    ctest --test-dir "$TOP/build-tsan" --output-on-failure --no-tests=error -R '^(import|model)_docker_tests$'
+fi
+
+if command -v clang++ >/dev/null && dpkg-query -W -f='${Status}' libclang-rt-14-dev 2>/dev/null | grep -q 'install ok installed'; then
+    say "Fuzzing every parser for 20 s each (clang is installed)"
+    bash "$TOP/scripts/fuzz.sh" 20
+else
+    say "Skipping the fuzz run: clang and libclang-rt-14-dev are not installed (scripts/fuzz.sh installs them)"
+fi
 say "All tests passed in $(( $(date +%s) - started )) s"

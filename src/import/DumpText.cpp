@@ -18,8 +18,9 @@ bool containsDropTable(const QString& text) {
 
 std::optional<QString> mentionedDatabase(const QString& text) {
     // Built per call: a shared expression object is not safe to match from several threads.
+    // Only the keywords are caseless: a caseless [A-Za-z] also takes U+212A for k and U+017F for s.
     const QRegularExpression pattern(
-        QStringLiteral("(?i)\\b(?:USE|CREATE\\s+DATABASE(?:\\s+IF\\s+NOT\\s+EXISTS)?)\\s+`?([A-Za-z0-9_]+)`?"),
+        QStringLiteral("\\b(?i:USE|CREATE\\s+DATABASE(?:\\s+IF\\s+NOT\\s+EXISTS)?)\\s+`?([A-Za-z0-9_]+)`?"),
         QRegularExpression::UseUnicodePropertiesOption);
     if (!pattern.isValid()) return std::nullopt;
     const QRegularExpressionMatch match = pattern.match(text);

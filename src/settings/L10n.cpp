@@ -4,6 +4,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <climits>
 
 #include "settings/UserSettings.h"
 
@@ -41,7 +42,10 @@ QString format(const QString& templateText, const Args& args) {
         }
         qsizetype j = i + 1;
         qsizetype position = 0;
-        while (j < n && templateText[j].isDigit()) position = position * 10 + templateText[j++].digitValue();
+        // Capped: a long run of digits must not overflow, and any such position is out of range.
+        while (j < n && templateText[j].isDigit()) {
+            position = qMin<qsizetype>(position * 10 + templateText[j++].digitValue(), INT_MAX);
+        }
         const bool positional = j > i + 1 && j < n && templateText[j] == u'$';
         if (positional) {
             ++j;

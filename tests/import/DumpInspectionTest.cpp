@@ -104,6 +104,8 @@ TEST(DumpText, DropTableAndMentionedDatabase) {
         {"reuse shop; USE\n\t`shop`", false, "shop"},
         {"CREATE\n DATABASE  IF NOT\tEXISTS crm_2;", false, "crm_2"},
         {"", false, std::nullopt},
+        {"USE \xe2\x84\xaa;", false, std::nullopt},
+        {"use \xc5\xbfhop; use Shop", false, "Shop"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(DumpText::containsDropTable(c.text), c.drop) << c.text;

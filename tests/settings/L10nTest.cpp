@@ -28,6 +28,12 @@ TEST(L10nFormat, FillsPositionalAndSequentialSpecifiers) {
     EXPECT_EQ(L10n::format("trailing %", Args{QString("a")}), "trailing %");
 }
 
+TEST(L10nFormat, KeepsAPositionTooLongForAnyNumberLiterally) {
+    const QString huge = "%0" + QString(40, u'5') + "$@";
+    EXPECT_EQ(L10n::format(huge + " 0$@ %%", Args{QString("a")}), huge + " 0$@ %");
+    EXPECT_EQ(L10n::format("%99999999999999999999$d", Args{qint64(1)}), "%99999999999999999999$d");
+}
+
 TEST_F(StoredLanguage, RenderFallsBackToEnglishThenToTheKey) {
     store("de");
     EXPECT_EQ(L10n::render("seconds", Args{qint64(5)}), "5 Sek.");

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <cstddef>
+#include <cstdint>
+
+// Turns libFuzzer's bytes into what the parsers take.
+namespace FuzzInput {
+
+// A copy: the parsers get a terminated array, as they do from a process.
+inline QByteArray bytes(const uint8_t* data, size_t size) {
+    return QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
+}
+
+// The parsers read text that came in as UTF-8, so the fuzzed bytes arrive the same way.
+inline QString text(const uint8_t* data, size_t size) {
+    return QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
+}
+
+// Several strings from one input, cut at NUL: no parser input uses it, so seeds stay readable.
+inline QStringList pieces(const uint8_t* data, size_t size) { return text(data, size).split(QChar(0)); }
+
+}  // namespace FuzzInput
