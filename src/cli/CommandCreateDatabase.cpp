@@ -9,10 +9,7 @@ namespace Commands {
 QCoro::Task<int> createDatabase(const CliArguments::Parsed& arguments) {
     ModelSession session;
     AppModel& model = session.model();
-    if (!CommandSupport::applyLogin(model, arguments)) co_return ExitStatus::refused;
-    // Named first: the coroutine keeps a reference to it across its suspensions.
-    const QString container = arguments.operands.value(0);
-    auto opening = CommandSupport::openContainer(session, container);
+    auto opening = CommandSupport::openWithLogin(session, arguments);
     if (const int status = co_await opening; status != ExitStatus::success) co_return status;
 
     const QString name = *arguments.value("--name");

@@ -32,9 +32,8 @@ QString tablesText(const MysqlDatabase& database) {
 QCoro::Task<int> databases(const CliArguments::Parsed& arguments) {
     ModelSession session;
     AppModel& model = session.model();
-    if (!CommandSupport::applyLogin(model, arguments)) co_return ExitStatus::refused;
     const QString name = arguments.operands.value(0);
-    auto opening = CommandSupport::openContainer(session, name);
+    auto opening = CommandSupport::openWithLogin(session, arguments);
     if (const int status = co_await opening; status != ExitStatus::success) co_return status;
     const ServerInfo server = *model.serverInfo();
 

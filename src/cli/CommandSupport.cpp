@@ -83,6 +83,14 @@ QCoro::Task<int> openContainer(ModelSession& session, const QString& name) {
     co_return ExitStatus::failed;
 }
 
+QCoro::Task<int> openWithLogin(ModelSession& session, const CliArguments::Parsed& arguments) {
+    if (!applyLogin(session.model(), arguments)) co_return ExitStatus::refused;
+    // Named first: the coroutine keeps a reference to it across its suspensions.
+    const QString name = arguments.operands.value(0);
+    auto opening = openContainer(session, name);
+    co_return co_await opening;
+}
+
 void printPairs(const QList<QPair<QString, QString>>& pairs) {
     QList<QStringList> rows;
     for (const auto& [label, value] : pairs) rows.append({label, value});

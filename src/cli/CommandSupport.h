@@ -28,6 +28,10 @@ std::optional<QString> dumpPath(const CliArguments::Parsed& arguments);
 // status, or prints why not and returns the status to exit with.
 QCoro::Task<int> openContainer(ModelSession& session, const QString& name);
 
+// The login of the command line, then the container its operand names: what the commands
+// that read one server do first. Returns the exit status.
+QCoro::Task<int> openWithLogin(ModelSession& session, const CliArguments::Parsed& arguments);
+
 // Label and value pairs, the values aligned in one column.
 void printPairs(const QList<QPair<QString, QString>>& pairs);
 
