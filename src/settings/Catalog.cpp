@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include "settings/CatalogParts.h"
+
 extern const char kCatalogText[];
 
 namespace Catalog {
@@ -44,7 +46,12 @@ Tables parse(const QString& text) {
 }
 
 QString text() {
-    return QString::fromUtf8(kCatalogText);
+    QString all = QString::fromUtf8(kCatalogText);
+    for (const CatalogParts::Part& part : CatalogParts::extra()) {
+        all += u'\n';
+        all += QString::fromUtf8(part.text);
+    }
+    return all;
 }
 
 const Tables& tables() {

@@ -24,7 +24,7 @@ namespace L10n {
 using Arg = std::variant<QString, qint64>;
 using Args = QList<Arg>;
 
-// The 85 keys in their stored order.
+// Every key in stored order: the base catalog's, then each part's.
 const QStringList& keys();
 
 // Section code -> the language's own name, in catalog order.

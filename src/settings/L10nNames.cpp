@@ -1,9 +1,13 @@
 #include "settings/L10n.h"
 
+#include "settings/CatalogParts.h"
+
 namespace L10n {
 
-const QStringList& keys() {
-    static const QStringList list = {
+namespace {
+
+QStringList baseKeys() {
+    return {
         QStringLiteral("settings"), QStringLiteral("language"), QStringLiteral("languageSystem"),
         QStringLiteral("languageHint"), QStringLiteral("dumpFolder"), QStringLiteral("dumpFolderNone"),
         QStringLiteral("chooseFolder"), QStringLiteral("clearFolder"), QStringLiteral("container"),
@@ -34,6 +38,17 @@ const QStringList& keys() {
         QStringLiteral("dumpChanged"), QStringLiteral("cancelledPartial"), QStringLiteral("fileDamaged"),
         QStringLiteral("dockerPermission"),
     };
+}
+
+}  // namespace
+
+const QStringList& keys() {
+    static const QStringList list = [] {
+        QStringList all = baseKeys();
+        for (const CatalogParts::Part& part : CatalogParts::extra())
+            all += QString::fromLatin1(part.keys).split(u' ', Qt::SkipEmptyParts);
+        return all;
+    }();
     return list;
 }
 
