@@ -51,6 +51,7 @@ QString text() {
         all += u'\n';
         all += QString::fromUtf8(part.text);
     }
+    while (all.endsWith(u'\n')) all.chop(1);
     return all;
 }
 
