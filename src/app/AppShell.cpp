@@ -3,13 +3,28 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <QApplication>
+
 #include "model/AppModel.h"
+#include "model/FailureText.h"
+#include "settings/L10n.h"
+#include "import/ByteFormatting.h"
+#include "ui/DesktopNotifier.h"
+#include "ui/QuitQuestion.h"
 #include "settings/SettingsStore.h"
 #include "ui/ContentView.h"
 #include "ui/SettingsView.h"
 
 AppShell::AppShell(QObject* parent)
-    : QObject(parent), model_(std::make_unique<AppModel>()), settings_(SettingsStore::shared()) {}
+    : QObject(parent),
+      model_(std::make_unique<AppModel>()),
+      settings_(SettingsStore::shared()),
+      notifier_(new DesktopNotifier(this)) {
+    connect(notifier_, &DesktopNotifier::activated, this, &AppShell::reactivate);
+    connect(model_.get(), &AppModel::fieldChanged, this, [this](AppModel::Field field) {
+        if (field == AppModel::Field::phase) importPhaseChanged();
+    });
+}
 
 AppShell::~AppShell() {
     delete settingsWindow_.data();
@@ -22,7 +37,8 @@ ContentView* AppShell::openMainWindow() {
     windows_ << window;
     connect(window, &ContentView::settingsRequested, this, &AppShell::openSettings);
     connect(window, &ContentView::newWindowRequested, this, &AppShell::openMainWindow);
-    connect(window, &ContentView::quitRequested, this, &AppShell::quitRequested);
+    connect(window, &ContentView::quitRequested, this, [this, window] { requestQuit(window); });
+    connect(window, &ContentView::closeDuringImport, this, [this, window] { askBeforeClosing(window); });
     connect(window, &ContentView::closed, this, [this, window] { mainWindowClosed(window); });
     window->show();
     window->raise();
@@ -32,7 +48,10 @@ ContentView* AppShell::openMainWindow() {
 
 SettingsView* AppShell::openSettings() {
     if (!settingsWindow_) {
-        settingsWindow_ = new SettingsView(settings_);
+        // A child of the window it was opened from: it stays above it and goes with it.
+        auto* owner = qobject_cast<ContentView*>(QApplication::activeWindow());
+        if (!owner && !mainWindows().isEmpty()) owner = mainWindows().last();
+        settingsWindow_ = new SettingsView(settings_, owner);
         settingsWindow_->setAttribute(Qt::WA_DeleteOnClose);
     }
     settingsWindow_->show();
@@ -92,4 +111,61 @@ bool AppShell::waitForImportToEnd(int milliseconds) {
     QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
     loop.exec();
     return !model_->isImportRunning();
+}
+
+void AppShell::requestQuit(ContentView* window) {
+    if (!isImporting()) {
+        Q_EMIT quitRequested();
+        return;
+    }
+    QuitQuestion::ask(window, model_->importDatabase(), [this](bool quit) {
+        if (!quit) return;  // the import and the windows stay
+        model_->cancelImport();
+        Q_EMIT quitRequested();
+    });
+}
+
+void AppShell::askBeforeClosing(ContentView* window) {
+    QuitQuestion::ask(window, model_->importDatabase(), [this, window = QPointer<ContentView>(window)](bool quit) {
+        if (quit) {
+            model_->cancelImport();
+            Q_EMIT quitRequested();
+            return;
+        }
+        // The window goes, the import goes on; the notification or a new start brings it back.
+        if (window) window->closeWithoutAsking();
+        notifier_->notify(L10n::render(QStringLiteral("importContinues"), {model_->importDatabase()}),
+                          L10n::render(QStringLiteral("importContinuesHint")), L10n::render(QStringLiteral("showWindow")));
+    });
+}
+
+bool AppShell::anyWindowActive() const {
+    for (ContentView* window : mainWindows()) {
+        if (window->isVisible() && window->isActiveWindow()) return true;
+    }
+    return false;
+}
+
+void AppShell::importPhaseChanged() {
+    const AppModel::Phase& phase = model_->phase();
+    const bool wasRunning = std::exchange(importWasRunning_, phase.isRunning());
+    if (!wasRunning || phase.isRunning() || anyWindowActive()) return;
+    // The user is elsewhere: the desktop says how the import ended.
+    const QString database = model_->importDatabase();
+    const QString show = L10n::render(QStringLiteral("showWindow"));
+    switch (phase.kind()) {
+    case AppModel::Phase::Kind::success:
+        notifier_->notify(L10n::render(QStringLiteral("importDoneInto"), {database}),
+                          L10n::render(QStringLiteral("importDone"), {ByteFormatting::duration(phase.seconds())}), show);
+        break;
+    case AppModel::Phase::Kind::failed:
+        notifier_->notify(L10n::render(QStringLiteral("importFailed"), {database}),
+                          FailureText::split(phase.message()).summary, show);
+        break;
+    case AppModel::Phase::Kind::cancelled:
+        notifier_->notify(L10n::render(QStringLiteral("importCancelled")),
+                          L10n::render(QStringLiteral("cancelledPartial"), {database}), show);
+        break;
+    default: break;
+    }
 }

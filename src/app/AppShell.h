@@ -10,6 +10,7 @@
 #include "ui/SettingsView.h"
 
 class AppModel;
+class DesktopNotifier;
 class SettingsStore;
 
 // The windowed application: the one model and settings store, which outlive every window,
@@ -38,6 +39,10 @@ public:
     // Waits, while serving events, for a cancelled import to wind down; false on time-out.
     bool waitForImportToEnd(int milliseconds);
 
+    // The user asked to quit from a window: while an import runs, the window asks first.
+    void requestQuit(ContentView* window);
+    DesktopNotifier& notifier() { return *notifier_; }
+
 Q_SIGNALS:
     // The program should end: the user asked to quit, or closed the last main window while
     // no import runs.
@@ -45,9 +50,14 @@ Q_SIGNALS:
 
 private:
     void mainWindowClosed(ContentView* window);
+    void askBeforeClosing(ContentView* window);
+    void importPhaseChanged();
+    bool anyWindowActive() const;
 
     std::unique_ptr<AppModel> model_;
     SettingsStore& settings_;
     QList<QPointer<ContentView>> windows_;
     QPointer<SettingsView> settingsWindow_;
+    DesktopNotifier* notifier_;
+    bool importWasRunning_ = false;
 };

@@ -40,6 +40,9 @@ public:
     Q_ENUM(Field)
 
     static constexpr qsizetype kLogLimit = 400;
+    // At most this many of the log's first lines (the target, the file, the session) stay
+    // when the log is full; the lines after them go first, and one line counts them.
+    static constexpr qsizetype kLogHeadLimit = 8;
 
     explicit AppModel(QObject* parent = nullptr);
     ~AppModel() override;
@@ -57,6 +60,8 @@ public:
     bool isLoadingDatabases() const { return isLoadingDatabases_; }
     const std::optional<QString>& errorMessage() const { return errorMessage_; }
     const QStringList& logLines() const { return logLines_; }
+    // The log's first lines, which stay however long it gets.
+    QStringList logHead() const { return logLines_.mid(0, logHead_); }
     const Phase& phase() const { return phase_; }
     bool disableUniqueChecks() const { return disableUniqueChecks_; }
     bool disableForeignKeyChecks() const { return disableForeignKeyChecks_; }
@@ -151,6 +156,8 @@ private:
     bool isLoadingDatabases_ = false;
     std::optional<QString> errorMessage_;
     QStringList logLines_;
+    qsizetype logHead_ = 0;
+    qint64 logDropped_ = 0;
     Phase phase_ = Phase::idle();
     bool disableUniqueChecks_ = true;
     bool disableForeignKeyChecks_ = true;

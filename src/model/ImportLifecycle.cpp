@@ -74,6 +74,8 @@ void AppModel::startImport() {
     const QString statements = ImportCommand::sessionStatements(request);
     if (!statements.isEmpty()) opening << statements;
     logLines_ = opening;
+    logHead_ = qMin<qsizetype>(opening.size(), kLogHeadLimit);
+    logDropped_ = 0;
     Q_EMIT fieldChanged(Field::logLines);
     dismissError();  // the new import supersedes what failed before
 
@@ -133,6 +135,19 @@ void AppModel::appendLog(const QString& line) {
     const QString trimmed = line.trimmed();
     if (trimmed.isEmpty()) return;
     logLines_.append(trimmed);
-    if (logLines_.size() > kLogLimit) logLines_.remove(0, logLines_.size() - kLogLimit);
+    const qsizetype excess = logLines_.size() - kLogLimit;
+    if (excess > 0) {
+        // The head says what this log is about; the middle goes, and one line counts it.
+        const bool marked = logDropped_ > 0;
+        const qsizetype removed = marked ? excess : excess + 1;
+        logLines_.remove(logHead_ + (marked ? 1 : 0), removed);
+        logDropped_ += removed;
+        const QString marker = L10n::render(QStringLiteral("logLinesLeftOut"), {logDropped_});
+        if (marked) {
+            logLines_[logHead_] = marker;
+        } else {
+            logLines_.insert(logHead_, marker);
+        }
+    }
     Q_EMIT fieldChanged(Field::logLines);  // appends always notify
 }

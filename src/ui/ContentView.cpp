@@ -1,6 +1,14 @@
 #include "ui/ContentView.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QFileDialog>
+#include <QMenu>
+#include <QSaveFile>
+#include <QStandardPaths>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -13,6 +21,8 @@
 #include "model/AppModel.h"
 #include "settings/L10n.h"
 #include "ui/ActivityIndicator.h"
+#include "ui/AboutBox.h"
+#include "ui/HelpView.h"
 #include "ui/ContainerList.h"
 #include "ui/DetailColumn.h"
 #include "ui/ImportButton.h"
@@ -63,6 +73,16 @@ ContentView::ContentView(AppModel& model, SettingsStore& settings, QWidget* pare
     settingsButton_->setToolButtonStyle(Qt::ToolButtonIconOnly);
     settingsButton_->setAutoRaise(true);
     toolbar->addWidget(settingsButton_);
+    menuButton_ = new QToolButton(toolbar);
+    menuButton_->setObjectName(QStringLiteral("menuButton"));
+    menuButton_->setIcon(Symbols::icon(Symbols::Symbol::menu));
+    menuButton_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    menuButton_->setPopupMode(QToolButton::InstantPopup);
+    menuButton_->setAutoRaise(true);
+    // The arrow Qt adds to menu buttons; the symbol already says "menu".
+    menuButton_->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; width: 0; }"));
+    toolbar->addWidget(menuButton_);
+    for (QToolButton* button : {settingsButton_, menuButton_}) button->setFocusPolicy(Qt::StrongFocus);
     addToolBar(Qt::TopToolBarArea, toolbar);
 
     auto* split = new QSplitter(Qt::Horizontal, this);
@@ -84,11 +104,10 @@ ContentView::ContentView(AppModel& model, SettingsStore& settings, QWidget* pare
         addAction(action);
         connect(action, &QAction::triggered, this, signal);
     };
-    command(QKeySequence::Preferences, &ContentView::settingsRequested);
     command(QKeySequence::New, &ContentView::newWindowRequested);
-    command(QKeySequence::Quit, &ContentView::quitRequested);
     command(QKeySequence::Close, &QWidget::close);
     connect(settingsButton_, &QToolButton::clicked, this, &ContentView::settingsRequested);
+    buildMenu();
 
     cancelShortcut_ = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     cancelShortcut_->setContext(Qt::WindowShortcut);
@@ -97,7 +116,8 @@ ContentView::ContentView(AppModel& model, SettingsStore& settings, QWidget* pare
         if (refresh_->isEnabled()) model_.refresh();
     });
 
-    onFields(model_, this, {AppModel::Field::isLoading, AppModel::Field::phase}, [this] { render(); });
+    onFields(model_, this, {AppModel::Field::isLoading, AppModel::Field::phase, AppModel::Field::logLines},
+             [this] { render(); });
     onFields(model_, this, {AppModel::Field::confirmImport}, [this] { showConfirmation(); });
     onLanguageChange(settings, this, [this] { retranslate(); });
     retranslate();
@@ -108,8 +128,21 @@ void ContentView::retranslate() {
     refresh_->setText(L10n::render(QStringLiteral("refresh")));
     refresh_->setToolTip(L10n::render(QStringLiteral("refresh")) + QStringLiteral(" (") +
                          refresh_->shortcut().toString(QKeySequence::NativeText) + QStringLiteral(")"));
-    settingsButton_->setToolTip(L10n::render(QStringLiteral("settings")));
-    settingsButton_->setAccessibleName(settingsButton_->toolTip());
+    settingsButton_->setToolTip(L10n::render(QStringLiteral("settings")) + QStringLiteral(" (") +
+                                menuActions_.value(QStringLiteral("preferences"))->shortcut().toString(QKeySequence::NativeText) +
+                                QStringLiteral(")"));
+    settingsButton_->setAccessibleName(L10n::render(QStringLiteral("settings")));
+    menuButton_->setToolTip(L10n::render(QStringLiteral("mainMenu")));
+    menuButton_->setAccessibleName(menuButton_->toolTip());
+    const auto name = [this](const char* action, const char* key) {
+        menuActions_.value(QLatin1String(action))->setText(L10n::render(QLatin1String(key)));
+    };
+    name("preferences", "preferencesMenu");
+    name("copyLog", "copyLog");
+    name("saveLog", "saveLog");
+    name("help", "help");
+    name("about", "aboutMenu");
+    name("quit", "quit");
     if (confirmation_) {
         confirmation_->setWindowTitle(L10n::render(QStringLiteral("confirmTitle")));
         confirmation_->setText(L10n::render(QStringLiteral("confirmTitle")));
@@ -129,6 +162,9 @@ void ContentView::render() {
     const bool running = model_.phase().isRunning();
     activity_->setAnimating(loading);
     refresh_->setEnabled(!loading && !running);
+    const bool hasLog = !model_.logLines().isEmpty();
+    menuActions_.value(QStringLiteral("copyLog"))->setEnabled(hasLog);
+    menuActions_.value(QStringLiteral("saveLog"))->setEnabled(hasLog);
     cancelShortcut_->setEnabled(running);
 }
 
@@ -145,7 +181,25 @@ void ContentView::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
 }
 
+bool ContentView::isLastMainWindow() const {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && qobject_cast<ContentView*>(window) && window->isVisible()) return false;
+    }
+    return true;
+}
+
+void ContentView::closeWithoutAsking() {
+    closeConfirmed_ = true;
+    close();
+}
+
 void ContentView::closeEvent(QCloseEvent* event) {
+    // Closing the last window while an import runs asks first what should become of it.
+    if (!std::exchange(closeConfirmed_, false) && model_.isImportRunning() && isLastMainWindow()) {
+        event->ignore();
+        Q_EMIT closeDuringImport();
+        return;
+    }
     QMainWindow::closeEvent(event);
     if (event->isAccepted()) Q_EMIT closed();
 }
@@ -157,7 +211,21 @@ void ContentView::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    // Return anywhere in the window is the default action: the start button.
+    // Return on a button acts on that button; Qt leaves that to dialogs.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+        auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+        if (button && button->isEnabled() && button->window() == this &&
+            button != detail_->importDetail()->importButton()->startButton()) {
+            if (auto* tool = qobject_cast<QToolButton*>(button); tool && tool->menu()) {
+                tool->showMenu();
+            } else {
+                button->animateClick();
+            }
+            event->accept();
+            return;
+        }
+    }
+    // Return anywhere else in the window is the default action: the start button.
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier &&
         detail_->currentWidget() == detail_->importDetail() &&
         detail_->importDetail()->importButton()->triggerDefault()) {
@@ -200,3 +268,60 @@ void ContentView::showConfirmation() {
     confirmation_ = box;
     box->open();
 }
+
+void ContentView::buildMenu() {
+    menu_ = new QMenu(this);
+    menu_->setObjectName(QStringLiteral("mainMenu"));
+    const auto add = [this](const QString& name, QKeySequence shortcut, auto handler) {
+        auto* action = new QAction(this);
+        action->setObjectName(name + QStringLiteral("Action"));
+        action->setShortcut(shortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);  // the shortcut works with the menu closed
+        menu_->addAction(action);
+        menuActions_.insert(name, action);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    add(QStringLiteral("preferences"), QKeySequence(Qt::CTRL | Qt::Key_Comma), [this] { Q_EMIT settingsRequested(); });
+    menu_->addAction(refresh_);
+    menuActions_.insert(QStringLiteral("refresh"), refresh_);
+    menu_->addSeparator();
+    add(QStringLiteral("copyLog"), QKeySequence(), [this] { copyLog(); });
+    add(QStringLiteral("saveLog"), QKeySequence(Qt::CTRL | Qt::Key_S), [this] {
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const QString path = QFileDialog::getSaveFileName(
+            this, L10n::render(QStringLiteral("saveLog")), folder + QStringLiteral("/tarnwell.log"),
+            QStringLiteral("*.log *.txt"));
+        if (!path.isEmpty()) saveLog(path);
+    });
+    menu_->addSeparator();
+    add(QStringLiteral("help"), QKeySequence(Qt::Key_F1), [this] { showHelp(); });
+    add(QStringLiteral("about"), QKeySequence(), [this] { showAbout(); });
+    menu_->addSeparator();
+    add(QStringLiteral("quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { Q_EMIT quitRequested(); });
+    menuButton_->setMenu(menu_);
+}
+
+QAction* ContentView::menuAction(const QString& name) const { return menuActions_.value(name); }
+
+void ContentView::copyLog() {
+    QApplication::clipboard()->setText(model_.logLines().join(QLatin1Char('\n')) + QLatin1Char('\n'));
+}
+
+bool ContentView::saveLog(const QString& path) {
+    QSaveFile file(path);
+    const QByteArray text = (model_.logLines().join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
+    if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit()) return true;
+    auto* box = new QMessageBox(QMessageBox::Warning, L10n::render(QStringLiteral("saveLog")),
+                                L10n::render(QStringLiteral("logNotSaved"), {path, file.errorString()}),
+                                QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("logNotSaved"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    box->open();
+    return false;
+}
+
+void ContentView::showHelp() { HelpView::open(this); }
+void ContentView::showAbout() { AboutBox::open(this); }

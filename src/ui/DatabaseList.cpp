@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <limits>
@@ -15,6 +16,8 @@
 #include "settings/L10n.h"
 #include "ui/ActivityIndicator.h"
 #include "ui/ModelBinding.h"
+#include "ui/NewDatabaseDialog.h"
+#include "ui/Symbols.h"
 #include "ui/Style.h"
 #include "ui/TabularText.h"
 
@@ -56,6 +59,14 @@ DatabaseList::DatabaseList(AppModel& model, SettingsStore& settings, QWidget* pa
     headerRow->addWidget(header_);
     headerRow->addWidget(busy_);
     headerRow->addStretch();
+    newDatabase_ = new QToolButton(this);
+    newDatabase_->setObjectName(QStringLiteral("newDatabaseButton"));
+    newDatabase_->setIcon(Symbols::icon(Symbols::Symbol::add));
+    newDatabase_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    newDatabase_->setAutoRaise(true);
+    newDatabase_->setFocusPolicy(Qt::StrongFocus);
+    headerRow->addWidget(newDatabase_);
+    connect(newDatabase_, &QToolButton::clicked, this, [this] { openNewDatabase(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -71,7 +82,8 @@ DatabaseList::DatabaseList(AppModel& model, SettingsStore& settings, QWidget* pa
     });
     onFields(model_, this,
              {AppModel::Field::databases, AppModel::Field::isLoadingDatabases, AppModel::Field::selectedDatabase,
-              AppModel::Field::selectedContainerID, AppModel::Field::containers, AppModel::Field::passwordOverride},
+              AppModel::Field::selectedContainerID, AppModel::Field::containers, AppModel::Field::passwordOverride,
+              AppModel::Field::serverInfo, AppModel::Field::phase},
              [this] { render(); });
     onLanguageChange(settings, this, [this] {
         rebuild();
@@ -93,11 +105,22 @@ DatabaseList::~DatabaseList() {
 
 void DatabaseList::rebuild() {
     header_->setText(L10n::render(QStringLiteral("databases")));
+    newDatabase_->setText(L10n::render(QStringLiteral("newDatabase")));
+    newDatabase_->setToolTip(L10n::render(QStringLiteral("newDatabaseTitle")));
     const QSignalBlocker blocker(list_);
     list_->clear();
     shown_ = model_.databases();
+    QList<MysqlDatabase> rows = shown_;
+    // The server lists schemas by their tables; a new, empty target still belongs in sight.
+    const auto& selected = model_.selectedDatabase();
+    extraShown_.clear();
+    if (selected && !selected->isEmpty() && !rows.isEmpty() &&
+        std::none_of(rows.cbegin(), rows.cend(), [&](const MysqlDatabase& row) { return row.name == *selected; })) {
+        extraShown_ = *selected;
+        rows.append(MysqlDatabase{*selected, 0, 0});
+    }
     const quint64 limit = quint64(std::numeric_limits<qint64>::max());
-    for (const MysqlDatabase& database : shown_) {
+    for (const MysqlDatabase& database : rows) {
         auto* item = new QListWidgetItem(database.name, list_);
         item->setData(nameRole, database.name);
         item->setData(tablesRole, tableCountText(database));
@@ -106,14 +129,19 @@ void DatabaseList::rebuild() {
 }
 
 void DatabaseList::render() {
-    if (model_.databases() != shown_) rebuild();
+    const auto& selected = model_.selectedDatabase();
+    const bool extraChanged = !extraShown_.isEmpty() ? (!selected || *selected != extraShown_)
+                                                     : (selected && !selected->isEmpty() && list_->findItems(*selected, Qt::MatchExactly).isEmpty());
+    if (model_.databases() != shown_ || extraChanged) rebuild();
     const bool loading = model_.isLoadingDatabases();
+    const auto container = model_.selectedContainer();
+    newDatabase_->setEnabled(container && container->running && model_.serverInfo().has_value() && !loading &&
+                             !model_.phase().isRunning());
     busy_->setAnimating(loading);
     const bool showList = !model_.databases().isEmpty() || loading;
     list_->setVisible(showList);
     emptyText_->setVisible(!showList);
     if (!showList) {
-        const auto container = model_.selectedContainer();
         const bool hasPassword = (container && container->rootPassword) || !model_.passwordOverride().isEmpty();
         emptyText_->setText(L10n::render(hasPassword ? QStringLiteral("noDatabases") : QStringLiteral("noPassword")));
     }
@@ -176,4 +204,12 @@ void DatabaseRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
                       Qt::AlignLeft | Qt::AlignVCenter,
                       caption.elidedText(index.data(tablesRole).toString(), Qt::ElideRight, textWidth));
     painter->restore();
+}
+
+NewDatabaseDialog* DatabaseList::openNewDatabase() {
+    if (!newDatabase_->isEnabled()) return nullptr;
+    auto* dialog = new NewDatabaseDialog(model_, window());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+    return dialog;
 }

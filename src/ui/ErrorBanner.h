@@ -1,19 +1,27 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
-class QLabel;
+class Disclosure;
 class QToolButton;
+class WrappedText;
 
-// The model's error text on an orange ground, selectable, with a close button.
+// The model's error on an orange ground: the line that says what went wrong first, the
+// rest behind a "Details" disclosure; selectable, with a close button.
 class ErrorBanner : public QWidget {
     Q_OBJECT
 
 public:
     explicit ErrorBanner(QWidget* parent = nullptr);
 
-    void setMessage(const QString& message);
-    QString message() const;
+    // The message, and lines that belong under its details (the command that failed).
+    void setMessage(const QString& message, const QStringList& context = {});
+    QString message() const { return message_; }
+    QString summary() const;
+    QString details() const;
+    Disclosure* disclosure() const { return disclosure_; }
+    void retranslate();
 
 Q_SIGNALS:
     void dismissed();
@@ -22,6 +30,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QLabel* text_;
+    QString message_;
+    WrappedText* text_;
+    WrappedText* details_;
+    Disclosure* disclosure_;
     QToolButton* close_;
 };

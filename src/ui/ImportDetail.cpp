@@ -1,5 +1,7 @@
 #include "ui/ImportDetail.h"
 
+#include <QFrame>
+#include <QScrollArea>
 #include <QScrollBar>
 
 #include <QHBoxLayout>
@@ -24,11 +26,13 @@ constexpr int kPageWidth = 760;
 }
 
 ImportDetail::ImportDetail(AppModel& model, SettingsStore& settings, QWidget* parent)
-    : QScrollArea(parent), model_(model) {
+    : QWidget(parent), model_(model) {
     setObjectName(QStringLiteral("importDetail"));
-    setWidgetResizable(true);
-    setFrameShape(QFrame::NoFrame);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("importScroll"));
+    scroll_->setWidgetResizable(true);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("importPage"));
@@ -47,30 +51,55 @@ ImportDetail::ImportDetail(AppModel& model, SettingsStore& settings, QWidget* pa
     dumpLayout->addWidget(dumpTitle_);
     dumpLayout->addWidget(dropZone_);
     options_ = new ImportOptions(model_, settings, page);
-    progress_ = new ProgressSection(model_, settings, page);
     log_ = new LogView(model_, page);
-    importButton_ = new ImportButton(model_, settings, page);
 
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(20, 20, 20, 20);
     layout->setSpacing(16);
-    for (QWidget* section : std::initializer_list<QWidget*>{header_, banner_, databases_, dump, options_, progress_,
-                                                             log_, importButton_}) {
+    for (QWidget* section : std::initializer_list<QWidget*>{header_, banner_, databases_, dump, options_, log_}) {
         layout->addWidget(section);
     }
     layout->addStretch();
+
+    footer_ = new QFrame(this);
+    footer_->setObjectName(QStringLiteral("importFooter"));
+    auto* footerPage = new QWidget(footer_);
+    footerPage->setMaximumWidth(kPageWidth);
+    progress_ = new ProgressSection(model_, settings, footerPage);
+    importButton_ = new ImportButton(model_, settings, footerPage);
+    auto* footerPageLayout = new QVBoxLayout(footerPage);
+    footerPageLayout->setContentsMargins(20, 12, 20, 14);
+    footerPageLayout->setSpacing(10);
+    footerPageLayout->addWidget(progress_);
+    footerPageLayout->addWidget(importButton_);
+    auto* footerLayout = new QHBoxLayout(footer_);
+    footerLayout->setContentsMargins(0, 0, 0, 0);
+    footerLayout->addWidget(footerPage, 1);
+    footerLayout->addStretch(0);
+    auto* rule = new QFrame(this);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Plain);
+    rule->setFixedHeight(1);
+    rule->setStyleSheet(QStringLiteral("color: %1; background: %1;").arg(Style::separator(this).name()));
 
     auto* holder = new QWidget;
     auto* holderLayout = new QHBoxLayout(holder);
     holderLayout->setContentsMargins(0, 0, 0, 0);
     holderLayout->addWidget(page, 1);
     holderLayout->addStretch(0);
-    setWidget(holder);
+    scroll_->setWidget(holder);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    outer->addWidget(scroll_, 1);
+    outer->addWidget(rule);
+    outer->addWidget(footer_);
 
     connect(banner_, &ErrorBanner::dismissed, this, [this] { model_.dismissError(); });
     onFields(model_, this,
              {AppModel::Field::containers, AppModel::Field::selectedContainerID, AppModel::Field::serverInfo,
-              AppModel::Field::errorMessage},
+              AppModel::Field::errorMessage, AppModel::Field::phase},
              [this] { render(); });
     // Another container is another page: it starts at its top.
     onFields(model_, this, {AppModel::Field::selectedContainerID}, [this] { verticalScrollBar()->setValue(0); });
@@ -84,6 +113,14 @@ void ImportDetail::render() {
     if (container) header_->describe(*container, model_.serverInfo());
     const auto& error = model_.errorMessage();
     banner_->setVisible(error.has_value());
-    if (error) banner_->setMessage(*error);
+    if (error) {
+        // A failed import's details end with what was run: the target, the file, the session.
+        const bool importFailed = model_.phase().kind() == AppModel::Phase::Kind::failed &&
+                                  model_.phase().message() == *error;
+        banner_->setMessage(*error, importFailed ? model_.logHead() : QStringList());
+    }
+    banner_->retranslate();
     dumpTitle_->setText(L10n::render(QStringLiteral("dump")));
 }
+
+QScrollBar* ImportDetail::verticalScrollBar() const { return scroll_->verticalScrollBar(); }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QScrollArea>
+#include <QWidget>
 
 class AppModel;
 class ContainerHeader;
@@ -12,11 +12,14 @@ class ImportOptions;
 class LogView;
 class ProgressSection;
 class QLabel;
+class QScrollArea;
+class QScrollBar;
 class SettingsStore;
 
-// The detail column for a MySQL container: one scrolling page with the header, the error
-// banner, the databases, the dump, the options, the progress, the log and the start button.
-class ImportDetail : public QScrollArea {
+// The detail column for a MySQL container: a scrolling page with the header, the error
+// banner, the databases, the dump, the options and the log, above a fixed footer with the
+// progress and the start button, which stay in sight however long the page gets.
+class ImportDetail : public QWidget {
     Q_OBJECT
 
 public:
@@ -30,11 +33,16 @@ public:
     ProgressSection* progress() const { return progress_; }
     LogView* log() const { return log_; }
     ImportButton* importButton() const { return importButton_; }
+    QScrollArea* scrollArea() const { return scroll_; }
+    QScrollBar* verticalScrollBar() const;
+    QWidget* footer() const { return footer_; }
 
 private:
     void render();
 
     AppModel& model_;
+    QScrollArea* scroll_;
+    QWidget* footer_;
     ContainerHeader* header_;
     ErrorBanner* banner_;
     DatabaseList* databases_;

@@ -63,7 +63,8 @@ void ProgressSection::render() {
     const AppModel::Phase& phase = model_.phase();
     using Kind = AppModel::Phase::Kind;
     running_->setVisible(phase.kind() == Kind::running);
-    outcome_->setVisible(phase.kind() == Kind::success || phase.kind() == Kind::cancelled);
+    outcome_->setVisible(phase.kind() == Kind::success || phase.kind() == Kind::cancelled ||
+                         phase.kind() == Kind::failed);
     setVisible(!running_->isHidden() || !outcome_->isHidden());
     const int side = QFontMetrics(outcomeText_->font()).height() + 2;
     switch (phase.kind()) {
@@ -81,6 +82,12 @@ void ProgressSection::render() {
         // Whatever ran before the cancel stays: the user must know the target is not as it was.
         outcomeText_->setText(L10n::render(QStringLiteral("cancelledPartial"), {model_.importDatabase()}));
         Style::setTextColor(outcomeText_, Style::secondary(this));
+        break;
+    case Kind::failed:
+        // The cause and its details are at the top of the page; this line says where to look.
+        outcomeIcon_->setPixmap(Symbols::tinted(Symbols::Symbol::warning, side, Style::orange()));
+        outcomeText_->setText(L10n::render(QStringLiteral("importFailed"), {model_.importDatabase()}));
+        Style::setTextColor(outcomeText_, palette().color(QPalette::WindowText));
         break;
     default: break;
     }

@@ -2,58 +2,90 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <QPalette>
 #include <QStringList>
 
 #include <utility>
-#include <QStyle>
+
+// The bundled drawings sit in a static library; registering them keeps them linked in.
+static int registerSymbols() {
+    Q_INIT_RESOURCE(ui);
+    return 0;
+}
+[[maybe_unused]] static const int symbolsRegistered = registerSymbols();
 
 namespace Symbols {
 namespace {
 
 struct Choice {
     QStringList themeNames;
-    QStyle::StandardPixmap fallback;
+    const char* drawing;  // under :/symbols/
 };
 
 Choice choiceFor(Symbol symbol) {
     switch (symbol) {
     case Symbol::settings:
         return {{"emblem-system-symbolic", "preferences-system-symbolic", "configure", "preferences-system"},
-                QStyle::SP_FileDialogDetailedView};
-    case Symbol::refresh: return {{"view-refresh", "view-refresh-symbolic"}, QStyle::SP_BrowserReload};
-    case Symbol::warning: return {{"dialog-warning-symbolic", "dialog-warning"}, QStyle::SP_MessageBoxWarning};
-    case Symbol::close: return {{"window-close-symbolic", "window-close"}, QStyle::SP_TitleBarCloseButton};
-    case Symbol::success: return {{"emblem-ok-symbolic", "emblem-ok", "dialog-ok"}, QStyle::SP_DialogApplyButton};
-    case Symbol::stopped: return {{"process-stop-symbolic", "process-stop"}, QStyle::SP_BrowserStop};
-    case Symbol::noContainer:
-        return {{"package-x-generic-symbolic", "package-x-generic"}, QStyle::SP_DirIcon};
+                "settings"};
+    case Symbol::refresh: return {{"view-refresh", "view-refresh-symbolic"}, "refresh"};
+    case Symbol::warning: return {{"dialog-warning-symbolic", "dialog-warning"}, "warning"};
+    case Symbol::close: return {{"window-close-symbolic", "window-close"}, "close"};
+    case Symbol::success: return {{"emblem-ok-symbolic", "emblem-ok", "dialog-ok"}, "success"};
+    case Symbol::stopped: return {{"process-stop-symbolic", "process-stop"}, "stopped"};
+    case Symbol::noContainer: return {{"package-x-generic-symbolic", "package-x-generic"}, "container"};
     case Symbol::database:
-        return {{"drive-multidisk-symbolic", "network-server-symbolic", "drive-harddisk"}, QStyle::SP_DriveHDIcon};
+        return {{"drive-multidisk-symbolic", "network-server-symbolic", "drive-harddisk"}, "database"};
+    case Symbol::menu: return {{"open-menu-symbolic", "application-menu-symbolic", "application-menu"}, "menu"};
+    case Symbol::add: return {{"list-add-symbolic", "list-add"}, "add"};
     }
-    return {{}, QStyle::SP_CustomBase};
+    return {{}, "menu"};
 }
 
-// The icon, and whether it is a one-colour symbolic one that may be tinted.
-std::pair<QIcon, bool> resolve(Symbol symbol) {
-    const Choice choice = choiceFor(symbol);
-    for (const QString& name : choice.themeNames) {
-        if (QIcon::hasThemeIcon(name)) return {QIcon::fromTheme(name), name.endsWith(QLatin1String("-symbolic"))};
-    }
-    return {QApplication::style()->standardIcon(choice.fallback), false};
-}
-
-}  // namespace
-
-QIcon icon(Symbol symbol) { return resolve(symbol).first; }
-
-QPixmap tinted(Symbol symbol, int side, const QColor& color) {
-    const auto [source, symbolic] = resolve(symbol);
-    QPixmap pixmap = source.pixmap(side, side);
-    if (!symbolic) return pixmap;  // coloured icons keep their own colours
+QPixmap fill(QPixmap pixmap, const QColor& color) {
     QPainter painter(&pixmap);
     painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
     painter.fillRect(pixmap.rect(), color);
     return pixmap;
+}
+
+QIcon drawing(Symbol symbol) {
+    return QIcon(QStringLiteral(":/symbols/%1.svg").arg(QLatin1String(choiceFor(symbol).drawing)));
+}
+
+// The icon, and whether it is a one-colour symbolic one that may be tinted.
+std::pair<QIcon, bool> resolve(Symbol symbol) {
+    for (const QString& name : choiceFor(symbol).themeNames) {
+        if (QIcon::hasThemeIcon(name)) return {QIcon::fromTheme(name), name.endsWith(QLatin1String("-symbolic"))};
+    }
+    return {QIcon(), true};
+}
+
+}  // namespace
+
+QIcon bundled(Symbol symbol) {
+    // Drawn in the text colour, so that a dark palette gets light symbols.
+    const QPalette palette = QApplication::palette();
+    const QIcon source = drawing(symbol);
+    QIcon icon;
+    for (const int side : {16, 22, 24, 32, 48}) {
+        const QPixmap shape = source.pixmap(side, side);
+        icon.addPixmap(fill(shape, palette.color(QPalette::Active, QPalette::WindowText)), QIcon::Normal);
+        icon.addPixmap(fill(shape, palette.color(QPalette::Disabled, QPalette::WindowText)), QIcon::Disabled);
+    }
+    return icon;
+}
+
+QIcon icon(Symbol symbol) {
+    const auto [theme, symbolic] = resolve(symbol);
+    return theme.isNull() ? bundled(symbol) : theme;
+}
+
+QPixmap tinted(Symbol symbol, int side, const QColor& color) {
+    const auto [theme, symbolic] = resolve(symbol);
+    const QIcon source = theme.isNull() ? drawing(symbol) : theme;
+    QPixmap pixmap = source.pixmap(side, side);
+    if (!symbolic) return pixmap;  // coloured icons keep their own colours
+    return fill(pixmap, color);
 }
 
 }  // namespace Symbols
