@@ -9,7 +9,7 @@
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 ensure_packages "${BUILD_PACKAGES[@]}" libgtest-dev libgmock-dev docker.io mariadb-server mariadb-client \
-    busybox-static procps xvfb xauth libqt6svg6 adwaita-icon-theme fonts-dejavu-core fonts-noto-cjk
+    busybox-static procps xvfb xauth icewm libqt6svg6 adwaita-icon-theme fonts-dejavu-core fonts-noto-cjk
 
 dir="$TOP/build-screenshots"
 say "Building the screenshot driver in ${dir#"$TOP"/}"
@@ -37,5 +37,6 @@ out="$TOP/docs/screenshots"
 mkdir -p "$out"
 say "Taking screenshots into ${out#"$TOP"/}"
 env LANG=C.UTF-8 LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb \
-    xvfb-run -a -s "-screen 0 1600x1200x24 -dpi 96" "$dir/tests/ui/tarnwell_screenshots" "$out"
+    xvfb-run -a -s "-screen 0 1600x1200x24 -dpi 96" bash -c \
+        'icewm >/dev/null 2>&1 & sleep 2; "$0" "$1"; status=$?; kill %1; exit $status' "$dir/tests/ui/tarnwell_screenshots" "$out"
 say "Screenshots saved: $(cd "$out" && echo *.png)"

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QThreadPool>
@@ -157,6 +158,7 @@ private:
     std::optional<QString> errorMessage_;
     QStringList logLines_;
     qsizetype logHead_ = 0;
+    bool logHeadOpen_ = false;
     qint64 logDropped_ = 0;
     Phase phase_ = Phase::idle();
     bool disableUniqueChecks_ = true;
@@ -175,7 +177,8 @@ private:
         QString user;
         QString password;
     };
-    QHash<QString, TypedLogin> typedLogins_;  // by container id, for this session only
+    QHash<QString, TypedLogin> typedLogins_;
+    QSet<QString> createdDatabases_;  // "container id/name", created in this session  // by container id, for this session only
     // The import job's one thread; the model waits here, once, when it goes.
     QThreadPool importPool_;
 };

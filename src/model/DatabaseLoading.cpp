@@ -72,9 +72,10 @@ QCoro::Task<> AppModel::probeServer(bool reportFailure) {
     assign(serverInfo_, std::optional<ServerInfo>(*probe.value), Field::serverInfo);
     assign(databases_, probe.value->databases, Field::databases);
     if (databasePinned_) {
+        // The server lists schemas by their tables; one created here stays chosen while empty.
         const bool stillThere = std::any_of(databases_.begin(), databases_.end(), [&](const MysqlDatabase& d) {
             return selectedDatabase_ && d.name == *selectedDatabase_;
-        });
+        }) || (selectedDatabase_ && createdDatabases_.contains(id + QLatin1Char('/') + *selectedDatabase_));
         if (selectedDatabase_ && !stillThere) {
             assign(selectedDatabase_, std::optional<QString>(), Field::selectedDatabase);
             assign(databasePinned_, false, Field::databasePinned);
@@ -116,6 +117,7 @@ QCoro::Task<bool> AppModel::createDatabase(QString name, QString collation) {
         co_return false;
     }
     // The list shows schemas with tables; the new one is chosen all the same.
+    createdDatabases_.insert(container->id + QLatin1Char('/') + name);
     pinDatabase(name);
     co_return true;
 }

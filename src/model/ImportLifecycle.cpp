@@ -74,7 +74,8 @@ void AppModel::startImport() {
     const QString statements = ImportCommand::sessionStatements(request);
     if (!statements.isEmpty()) opening << statements;
     logLines_ = opening;
-    logHead_ = qMin<qsizetype>(opening.size(), kLogHeadLimit);
+    logHead_ = qMin<qsizetype>(opening.size(), kLogHeadLimit - 1);
+    logHeadOpen_ = true;  // the runner's first line, its command, belongs to the head
     logDropped_ = 0;
     Q_EMIT fieldChanged(Field::logLines);
     dismissError();  // the new import supersedes what failed before
@@ -135,6 +136,7 @@ void AppModel::appendLog(const QString& line) {
     const QString trimmed = line.trimmed();
     if (trimmed.isEmpty()) return;
     logLines_.append(trimmed);
+    if (std::exchange(logHeadOpen_, false)) logHead_ = logLines_.size();
     const qsizetype excess = logLines_.size() - kLogLimit;
     if (excess > 0) {
         // The head says what this log is about; the middle goes, and one line counts it.

@@ -33,7 +33,8 @@ TEST_F(MainWindowTest, TheWindowHasItsTitleAndSizes) {
     EXPECT_EQ(window_->size(), QSize(1040, 740));
     EXPECT_EQ(window_->minimumSize(), QSize(860, 560));
     EXPECT_GE(window_->sidebar()->width(), 230);
-    EXPECT_EQ(window_->settingsButton()->toolTip(), "Settings");
+    EXPECT_EQ(window_->settingsButton()->toolTip(), "Settings (Ctrl+,)");
+    EXPECT_EQ(window_->settingsButton()->accessibleName(), "Settings");
 }
 
 TEST_F(MainWindowTest, TheSidebarFollowsTheModelOrderAndShowStoppedAddsStoppedContainers) {

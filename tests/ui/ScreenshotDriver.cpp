@@ -1,6 +1,10 @@
 // Builds Tarnwell's windows against the fixture containers, drives them through the states
 // worth showing and saves each as a PNG. Usage: tarnwell_screenshots OUTPUT_FOLDER
 #include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScreen>
+#include <QToolButton>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
@@ -17,7 +21,12 @@
 #include "model/AppModel.h"
 #include "settings/SettingsStore.h"
 #include "ui/ContentView.h"
+#include "ui/DatabaseList.h"
+#include "ui/Disclosure.h"
+#include "ui/ErrorBanner.h"
+#include "ui/HelpView.h"
 #include "ui/ImportDetail.h"
+#include "ui/NewDatabaseDialog.h"
 #include "ui/SettingsView.h"
 
 namespace {
@@ -74,13 +83,64 @@ void scrollToBottom(ContentView* window, bool bottom = true) {
     page->verticalScrollBar()->setValue(bottom ? page->verticalScrollBar()->maximum() : 0);
 }
 
-bool save(QWidget* widget, const QString& folder, const QString& name) {
-    QTest::qWait(400);  // let layouts and repaints settle
+// What the screen shows over the widgets' frames: the window manager's decorations and
+// popups included, as a user sees them.
+bool saveScreen(const QList<QWidget*>& widgets, const QString& folder, const QString& name) {
+    QTest::qWait(500);
+    QRect area;
+    for (QWidget* widget : widgets) {
+        if (widget && widget->isVisible()) area |= widget->frameGeometry();
+    }
     const QString path = QDir(folder).filePath(name);
-    const bool saved = widget->grab().save(path);
+    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+    const bool saved = !shot.isNull() && shot.save(path);
     std::printf("%s %s\n", saved ? "saved" : "FAILED", qPrintable(path));
     return saved;
 }
+
+QString writeText(const QString& folder, const QString& name, const QByteArray& text) {
+    const QString path = QDir(folder).filePath(name);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return {};
+    file.write(text);
+    return path;
+}
+
+void runImport(AppModel& model, const QString& dump, const QString& database) {
+    model.setDump(dump);
+    waitFor([&] { return model.dumpPreview().has_value(); });
+    model.pinDatabase(database);
+    confirmAndStart(model);
+    waitFor([&] { return !model.isImportRunning(); }, 600000);
+}
+
+QPalette darkPalette() {
+    QPalette dark;
+    const QColor window(0x2d, 0x2d, 0x30), base(0x1e, 0x1e, 0x20), text(0xe8, 0xe8, 0xe8);
+    dark.setColor(QPalette::Window, window);
+    dark.setColor(QPalette::WindowText, text);
+    dark.setColor(QPalette::Base, base);
+    dark.setColor(QPalette::AlternateBase, window);
+    dark.setColor(QPalette::ToolTipBase, base);
+    dark.setColor(QPalette::ToolTipText, text);
+    dark.setColor(QPalette::Text, text);
+    dark.setColor(QPalette::Button, window);
+    dark.setColor(QPalette::ButtonText, text);
+    dark.setColor(QPalette::Highlight, QColor(0x35, 0x84, 0xe4));
+    dark.setColor(QPalette::HighlightedText, Qt::white);
+    dark.setColor(QPalette::Link, QColor(0x78, 0xae, 0xed));
+    dark.setColor(QPalette::PlaceholderText, QColor(0x90, 0x90, 0x90));
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        dark.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x80));
+    }
+    return dark;
+}
+
+const QByteArray kBrokenDump =
+    "CREATE TABLE IF NOT EXISTS customers_copy (id INT PRIMARY KEY, name VARCHAR(64));\n"
+    "INSERT INTO customers_copy VALUES (1,'Ada'),(2,'Grace');\n"
+    "INSERT INTO customers_copy VALUES (3,'Edsger') ON DUPLICATE KEY UPDATE name = VALUES(name) WHERE id = 3;\n";
+const QByteArray kSlowDump = "SELECT SLEEP(20);\n";
 
 }  // namespace
 
@@ -95,6 +155,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tarnwell"));
     QApplication::setApplicationName(QStringLiteral("Tarnwell"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tarnwell.svg")));
     if (QIcon::themeName().isEmpty() || QIcon::themeName() == QLatin1String("hicolor")) {
         QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
     }
@@ -111,17 +172,19 @@ int main(int argc, char* argv[]) {
 
     AppShell shell;
     ContentView* window = shell.openMainWindow();
+    window->move(40, 40);
     AppModel& model = shell.model();
     waitFor([&] { return !model.isLoading() && !model.containers().isEmpty(); });
     selectByName(model, fixture("SEEDED"));
-    model.setDump(writeDump(work.path()));
+    const QString bigDump = writeDump(work.path());
+    model.setDump(bigDump);
     waitFor([&] { return model.dumpPreview().has_value(); });
     model.pinDatabase(kDatabase);
-    bool ok = save(window, out, QStringLiteral("main.png"));
+    bool ok = saveScreen({window}, out, QStringLiteral("main.png"));
 
     model.requestImport();
     waitFor([&] { return window->confirmation() && window->confirmation()->isVisible(); });
-    if (window->confirmation()) ok &= save(window->confirmation(), out, QStringLiteral("confirm.png"));
+    if (window->confirmation()) ok &= saveScreen({window, window->confirmation()}, out, QStringLiteral("confirm.png"));
     if (window->confirmation()) window->confirmation()->reject();
 
     confirmAndStart(model);
@@ -131,24 +194,80 @@ int main(int argc, char* argv[]) {
                                       phase.progress().bytesRead * 3 > phase.progress().totalBytes);
     });
     scrollToBottom(window);
-    ok &= save(window, out, QStringLiteral("import-running.png"));
+    ok &= saveScreen({window}, out, QStringLiteral("import-running.png"));
     waitFor([&] { return !model.isImportRunning(); }, 600000);
     scrollToBottom(window);
-    ok &= save(window, out, QStringLiteral("import-finished.png"));
+    ok &= saveScreen({window}, out, QStringLiteral("import-finished.png"));
 
     selectByName(model, fixture("NOTMYSQL"));
-    ok &= save(window, out, QStringLiteral("not-mysql.png"));
+    ok &= saveScreen({window}, out, QStringLiteral("not-mysql.png"));
+    selectByName(model, fixture("SEEDED"));
+
+    const QString broken = writeText(work.path(), QStringLiteral("customers-broken.sql"), kBrokenDump);
+    const QString slow = writeText(work.path(), QStringLiteral("slow.sql"), kSlowDump);
+    auto* detail = window->findChild<ImportDetail*>();
+    for (const char* code : {"en", "de", "ru", "ja"}) {
+        const QString suffix = QStringLiteral("-%1.png").arg(QLatin1String(code));
+        settings.setLanguageChoice(QLatin1String(code));
+        model.setDump(bigDump);
+        waitFor([&] { return model.dumpPreview().has_value(); });
+        scrollToBottom(window, false);
+        ok &= saveScreen({window}, out, QStringLiteral("main") + suffix);
+
+        // A failure: the server's line first, the details opened below it.
+        runImport(model, broken, kDatabase);
+        detail->banner()->disclosure()->setExpanded(true);
+        scrollToBottom(window, false);
+        ok &= saveScreen({window}, out, QStringLiteral("failed") + suffix);
+
+        // The quit question over a running import, then a cancel.
+        model.setDump(slow);
+        waitFor([&] { return model.dumpPreview().has_value(); });
+        confirmAndStart(model);
+        waitFor([&] { return model.logLines().join(QLatin1Char('\n')).contains(QLatin1String("MYSQL_PWD")); });
+        window->menuAction(QStringLiteral("quit"))->trigger();
+        auto* question = window->findChild<QMessageBox*>(QStringLiteral("quitQuestion"));
+        ok &= saveScreen({window, question}, out, QStringLiteral("quit") + suffix);
+        if (question) question->reject();
+        model.cancelImport();
+        waitFor([&] { return !model.isImportRunning(); }, 120000);
+        ok &= saveScreen({window}, out, QStringLiteral("cancelled") + suffix);
+
+        // The menu, open.
+        QMenu* menu = window->mainMenu();
+        menu->popup(window->menuButton()->mapToGlobal(QPoint(window->menuButton()->width() - menu->sizeHint().width(),
+                                                             window->menuButton()->height())));
+        ok &= saveScreen({window, menu}, out, QStringLiteral("menu") + suffix);
+        menu->close();
+    }
+
+    settings.setLanguageChoice(QStringLiteral("en"));
+    NewDatabaseDialog* dialog = detail->databases()->openNewDatabase();
+    if (dialog) {
+        dialog->nameField()->setText(QStringLiteral("shop_2026_05"));
+        ok &= saveScreen({window, dialog}, out, QStringLiteral("new-database.png"));
+        dialog->reject();
+    }
 
     SettingsView* settingsWindow = shell.openSettings();
-    ok &= save(settingsWindow, out, QStringLiteral("settings.png"));
+    ok &= saveScreen({settingsWindow}, out, QStringLiteral("settings.png"));
+    settings.setLanguageChoice(QStringLiteral("ja"));
+    ok &= saveScreen({settingsWindow}, out, QStringLiteral("settings-ja.png"));
+    settingsWindow->close();
+    settings.setLanguageChoice(QStringLiteral("en"));
 
-    selectByName(model, fixture("SEEDED"));
-    for (const auto& [code, file] : {std::pair{"de", "main-de.png"}, std::pair{"ja", "main-ja.png"}}) {
-        settings.setLanguageChoice(QLatin1String(code));
-        scrollToBottom(window, false);
-        ok &= save(window, out, QLatin1String(file));
-    }
-    ok &= save(settingsWindow, out, QStringLiteral("settings-ja.png"));
+    // A dark Fusion palette, with a failure and the help window.
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setPalette(darkPalette());
+    QTest::qWait(300);
+    runImport(model, broken, kDatabase);
+    detail->banner()->disclosure()->setExpanded(false);
+    scrollToBottom(window, false);
+    ok &= saveScreen({window}, out, QStringLiteral("dark-failed.png"));
+    window->menuAction(QStringLiteral("help"))->trigger();
+    auto* help = window->findChild<HelpView*>();
+    if (help) help->move(window->frameGeometry().right() - help->width(), 120);
+    ok &= saveScreen({window, help}, out, QStringLiteral("dark-help.png"));
 
     sql(QStringLiteral("DROP DATABASE IF EXISTS %1").arg(kDatabase));
     return ok ? 0 : 1;

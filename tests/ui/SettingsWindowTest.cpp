@@ -23,6 +23,8 @@ TEST_F(SettingsWindowTest, ChoosingALanguageRedrawsEveryWindow) {
     SettingsView* settings = shell_->settingsWindow();
     ASSERT_NE(settings, nullptr);
     ASSERT_TRUE(settings->isVisible());
+    EXPECT_EQ(settings->parentWidget(), window_);  // a child window of the main window
+    EXPECT_TRUE(settings->isWindow());
     EXPECT_EQ(settings->width(), SettingsView::kWidth);
     EXPECT_EQ(settings->windowTitle(), "Settings");
     EXPECT_EQ(settings->licenseButton()->text(), "Open license…");
@@ -44,7 +46,7 @@ TEST_F(SettingsWindowTest, ChoosingALanguageRedrawsEveryWindow) {
     EXPECT_EQ(find<QCheckBox>("showStopped")->text(), L10n::render("showStopped"));
     EXPECT_NE(find<QCheckBox>("showStopped")->text(), "Show stopped");
     EXPECT_EQ(window_->refreshAction()->text(), L10n::render("refresh"));
-    EXPECT_EQ(window_->settingsButton()->toolTip(), germanTitle);
+    EXPECT_EQ(window_->settingsButton()->accessibleName(), germanTitle);
 
     picker->setCurrentIndex(picker->findData("es"));
     EXPECT_EQ(settings->licenseButton()->text(), "Abrir licencia…");

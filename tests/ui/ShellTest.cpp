@@ -1,4 +1,6 @@
+#include <QApplication>
 #include <QLocalServer>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -14,6 +16,7 @@
 #include "app/InstanceChannel.h"
 #include "app/QuitSignals.h"
 #include "ui/ImportButton.h"
+#include "ui/DesktopNotifier.h"
 #include "ui/ImportDetail.h"
 
 namespace {
@@ -28,9 +31,18 @@ TEST_F(ShellTest, ClosingTheLastWindowQuitsUnlessAnImportRuns) {
     confirmAndStart(model());
     ASSERT_TRUE(shell_->isImporting());
     waitUntil([this] { return model().logLines().join('\n').contains("MYSQL_PWD=***"); });  // the runner began
+    // Closing the last window asks first; keeping the import lets the window go.
     window_->close();
-    EXPECT_TRUE(shell_->mainWindows().isEmpty());
+    auto* question = window_->findChild<QMessageBox*>("quitQuestion");
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(question->text(), QString::fromUtf8("An import into “ui_target” is running. Cancel it and quit?"));
+    EXPECT_EQ(shell_->mainWindows().size(), 1);
+    question->findChild<QPushButton*>("keepRunning")->click();
+    waitUntil([this] { return shell_->mainWindows().isEmpty(); });
     EXPECT_EQ(quit.count(), 0);
+    EXPECT_TRUE(shell_->isImporting());
+    // The desktop is told where the import went, with a way back.
+    EXPECT_EQ(shell_->notifier().lastSummary(), QString::fromUtf8("The import into “ui_target” keeps running."));
 
     // Coming back shows the running import in a new window with the same model.
     shell_->reactivate();
@@ -40,10 +52,24 @@ TEST_F(ShellTest, ClosingTheLastWindowQuitsUnlessAnImportRuns) {
     waitUntil([&] { return detail->isVisible(); });
     EXPECT_TRUE(detail->importButton()->cancelButton()->isVisible());
 
+    // Quitting asks too; keeping it running keeps everything.
+    QApplication::setActiveWindow(window_);
+    QTest::keyClick(window_, Qt::Key_Q, Qt::ControlModifier);
+    question = window_->findChild<QMessageBox*>("quitQuestion");
+    ASSERT_NE(question, nullptr);
+    question->findChild<QPushButton*>("keepRunning")->click();
+    EXPECT_EQ(quit.count(), 0);
+    EXPECT_TRUE(shell_->isImporting());
+
+    // An import that ends while no window of the program is active is announced.
+    QApplication::setActiveWindow(nullptr);
+    const int sent = shell_->notifier().sentCount();
     // The will-terminate path cancels it.
     shell_->applicationWillTerminate();
     EXPECT_TRUE(shell_->waitForImportToEnd(60000));
     EXPECT_EQ(model().phase(), AppModel::Phase::cancelled());
+    EXPECT_EQ(shell_->notifier().sentCount(), sent + 1);
+    EXPECT_EQ(shell_->notifier().lastSummary(), "Import cancelled.");
 
     window_->close();
     EXPECT_EQ(quit.count(), 1);
@@ -90,6 +116,31 @@ TEST(QuitSignalsTest, TerminationSignalsBecomeAnOrderlyQuit) {
         ASSERT_TRUE(quit.wait(10000) || quit.count() == 1);
         EXPECT_EQ(quit.first().first().toInt(), number);
     }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ShellTest, QuittingDuringAnImportCancelsItOnlyWhenTheUserSaysSo) {
+    QSignalSpy quit(shell_.get(), &AppShell::quitRequested);
+    prepareImport(writeFile("slow.sql", kSlowDump));
+    confirmAndStart(model());
+    waitUntil([this] { return model().logLines().join('\n').contains("MYSQL_PWD=***"); });
+    window_->menuAction("quit")->trigger();
+    auto* question = window_->findChild<QMessageBox*>("quitQuestion");
+    ASSERT_NE(question, nullptr);
+    EXPECT_EQ(question->defaultButton(), question->findChild<QPushButton*>("keepRunning"));
+    question->findChild<QPushButton*>("cancelAndQuit")->click();
+    EXPECT_EQ(quit.count(), 1);
+    waitUntil([this] { return !model().isImportRunning(); });
+    EXPECT_EQ(model().phase(), AppModel::Phase::cancelled());
+
+    // Without an import, quitting asks nothing.
+    waitUntil([this] { return window_->findChild<QMessageBox*>("quitQuestion") == nullptr; });
+    window_->menuAction("quit")->trigger();
+    EXPECT_EQ(quit.count(), 2);
+    EXPECT_EQ(window_->findChild<QMessageBox*>("quitQuestion"), nullptr);
 }
 
 }  // namespace
