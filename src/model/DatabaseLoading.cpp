@@ -67,8 +67,8 @@ QCoro::Task<> AppModel::probeServer(bool reportFailure) {
         assign(isLoadingDatabases_, false, Field::isLoadingDatabases);
         co_return;
     }
-    // The login worked: a login error of this container is over.
-    dismissError();
+    // The login worked: a login error of this container is over; a failed import's is not.
+    if (!(phase_.kind() == Phase::Kind::failed && errorMessage_ == phase_.message())) dismissError();
     assign(serverInfo_, std::optional<ServerInfo>(*probe.value), Field::serverInfo);
     assign(databases_, probe.value->databases, Field::databases);
     if (databasePinned_) {

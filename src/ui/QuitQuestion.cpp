@@ -19,7 +19,7 @@ QMessageBox* ask(QWidget* window, const QString& database, std::function<void(bo
     box->setIcon(QMessageBox::Question);
     box->setWindowTitle(QStringLiteral("Tarnwell"));
     box->setText(L10n::render(QStringLiteral("quitDuringImport"), {database}));
-    box->setInformativeText(L10n::render(QStringLiteral("quitDuringImportHint")));
+    box->setInformativeText(L10n::render(QStringLiteral("quitDuringImportHint"), {database}));
     QPushButton* quit = box->addButton(L10n::render(QStringLiteral("cancelAndQuit")), QMessageBox::DestructiveRole);
     quit->setObjectName(QStringLiteral("cancelAndQuit"));
     QPushButton* keep = box->addButton(L10n::render(QStringLiteral("keepRunning")), QMessageBox::RejectRole);

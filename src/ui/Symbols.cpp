@@ -62,10 +62,9 @@ std::pair<QIcon, bool> resolve(Symbol symbol) {
 
 }  // namespace
 
-QIcon bundled(Symbol symbol) {
-    // Drawn in the text colour, so that a dark palette gets light symbols.
+// A one-colour icon in the palette's text colour, so that a dark palette gets light symbols.
+static QIcon inTextColour(const QIcon& source) {
     const QPalette palette = QApplication::palette();
-    const QIcon source = drawing(symbol);
     QIcon icon;
     for (const int side : {16, 22, 24, 32, 48}) {
         const QPixmap shape = source.pixmap(side, side);
@@ -75,9 +74,13 @@ QIcon bundled(Symbol symbol) {
     return icon;
 }
 
+QIcon bundled(Symbol symbol) { return inTextColour(drawing(symbol)); }
+
 QIcon icon(Symbol symbol) {
     const auto [theme, symbolic] = resolve(symbol);
-    return theme.isNull() ? bundled(symbol) : theme;
+    if (theme.isNull()) return bundled(symbol);
+    // Themes draw symbolic icons dark and leave recolouring to the toolkit, which Qt does not do.
+    return symbolic ? inTextColour(theme) : theme;
 }
 
 QPixmap tinted(Symbol symbol, int side, const QColor& color) {

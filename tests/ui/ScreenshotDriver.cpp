@@ -216,6 +216,7 @@ int main(int argc, char* argv[]) {
 
         // A failure: the server's line first, the details opened below it.
         runImport(model, broken, kDatabase);
+        waitFor([&] { return !model.isLoadingDatabases(); });
         detail->banner()->disclosure()->setExpanded(true);
         scrollToBottom(window, false);
         ok &= saveScreen({window}, out, QStringLiteral("failed") + suffix);
@@ -256,11 +257,17 @@ int main(int argc, char* argv[]) {
     settingsWindow->close();
     settings.setLanguageChoice(QStringLiteral("en"));
 
-    // A dark Fusion palette, with a failure and the help window.
+    // A dark Fusion palette, set before the window opens as a desktop sets it, with a
+    // failure and the help window.
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setPalette(darkPalette());
+    window->close();
+    window = shell.openMainWindow();
+    window->move(40, 40);
+    detail = window->findChild<ImportDetail*>();
     QTest::qWait(300);
     runImport(model, broken, kDatabase);
+    waitFor([&] { return !model.isLoadingDatabases(); });
     detail->banner()->disclosure()->setExpanded(false);
     scrollToBottom(window, false);
     ok &= saveScreen({window}, out, QStringLiteral("dark-failed.png"));

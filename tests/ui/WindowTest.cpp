@@ -54,6 +54,8 @@ TEST_F(WindowTest, AFailedImportShowsTheServersErrorFirstAndTheCommandInItsDetai
                                           "has/no/spaces/at/all/and/would/run/off/the/right/edge/of/the/window;\n"));
     runToEnd(model());
     ASSERT_EQ(model().phase().kind(), AppModel::Phase::Kind::failed);
+    // The databases are read again after every import; that leaves the failure standing.
+    waitUntil([this] { return !model().isLoadingDatabases(); });
     ErrorBanner* banner = panel(window_)->banner();
     ASSERT_TRUE(banner->isVisibleTo(window_));
     EXPECT_TRUE(banner->summary().startsWith("ERROR 1064")) << banner->summary().toStdString();
