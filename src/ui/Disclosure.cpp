@@ -5,7 +5,7 @@
 
 Disclosure::Disclosure(QWidget* content, QWidget* parent) : QWidget(parent), content_(content) {
     toggle_ = new QToolButton(this);
-    toggle_->setCheckable(true);
+    // Not checkable: a checked tool button is drawn pressed, which reads as a stuck button.
     toggle_->setAutoRaise(true);
     toggle_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     toggle_->setArrowType(Qt::RightArrow);
@@ -21,12 +21,16 @@ Disclosure::Disclosure(QWidget* content, QWidget* parent) : QWidget(parent), con
     layout->addLayout(indented);
     content_->hide();
 
-    connect(toggle_, &QToolButton::toggled, this, [this](bool on) {
-        toggle_->setArrowType(on ? Qt::DownArrow : Qt::RightArrow);
-        content_->setVisible(on);
-    });
+    connect(toggle_, &QToolButton::clicked, this, [this] { setExpanded(!expanded_); });
 }
 
 void Disclosure::setTitle(const QString& title) { toggle_->setText(title); }
-bool Disclosure::isExpanded() const { return toggle_->isChecked(); }
-void Disclosure::setExpanded(bool expanded) { toggle_->setChecked(expanded); }
+bool Disclosure::isExpanded() const { return expanded_; }
+
+void Disclosure::setExpanded(bool expanded) {
+    if (expanded == expanded_) return;
+    expanded_ = expanded;
+    toggle_->setArrowType(expanded ? Qt::DownArrow : Qt::RightArrow);
+    content_->setVisible(expanded);
+    Q_EMIT expandedChanged(expanded);
+}

@@ -16,7 +16,11 @@ public:
     void setExpanded(bool expanded);
     QToolButton* toggle() const { return toggle_; }
 
+Q_SIGNALS:
+    void expandedChanged(bool expanded);
+
 private:
     QToolButton* toggle_;
     QWidget* content_;
+    bool expanded_ = false;
 };
