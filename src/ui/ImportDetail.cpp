@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -64,11 +65,13 @@ ImportDetail::ImportDetail(AppModel& model, SettingsStore& settings, QWidget* pa
     footer_ = new QFrame(this);
     footer_->setObjectName(QStringLiteral("importFooter"));
     auto* footerPage = new QWidget(footer_);
-    footerPage->setMaximumWidth(kPageWidth);
+    // Lined up with the page above, which the scroll bar narrows.
+    const int scrollBar = scroll_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroll_);
+    footerPage->setMaximumWidth(kPageWidth + scrollBar);
     progress_ = new ProgressSection(model_, settings, footerPage);
     importButton_ = new ImportButton(model_, settings, footerPage);
     auto* footerPageLayout = new QVBoxLayout(footerPage);
-    footerPageLayout->setContentsMargins(20, 12, 20, 14);
+    footerPageLayout->setContentsMargins(20, 12, 20 + scrollBar, 14);
     footerPageLayout->setSpacing(10);
     footerPageLayout->addWidget(progress_);
     footerPageLayout->addWidget(importButton_);
