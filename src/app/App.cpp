@@ -5,7 +5,9 @@
 
 #include "app/AppShell.h"
 #include "app/InstanceChannel.h"
+#include "app/QtTexts.h"
 #include "app/QuitSignals.h"
+#include "settings/SettingsStore.h"
 
 namespace App {
 namespace {
@@ -36,6 +38,7 @@ int run(int argc, char* argv[]) {
 
     QApplication::setQuitOnLastWindowClosed(false);
     AppShell shell;
+    QtTexts qtTexts(shell.settings());
     InstanceChannel channel;
     channel.listen(channelName);
     QuitSignals quitSignals;
