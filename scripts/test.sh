@@ -7,7 +7,7 @@
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 ensure_packages "${BUILD_PACKAGES[@]}" libgtest-dev libgmock-dev \
-    docker.io mariadb-server mariadb-client busybox-static procps xvfb xauth
+    docker.io mariadb-server mariadb-client busybox-static procps xvfb xauth appstream desktop-file-utils
 started=$(date +%s)
 
 configure_and_build "$TOP/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARNWELL_TESTS=ON
@@ -16,6 +16,10 @@ configure_and_build "$TOP/build-tsan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARNWE
 
 say "Self-check"
 env -i "$TOP/build/src/tarnwell" --self-check
+
+say "Desktop entry and AppStream metadata"
+desktop-file-validate "$TOP/packaging/tarnwell.desktop"
+appstreamcli validate --no-net "$TOP/packaging/tarnwell.metainfo.xml"
 
 ctest_args=(--output-on-failure --no-tests=error)
 if [ "${TARNWELL_SKIP_DOCKER:-0}" = 1 ]; then

@@ -1,11 +1,16 @@
 #include "app/App.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 
 #include "app/AppShell.h"
 #include "app/InstanceChannel.h"
+#include "app/QtTexts.h"
 #include "app/QuitSignals.h"
+#include "app/StartArguments.h"
+#include "model/AppModel.h"
+#include "settings/SettingsStore.h"
 
 namespace App {
 namespace {
@@ -31,21 +36,26 @@ int run(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tarnwell"), QIcon(QStringLiteral(":/icons/tarnwell.svg"))));
     useIconThemeFallback();
 
+    const std::optional<QString> dump = StartArguments::dumpPath(QCoreApplication::arguments(), QDir::currentPath());
     const QString channelName = InstanceChannel::defaultName();
-    if (InstanceChannel::handOver(channelName)) return 0;  // the running program shows its window
+    if (InstanceChannel::handOver(channelName, dump)) return 0;  // the running program takes over
 
     QApplication::setQuitOnLastWindowClosed(false);
     AppShell shell;
+    QtTexts qtTexts(shell.settings());
     InstanceChannel channel;
     channel.listen(channelName);
     QuitSignals quitSignals;
 
     QObject::connect(&channel, &InstanceChannel::activationRequested, &shell, &AppShell::reactivate);
+    QObject::connect(&channel, &InstanceChannel::dumpRequested, &shell,
+                     [&shell](const QString& path) { shell.model().setDump(path); });
     QObject::connect(&shell, &AppShell::quitRequested, &application, &QCoreApplication::quit, Qt::QueuedConnection);
     QObject::connect(&quitSignals, &QuitSignals::quitRequested, &application, &QCoreApplication::quit);
     QObject::connect(&application, &QCoreApplication::aboutToQuit, &shell, &AppShell::applicationWillTerminate);
 
     shell.openMainWindow();
+    if (dump) shell.model().setDump(*dump);
     const int status = application.exec();
     // Quitting cancelled a running import; let its processes end before the program does,
     // with the windows already gone.

@@ -10,6 +10,8 @@
 namespace {
 
 const QByteArray kActivate = QByteArrayLiteral("activate\n");
+// Followed by the path in base64, which keeps any byte of a file name off the line structure.
+const QByteArray kOpen = QByteArrayLiteral("open ");
 constexpr int kConnectTimeout = 1000;
 
 }  // namespace
@@ -21,7 +23,14 @@ InstanceChannel::InstanceChannel(QObject* parent) : QObject(parent), server_(new
             connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
             connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
                 while (socket->canReadLine()) {
-                    if (socket->readLine() == kActivate) Q_EMIT activationRequested();
+                    const QByteArray line = socket->readLine();
+                    if (line == kActivate) {
+                        Q_EMIT activationRequested();
+                    } else if (line.startsWith(kOpen) && line.endsWith('\n')) {
+                        const auto decoded = QByteArray::fromBase64Encoding(line.mid(kOpen.size()).chopped(1),
+                                                                            QByteArray::AbortOnBase64DecodingErrors);
+                        if (decoded && !decoded.decoded.isEmpty()) Q_EMIT dumpRequested(QString::fromUtf8(decoded.decoded));
+                    }
                 }
             });
         }
@@ -34,10 +43,12 @@ QString InstanceChannel::defaultName() {
     return folder.isEmpty() ? file : QDir(folder).filePath(file);
 }
 
-bool InstanceChannel::handOver(const QString& name) {
+bool InstanceChannel::handOver(const QString& name, const std::optional<QString>& dumpPath) {
     QLocalSocket socket;
     socket.connectToServer(name);
     if (!socket.waitForConnected(kConnectTimeout)) return false;
+    // The dump first, so the window shows it when it comes back.
+    if (dumpPath) socket.write(kOpen + dumpPath->toUtf8().toBase64() + '\n');
     socket.write(kActivate);
     const bool sent = socket.waitForBytesWritten(kConnectTimeout);
     socket.disconnectFromServer();

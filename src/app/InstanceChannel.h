@@ -3,10 +3,12 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 class QLocalServer;
 
 // One running program per user: a later start hands over to the running one, which brings
-// its main window back, and then ends.
+// its main window back (and takes the dump the later start was given), and then ends.
 class InstanceChannel : public QObject {
     Q_OBJECT
 
@@ -16,8 +18,9 @@ public:
     // The user's socket, in the private runtime folder, named with the user id.
     static QString defaultName();
 
-    // Asks a running program to show its window; true when one took the request.
-    static bool handOver(const QString& name);
+    // Asks a running program to show its window, and to select a dump when one is given;
+    // true when one took the request.
+    static bool handOver(const QString& name, const std::optional<QString>& dumpPath = std::nullopt);
 
     // Starts answering later starts. A socket left behind by a program that died is removed
     // first. False when the socket cannot be opened; the program then runs on without it.
@@ -25,6 +28,7 @@ public:
 
 Q_SIGNALS:
     void activationRequested();
+    void dumpRequested(const QString& path);
 
 private:
     QLocalServer* server_;

@@ -24,7 +24,7 @@ qint64 clamped(quint64 value) {
 
 QString tablesText(const MysqlDatabase& database) {
     const bool system = database.name == "mysql" || database.name == "sys";
-    return L10n::render(system ? QStringLiteral("systemTables") : QStringLiteral("tables"), {database.tables});
+    return L10n::renderCount(system ? QStringLiteral("systemTables") : QStringLiteral("tables"), database.tables);
 }
 
 }  // namespace

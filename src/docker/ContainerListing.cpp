@@ -19,6 +19,7 @@ DockerContainer merge(const PsEntry& entry, const ParsedInspect* inspect) {
     container.name = entry.name;
     container.image = !entry.image.isEmpty() ? entry.image : inspect ? inspect->image : QString();
     container.status = !entry.status.isEmpty() ? entry.status : inspect ? inspect->status : QString();
+    container.state = entry.state;
     container.running = entry.state == QLatin1String("running");
     container.ports = DockerParse::displayPorts(entry.ports);
     const QStringList env = inspect ? inspect->env : QStringList();
@@ -28,6 +29,9 @@ DockerContainer merge(const PsEntry& entry, const ParsedInspect* inspect) {
         container.rootUser = login.user;
         container.rootPassword = login.password;
         container.volumeSummary = inspect->volumeSummary;
+        container.startedAt = inspect->startedAt;
+        container.finishedAt = inspect->finishedAt;
+        container.exitCode = inspect->exitCode;
     }
     return container;
 }

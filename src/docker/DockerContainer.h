@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 
 #include <optional>
@@ -9,13 +10,17 @@ struct DockerContainer {
     QString id;
     QString name;
     QString image;
-    QString status;
+    QString status;  // the engine's own words, in English
     bool running = false;
     QString ports;
     bool isMysql = false;
     QString rootUser = QStringLiteral("root");
     std::optional<QString> rootPassword;
     QString volumeSummary;
+    QString state;          // lower case, e.g. "running", "exited"
+    QDateTime startedAt;    // invalid when never started or unknown
+    QDateTime finishedAt;   // invalid while running or unknown
+    int exitCode = 0;
 
     bool operator==(const DockerContainer&) const = default;
 };

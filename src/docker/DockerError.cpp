@@ -22,7 +22,7 @@ QString DockerError::errorDescription() const {
     case Kind::dockerMissing:
         return L10n::render(QStringLiteral("dockerMissing"));
     case Kind::timedOut:
-        return L10n::render(QStringLiteral("dockerTimeout"), {payload_.toLongLong()});
+        return L10n::renderCount(QStringLiteral("dockerTimeout"), payload_.toLongLong());
     }
     return payload_;
 }

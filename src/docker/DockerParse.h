@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QJsonObject>
 #include <QList>
 #include <QString>
@@ -32,6 +33,9 @@ struct ParsedInspect {
     QStringList env;
     QStringList command;
     QString volumeSummary;
+    QDateTime startedAt;  // invalid when the engine gives none or its zero time
+    QDateTime finishedAt;
+    int exitCode = 0;
 
     bool operator==(const ParsedInspect&) const = default;
 };
@@ -55,6 +59,10 @@ std::optional<PsEntry> parsePsLine(const QString& line);
 // A JSON array of container objects, or one object; anything else gives an empty list.
 QList<ParsedInspect> parseInspectList(const QByteArray& bytes);
 std::optional<ParsedInspect> parseInspectObject(const QJsonObject& object);
+
+// An RFC 3339 time of the engine ("2024-05-01T10:20:30.123456789Z"), in UTC; invalid for
+// anything else and for the zero time the engine writes for "never".
+QDateTime engineTime(const QString& text);
 
 // The labels of the mounts that hold server data, joined with ", ".
 QString volumeSummary(const QList<QJsonObject>& mounts);

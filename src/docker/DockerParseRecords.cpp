@@ -4,6 +4,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonValue>
+#include <QRegularExpression>
 #include <QVariant>
 
 namespace DockerParse {
@@ -117,9 +118,25 @@ std::optional<ParsedInspect> parseInspectObject(const QJsonObject& object) {
     record.image = string(config, QStringLiteral("Image")).value_or(QString());
     record.running = flag(state, QStringLiteral("Running"));
     record.status = string(state, QStringLiteral("Status")).value_or(QString());
+    record.startedAt = engineTime(string(state, QStringLiteral("StartedAt")).value_or(QString()));
+    record.finishedAt = engineTime(string(state, QStringLiteral("FinishedAt")).value_or(QString()));
+    const QJsonValue exitCode = state.value(QStringLiteral("ExitCode"));
+    if (exitCode.isDouble()) record.exitCode = exitCode.toInt();
     record.volumeSummary =
         volumeSummary(objectArray(object.value(QStringLiteral("Mounts"))).value_or(QList<QJsonObject>()));
     return record;
+}
+
+QDateTime engineTime(const QString& text) {
+    // Qt reads at most milliseconds; the engine writes up to nanoseconds.
+    static const QRegularExpression pattern(
+        QStringLiteral(R"(^(\d{4}-\d{2}-\d{2}T\d{2}:\d{2}:\d{2})(?:\.(\d{1,9}))?(Z|[+-]\d{2}:\d{2})$)"));
+    const QRegularExpressionMatch match = pattern.match(text.trimmed());
+    if (!match.hasMatch()) return {};
+    const QString millis = (match.captured(2) + QStringLiteral("000")).left(3);
+    QDateTime time = QDateTime::fromString(match.captured(1) + u'.' + millis + match.captured(3), Qt::ISODateWithMs);
+    if (!time.isValid() || time.date().year() <= 1) return {};
+    return time.toUTC();
 }
 
 QString volumeSummary(const QList<QJsonObject>& mounts) {

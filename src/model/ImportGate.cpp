@@ -60,7 +60,8 @@ QString AppModel::confirmMessage() const {
         if (candidate.name != database) continue;
         const quint64 limit = quint64(std::numeric_limits<qint64>::max());
         const qint64 bytes = qint64(std::min(candidate.bytes, limit));
-        sizeSentence = L10n::render(QStringLiteral("currentSize"), {candidate.tables, ByteFormatting::bytes(bytes)});
+        sizeSentence = L10n::renderCount(QStringLiteral("currentSize"), candidate.tables,
+                                         {candidate.tables, ByteFormatting::bytes(bytes)});
         break;
     }
     const bool drops = target && target->dropsTables.value_or(false);

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "settings/PluralRules.h"
 #include "settings/UserSettings.h"
 
 namespace L10n {
@@ -82,6 +83,28 @@ QString renderIn(const Catalog::Tables& tables, const QString& code, const QStri
 
 QString render(const QString& key, const Args& args) {
     return renderIn(Catalog::tables(), currentCode(), key, args);
+}
+
+QString renderCountIn(const Catalog::Tables& tables, const QString& code, const QString& key, qint64 count,
+                      const Args& args) {
+    const Args used = args.isEmpty() ? Args{count} : args;
+    const auto inLanguage = [&](const QString& language) -> QString {
+        const auto section = tables.constFind(language);
+        if (section == tables.cend()) return {};
+        const QString form = key + u'.' + PluralRules::name(PluralRules::forCount(language, count));
+        const QString other = key + QStringLiteral(".other");
+        if (section->contains(form)) return form;
+        if (section->contains(other)) return other;
+        return {};
+    };
+    QString chosen = inLanguage(code);
+    if (chosen.isEmpty()) chosen = inLanguage(QStringLiteral("en"));
+    // A key without plural forms still works as a plain text.
+    return renderIn(tables, code, chosen.isEmpty() ? key : chosen, used);
+}
+
+QString renderCount(const QString& key, qint64 count, const Args& args) {
+    return renderCountIn(Catalog::tables(), currentCode(), key, count, args);
 }
 
 QStringList specifiers(const QString& templateText) {

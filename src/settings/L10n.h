@@ -40,6 +40,12 @@ QString render(const QString& key, const Args& args = {});
 // Template lookup and formatting for a given code, without touching settings.
 QString renderIn(const Catalog::Tables& tables, const QString& code, const QString& key, const Args& args);
 
+// A counted text: the key's plural form for the count in the current language ("tables.few"),
+// else its "other" form, else the key itself. Without arguments the count is the one argument.
+QString renderCount(const QString& key, qint64 count, const Args& args = {});
+QString renderCountIn(const Catalog::Tables& tables, const QString& code, const QString& key, qint64 count,
+                      const Args& args = {});
+
 // Formats a template printf-style: %@, %d, %n$@, %n$d and %%.
 QString format(const QString& templateText, const Args& args);
 

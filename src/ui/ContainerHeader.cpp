@@ -6,6 +6,7 @@
 
 #include <limits>
 
+#include "docker/ContainerStatus.h"
 #include "import/ByteFormatting.h"
 #include "settings/L10n.h"
 #include "ui/Style.h"
@@ -53,7 +54,8 @@ void ContainerHeader::describe(const DockerContainer& container, const std::opti
 QString ContainerHeader::headerLine(const DockerContainer& container) {
     QStringList parts{container.image,
                       L10n::render(container.running ? QStringLiteral("running") : QStringLiteral("stopped"))};
-    if (!container.status.isEmpty()) parts << container.status;
+    const QString status = ContainerStatus::describe(container, QDateTime::currentDateTimeUtc());
+    if (!status.isEmpty()) parts << status;
     if (!container.ports.isEmpty()) parts << container.ports;
     return parts.join(kSeparator);
 }

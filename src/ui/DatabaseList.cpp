@@ -95,7 +95,7 @@ DatabaseList::DatabaseList(AppModel& model, SettingsStore& settings, QWidget* pa
 
 QString DatabaseList::tableCountText(const MysqlDatabase& database) {
     const bool system = database.name == QLatin1String("mysql") || database.name == QLatin1String("sys");
-    return L10n::render(system ? QStringLiteral("systemTables") : QStringLiteral("tables"), {database.tables});
+    return L10n::renderCount(system ? QStringLiteral("systemTables") : QStringLiteral("tables"), database.tables);
 }
 
 DatabaseList::~DatabaseList() {

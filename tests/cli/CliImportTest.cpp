@@ -53,7 +53,7 @@ TEST_F(ImportTest, WithYesTheProposedDatabaseGetsTheRows) {
     EXPECT_TRUE(result.err.contains("Proposed database: " + database_)) << result.err.toStdString();
     EXPECT_TRUE(result.err.contains("The file will be imported into “" + database_ + "” on container " +
                                     Fixtures::seeded() + ". If the dump contains DROP TABLE, existing tables are "
-                                                         "replaced. Currently 1 tables,"));
+                                                         "replaced. Currently 1 table,"));
     EXPECT_TRUE(result.err.contains("Import into " + database_ + " on " + Fixtures::seeded()));
     EXPECT_TRUE(result.err.contains("MYSQL_PWD=***"));
     EXPECT_TRUE(result.err.contains("Finished in "));

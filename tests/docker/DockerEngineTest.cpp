@@ -83,6 +83,13 @@ TEST(DockerEngine, ListsEveryFixture) {
         EXPECT_EQ(container->image, c.image);
         EXPECT_EQ(container->rootUser, "root");
         EXPECT_EQ(container->ports, "");  // --network none publishes nothing
+        // The status is worded from the engine's times; they must be there and make sense.
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        EXPECT_EQ(container->state, c.running ? "running" : "exited");
+        EXPECT_TRUE(container->startedAt.isValid() && container->startedAt <= now);
+        if (!c.running) {
+            EXPECT_TRUE(container->finishedAt.isValid() && container->finishedAt >= container->startedAt);
+        }
         // The password file of NOPWENV is mounted under a "mariadb" path and counts too.
         const QString volumes = c.isMysql ? c.name + "-data" : "";
         if (c.name == Fixtures::noPasswordEnv())

@@ -160,7 +160,7 @@ TEST_F(DockerStandIn, AHungEngineIsGivenUpOnInTime) {
     qputenv("TARNWELL_STANDIN", "hang");
     qputenv("TARNWELL_DOCKER_TIMEOUT", "1");
     EXPECT_EQ(errorOf([&] { client.listContainers(); }), DockerError::timedOut(1));
-    EXPECT_EQ(DockerError::timedOut(1).errorDescription(), L10n::render("dockerTimeout", {qint64(1)}));
+    EXPECT_EQ(DockerError::timedOut(1).errorDescription(), L10n::renderCount("dockerTimeout", 1));
     EXPECT_EQ(errorOf([&] { client.fetchServerInfo("c", "root", "pw"); }), DockerError::timedOut(1));
     EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1) << "a hung child was left";
     qunsetenv("TARNWELL_DOCKER_TIMEOUT");

@@ -69,7 +69,7 @@ TEST_F(MainWindowTest, SelectingAContainerShowsItsHeaderAndDatabases) {
     ASSERT_TRUE(model().serverInfo().has_value());
     EXPECT_EQ(find<QLabel>(detail->importDetail(), "containerName")->text(), Fixtures::seeded());
     const QString headerLine = find<QLabel>(detail->importDetail(), "headerLine")->text();
-    EXPECT_TRUE(headerLine.contains(" · running")) << headerLine.toStdString();
+    EXPECT_TRUE(headerLine.contains(" · running · Up ")) << headerLine.toStdString();
     const QString metaLine = find<QLabel>(detail->importDetail(), "metaLine")->text();
     EXPECT_TRUE(metaLine.contains("MySQL " + model().serverInfo()->version)) << metaLine.toStdString();
     EXPECT_TRUE(metaLine.contains(" · Buffer Pool ")) << metaLine.toStdString();
@@ -78,8 +78,8 @@ TEST_F(MainWindowTest, SelectingAContainerShowsItsHeaderAndDatabases) {
     ASSERT_FALSE(databases->findItems("shop", Qt::MatchExactly).isEmpty());
     for (const MysqlDatabase& database : model().databases()) {
         const QString expected = (database.name == "mysql" || database.name == "sys")
-                                     ? QString("System · %1 tables").arg(database.tables)
-                                     : QString("%1 tables").arg(database.tables);
+                                     ? QString("System · %1 %2").arg(database.tables).arg(database.tables == 1 ? "table" : "tables")
+                                     : QString("%1 %2").arg(database.tables).arg(database.tables == 1 ? "table" : "tables");
         EXPECT_EQ(DatabaseList::tableCountText(database), expected);
     }
     // Picking a database pins it.
