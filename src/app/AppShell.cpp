@@ -3,13 +3,29 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include "docker/DockerClient.h"
+#include "docker/Engine.h"
 #include "model/AppModel.h"
 #include "settings/SettingsStore.h"
 #include "ui/ContentView.h"
 #include "ui/SettingsView.h"
 
+namespace {
+
+void applyEngineChoice(const QString& engine) {
+    DockerClient::setPreference(Engine::preferenceFromText(engine).value_or(EnginePreference::found));
+}
+
+}  // namespace
+
 AppShell::AppShell(QObject* parent)
-    : QObject(parent), model_(std::make_unique<AppModel>()), settings_(SettingsStore::shared()) {}
+    : QObject(parent), model_(std::make_unique<AppModel>()), settings_(SettingsStore::shared()) {
+    applyEngineChoice(settings_.engineChoice());
+    connect(&settings_, &SettingsStore::engineChoiceChanged, this, [this](const QString& engine) {
+        applyEngineChoice(engine);
+        model_->refresh();  // the list shows the chosen engine's containers
+    });
+}
 
 AppShell::~AppShell() {
     delete settingsWindow_.data();

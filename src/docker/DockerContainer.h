@@ -4,6 +4,8 @@
 
 #include <optional>
 
+#include "docker/Engine.h"
+
 // One local container as the model and the views see it, identified by id.
 struct DockerContainer {
     QString id;
@@ -16,6 +18,11 @@ struct DockerContainer {
     QString rootUser = QStringLiteral("root");
     std::optional<QString> rootPassword;
     QString volumeSummary;
+    // Where it lives: the engine, its endpoint when not the local default, and whether the
+    // engine runs as the user (rootless Podman).
+    EngineKind engine = EngineKind::docker;
+    QString endpoint;
+    bool rootless = false;
 
     bool operator==(const DockerContainer&) const = default;
 };

@@ -6,6 +6,7 @@
 
 #include <limits>
 
+#include "docker/Engine.h"
 #include "import/ByteFormatting.h"
 #include "settings/L10n.h"
 #include "ui/Style.h"
@@ -55,6 +56,8 @@ QString ContainerHeader::headerLine(const DockerContainer& container) {
                       L10n::render(container.running ? QStringLiteral("running") : QStringLiteral("stopped"))};
     if (!container.status.isEmpty()) parts << container.status;
     if (!container.ports.isEmpty()) parts << container.ports;
+    // Where it runs, so nobody restores into a remote server thinking it is local.
+    parts << Engine::describe(container.engine, container.rootless, container.endpoint);
     return parts.join(kSeparator);
 }
 

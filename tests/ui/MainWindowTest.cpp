@@ -124,11 +124,21 @@ TEST(ContainerHeaderText, JoinsTheKnownParts) {
     container.running = true;
     container.status = "Up 3 minutes";
     container.ports = "localhost:4308";
-    EXPECT_EQ(ContainerHeader::headerLine(container), "mysql:8.0.46 · running · Up 3 minutes · localhost:4308");
+    EXPECT_EQ(ContainerHeader::headerLine(container),
+              "mysql:8.0.46 · running · Up 3 minutes · localhost:4308 · Docker");
     container.running = false;
     container.status.clear();
     container.ports.clear();
-    EXPECT_EQ(ContainerHeader::headerLine(container), "mysql:8.0.46 · stopped");
+    EXPECT_EQ(ContainerHeader::headerLine(container), "mysql:8.0.46 · stopped · Docker");
+    // Another engine, or one that is not the local default, is named with its endpoint.
+    container.engine = EngineKind::podman;
+    container.rootless = true;
+    EXPECT_EQ(ContainerHeader::headerLine(container), "mysql:8.0.46 · stopped · Podman (rootless)");
+    container.engine = EngineKind::docker;
+    container.rootless = false;
+    container.endpoint = "ssh://ci@build-box";
+    EXPECT_EQ(ContainerHeader::headerLine(container), "mysql:8.0.46 · stopped · Docker at ssh://ci@build-box");
+    container.endpoint.clear();
     EXPECT_EQ(ContainerHeader::metaLine(container, std::nullopt), "");
     ServerInfo server;
     server.version = "8.0.46";
