@@ -1,6 +1,8 @@
-// Every container of the engine: its answer to `info`, `ps -a`, then `inspect` in
+// Every container of the engine: Docker's answer to `info`, `ps -a`, then `inspect` in
 // batches, merged into one record per container.
 #include <QHash>
+
+#include <unistd.h>
 
 #include "docker/DockerClient.h"
 #include "docker/DockerError.h"
@@ -36,17 +38,20 @@ DockerContainer merge(const PsEntry& entry, const ParsedInspect* inspect, const 
 
 QList<DockerContainer> DockerClient::listContainers() const {
     const bool podman = engine == EngineKind::podman;
-    // Podman's info has no ServerVersion; its version and whether it runs as the user.
-    const QString infoFormat = podman ? QStringLiteral("{{.Version.Version}} {{.Host.Security.Rootless}}")
-                                      : QStringLiteral("{{.ServerVersion}}");
-    const CommandResult info = run(docker, {QStringLiteral("info"), QStringLiteral("--format"), infoFormat});
-    if (info.status != 0) throw DockerError::dockerNotRunning(utf8(info.stderrBytes), engine);
+    // Podman has no daemon to ask first, and its `info` inspects the whole host (most of a
+    // second); a failing `ps` says the same.
+    if (!podman) {
+        const CommandResult info =
+            run(docker, {QStringLiteral("info"), QStringLiteral("--format"), QStringLiteral("{{.ServerVersion}}")});
+        if (info.status != 0) throw DockerError::dockerNotRunning(utf8(info.stderrBytes), engine);
+    }
 
     const CommandResult ps = run(
         docker, {QStringLiteral("ps"), QStringLiteral("-a"), QStringLiteral("--format"), QStringLiteral("{{json .}}")});
-    if (ps.status != 0)
-        throw DockerError::commandFailed(text(
-            ps.stderrBytes, L10n::render(podman ? QStringLiteral("podmanPsFailed") : QStringLiteral("dockerPsFailed"))));
+    if (ps.status != 0) {
+        if (podman) throw DockerError::dockerNotRunning(utf8(ps.stderrBytes), engine);
+        throw DockerError::commandFailed(text(ps.stderrBytes, L10n::render(QStringLiteral("dockerPsFailed"))));
+    }
 
     const QList<PsEntry> entries = DockerParse::parsePsOutput(utf8(ps.stdoutBytes));
     if (entries.isEmpty()) return {};
@@ -54,7 +59,8 @@ QList<DockerContainer> DockerClient::listContainers() const {
     DockerContainer place;
     place.engine = engine;
     place.endpoint = endpoint;
-    place.rootless = podman && DockerParse::podmanRootless(utf8(info.stdoutBytes));
+    // A local Podman run by a user other than root keeps that user's own containers.
+    place.rootless = podman && endpoint.isEmpty() && ::geteuid() != 0;
 
     QStringList ids;
     for (const PsEntry& entry : entries) ids.append(entry.id);

@@ -62,10 +62,6 @@ QList<PsEntry> parsePsOutput(const QString& text);
 // Docker's words, "127.0.0.1:4308->3306/tcp, …"; a text is taken as it is.
 QString portsText(const QJsonValue& ports);
 
-// Whether `podman info --format '{{.Version.Version}} {{.Host.Security.Rootless}}'` says
-// the engine runs as the user.
-bool podmanRootless(const QString& infoLine);
-
 // A JSON array of container objects, or one object; anything else gives an empty list.
 QList<ParsedInspect> parseInspectList(const QByteArray& bytes);
 std::optional<ParsedInspect> parseInspectObject(const QJsonObject& object);

@@ -130,11 +130,6 @@ QString portsText(const QJsonValue& ports) {
     return pieces.join(QStringLiteral(", "));
 }
 
-bool podmanRootless(const QString& infoLine) {
-    const QStringList words = infoLine.split(u' ', Qt::SkipEmptyParts);
-    return words.size() >= 2 && words.at(1).trimmed() == QLatin1String("true");
-}
-
 QList<ParsedInspect> parseInspectList(const QByteArray& bytes) {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);

@@ -153,9 +153,6 @@ TEST(Engine, PodmanRecordsReadAsDockerOnes) {
     EXPECT_EQ(DockerParse::parsePsOutput("[1, {\"Id\":\"b2\",\"Names\":[]}]").value(0).name, "b2");
     EXPECT_TRUE(DockerParse::parsePsOutput("[ not json").isEmpty());
 
-    EXPECT_TRUE(DockerParse::podmanRootless("4.3.1 true"));
-    EXPECT_FALSE(DockerParse::podmanRootless("4.3.1 false"));
-
     const DockerError down = DockerError::dockerNotRunning("Error: cannot connect\nmore", EngineKind::podman);
     EXPECT_EQ(down.errorDescription(), L10n::render("podmanNotRunningDetail", {QString("Error: cannot connect")}));
     EXPECT_NE(down, DockerError::dockerNotRunning("Error: cannot connect\nmore"));
