@@ -149,3 +149,29 @@ TEST(ContainerHeaderText, JoinsTheKnownParts) {
 }
 
 }  // namespace
+
+TEST_F(MainWindowTest, AnEngineBehindDockerHostIsNamedWithItsEndpoint) {
+    const QString host = qEnvironmentVariable("TARNWELL_FIXTURE_REMOTE_HOST");
+    if (host.isEmpty()) {
+        GTEST_SKIP() << qEnvironmentVariable("TARNWELL_FIXTURE_REMOTE_MISSING", "tests/env/engines.sh up was not run")
+                            .toStdString();
+    }
+    struct Restore {
+        ~Restore() { qunsetenv("DOCKER_HOST"); }
+    } restore;
+    qputenv("DOCKER_HOST", host.toUtf8());
+    model().refresh();
+    waitUntil([this] { return !model().isLoading(); });
+    const QString remote = qEnvironmentVariable("TARNWELL_FIXTURE_REMOTE_SEEDED");
+    ASSERT_TRUE(sidebarNames().contains(remote));
+    EXPECT_FALSE(sidebarNames().contains(Fixtures::seeded()));  // the local engine's are not listed
+    clickContainer(remote);
+    const QString headerLine = find<QLabel>(window_->detail()->importDetail(), "headerLine")->text();
+    EXPECT_TRUE(headerLine.endsWith(" · Docker at " + host)) << headerLine.toStdString();
+    ASSERT_TRUE(model().serverInfo().has_value());
+
+    qunsetenv("DOCKER_HOST");
+    model().refresh();
+    waitUntil([this] { return !model().isLoading(); });
+    EXPECT_TRUE(sidebarNames().contains(Fixtures::seeded()));
+}
