@@ -14,6 +14,8 @@ engineAt = %1$@ at %2$@
 engineSetting = Container engine
 engineAsFound = As found (Docker first)
 engineLine = Engine: %@
+readingPodman = Reading Podman…
+startPodman = Check the Podman engine (for example: podman info in a terminal), then refresh the list.
 [de]
 podmanNotRunning = Die Podman-Engine antwortet nicht. Führen Sie podman info in einem Terminal aus, um den Grund zu sehen.
 podmanNotRunningDetail = Die Podman-Engine antwortet nicht. %@
@@ -24,6 +26,8 @@ engineAt = %1$@ auf %2$@
 engineSetting = Container-Engine
 engineAsFound = Wie gefunden (Docker zuerst)
 engineLine = Engine: %@
+readingPodman = Podman wird abgefragt …
+startPodman = Prüfen Sie die Podman-Engine (zum Beispiel: podman info in einem Terminal) und aktualisieren Sie dann die Liste.
 [nl]
 podmanNotRunning = De Podman-engine reageert niet. Voer podman info uit in een terminal om te zien waarom.
 podmanNotRunningDetail = De Podman-engine reageert niet. %@
@@ -34,6 +38,8 @@ engineAt = %1$@ op %2$@
 engineSetting = Container-engine
 engineAsFound = Zoals gevonden (Docker eerst)
 engineLine = Engine: %@
+readingPodman = Podman wordt uitgelezen…
+startPodman = Controleer de Podman-engine (bijvoorbeeld: podman info in een terminal) en vernieuw daarna de lijst.
 [da]
 podmanNotRunning = Podman-motoren svarer ikke. Kør podman info i en terminal for at se hvorfor.
 podmanNotRunningDetail = Podman-motoren svarer ikke. %@
@@ -44,6 +50,8 @@ engineAt = %1$@ på %2$@
 engineSetting = Containermotor
 engineAsFound = Som fundet (Docker først)
 engineLine = Motor: %@
+readingPodman = Læser Podman…
+startPodman = Kontrollér Podman-motoren (for eksempel: podman info i en terminal), og opdater derefter listen.
 [sv]
 podmanNotRunning = Podman-motorn svarar inte. Kör podman info i en terminal för att se varför.
 podmanNotRunningDetail = Podman-motorn svarar inte. %@
@@ -54,6 +62,8 @@ engineAt = %1$@ på %2$@
 engineSetting = Containermotor
 engineAsFound = Som den hittas (Docker först)
 engineLine = Motor: %@
+readingPodman = Läser Podman…
+startPodman = Kontrollera Podman-motorn (till exempel: podman info i en terminal) och uppdatera sedan listan.
 [nb]
 podmanNotRunning = Podman-motoren svarer ikke. Kjør podman info i en terminal for å se hvorfor.
 podmanNotRunningDetail = Podman-motoren svarer ikke. %@
@@ -64,6 +74,8 @@ engineAt = %1$@ på %2$@
 engineSetting = Containermotor
 engineAsFound = Slik den blir funnet (Docker først)
 engineLine = Motor: %@
+readingPodman = Leser Podman…
+startPodman = Kontroller Podman-motoren (for eksempel: podman info i en terminal), og oppdater deretter listen.
 [nn]
 podmanNotRunning = Podman-motoren svarar ikkje. Køyr podman info i ein terminal for å sjå kvifor.
 podmanNotRunningDetail = Podman-motoren svarar ikkje. %@
@@ -74,6 +86,8 @@ engineAt = %1$@ på %2$@
 engineSetting = Containermotor
 engineAsFound = Slik han vert funnen (Docker først)
 engineLine = Motor: %@
+readingPodman = Les Podman…
+startPodman = Kontroller Podman-motoren (til dømes: podman info i ein terminal), og oppdater så lista.
 [is]
 podmanNotRunning = Podman-vélin svarar ekki. Keyrðu podman info í skipanaglugga til að sjá hvers vegna.
 podmanNotRunningDetail = Podman-vélin svarar ekki. %@
@@ -84,6 +98,8 @@ engineAt = %1$@ á %2$@
 engineSetting = Gámavél
 engineAsFound = Eins og hún finnst (Docker fyrst)
 engineLine = Vél: %@
+readingPodman = Les Podman…
+startPodman = Athugaðu Podman-vélina (til dæmis: podman info í skipanaglugga) og endurnýjaðu svo listann.
 [fo]
 podmanNotRunning = Podman-motorurin svarar ikki. Koyr podman info í einum terminali fyri at síggja hví.
 podmanNotRunningDetail = Podman-motorurin svarar ikki. %@
@@ -94,6 +110,8 @@ engineAt = %1$@ á %2$@
 engineSetting = Konteinaramotorur
 engineAsFound = Sum funnið (Docker fyrst)
 engineLine = Motorur: %@
+readingPodman = Lesur Podman…
+startPodman = Kanna Podman-motorin (til dømis: podman info í einum terminali), og dagfør síðan listan.
 [lb]
 podmanNotRunning = D'Podman-Engine äntwert net. Start podman info an engem Terminal, fir ze gesinn firwat.
 podmanNotRunningDetail = D'Podman-Engine äntwert net. %@
@@ -104,6 +122,8 @@ engineAt = %1$@ op %2$@
 engineSetting = Container-Engine
 engineAsFound = Wéi fonnt (Docker als éischt)
 engineLine = Engine: %@
+readingPodman = Podman gëtt ausgelies…
+startPodman = Kuckt d'Podman-Engine no (zum Beispill: podman info an engem Terminal) an aktualiséiert dann d'Lëscht.
 [fr]
 podmanNotRunning = Le moteur Podman ne répond pas. Lancez podman info dans un terminal pour en voir la raison.
 podmanNotRunningDetail = Le moteur Podman ne répond pas. %@
@@ -114,6 +134,8 @@ engineAt = %1$@ sur %2$@
 engineSetting = Moteur de conteneurs
 engineAsFound = Celui qui est trouvé (Docker d’abord)
 engineLine = Moteur : %@
+readingPodman = Lecture de Podman…
+startPodman = Vérifiez le moteur Podman (par exemple : podman info dans un terminal), puis actualisez la liste.
 [es]
 podmanNotRunning = El motor Podman no responde. Ejecute podman info en un terminal para ver por qué.
 podmanNotRunningDetail = El motor Podman no responde. %@
@@ -124,6 +146,8 @@ engineAt = %1$@ en %2$@
 engineSetting = Motor de contenedores
 engineAsFound = El que se encuentre (primero Docker)
 engineLine = Motor: %@
+readingPodman = Leyendo Podman…
+startPodman = Compruebe el motor Podman (por ejemplo: podman info en un terminal) y después actualice la lista.
 [it]
 podmanNotRunning = Il motore Podman non risponde. Esegui podman info in un terminale per vedere perché.
 podmanNotRunningDetail = Il motore Podman non risponde. %@
@@ -134,6 +158,8 @@ engineAt = %1$@ su %2$@
 engineSetting = Motore dei container
 engineAsFound = Quello trovato (prima Docker)
 engineLine = Motore: %@
+readingPodman = Lettura di Podman…
+startPodman = Controlla il motore Podman (ad esempio: podman info in un terminale), poi aggiorna l’elenco.
 [pt]
 podmanNotRunning = O motor Podman não responde. Execute podman info num terminal para ver porquê.
 podmanNotRunningDetail = O motor Podman não responde. %@
@@ -144,6 +170,8 @@ engineAt = %1$@ em %2$@
 engineSetting = Motor de contentores
 engineAsFound = O que for encontrado (Docker primeiro)
 engineLine = Motor: %@
+readingPodman = A ler o Podman…
+startPodman = Verifique o motor Podman (por exemplo: podman info num terminal) e depois atualize a lista.
 [ro]
 podmanNotRunning = Motorul Podman nu răspunde. Rulați podman info într-un terminal pentru a vedea de ce.
 podmanNotRunningDetail = Motorul Podman nu răspunde. %@
@@ -154,6 +182,8 @@ engineAt = %1$@ la %2$@
 engineSetting = Motor de containere
 engineAsFound = Cel găsit (întâi Docker)
 engineLine = Motor: %@
+readingPodman = Se citește Podman…
+startPodman = Verificați motorul Podman (de exemplu: podman info într-un terminal), apoi reîmprospătați lista.
 [ca]
 podmanNotRunning = El motor Podman no respon. Executeu podman info en un terminal per veure per què.
 podmanNotRunningDetail = El motor Podman no respon. %@
@@ -164,6 +194,8 @@ engineAt = %1$@ a %2$@
 engineSetting = Motor de contenidors
 engineAsFound = El que es trobi (primer Docker)
 engineLine = Motor: %@
+readingPodman = S’està llegint Podman…
+startPodman = Comproveu el motor Podman (per exemple: podman info en un terminal) i després actualitzeu la llista.
 [gl]
 podmanNotRunning = O motor Podman non responde. Execute podman info nun terminal para ver por que.
 podmanNotRunningDetail = O motor Podman non responde. %@
@@ -174,6 +206,8 @@ engineAt = %1$@ en %2$@
 engineSetting = Motor de contedores
 engineAsFound = O que se atope (primeiro Docker)
 engineLine = Motor: %@
+readingPodman = Lendo Podman…
+startPodman = Comprobe o motor Podman (por exemplo: podman info nun terminal) e despois actualice a lista.
 [rm]
 podmanNotRunning = Il motor Podman na respunda betg. Exequi podman info en in terminal per vesair pertge.
 podmanNotRunningDetail = Il motor Podman na respunda betg. %@
@@ -184,6 +218,8 @@ engineAt = %1$@ sin %2$@
 engineSetting = Motor da containers
 engineAsFound = Sco chattà (Docker l’emprim)
 engineLine = Motor: %@
+readingPodman = Podman vegn legì…
+startPodman = Controllai il motor Podman (per exempel: podman info en in terminal) e actualisai lura la glista.
 [pl]
 podmanNotRunning = Silnik Podman nie odpowiada. Uruchom podman info w terminalu, aby zobaczyć dlaczego.
 podmanNotRunningDetail = Silnik Podman nie odpowiada. %@
@@ -194,6 +230,8 @@ engineAt = %1$@ pod adresem %2$@
 engineSetting = Silnik kontenerów
 engineAsFound = Wykryty (najpierw Docker)
 engineLine = Silnik: %@
+readingPodman = Odczytywanie Podmana…
+startPodman = Sprawdź silnik Podman (na przykład: podman info w terminalu), a potem odśwież listę.
 [cs]
 podmanNotRunning = Engine Podman neodpovídá. Spusťte v terminálu podman info a uvidíte proč.
 podmanNotRunningDetail = Engine Podman neodpovídá. %@
@@ -204,6 +242,8 @@ engineAt = %1$@ na %2$@
 engineSetting = Kontejnerový engine
 engineAsFound = Podle nalezení (nejdřív Docker)
 engineLine = Engine: %@
+readingPodman = Načítá se Podman…
+startPodman = Zkontrolujte engine Podman (například: podman info v terminálu) a pak obnovte seznam.
 [sk]
 podmanNotRunning = Engine Podman neodpovedá. Spustite v termináli podman info a uvidíte prečo.
 podmanNotRunningDetail = Engine Podman neodpovedá. %@
@@ -214,6 +254,8 @@ engineAt = %1$@ na %2$@
 engineSetting = Kontajnerový engine
 engineAsFound = Podľa nájdenia (najprv Docker)
 engineLine = Engine: %@
+readingPodman = Načítava sa Podman…
+startPodman = Skontrolujte engine Podman (napríklad: podman info v termináli) a potom obnovte zoznam.
 [sl]
 podmanNotRunning = Pogon Podman se ne odziva. V terminalu zaženite podman info, da vidite zakaj.
 podmanNotRunningDetail = Pogon Podman se ne odziva. %@
@@ -224,6 +266,8 @@ engineAt = %1$@ na %2$@
 engineSetting = Pogon vsebnikov
 engineAsFound = Kot je najden (najprej Docker)
 engineLine = Pogon: %@
+readingPodman = Branje Podmana …
+startPodman = Preverite pogon Podman (na primer: podman info v terminalu) in nato osvežite seznam.
 [hr]
 podmanNotRunning = Podman pogon ne odgovara. Pokrenite podman info u terminalu da biste vidjeli zašto.
 podmanNotRunningDetail = Podman pogon ne odgovara. %@
@@ -234,6 +278,8 @@ engineAt = %1$@ na %2$@
 engineSetting = Pogon spremnika
 engineAsFound = Kako je pronađen (prvo Docker)
 engineLine = Pogon: %@
+readingPodman = Čitanje Podmana…
+startPodman = Provjerite Podman pogon (na primjer: podman info u terminalu), a zatim osvježite popis.
 [bs]
 podmanNotRunning = Podman pogon ne odgovara. Pokrenite podman info u terminalu da vidite zašto.
 podmanNotRunningDetail = Podman pogon ne odgovara. %@
@@ -244,6 +290,8 @@ engineAt = %1$@ na %2$@
 engineSetting = Pogon kontejnera
 engineAsFound = Kako je pronađen (prvo Docker)
 engineLine = Pogon: %@
+readingPodman = Čitanje Podmana…
+startPodman = Provjerite Podman pogon (na primjer: podman info u terminalu), a zatim osvježite listu.
 [sr]
 podmanNotRunning = Podman погон не одговара. Покрените podman info у терминалу да видите зашто.
 podmanNotRunningDetail = Podman погон не одговара. %@
@@ -254,6 +302,8 @@ engineAt = %1$@ на %2$@
 engineSetting = Погон контејнера
 engineAsFound = Како је пронађен (прво Docker)
 engineLine = Погон: %@
+readingPodman = Читање Podman-а…
+startPodman = Проверите Podman погон (на пример: podman info у терминалу), а затим освежите листу.
 [sr-Latn]
 podmanNotRunning = Podman pogon ne odgovara. Pokrenite podman info u terminalu da vidite zašto.
 podmanNotRunningDetail = Podman pogon ne odgovara. %@
@@ -264,6 +314,8 @@ engineAt = %1$@ na %2$@
 engineSetting = Pogon kontejnera
 engineAsFound = Kako je pronađen (prvo Docker)
 engineLine = Pogon: %@
+readingPodman = Čitanje Podman-a…
+startPodman = Proverite Podman pogon (na primer: podman info u terminalu), a zatim osvežite listu.
 [bg]
 podmanNotRunning = Двигателят Podman не отговаря. Изпълнете podman info в терминал, за да видите защо.
 podmanNotRunningDetail = Двигателят Podman не отговаря. %@
@@ -274,6 +326,8 @@ engineAt = %1$@ на %2$@
 engineSetting = Двигател за контейнери
 engineAsFound = Както е намерен (първо Docker)
 engineLine = Двигател: %@
+readingPodman = Четене на Podman…
+startPodman = Проверете двигателя Podman (например: podman info в терминал), след което обновете списъка.
 [mk]
 podmanNotRunning = Моторот Podman не одговара. Извршете podman info во терминал за да видите зошто.
 podmanNotRunningDetail = Моторот Podman не одговара. %@
@@ -284,6 +338,8 @@ engineAt = %1$@ на %2$@
 engineSetting = Мотор за контејнери
 engineAsFound = Како што е пронајден (прво Docker)
 engineLine = Мотор: %@
+readingPodman = Се чита Podman…
+startPodman = Проверете го моторот Podman (на пример: podman info во терминал), потоа освежете ја листата.
 [be]
 podmanNotRunning = Рухавік Podman не адказвае. Запусціце podman info у тэрмінале, каб убачыць чаму.
 podmanNotRunningDetail = Рухавік Podman не адказвае. %@
@@ -294,6 +350,8 @@ engineAt = %1$@ на %2$@
 engineSetting = Рухавік кантэйнераў
 engineAsFound = Які знойдзены (спачатку Docker)
 engineLine = Рухавік: %@
+readingPodman = Чытанне Podman…
+startPodman = Праверце рухавік Podman (напрыклад: podman info у тэрмінале), потым абнавіце спіс.
 [ru]
 podmanNotRunning = Движок Podman не отвечает. Выполните podman info в терминале, чтобы узнать причину.
 podmanNotRunningDetail = Движок Podman не отвечает. %@
@@ -304,6 +362,8 @@ engineAt = %1$@ на %2$@
 engineSetting = Движок контейнеров
 engineAsFound = Какой найден (сначала Docker)
 engineLine = Движок: %@
+readingPodman = Чтение Podman…
+startPodman = Проверьте движок Podman (например: podman info в терминале), затем обновите список.
 [zh-Hans]
 podmanNotRunning = Podman 引擎没有响应。请在终端中运行 podman info 查看原因。
 podmanNotRunningDetail = Podman 引擎没有响应。%@
@@ -314,6 +374,8 @@ engineAt = %1$@，位于 %2$@
 engineSetting = 容器引擎
 engineAsFound = 按找到的（优先 Docker）
 engineLine = 引擎：%@
+readingPodman = 正在读取 Podman…
+startPodman = 请检查 Podman 引擎（例如：在终端中运行 podman info），然后刷新列表。
 [zh-Hant]
 podmanNotRunning = Podman 引擎沒有回應。請在終端機中執行 podman info 查看原因。
 podmanNotRunningDetail = Podman 引擎沒有回應。%@
@@ -324,6 +386,8 @@ engineAt = %1$@，位於 %2$@
 engineSetting = 容器引擎
 engineAsFound = 依找到的（優先 Docker）
 engineLine = 引擎：%@
+readingPodman = 正在讀取 Podman…
+startPodman = 請檢查 Podman 引擎（例如：在終端機中執行 podman info），然後重新整理清單。
 [ja]
 podmanNotRunning = Podman エンジンが応答しません。ターミナルで podman info を実行して原因を確認してください。
 podmanNotRunningDetail = Podman エンジンが応答しません。%@
@@ -334,6 +398,8 @@ engineAt = %2$@ の %1$@
 engineSetting = コンテナエンジン
 engineAsFound = 見つかったもの（Docker を優先）
 engineLine = エンジン: %@
+readingPodman = Podman を読み込んでいます…
+startPodman = Podman エンジンを確認してから（例: ターミナルで podman info）、一覧を更新してください。
 [ko]
 podmanNotRunning = Podman 엔진이 응답하지 않습니다. 터미널에서 podman info를 실행하여 원인을 확인하세요.
 podmanNotRunningDetail = Podman 엔진이 응답하지 않습니다. %@
@@ -344,6 +410,8 @@ engineAt = %2$@의 %1$@
 engineSetting = 컨테이너 엔진
 engineAsFound = 찾은 대로 (Docker 우선)
 engineLine = 엔진: %@
+readingPodman = Podman 읽는 중…
+startPodman = Podman 엔진을 확인한 다음(예: 터미널에서 podman info) 목록을 새로 고치세요.
 )catalog",
-    "podmanNotRunning podmanNotRunningDetail podmanMissing podmanTimeout engineRootless engineAt engineSetting engineAsFound engineLine",
+    "podmanNotRunning podmanNotRunningDetail podmanMissing podmanTimeout engineRootless engineAt engineSetting engineAsFound engineLine readingPodman startPodman",
 };
