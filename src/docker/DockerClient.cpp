@@ -58,16 +58,21 @@ EngineKind DockerClient::identify(const QString& executable) {
         if (found != known.constEnd()) return *found;
     }
     EngineKind kind = EngineKind::docker;
+    bool answered = false;
     try {
         const CommandResult answer =
             run(executable, {QStringLiteral("--version")}, processEnvironment(), kVersionLimitMs);
-        if (!answer.timedOut && answer.status == 0)
+        answered = !answer.timedOut;
+        if (answered && answer.status == 0)
             kind = Engine::kindFromVersion(answer.stdoutBytes + '\n' + answer.stderrBytes).value_or(EngineKind::docker);
     } catch (const std::exception&) {
         // Not startable: the commands that follow report it.
     }
-    const QMutexLocker lock(&mutex);
-    known.insert(key, kind);
+    // A slow or failed start is asked again next time rather than remembered as Docker.
+    if (answered) {
+        const QMutexLocker lock(&mutex);
+        known.insert(key, kind);
+    }
     return kind;
 }
 
