@@ -90,10 +90,18 @@ TEST_F(SettingsWindowTest, TheEngineChoiceReachesEveryLaterLookUp) {
     EXPECT_EQ(DockerClient::preference(), EnginePreference::podman);
     // Kept across starts, and shown again in the picker.
     EXPECT_EQ(UserSettings::open()->value("containerEngine").toString(), "podman");
+    // The window lists Podman's containers at once.
+    const QString podmanSeeded = qEnvironmentVariable("TARNWELL_FIXTURE_PODMAN_SEEDED");
+    if (!podmanSeeded.isEmpty()) {
+        waitUntil([&] { return !model().isLoading() && sidebarNames().contains(podmanSeeded); });
+        EXPECT_EQ(model().engine(), EngineKind::podman);
+        EXPECT_FALSE(sidebarNames().contains(Fixtures::seeded()));
+    }
 
     picker->setCurrentIndex(0);
     EXPECT_EQ(SettingsStore::shared().engineChoice(), "");
     EXPECT_EQ(DockerClient::preference(), EnginePreference::found);
     EXPECT_FALSE(UserSettings::open()->contains("containerEngine"));
-    waitUntil([this] { return !model().isLoading(); });
+    waitUntil([this] { return !model().isLoading() && sidebarNames().contains(Fixtures::seeded()); });
+    EXPECT_EQ(model().engine(), EngineKind::docker);
 }
