@@ -57,14 +57,18 @@ EngineKind DockerClient::identify(const QString& executable) {
         const auto found = known.constFind(key);
         if (found != known.constEnd()) return *found;
     }
-    EngineKind kind = EngineKind::docker;
+    // A Podman that cannot read its configuration fails even to say its version; then, and
+    // when nothing answers, the file name tells.
+    const EngineKind byName = QFileInfo(info.canonicalFilePath()).fileName().startsWith(QLatin1String("podman"))
+                                  ? EngineKind::podman
+                                  : EngineKind::docker;
+    EngineKind kind = byName;
     bool answered = false;
     try {
         const CommandResult answer =
             run(executable, {QStringLiteral("--version")}, processEnvironment(), kVersionLimitMs);
         answered = !answer.timedOut;
-        if (answered && answer.status == 0)
-            kind = Engine::kindFromVersion(answer.stdoutBytes + '\n' + answer.stderrBytes).value_or(EngineKind::docker);
+        if (answered) kind = Engine::kindFromVersion(answer.stdoutBytes + '\n' + answer.stderrBytes).value_or(byName);
     } catch (const std::exception&) {
         // Not startable: the commands that follow report it.
     }

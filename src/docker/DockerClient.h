@@ -40,8 +40,8 @@ struct DockerClient {
     static void setPreference(EnginePreference preference);
     static EnginePreference preference();
 
-    // What `<executable> --version` says it is; Docker when it does not say. Remembered per
-    // file for the life of the process.
+    // What `<executable> --version` says it is; when it does not say, Podman for a file named
+    // podman*, else Docker. Remembered per file for the life of the process.
     static EngineKind identify(const QString& executable);
 
     // Our own environment with the docker directories in front of PATH.

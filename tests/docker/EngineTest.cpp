@@ -88,6 +88,9 @@ TEST(Engine, ResolveKeepsToTheChosenEngine) {
 
     EXPECT_EQ(DockerClient::identify(wrapped), EngineKind::podman);
     EXPECT_EQ(DockerClient::identify(silent), EngineKind::docker);  // says nothing: taken for Docker
+    // A Podman with a broken configuration fails even --version; its name still tells.
+    EXPECT_EQ(DockerClient::identify(script(dir, "podman", "echo 'level=error msg=\"finding config\"' >&2; exit 125\n")),
+              EngineKind::podman);
     EXPECT_EQ(DockerClient::resolve({docker, wrapped}, gzip).docker, docker);
     EXPECT_EQ(DockerClient::resolve({wrapped, docker}, gzip).engine, EngineKind::podman);
     EXPECT_EQ(DockerClient::resolve({docker, wrapped}, gzip, EnginePreference::podman).docker, wrapped);
