@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Builds Tarnwell three times (plain, with AddressSanitizer + UndefinedBehaviorSanitizer, and with
-# ThreadSanitizer), starts a Docker engine with MariaDB fixture containers and runs every test in
+# ThreadSanitizer), starts a Docker engine with MariaDB fixture containers (and Podman plus a
+# second Docker engine on its own socket, for the tests per engine) and runs every test in
 # the first two builds, and the unit, import and model tests in the third. Then, when clang is
 # installed, fuzzes every parser for 20 s (scripts/fuzz.sh).
 # Safe to run again at any time. TARNWELL_SKIP_DOCKER=1 skips the tests that need Docker.
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 ensure_packages "${BUILD_PACKAGES[@]}" libgtest-dev libgmock-dev \
-    docker.io mariadb-server mariadb-client busybox-static procps xvfb xauth appstream desktop-file-utils
+    docker.io podman mariadb-server mariadb-client busybox-static procps xvfb xauth appstream desktop-file-utils
 started=$(date +%s)
 
 configure_and_build "$TOP/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARNWELL_TESTS=ON
@@ -27,13 +28,16 @@ if [ "${TARNWELL_SKIP_DOCKER:-0}" = 1 ]; then
     ctest_args+=(-LE docker)
 else
     state=$(mktemp -t tarnwell-fixtures.XXXXXX)
-    trap 'bash "$TOP/tests/env/fixtures.sh" down "$state"; rm -f "$state"' EXIT
+    trap 'bash "$TOP/tests/env/engines.sh" down "$state" || true; bash "$TOP/tests/env/fixtures.sh" down "$state"; rm -f "$state"' EXIT
     trap 'exit 130' INT TERM
     if ! bash "$TOP/tests/env/fixtures.sh" up "$state"; then
         say "No Docker engine could be started; the tests that need one cannot run."
         say "Set TARNWELL_SKIP_DOCKER=1 to run only the tests without Docker."
         exit 1
     fi
+    # Podman and the stand-in for a remote engine; an engine it cannot provide is named and
+    # its tests skip with that reason.
+    bash "$TOP/tests/env/engines.sh" up "$state"
     set -a
     # shellcheck disable=SC1090
     source "$state"

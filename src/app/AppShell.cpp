@@ -5,6 +5,8 @@
 
 #include <QApplication>
 
+#include "docker/DockerClient.h"
+#include "docker/Engine.h"
 #include "model/AppModel.h"
 #include "model/FailureText.h"
 #include "settings/L10n.h"
@@ -15,11 +17,24 @@
 #include "ui/ContentView.h"
 #include "ui/SettingsView.h"
 
+namespace {
+
+void applyEngineChoice(const QString& engine) {
+    DockerClient::setPreference(Engine::preferenceFromText(engine).value_or(EnginePreference::found));
+}
+
+}  // namespace
+
 AppShell::AppShell(QObject* parent)
     : QObject(parent),
       model_(std::make_unique<AppModel>()),
       settings_(SettingsStore::shared()),
       notifier_(new DesktopNotifier(this)) {
+    applyEngineChoice(settings_.engineChoice());
+    connect(&settings_, &SettingsStore::engineChoiceChanged, this, [this](const QString& engine) {
+        applyEngineChoice(engine);
+        model_->refresh();  // the list shows the chosen engine's containers
+    });
     connect(notifier_, &DesktopNotifier::activated, this, &AppShell::reactivate);
     connect(model_.get(), &AppModel::fieldChanged, this, [this](AppModel::Field field) {
         if (field == AppModel::Field::phase) importPhaseChanged();

@@ -14,13 +14,13 @@ struct Grammar {
 
 const QList<Grammar>& grammars() {
     static const QList<Grammar> all = {
-        {"containers", {}, {"--all", "--json"}, {}, {}},
-        {"databases", "a container name", {"--password-stdin", "--json"}, {"--user"}, {}},
-        {"inspect", "a dump file", {"--password-stdin", "--json"}, {"--container", "--user"}, {}},
-        {"create-database", "a container name", {"--password-stdin"}, {"--name", "--collation", "--user"}, {"--name"}},
+        {"containers", {}, {"--all", "--json"}, {"--engine"}, {}},
+        {"databases", "a container name", {"--password-stdin", "--json"}, {"--user", "--engine"}, {}},
+        {"inspect", "a dump file", {"--password-stdin", "--json"}, {"--container", "--user", "--engine"}, {}},
+        {"create-database", "a container name", {"--password-stdin"}, {"--name", "--collation", "--user", "--engine"}, {"--name"}},
         {"import", "a dump file",
          {"--password-stdin", "--keep-unique-checks", "--keep-foreign-key-checks", "--keep-binlog", "--yes"},
-         {"--container", "--database", "--user"}, {"--container"}},
+         {"--container", "--database", "--user", "--engine"}, {"--container"}},
     };
     return all;
 }
@@ -122,6 +122,8 @@ Parsed parse(const QStringList& arguments) {
     for (auto it = parsed.values.cbegin(); it != parsed.values.cend(); ++it) {
         if (it.value().trimmed().isEmpty()) fail(QStringLiteral("option '%1' needs a value").arg(it.key()));
     }
+    if (const auto engine = parsed.value("--engine"); engine && *engine != "docker" && *engine != "podman")
+        fail(QStringLiteral("option '--engine' takes docker or podman, not '%1'").arg(*engine));
     return parsed;
 }
 

@@ -22,6 +22,13 @@ Commands:
 Options:
   -h, --help   show this help, or a command's help after the command
   --version    show the version
+  --engine docker|podman
+               the container engine when both are installed (default: the
+               settings window's choice, else whichever is found, Docker first)
+
+DOCKER_HOST and DOCKER_CONTEXT (for Podman CONTAINER_HOST and
+CONTAINER_CONNECTION) are passed on to the engine; `containers` shows the
+endpoint they name.
 
 The password is never taken from the command line: it comes from the container's
 MYSQL_ROOT_PASSWORD or MARIADB_ROOT_PASSWORD, or from standard input with
@@ -34,10 +41,12 @@ start, 3 Docker or the database server did not answer, 130 cancelled.
 const char* const kContainers = R"(Usage: tarnwell-cli containers [--all] [--json]
 
 Lists the running containers in the window's order (MySQL and MariaDB first), one
-per line: name, state, MySQL or not, image, published ports.
+per line: name, state, MySQL or not, image, published ports. The engine, and its
+endpoint when it is not the local one, is named first, on standard error.
 
   --all    list stopped containers too
   --json   print a JSON array instead
+  --engine docker|podman   the engine to ask
 )";
 
 const char* const kDatabases = R"(Usage: tarnwell-cli databases CONTAINER [--user NAME] [--password-stdin] [--json]

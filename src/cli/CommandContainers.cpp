@@ -9,6 +9,8 @@
 #include "cli/ExitStatus.h"
 #include "cli/ModelSession.h"
 #include "cli/Terminal.h"
+#include "docker/DockerClient.h"
+#include "docker/Engine.h"
 #include "settings/L10n.h"
 
 namespace Commands {
@@ -34,12 +36,20 @@ QCoro::Task<int> containers(const CliArguments::Parsed& arguments) {
                                     {"mysql", container.isMysql},
                                     {"image", container.image},
                                     {"status", container.status},
-                                    {"ports", container.ports}});
+                                    {"ports", container.ports},
+                                    {"engine", Engine::productName(container.engine).toLower()},
+                                    {"endpoint", container.endpoint}});
         }
         Terminal::write(STDOUT_FILENO, QJsonDocument(list).toJson(QJsonDocument::Indented));
         co_return ExitStatus::success;
     }
 
+    // Named before the table, so nobody takes a remote engine's containers for local ones.
+    // The listing just resolved the same client; rootless is what its containers say.
+    const DockerClient client = DockerClient::resolve();
+    const bool rootless = !model.containers().isEmpty() && model.containers().first().rootless;
+    Terminal::err(L10n::render(QStringLiteral("engineLine"),
+                               {Engine::describe(client.engine, rootless, client.endpoint)}));
     if (shown.isEmpty()) Terminal::err(L10n::render(QStringLiteral("noContainers")));
     QList<QStringList> rows;
     for (const DockerContainer& container : shown) {

@@ -10,6 +10,7 @@
 #include "cli/ProgressDisplay.h"
 #include "cli/SignalBridge.h"
 #include "cli/Terminal.h"
+#include "docker/Engine.h"
 #include "import/ByteFormatting.h"
 #include "settings/L10n.h"
 
@@ -110,6 +111,11 @@ QCoro::Task<int> import(const CliArguments::Parsed& arguments) {
     }
     if (!database) Terminal::err(QStringLiteral("Proposed database: ") + *model.selectedDatabase());
 
+    // Where the import goes, before anything is asked: a remote engine must not pass for the local one.
+    if (const auto container = model.selectedContainer()) {
+        Terminal::err(L10n::render(QStringLiteral("engineLine"),
+                                   {Engine::describe(container->engine, container->rootless, container->endpoint)}));
+    }
     model.requestImport();
     if (!model.confirmImport()) co_return ExitStatus::refused;  // an import is running already
     // The import starts only into what the question named; if that changed meanwhile, the

@@ -7,6 +7,8 @@
 #include "cli/Commands.h"
 #include "cli/CommandSupport.h"
 #include "cli/Terminal.h"
+#include "docker/DockerClient.h"
+#include "docker/Engine.h"
 #include "docker/Process.h"
 #include "settings/SettingsStore.h"
 
@@ -28,6 +30,8 @@ int main(int argc, char* argv[]) {
         Terminal::write(STDOUT_FILENO, CliHelp::text(arguments.command).toUtf8());
         return 0;
     }
-    SettingsStore::shared();  // stores the system language on a first start, as the window does
+    // Stores the system language on a first start, as the window does.
+    const QString engine = arguments.value("--engine").value_or(SettingsStore::shared().engineChoice());
+    DockerClient::setPreference(Engine::preferenceFromText(engine).value_or(EnginePreference::found));
     return QCoro::waitFor(Commands::run(arguments));
 }

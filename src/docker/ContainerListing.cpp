@@ -1,6 +1,8 @@
-// Every local container: the daemon's answer, `docker ps -a`, then `docker inspect` in
+// Every container of the engine: Docker's answer to `info`, `ps -a`, then `inspect` in
 // batches, merged into one record per container.
 #include <QHash>
+
+#include <unistd.h>
 
 #include "docker/DockerClient.h"
 #include "docker/DockerError.h"
@@ -13,8 +15,8 @@ namespace {
 constexpr qsizetype kInspectBatch = 20;
 constexpr qsizetype kShortIdLength = 12;
 
-DockerContainer merge(const PsEntry& entry, const ParsedInspect* inspect) {
-    DockerContainer container;
+DockerContainer merge(const PsEntry& entry, const ParsedInspect* inspect, const DockerContainer& place) {
+    DockerContainer container = place;
     container.id = entry.id;
     container.name = entry.name;
     container.image = !entry.image.isEmpty() ? entry.image : inspect ? inspect->image : QString();
@@ -39,20 +41,30 @@ DockerContainer merge(const PsEntry& entry, const ParsedInspect* inspect) {
 }  // namespace
 
 QList<DockerContainer> DockerClient::listContainers() const {
-    const CommandResult info =
-        run(docker, {QStringLiteral("info"), QStringLiteral("--format"), QStringLiteral("{{.ServerVersion}}")});
-    if (info.status != 0) throw DockerError::dockerNotRunning(utf8(info.stderrBytes));
+    const bool podman = engine == EngineKind::podman;
+    // Podman has no daemon to ask first, and its `info` inspects the whole host (most of a
+    // second); a failing `ps` says the same.
+    if (!podman) {
+        const CommandResult info =
+            run(docker, {QStringLiteral("info"), QStringLiteral("--format"), QStringLiteral("{{.ServerVersion}}")});
+        if (info.status != 0) throw DockerError::dockerNotRunning(utf8(info.stderrBytes), engine);
+    }
 
     const CommandResult ps = run(
         docker, {QStringLiteral("ps"), QStringLiteral("-a"), QStringLiteral("--format"), QStringLiteral("{{json .}}")});
-    if (ps.status != 0)
+    if (ps.status != 0) {
+        if (podman) throw DockerError::dockerNotRunning(utf8(ps.stderrBytes), engine);
         throw DockerError::commandFailed(text(ps.stderrBytes, L10n::render(QStringLiteral("dockerPsFailed"))));
-
-    QList<PsEntry> entries;
-    for (const QString& line : DockerParse::splitRecords(utf8(ps.stdoutBytes))) {
-        if (auto entry = DockerParse::parsePsLine(line)) entries.append(std::move(*entry));
     }
+
+    const QList<PsEntry> entries = DockerParse::parsePsOutput(utf8(ps.stdoutBytes));
     if (entries.isEmpty()) return {};
+
+    DockerContainer place;
+    place.engine = engine;
+    place.endpoint = endpoint;
+    // A local Podman run by a user other than root keeps that user's own containers.
+    place.rootless = podman && endpoint.isEmpty() && ::geteuid() != 0;
 
     QStringList ids;
     for (const PsEntry& entry : entries) ids.append(entry.id);
@@ -74,7 +86,7 @@ QList<DockerContainer> DockerClient::listContainers() const {
     containers.reserve(entries.size());
     for (const PsEntry& entry : entries) {
         const auto found = index.constFind(entry.id);
-        containers.append(merge(entry, found != index.constEnd() ? &*found : nullptr));
+        containers.append(merge(entry, found != index.constEnd() ? &*found : nullptr, place));
     }
     return containers;
 }

@@ -34,7 +34,7 @@ void DockerClient::createDatabase(const QString& containerName, const QString& c
         {QStringLiteral("exec"), QStringLiteral("-e"), QStringLiteral("MYSQL_PWD"), containerName, clientProgram,
          QStringLiteral("-u") + user, QStringLiteral("--batch"), QStringLiteral("-e"),
          SqlText::createDatabaseStatement(name, collation)},
-        environment);
+        environment, metadataLimitMs(), engine);
     if (result.status != 0) {
         throw DockerError::mysqlFailed(text(result.stderrBytes, text(result.stdoutBytes, QString())));
     }

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include "docker/DockerContainer.h"
+#include "docker/Engine.h"
 #include "docker/ServerInfo.h"
 
 // The exit status and captured output of one finished command.
@@ -18,17 +19,30 @@ struct CommandResult {
     bool operator==(const CommandResult&) const = default;
 };
 
-// The locations of the docker client and gzip. Located anew for every top-level operation
-// and passed by copy; never changed after creation.
+// The locations of the engine client (docker or podman) and gzip, with the engine it drives
+// and the endpoint it talks to. Located anew for every top-level operation and passed by
+// copy; never changed after creation.
 struct DockerClient {
     QString docker;
     QString gzip;
+    EngineKind engine = EngineKind::docker;
+    QString endpoint{};  // empty: the engine's local default
 
     // The first executable of $TARNWELL_DOCKER, /usr/local/bin/docker, /usr/bin/docker,
-    // /snap/bin/docker (no PATH search), and /usr/bin/gzip. Throws DockerError.
+    // /snap/bin/docker, /usr/bin/podman, /usr/local/bin/podman (no PATH search) that drives
+    // the preferred engine, and /usr/bin/gzip. Throws DockerError.
     static DockerClient resolve();
-    static DockerClient resolve(const QStringList& dockerCandidates, const QString& gzipPath);
+    static DockerClient resolve(const QStringList& dockerCandidates, const QString& gzipPath,
+                                EnginePreference preference = EnginePreference::found);
     static QStringList dockerCandidates();
+
+    // The engine the user chose, for every later resolve() in this process.
+    static void setPreference(EnginePreference preference);
+    static EnginePreference preference();
+
+    // What `<executable> --version` says it is; when it does not say, Podman for a file named
+    // podman*, else Docker. Remembered per file for the life of the process.
+    static EngineKind identify(const QString& executable);
 
     // Our own environment with the docker directories in front of PATH.
     static QProcessEnvironment processEnvironment();
@@ -48,9 +62,10 @@ struct DockerClient {
                              const QProcessEnvironment& environment, int limitMs = -1);
     // The same for a metadata command: stopped and thrown as DockerError after the limit.
     static CommandResult runBounded(const QString& executable, const QStringList& arguments,
-                                    const QProcessEnvironment& environment, int limitMs = metadataLimitMs());
+                                    const QProcessEnvironment& environment, int limitMs = metadataLimitMs(),
+                                    EngineKind engine = EngineKind::docker);
 
-    // Every local container, in `docker ps` order. Throws DockerError or Process::LaunchError.
+    // Every container of the engine, in `ps` order. Throws DockerError or Process::LaunchError.
     QList<DockerContainer> listContainers() const;
 
     // Version, settings and databases of the server in a container, through the `mysql`

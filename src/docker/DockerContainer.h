@@ -5,6 +5,8 @@
 
 #include <optional>
 
+#include "docker/Engine.h"
+
 // One local container as the model and the views see it, identified by id.
 struct DockerContainer {
     QString id;
@@ -21,6 +23,11 @@ struct DockerContainer {
     QDateTime startedAt;    // invalid when never started or unknown
     QDateTime finishedAt;   // invalid while running or unknown
     int exitCode = 0;
+    // Where it lives: the engine, its endpoint when not the local default, and whether the
+    // engine runs as the user (rootless Podman).
+    EngineKind engine = EngineKind::docker;
+    QString endpoint;
+    bool rootless = false;
 
     bool operator==(const DockerContainer&) const = default;
 };

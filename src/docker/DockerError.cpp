@@ -3,9 +3,15 @@
 #include "settings/L10n.h"
 
 QString DockerError::errorDescription() const {
+    const bool podman = engine_ == EngineKind::podman;
     switch (kind_) {
     case Kind::dockerNotRunning: {
         const QString detail = payload_.trimmed();
+        if (podman) {
+            if (detail.isEmpty()) return L10n::render(QStringLiteral("podmanNotRunning"));
+            return L10n::render(QStringLiteral("podmanNotRunningDetail"),
+                                {detail.section(QLatin1Char('\n'), 0, 0).trimmed()});
+        }
         if (detail.isEmpty()) return L10n::render(QStringLiteral("dockerNotRunning"));
         // Docker's own first line says why; on Linux a refused socket mostly means the
         // account is not in the docker group.
@@ -20,8 +26,9 @@ QString DockerError::errorDescription() const {
     case Kind::mysqlFailed:
         return payload_;
     case Kind::dockerMissing:
-        return L10n::render(QStringLiteral("dockerMissing"));
+        return L10n::render(podman ? QStringLiteral("podmanMissing") : QStringLiteral("dockerMissing"));
     case Kind::timedOut:
+        if (podman) return L10n::render(QStringLiteral("podmanTimeout"), {payload_.toLongLong()});
         return L10n::renderCount(QStringLiteral("dockerTimeout"), payload_.toLongLong());
     }
     return payload_;

@@ -55,6 +55,16 @@ QStringList splitLines(const QString& text);
 QStringList splitRecords(const QString& text);
 
 std::optional<PsEntry> parsePsLine(const QString& line);
+// One container record of either engine: Docker's texts, or Podman's `Names` list, `Ports`
+// objects and `Id`.
+std::optional<PsEntry> parsePsObject(const QJsonObject& object);
+// All records of `ps -a --format {{json .}}`: Docker's one object per line, or the one
+// JSON array Podman prints.
+QList<PsEntry> parsePsOutput(const QString& text);
+
+// Podman's published ports ({host_ip, host_port, container_port, range, protocol}) in
+// Docker's words, "127.0.0.1:4308->3306/tcp, …"; a text is taken as it is.
+QString portsText(const QJsonValue& ports);
 
 // A JSON array of container objects, or one object; anything else gives an empty list.
 QList<ParsedInspect> parseInspectList(const QByteArray& bytes);

@@ -66,22 +66,69 @@ std::optional<PsEntry> parsePsLine(const QString& line) {
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(trimmed.toUtf8(), &error);
     if (error.error != QJsonParseError::NoError || !document.isObject()) return std::nullopt;
-    const QJsonObject object = document.object();
+    return parsePsObject(document.object());
+}
 
+std::optional<PsEntry> parsePsObject(const QJsonObject& object) {
     PsEntry entry;
     entry.id = string(object, QStringLiteral("ID")).value_or(string(object, QStringLiteral("Id")).value_or(QString()));
     if (entry.id.isEmpty()) return std::nullopt;
 
-    const QString rawName =
-        string(object, QStringLiteral("Names")).value_or(string(object, QStringLiteral("Name")).value_or(entry.id));
-    const QStringList names = rawName.split(u',', Qt::SkipEmptyParts);
+    QStringList names = stringArray(object.value(QStringLiteral("Names")));
+    if (names.isEmpty()) {
+        const QString rawName = string(object, QStringLiteral("Names"))
+                                    .value_or(string(object, QStringLiteral("Name")).value_or(entry.id));
+        names = rawName.split(u',', Qt::SkipEmptyParts);
+    }
     entry.name = names.isEmpty() ? entry.id : stripSlashes(names.first());
+    if (entry.name.isEmpty()) entry.name = entry.id;
 
     entry.image = string(object, QStringLiteral("Image")).value_or(QString());
     entry.state = string(object, QStringLiteral("State")).value_or(QString()).toLower();
     entry.status = string(object, QStringLiteral("Status")).value_or(QString());
-    entry.ports = string(object, QStringLiteral("Ports")).value_or(QString());
+    entry.ports = portsText(object.value(QStringLiteral("Ports")));
     return entry;
+}
+
+QList<PsEntry> parsePsOutput(const QString& text) {
+    QList<PsEntry> entries;
+    if (text.trimmed().startsWith(u'[')) {
+        const QJsonDocument document = QJsonDocument::fromJson(text.toUtf8());
+        for (const QJsonValue& item : document.array()) {
+            if (!item.isObject()) continue;
+            if (auto entry = parsePsObject(item.toObject())) entries.append(std::move(*entry));
+        }
+        return entries;
+    }
+    for (const QString& line : splitRecords(text)) {
+        if (auto entry = parsePsLine(line)) entries.append(std::move(*entry));
+    }
+    return entries;
+}
+
+QString portsText(const QJsonValue& ports) {
+    if (ports.isString()) return ports.toString();
+    QStringList pieces;
+    for (const QJsonValue& item : ports.toArray()) {
+        const QJsonObject port = item.toObject();
+        const qint64 host = port.value(QStringLiteral("host_port")).toInteger();
+        const qint64 inside = port.value(QStringLiteral("container_port")).toInteger();
+        if (inside <= 0) continue;
+        const qint64 range = qMax<qint64>(1, port.value(QStringLiteral("range")).toInteger(1));
+        QString protocol = port.value(QStringLiteral("protocol")).toString();
+        if (protocol.isEmpty()) protocol = QStringLiteral("tcp");
+        const auto span = [range](qint64 first) {
+            return range > 1 ? QStringLiteral("%1-%2").arg(first).arg(first + range - 1) : QString::number(first);
+        };
+        if (host <= 0) {
+            pieces.append(span(inside) + u'/' + protocol);  // exposed only
+            continue;
+        }
+        QString address = port.value(QStringLiteral("host_ip")).toString();
+        if (address.isEmpty()) address = QStringLiteral("0.0.0.0");
+        pieces.append(address + u':' + span(host) + QStringLiteral("->") + span(inside) + u'/' + protocol);
+    }
+    return pieces.join(QStringLiteral(", "));
 }
 
 QList<ParsedInspect> parseInspectList(const QByteArray& bytes) {

@@ -54,10 +54,12 @@ ServerInfo DockerClient::fetchServerInfo(const QString& containerName, const QSt
     bool sandbox = true;
     const auto probe = [&](const QString& program) {
         sandbox = true;
-        CommandResult answer = runBounded(docker, probeArguments(containerName, program, user, true), environment);
+        CommandResult answer = runBounded(docker, probeArguments(containerName, program, user, true), environment,
+                                          metadataLimitMs(), engine);
         if (!sandboxUnknown(answer)) return answer;
         sandbox = false;
-        return runBounded(docker, probeArguments(containerName, program, user, false), environment);
+        return runBounded(docker, probeArguments(containerName, program, user, false), environment,
+                          metadataLimitMs(), engine);
     };
     QString client = QStringLiteral("mysql");
     CommandResult result = probe(client);

@@ -36,7 +36,7 @@ public:
         containers, selectedContainerID, databases, selectedDatabase, serverInfo, dumpURL, dumpPreview,
         showStopped, isLoading, isLoadingDatabases, errorMessage, logLines, phase, disableUniqueChecks,
         disableForeignKeyChecks, disableBinlog, userOverride, passwordOverride, databasePinned, confirmImport,
-        runner,
+        runner, engine,
     };
     Q_ENUM(Field)
 
@@ -58,6 +58,8 @@ public:
     const std::optional<DumpPreview>& dumpPreview() const { return dumpPreview_; }
     bool showStopped() const { return showStopped_; }
     bool isLoading() const { return isLoading_; }
+    // The engine the last refresh found, for the texts that name it.
+    EngineKind engine() const { return engine_; }
     bool isLoadingDatabases() const { return isLoadingDatabases_; }
     const std::optional<QString>& errorMessage() const { return errorMessage_; }
     const QStringList& logLines() const { return logLines_; }
@@ -154,6 +156,7 @@ private:
     std::optional<DumpPreview> dumpPreview_;
     bool showStopped_ = false;
     bool isLoading_ = false;
+    EngineKind engine_ = EngineKind::docker;
     bool isLoadingDatabases_ = false;
     std::optional<QString> errorMessage_;
     QStringList logLines_;

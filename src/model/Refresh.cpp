@@ -18,6 +18,7 @@ QCoro::Task<> AppModel::refresh() {
         co_return;
     }
     const DockerClient client = *tools.value;
+    assign(engine_, client.engine, Field::engine);
 
     // Tasks are named before awaiting: g++ 12 destroys temporaries of a co_await
     // expression twice.

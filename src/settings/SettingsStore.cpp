@@ -8,6 +8,11 @@
 namespace {
 const QString kLanguageKey = QStringLiteral("appLanguage");
 const QString kFolderKey = QStringLiteral("dumpFolderBookmark");
+const QString kEngineKey = QStringLiteral("containerEngine");
+
+QString knownEngine(const QString& word) {
+    return word == QLatin1String("docker") || word == QLatin1String("podman") ? word : QString();
+}
 }  // namespace
 
 SettingsStore& SettingsStore::shared() {
@@ -28,6 +33,19 @@ SettingsStore::SettingsStore(QObject* parent) : QObject(parent) {
         const QString path = QString::fromUtf8(folder.toByteArray());
         if (!path.isEmpty() && QFileInfo(path).isDir()) dumpFolderURL_ = path;
     }
+    engineChoice_ = knownEngine(UserSettings::open()->value(kEngineKey).toString());
+}
+
+void SettingsStore::setEngineChoice(const QString& engine) {
+    const QString known = knownEngine(engine);
+    if (known.isEmpty()) {
+        UserSettings::open()->remove(kEngineKey);
+    } else {
+        UserSettings::open()->setValue(kEngineKey, known);
+    }
+    if (known == engineChoice_) return;
+    engineChoice_ = known;
+    Q_EMIT engineChoiceChanged(known);
 }
 
 void SettingsStore::setLanguageChoice(const QString& code) {

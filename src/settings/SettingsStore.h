@@ -5,7 +5,8 @@
 
 #include <optional>
 
-// The user's two settings: the interface language and the default folder for dumps.
+// The user's settings: the interface language, the default folder for dumps and the
+// container engine.
 // One instance per process, on the GUI thread. The folder and file dialogs live with the
 // views; they hand their answers to this store.
 class SettingsStore : public QObject {
@@ -27,11 +28,17 @@ public:
     void setDumpFolder(const QString& folder);
     void clearDumpFolder();
 
+    // "docker", "podman", or empty for whichever is found, Docker first.
+    const QString& engineChoice() const { return engineChoice_; }
+    void setEngineChoice(const QString& engine);
+
 Q_SIGNALS:
     void languageChoiceChanged(const QString& code);
     void dumpFolderChanged();
+    void engineChoiceChanged(const QString& engine);
 
 private:
     QString languageChoice_;
+    QString engineChoice_;
     std::optional<QString> dumpFolderURL_;
 };

@@ -7,6 +7,7 @@
 #include <limits>
 
 #include "docker/ContainerStatus.h"
+#include "docker/Engine.h"
 #include "import/ByteFormatting.h"
 #include "settings/L10n.h"
 #include "ui/Style.h"
@@ -57,6 +58,8 @@ QString ContainerHeader::headerLine(const DockerContainer& container) {
     const QString status = ContainerStatus::describe(container, QDateTime::currentDateTimeUtc());
     if (!status.isEmpty()) parts << status;
     if (!container.ports.isEmpty()) parts << container.ports;
+    // Where it runs, so nobody restores into a remote server thinking it is local.
+    parts << Engine::describe(container.engine, container.rootless, container.endpoint);
     return parts.join(kSeparator);
 }
 

@@ -9,7 +9,7 @@
 
 class QLabel;
 
-// The selected container's name with two summary lines: image, state, status and ports;
+// The selected container's name with two summary lines: image, state, status, ports and engine;
 // then volume, server version and buffer pool.
 class ContainerHeader : public QWidget {
     Q_OBJECT

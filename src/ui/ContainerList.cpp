@@ -60,7 +60,7 @@ ContainerList::ContainerList(AppModel& model, SettingsStore& settings, QWidget* 
     connect(showStopped_, &QCheckBox::toggled, this, [this](bool on) { model_.setShowStopped(on); });
     onFields(model_, this,
              {AppModel::Field::containers, AppModel::Field::showStopped, AppModel::Field::selectedContainerID,
-              AppModel::Field::isLoading},
+              AppModel::Field::isLoading, AppModel::Field::engine},
              [this] { render(); });
     onLanguageChange(settings, this, [this] { retranslate(); });
     retranslate();
@@ -89,7 +89,9 @@ void ContainerList::render() {
         shown_ = visible;
     }
     emptyText_->setVisible(visible.isEmpty());
-    emptyText_->setText(L10n::render(model_.isLoading() ? QStringLiteral("readingDocker") : QStringLiteral("noContainers")));
+    const QString reading =
+        model_.engine() == EngineKind::podman ? QStringLiteral("readingPodman") : QStringLiteral("readingDocker");
+    emptyText_->setText(L10n::render(model_.isLoading() ? reading : QStringLiteral("noContainers")));
     {
         const QSignalBlocker blocker(showStopped_);
         showStopped_->setChecked(model_.showStopped());

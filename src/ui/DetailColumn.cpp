@@ -31,7 +31,8 @@ DetailColumn::DetailColumn(AppModel& model, SettingsStore& settings, QWidget* pa
     addWidget(notMysqlPage_);
     addWidget(importDetail_);
 
-    onFields(model_, this, {AppModel::Field::containers, AppModel::Field::selectedContainerID},
+    onFields(model_, this,
+             {AppModel::Field::containers, AppModel::Field::selectedContainerID, AppModel::Field::engine},
              [this] { render(); });
     onLanguageChange(settings, this, [this] { render(); });
     render();
@@ -40,7 +41,9 @@ DetailColumn::DetailColumn(AppModel& model, SettingsStore& settings, QWidget* pa
 void DetailColumn::render() {
     const auto container = model_.selectedContainer();
     if (!container) {
-        noContainer_->setTexts(L10n::render(QStringLiteral("noContainer")), L10n::render(QStringLiteral("startDocker")));
+        const QString hint =
+            model_.engine() == EngineKind::podman ? QStringLiteral("startPodman") : QStringLiteral("startDocker");
+        noContainer_->setTexts(L10n::render(QStringLiteral("noContainer")), L10n::render(hint));
         setCurrentWidget(noContainer_);
     } else if (!container->isMysql) {
         // Server information may still belong to another container: leave it out here.

@@ -54,6 +54,11 @@ SettingsView::SettingsView(SettingsStore& settings, QWidget* parent) : QWidget(p
     folderRow->addWidget(clearFolder_);
     folderRow->addStretch();
 
+    engineLabel_ = new QLabel(this);
+    engine_ = new QComboBox(this);
+    engine_->setObjectName(QStringLiteral("enginePicker"));
+    engineLabel_->setBuddy(engine_);
+
     auto* form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -62,6 +67,7 @@ SettingsView::SettingsView(SettingsStore& settings, QWidget* parent) : QWidget(p
     form->addRow(languageLabel_, language_);
     form->addRow(QString(), hint_);
     form->addRow(folderLabel_, folderRow);
+    form->addRow(engineLabel_, engine_);
 
     auto* rule = new QFrame(this);
     rule->setFrameShape(QFrame::HLine);
@@ -97,6 +103,9 @@ SettingsView::SettingsView(SettingsStore& settings, QWidget* parent) : QWidget(p
     connect(language_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0) settings_.setLanguageChoice(language_->itemData(index).toString());
     });
+    connect(engine_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0) settings_.setEngineChoice(engine_->itemData(index).toString());
+    });
     connect(chooseFolder_, &QPushButton::clicked, this, [this] { FileChoosers::chooseDumpFolder(this, settings_); });
     connect(clearFolder_, &QPushButton::clicked, this, [this] { settings_.clearDumpFolder(); });
     connect(license_, &QPushButton::clicked, this, &SettingsView::openLicense);
@@ -112,6 +121,16 @@ void SettingsView::fillLanguages() {
     language_->setCurrentIndex(language_->findData(settings_.languageChoice()));
 }
 
+void SettingsView::fillEngines() {
+    const QSignalBlocker blocker(engine_);
+    engine_->clear();
+    engine_->addItem(L10n::render(QStringLiteral("engineAsFound")), QString());
+    // Product names, the same in every language.
+    engine_->addItem(QStringLiteral("Docker"), QStringLiteral("docker"));
+    engine_->addItem(QStringLiteral("Podman"), QStringLiteral("podman"));
+    engine_->setCurrentIndex(qMax(0, engine_->findData(settings_.engineChoice())));
+}
+
 void SettingsView::retranslate() {
     setWindowTitle(L10n::render(QStringLiteral("settings")));
     languageLabel_->setText(L10n::render(QStringLiteral("language")));
@@ -119,7 +138,9 @@ void SettingsView::retranslate() {
     folderLabel_->setText(L10n::render(QStringLiteral("dumpFolder")));
     chooseFolder_->setText(L10n::render(QStringLiteral("chooseFolder")));
     clearFolder_->setText(L10n::render(QStringLiteral("clearFolder")));
+    engineLabel_->setText(L10n::render(QStringLiteral("engineSetting")));
     fillLanguages();
+    fillEngines();
 
     const Disclaimer disclaimer = Disclaimer::forLanguage(L10n::currentCode());
     summary_->setText(disclaimer.licenseSummary);

@@ -8,8 +8,8 @@ class QLabel;
 class QPushButton;
 class SettingsStore;
 
-// The settings window: the interface language, the default folder for dumps, and the
-// disclaimer with the licence and the website.
+// The settings window: the interface language, the default folder for dumps, the container
+// engine, and the disclaimer with the licence and the website.
 class SettingsView : public QWidget {
     Q_OBJECT
 
@@ -19,6 +19,7 @@ public:
     explicit SettingsView(SettingsStore& settings, QWidget* parent = nullptr);
 
     QComboBox* languagePicker() const { return language_; }
+    QComboBox* enginePicker() const { return engine_; }
     ElidedLabel* folderPath() const { return folderPath_; }
     QPushButton* chooseFolderButton() const { return chooseFolder_; }
     QPushButton* clearFolderButton() const { return clearFolder_; }
@@ -30,6 +31,7 @@ private:
     void retranslate();
     void renderFolder();
     void fillLanguages();
+    void fillEngines();
     void openLicense();
 
     SettingsStore& settings_;
@@ -40,6 +42,8 @@ private:
     ElidedLabel* folderPath_;
     QPushButton* chooseFolder_;
     QPushButton* clearFolder_;
+    QLabel* engineLabel_;
+    QComboBox* engine_;
     QLabel* summary_;
     QPushButton* license_;
     QLabel* website_;

@@ -89,7 +89,8 @@ TEST(DockerClientResolve, TakesTheFirstExecutableCandidate) {
 
     qputenv("TARNWELL_DOCKER", first.toUtf8());
     EXPECT_EQ(DockerClient::dockerCandidates(),
-              QStringList({first, "/usr/local/bin/docker", "/usr/bin/docker", "/snap/bin/docker"}));
+              QStringList({first, "/usr/local/bin/docker", "/usr/bin/docker", "/snap/bin/docker", "/usr/bin/podman",
+                           "/usr/local/bin/podman"}));
     qunsetenv("TARNWELL_DOCKER");
     EXPECT_EQ(DockerClient::dockerCandidates().first(), "/usr/local/bin/docker");
 }

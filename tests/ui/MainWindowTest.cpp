@@ -125,11 +125,21 @@ TEST(ContainerHeaderText, JoinsTheKnownParts) {
     container.running = true;
     container.status = "Up 3 minutes";
     container.ports = "localhost:4308";
-    EXPECT_EQ(ContainerHeader::headerLine(container), "mysql:8.0.46 · running · Up 3 minutes · localhost:4308");
+    EXPECT_EQ(ContainerHeader::headerLine(container),
+              "mysql:8.0.46 · running · Up 3 minutes · localhost:4308 · Docker");
     container.running = false;
     container.status.clear();
     container.ports.clear();
-    EXPECT_EQ(ContainerHeader::headerLine(container), "mysql:8.0.46 · stopped");
+    EXPECT_EQ(ContainerHeader::headerLine(container), "mysql:8.0.46 · stopped · Docker");
+    // Another engine, or one that is not the local default, is named with its endpoint.
+    container.engine = EngineKind::podman;
+    container.rootless = true;
+    EXPECT_EQ(ContainerHeader::headerLine(container), "mysql:8.0.46 · stopped · Podman (rootless)");
+    container.engine = EngineKind::docker;
+    container.rootless = false;
+    container.endpoint = "ssh://ci@build-box";
+    EXPECT_EQ(ContainerHeader::headerLine(container), "mysql:8.0.46 · stopped · Docker at ssh://ci@build-box");
+    container.endpoint.clear();
     EXPECT_EQ(ContainerHeader::metaLine(container, std::nullopt), "");
     ServerInfo server;
     server.version = "8.0.46";
@@ -140,3 +150,29 @@ TEST(ContainerHeaderText, JoinsTheKnownParts) {
 }
 
 }  // namespace
+
+TEST_F(MainWindowTest, AnEngineBehindDockerHostIsNamedWithItsEndpoint) {
+    const QString host = qEnvironmentVariable("TARNWELL_FIXTURE_REMOTE_HOST");
+    if (host.isEmpty()) {
+        GTEST_SKIP() << qEnvironmentVariable("TARNWELL_FIXTURE_REMOTE_MISSING", "tests/env/engines.sh up was not run")
+                            .toStdString();
+    }
+    struct Restore {
+        ~Restore() { qunsetenv("DOCKER_HOST"); }
+    } restore;
+    qputenv("DOCKER_HOST", host.toUtf8());
+    model().refresh();
+    waitUntil([this] { return !model().isLoading(); });
+    const QString remote = qEnvironmentVariable("TARNWELL_FIXTURE_REMOTE_SEEDED");
+    ASSERT_TRUE(sidebarNames().contains(remote));
+    EXPECT_FALSE(sidebarNames().contains(Fixtures::seeded()));  // the local engine's are not listed
+    clickContainer(remote);
+    const QString headerLine = find<QLabel>(window_->detail()->importDetail(), "headerLine")->text();
+    EXPECT_TRUE(headerLine.endsWith(" · Docker at " + host)) << headerLine.toStdString();
+    ASSERT_TRUE(model().serverInfo().has_value());
+
+    qunsetenv("DOCKER_HOST");
+    model().refresh();
+    waitUntil([this] { return !model().isLoading(); });
+    EXPECT_TRUE(sidebarNames().contains(Fixtures::seeded()));
+}

@@ -8,8 +8,10 @@
 #include <QToolButton>
 
 #include "UiHarness.h"
+#include "docker/DockerClient.h"
 #include "settings/L10n.h"
 #include "settings/SettingsStore.h"
+#include "settings/UserSettings.h"
 #include "ui/ElidedLabel.h"
 #include "ui/SettingsView.h"
 
@@ -77,3 +79,31 @@ TEST_F(SettingsWindowTest, TheFolderRowFollowsTheDefaultFolder) {
 }
 
 }  // namespace
+
+TEST_F(SettingsWindowTest, TheEngineChoiceReachesEveryLaterLookUp) {
+    SettingsView* settings = shell_->openSettings();
+    QComboBox* picker = settings->enginePicker();
+    ASSERT_EQ(picker->count(), 3);
+    EXPECT_EQ(picker->currentText(), "As found (Docker first)");
+    EXPECT_EQ(DockerClient::preference(), EnginePreference::found);
+
+    picker->setCurrentIndex(picker->findData("podman"));
+    EXPECT_EQ(SettingsStore::shared().engineChoice(), "podman");
+    EXPECT_EQ(DockerClient::preference(), EnginePreference::podman);
+    // Kept across starts, and shown again in the picker.
+    EXPECT_EQ(UserSettings::open()->value("containerEngine").toString(), "podman");
+    // The window lists Podman's containers at once.
+    const QString podmanSeeded = qEnvironmentVariable("TARNWELL_FIXTURE_PODMAN_SEEDED");
+    if (!podmanSeeded.isEmpty()) {
+        waitUntil([&] { return !model().isLoading() && sidebarNames().contains(podmanSeeded); });
+        EXPECT_EQ(model().engine(), EngineKind::podman);
+        EXPECT_FALSE(sidebarNames().contains(Fixtures::seeded()));
+    }
+
+    picker->setCurrentIndex(0);
+    EXPECT_EQ(SettingsStore::shared().engineChoice(), "");
+    EXPECT_EQ(DockerClient::preference(), EnginePreference::found);
+    EXPECT_FALSE(UserSettings::open()->contains("containerEngine"));
+    waitUntil([this] { return !model().isLoading() && sidebarNames().contains(Fixtures::seeded()); });
+    EXPECT_EQ(model().engine(), EngineKind::docker);
+}
