@@ -276,8 +276,9 @@ TEST_F(ImportFaults, AFullDiskEndsWithTheServersWordsAndWholeStatements) {
 }
 
 // The dump file changes under the import: removed (its content stays readable through the
-// open file, so the import completes), cut short or grown while the copy runs (the import
-// stops, whole statements only).
+// open file, so the import completes) or cut short while the copy runs (the import stops,
+// whole statements only). A file that grows is met only at its new end, minutes later here;
+// the stand-in tests cover it.
 TEST_F(ImportFaults, ADumpChangedMidImportStopsOrCompletesWhole) {
     ScratchServer& target = server("pause");
     ASSERT_TRUE(target.ready());
@@ -293,10 +294,6 @@ TEST_F(ImportFaults, ADumpChangedMidImportStopsOrCompletesWhole) {
         {"removed", small, [](const QString& file) { QFile::remove(file); }, true},
         // Cut just ahead of the copy, so that it meets the new end soon.
         {"truncated", large, [](const QString& file) { QFile(file).resize(400000); }, false},
-        {"appended", small, [](const QString& file) {
-             QFile grown(file);
-             if (grown.open(QIODevice::Append)) grown.write("DELETE FROM t;\n");
-         }, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
