@@ -232,3 +232,24 @@ TEST_F(RunnerStandIn, OnlyRegularFilesThatStayTheSame) {
         EXPECT_TRUE(controlCalls().contains("KILL CONNECTION 7")) << c.name;
     }
 }
+
+// The engine's socket goes away mid-import: the client drops out and every later docker
+// call is refused. The message says Docker went, not what the broken pipe says.
+TEST_F(RunnerStandIn, AnEngineGoneMidImportIsNamed) {
+    const QString path = dir.filePath("engine-gone");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("#!/bin/sh\n"
+               "gone() { echo 'Cannot connect to the Docker daemon at unix:///var/run/docker.sock. Is the docker daemon "
+               "running?' >&2; exit 1; }\n"
+               "case \" $* \" in *\" -i \"*) ;; *) gone ;; esac\n"
+               "IFS= read -r query\n"
+               "printf 'tarnwell_session\\ntarnwell-session 7\\n'\n"
+               "head -c 300000 >/dev/null\n"
+               "exit 1\n");
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(run(path, sparseFile("big.sql", 8 << 20)),
+              ImportOutcome::failed(L10n::render("importEngineGone", {QString("c")})));
+    EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1) << "a child was left unreaped";
+}
