@@ -22,6 +22,8 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/tarnwell-soak.XXXXXX")
 own_state=
 cleanup() {
     [[ -n ${CLI_PID:-} ]] && kill -TERM "$CLI_PID" 2>/dev/null
+    # An interrupted run leaves no database behind on the shared fixture.
+    [[ -n ${database:-} ]] && sql "DROP DATABASE IF EXISTS $database; DROP DATABASE IF EXISTS ${database}_ref" 2>/dev/null
     [[ -n $own_state ]] && bash "$TOP/tests/env/fixtures.sh" down "$own_state" >/dev/null 2>&1
     rm -rf "$work"
 }
