@@ -142,6 +142,7 @@ TEST(DockerParse, LoginsFromTheEnvironment) {
         {{"MARIADB_ROOT_PASSWORD=r1", "MARIADB_USER=app", "MARIADB_PASSWORD=a1"}, "root", QString("r1")},
         {{"MYSQL_ROOT_PASSWORD=", "MYSQL_ALLOW_EMPTY_PASSWORD=yes"}, "root", QString("")},
         {{"MYSQL_ALLOW_EMPTY_PASSWORD=yes"}, "root", QString("")},
+        {{"MYSQL_ROOT_PASSWORD=r2", "MYSQL_ALLOW_EMPTY_PASSWORD=yes"}, "root", QString("r2")},
         {{"MARIADB_ALLOW_EMPTY_ROOT_PASSWORD=1", "MARIADB_USER=app", "MARIADB_PASSWORD=a1"}, "root", QString("")},
         {{"MYSQL_ALLOW_EMPTY_PASSWORD="}, "root", std::nullopt},  // empty means not set
         {{"MYSQL_RANDOM_ROOT_PASSWORD=yes", "MYSQL_USER=app", "MYSQL_PASSWORD=a1", "MYSQL_DATABASE=shop"}, "app",

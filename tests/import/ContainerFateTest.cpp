@@ -31,6 +31,8 @@ TEST(ContainerFate, EngineAnswersAndTheMessagesTheyGive) {
     const ImportOutcome lost = ImportOutcome::failed("ERROR 2013 (HY000) at line 12: Lost connection to server during query");
     EXPECT_EQ(ContainerFate::explain(State::stopped, "db", lost), L10n::render("importContainerStopped", {QString("db")}));
     EXPECT_EQ(ContainerFate::explain(State::running, "db", lost), std::nullopt);
+    EXPECT_EQ(ContainerFate::explain(State::gone, "db", lost), L10n::render("importContainerGone", {QString("db")}));
+    EXPECT_EQ(ContainerFate::explain(State::engineGone, "db", lost), L10n::render("importEngineGone", {QString("db")}));
     EXPECT_EQ(ContainerFate::explain(State::paused, "db", ImportOutcome::cancelled()),
               L10n::render("importContainerPaused", {QString("db")}));
     EXPECT_EQ(ContainerFate::explain(State::running, "db", ImportOutcome::cancelled()), std::nullopt);
