@@ -10,6 +10,7 @@
 #include "settings/L10n.h"
 #include "settings/SettingsStore.h"
 #include "settings/UserSettings.h"
+#include "support/Fixtures.h"
 
 namespace {
 
@@ -121,6 +122,24 @@ esac
     model.startImport();
     EXPECT_FALSE(model.isImportRunning());
     EXPECT_EQ(model.phase(), AppModel::Phase::idle());
+
+    // The same server with nothing to log in with, and a database named: still nothing to confirm.
+    QFile noPassword(docker);
+    ASSERT_TRUE(noPassword.open(QIODevice::ReadOnly));
+    const QByteArray text = noPassword.readAll().replace("\"MARIADB_ROOT_PASSWORD=pw\"", "\"MARIADB_DATABASE=shop\"");
+    noPassword.close();
+    QFile::remove(docker);
+    Fixtures::writeFile(dir.path(), "docker", text);
+    QFile::setPermissions(docker, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("TARNWELL_DOCKER", docker.toLocal8Bit());
+    AppModel locked;
+    locked.setDump(dump.fileName());
+    QCoro::waitFor(locked.refresh());
+    qunsetenv("TARNWELL_DOCKER");
+    locked.pinDatabase("shop");
+    EXPECT_EQ(locked.importBlockedReason(), L10n::render("blockedNoPassword"));
+    locked.requestImport();
+    EXPECT_FALSE(locked.confirmImport());
 }
 
 TEST_F(Settings, TheFirstStartStoresTheSystemLanguageAndLaterStartsKeepIt) {
