@@ -21,6 +21,7 @@ const QList<Grammar>& grammars() {
         {"import", "a dump file",
          {"--password-stdin", "--keep-unique-checks", "--keep-foreign-key-checks", "--keep-binlog", "--yes"},
          {"--container", "--database", "--user", "--engine"}, {"--container"}},
+        {"import-each", {}, {}, {"--container", "--user", "--engine"}, {"--container"}},
     };
     return all;
 }

@@ -18,6 +18,7 @@ Commands:
   create-database
                create an empty database in a container
   import       import a dump into a database of a container
+  import-each  import the dumps named on standard input, one model for all
 
 Options:
   -h, --help   show this help, or a command's help after the command
@@ -104,6 +105,17 @@ Exit status: 0 created, 1 the server refused, 2 bad usage, 3 Docker or the
 database server did not answer.
 )";
 
+const char* const kImportEach = R"(Usage: tarnwell-cli import-each --container CONTAINER [--user NAME]
+
+Reads lines "DUMP<TAB>DATABASE" from standard input and imports each dump into
+that database without asking, all through one long-lived model, as a window
+that imports many times does. After each import one line goes to standard
+output: "import STATUS fds=N rss=KB children=N", with the exit status an import
+alone would have, the program's open descriptors, its resident memory and its
+child processes. Ctrl-C cancels the running import only; the end of standard
+input ends the program. Meant for checking that nothing piles up.
+)";
+
 }  // namespace
 
 QString text(const QString& command) {
@@ -112,6 +124,7 @@ QString text(const QString& command) {
     if (command == "inspect") return QString::fromUtf8(kInspect);
     if (command == "import") return QString::fromUtf8(kImport);
     if (command == "create-database") return QString::fromUtf8(kCreateDatabase);
+    if (command == "import-each") return QString::fromUtf8(kImportEach);
     return QString::fromUtf8(kProgram);
 }
 

@@ -27,8 +27,8 @@ bool confirmed() {
     return answer == "yes" || answer == "y";
 }
 
-// Runs the started import to its end with progress and log on standard error; SIGINT,
-// SIGTERM and SIGHUP cancel it. Returns the exit status of its outcome.
+}  // namespace
+
 QCoro::Task<int> follow(ModelSession& session) {
     AppModel& model = session.model();
     ProgressDisplay display(Terminal::isTerminal(STDERR_FILENO));
@@ -74,8 +74,6 @@ QCoro::Task<int> follow(ModelSession& session) {
         co_return ExitStatus::failed;
     }
 }
-
-}  // namespace
 
 QCoro::Task<int> import(const CliArguments::Parsed& arguments) {
     const bool ask = !arguments.has("--yes");

@@ -38,6 +38,11 @@ bool applyLogin(AppModel& model, const CliArguments::Parsed& arguments) {
 
 std::optional<QString> dumpPath(const CliArguments::Parsed& arguments) {
     const QString given = arguments.operands.value(0);
+    // Bytes that are not UTF-8 did not survive into the text; the name as given is lost.
+    if (given.contains(QChar::ReplacementCharacter) && !QFileInfo::exists(given)) {
+        Terminal::err(L10n::render(QStringLiteral("nameNotUtf8"), {given}));
+        return std::nullopt;
+    }
     const QByteArray local = given.toLocal8Bit();
     const int fd = ::open(local.constData(), O_RDONLY | O_CLOEXEC);
     int problem = fd < 0 ? errno : 0;

@@ -11,6 +11,7 @@ QCoro::Task<int> run(const CliArguments::Parsed& arguments) {
                    : name == "databases" ? databases(arguments)
                    : name == "inspect"   ? inspect(arguments)
                    : name == "create-database" ? createDatabase(arguments)
+                   : name == "import-each" ? importEach(arguments)
                                          : import(arguments);
     co_return co_await command;
 }

@@ -4,6 +4,8 @@
 
 #include "cli/CliArguments.h"
 
+class ModelSession;
+
 // The commands of tarnwell-cli. Each returns the program's exit status.
 namespace Commands {
 
@@ -14,5 +16,10 @@ QCoro::Task<int> databases(const CliArguments::Parsed& arguments);
 QCoro::Task<int> inspect(const CliArguments::Parsed& arguments);
 QCoro::Task<int> import(const CliArguments::Parsed& arguments);
 QCoro::Task<int> createDatabase(const CliArguments::Parsed& arguments);
+QCoro::Task<int> importEach(const CliArguments::Parsed& arguments);
+
+// Runs the started import to its end with progress and log on standard error; SIGINT,
+// SIGTERM and SIGHUP cancel it. Returns the exit status of its outcome.
+QCoro::Task<int> follow(ModelSession& session);
 
 }  // namespace Commands

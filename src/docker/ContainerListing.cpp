@@ -15,6 +15,22 @@ namespace {
 constexpr qsizetype kInspectBatch = 20;
 constexpr qsizetype kShortIdLength = 12;
 
+// Root's password from the file the container's environment names, read inside the running
+// container; the path is an argument of its own, so no shell ever sees it. Kept in memory only.
+std::optional<QString> passwordInContainer(const DockerClient& client, const DockerContainer& container,
+                                           const QString& path) {
+    if (!container.running || path.isEmpty()) return std::nullopt;
+    try {
+        const CommandResult read = client.run(
+            client.docker, {QStringLiteral("exec"), container.id, QStringLiteral("cat"), QStringLiteral("--"), path});
+        if (read.status != 0) return std::nullopt;
+        return DockerParse::passwordFromFile(read.stdoutBytes);
+    } catch (const std::exception&) {
+        // A container that stopped or hung meanwhile simply offers no password.
+        return std::nullopt;
+    }
+}
+
 DockerContainer merge(const PsEntry& entry, const ParsedInspect* inspect, const DockerContainer& place) {
     DockerContainer container = place;
     container.id = entry.id;
@@ -86,7 +102,12 @@ QList<DockerContainer> DockerClient::listContainers() const {
     containers.reserve(entries.size());
     for (const PsEntry& entry : entries) {
         const auto found = index.constFind(entry.id);
-        containers.append(merge(entry, found != index.constEnd() ? &*found : nullptr, place));
+        DockerContainer container = merge(entry, found != index.constEnd() ? &*found : nullptr, place);
+        if (found != index.constEnd() && !container.rootPassword) {
+            const QString file = DockerParse::envLogin(found->env).passwordFile;
+            container.rootPassword = passwordInContainer(*this, container, file);
+        }
+        containers.append(std::move(container));
     }
     return containers;
 }

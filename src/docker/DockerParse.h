@@ -33,8 +33,8 @@ struct ParsedInspect {
     QStringList env;
     QStringList command;
     QString volumeSummary;
-    QDateTime startedAt;  // invalid when the engine gives none or its zero time
-    QDateTime finishedAt;
+    QDateTime startedAt{};  // invalid when the engine gives none or its zero time
+    QDateTime finishedAt{};
     int exitCode = 0;
 
     bool operator==(const ParsedInspect&) const = default;
@@ -91,10 +91,15 @@ std::optional<QString> envValue(const QStringList& env, const QString& key);
 struct EnvLogin {
     QString user = QStringLiteral("root");
     std::optional<QString> password;  // empty text: the account has no password
+    QString passwordFile;              // root's password is in this file inside the container
 };
-// Root's password; else root without one when an empty root password is allowed; else, when
-// root's password is random or unset, the user the image created with its password.
+// Root's password; else the file inside the container that holds it; else root without one
+// when an empty root password is allowed; else, when root's password is random or unset, the
+// user the image created with its password.
 EnvLogin envLogin(const QStringList& env);
+// A password file's content as the images read it: trailing line feeds are not part of it.
+// Nothing when no password is left.
+std::optional<QString> passwordFromFile(const QByteArray& content);
 
 // The META and DB rows of the server probe; nothing without a complete META row.
 std::optional<ServerInfo> parseMysqlOutput(const QString& text);

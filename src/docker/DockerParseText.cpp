@@ -120,6 +120,10 @@ EnvLogin envLogin(const QStringList& env) {
     EnvLogin login;
     login.password = first({"MYSQL_ROOT_PASSWORD", "MARIADB_ROOT_PASSWORD"});
     if (login.password) return login;
+    if (const auto file = first({"MYSQL_ROOT_PASSWORD_FILE", "MARIADB_ROOT_PASSWORD_FILE"}); file && !file->isEmpty()) {
+        login.passwordFile = *file;
+        return login;
+    }
     if (isSet({"MARIADB_ALLOW_EMPTY_ROOT_PASSWORD", "MYSQL_ALLOW_EMPTY_PASSWORD"})) {
         login.password = QString();
         return login;
@@ -131,6 +135,14 @@ EnvLogin envLogin(const QStringList& env) {
         login.password = password;
     }
     return login;
+}
+
+std::optional<QString> passwordFromFile(const QByteArray& content) {
+    QByteArray kept = content;
+    // As the shell's command substitution the entrypoints use: every trailing line feed goes.
+    while (kept.endsWith('\n')) kept.chop(1);
+    if (kept.isEmpty()) return std::nullopt;
+    return QString::fromUtf8(kept);
 }
 
 }  // namespace DockerParse

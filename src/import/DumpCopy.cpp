@@ -42,12 +42,18 @@ CopyResult copy(int file, qint64 totalBytes, int pipe, const EventFlag& cancelle
     SpeedWindow window;
     double lastReport = -std::numeric_limits<double>::infinity();
     qint64 bytes = 0;
+    qint64 movedBytes = 0;
+    double movedAt = startTime;
     const auto report = [&](bool force, bool inputFinished) {
         const double now = secondsNow();
         const double speed = window.sample(now, bytes);
+        if (bytes != movedBytes) {
+            movedBytes = bytes;
+            movedAt = now;
+        }
         if (!force && now - lastReport < kReportInterval) return;
         lastReport = now;
-        if (onProgress) onProgress({bytes, totalBytes, speed, now - startTime, inputFinished});
+        if (onProgress) onProgress({bytes, totalBytes, speed, now - startTime, inputFinished, now - movedAt});
     };
     const auto stopped = [&] {
         report(true, false);

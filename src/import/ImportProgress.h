@@ -9,6 +9,7 @@ struct ImportProgress {
     double bytesPerSecond = 0;   // 0 while not yet measurable
     double elapsed = 0;          // seconds since the import started
     bool inputFinished = false;  // the whole file has been written
+    double idleSeconds = 0;      // since the last byte went into the pipeline
 
     bool operator==(const ImportProgress&) const = default;
 };

@@ -14,6 +14,11 @@ double fraction(const ImportProgress& progress) {
 
 QString line(const ImportProgress& progress) {
     if (progress.inputFinished) return L10n::render(QStringLiteral("writingTail"));
+    // A speed and time left from before a stall would only mislead (a paused container).
+    if (progress.idleSeconds >= kStalledSeconds) {
+        return L10n::render(QStringLiteral("progressStalled"),
+                            {ByteFormatting::bytes(progress.bytesRead), ByteFormatting::bytes(progress.totalBytes)});
+    }
     QString remainder;
     if (progress.bytesPerSecond > 1 && progress.totalBytes > progress.bytesRead) {
         const double seconds = double(progress.totalBytes - progress.bytesRead) / progress.bytesPerSecond;

@@ -7,6 +7,9 @@
 // The progress of a running import as the window and the terminal show it.
 namespace ProgressText {
 
+// Seconds without a byte moving before the speed gives way to "no data is moving".
+constexpr double kStalledSeconds = 3;
+
 // The share of the dump read, 0 to 1; 0 while the total is unknown.
 double fraction(const ImportProgress& progress);
 

@@ -84,6 +84,16 @@ TEST_F(CommandsTest, PasswordFromStandardInputReachesTheServerWithoutAPasswordVa
     EXPECT_EQ(wrong.status, 3);
     EXPECT_TRUE(wrong.err.contains("Access denied")) << wrong.err.toStdString();
 
+    // Root's password in a file inside the container is read there, through no shell.
+    QStringList carriers;
+    const auto look = [&] { carriers << processesWith(Fixtures::passwordFilePassword()); };
+    CliRun fromFile(settingsFolder(), {"databases", Fixtures::passwordFile()});
+    const CliResult read = fromFile.finish(look);
+    ASSERT_EQ(read.status, 0) << read.err.toStdString();
+    EXPECT_TRUE(lineOf(read.out, "mysql").contains("System · ")) << read.out.toStdString();
+    EXPECT_TRUE(carriers.isEmpty()) << carriers.join('\n').toStdString();
+    EXPECT_FALSE(read.err.contains(Fixtures::passwordFilePassword()));
+
     // An empty line is the empty password, not the container's own.
     const CliResult empty = run({"databases", Fixtures::seeded(), "--password-stdin"}, "\n");
     EXPECT_EQ(empty.status, 3);

@@ -1,12 +1,18 @@
+#include <QDir>
+#include <QFile>
+
 #include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <random>
+#include <fcntl.h>
 #include <thread>
+#include <unistd.h>
 
 #include "CliHarness.h"
 #include "docker/DockerClient.h"
 #include "support/Fixtures.h"
+#include "settings/L10n.h"
 #include "support/PrefixStates.h"
 
 namespace {
@@ -162,5 +168,50 @@ TEST_F(ImportTest, SignalsAtAnyMomentLeaveAPrefixAndNoProcess) {
             Fixtures::sql(container, Fixtures::seededPassword(), PrefixStates::rowsSql(database_)));
         EXPECT_TRUE(prefix.has_value()) << "signal " << signal.number << " left a state no prefix makes";
         std::printf("signal %d: %d of %d statements\n", signal.number, prefix.value_or(-1), states.statementCount());
+    }
+}
+
+// What a user may hand over instead of a dump: each ends with its own clear words and the
+// exit status of its kind, and a name that is only unusual imports as any other.
+TEST_F(ImportTest, BadInputEndsWithAClearMessage) {
+    const QByteArray sql = "CREATE TABLE g (x INT);\nINSERT INTO g VALUES (1);\n";
+    const QByteArray packed = DockerClient::run("/usr/bin/gzip", {"-c", writeFile("g.sql", sql)}, {}).stdoutBytes;
+    const QString folder = dir_.filePath("folder");
+    QDir().mkpath(folder);
+    const QString loop = dir_.filePath("loop1");
+    QFile::link(dir_.filePath("loop2"), loop);
+    QFile::link(loop, dir_.filePath("loop2"));
+    // Bytes that are not UTF-8 in the name: the argument cannot carry it back.
+    const QByteArray oddName = QFile::encodeName(dir_.path()) + "/odd\xff\xfe.sql";
+    ::close(::open(oddName.constData(), O_CREAT | O_WRONLY, 0644));
+    const struct {
+        QString file;
+        int status;
+        QString says;  // in the last line of standard error, or of standard output when it succeeds
+    } cases[] = {
+        {folder, 2, "Could not read the dump: Is a directory"},
+        {"/dev/zero", 1, L10n::render("notRegularFile", {"/dev/zero"})},
+        {loop, 2, "Too many levels of symbolic links"},
+        {QString::fromLocal8Bit(oddName), 2, "is not valid UTF-8"},
+        {writeFile("empty.sql", {}), 0, "Import finished in "},
+        {writeFile("garbage.sql", QByteArray(4096, '\0') + "\x89PNG"), 1, "ASCII '\\0' appeared in the statement"},
+        // All SQL decodes, then gzip finds the end missing: no finished import.
+        {writeFile("cut-trailer.sql.gz", packed.left(packed.size() - 8)), 1,
+         L10n::render("fileDamaged", {QString("gzip: unexpected end of file")})},
+        {writeFile("cut.sql.gz", packed.left(20)), 1, L10n::render("fileDamaged", {QString("gzip: unexpected end of file")})},
+        {writeFile("with space.sql", "SELECT 1;\n"), 0, "Import finished in "},
+        {writeFile("new\nline.sql", "SELECT 1;\n"), 0, "Import finished in "},
+        {writeFile("-dash.sql", "SELECT 1;\n"), 0, "Import finished in "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file.toStdString());
+        Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(), "DROP TABLE IF EXISTS " + database_ + ".g");
+        const CliResult result = run({"import", "--container", Fixtures::seeded(), "--database", database_, "--yes", "--", c.file});
+        EXPECT_EQ(result.status, c.status) << result.err.toStdString();
+        const QString last = (c.status == 0 ? result.out : result.err).trimmed().section('\n', -1);
+        EXPECT_TRUE(last.contains(c.says)) << last.toStdString();
+        if (c.status != 0) {
+            EXPECT_FALSE(result.out.contains("Import finished"));
+        }
     }
 }

@@ -67,7 +67,8 @@ TEST(DockerEngine, ListsEveryFixture) {
     } cases[] = {
         {Fixtures::seeded(), true, true, Fixtures::seededPassword(), image},  // MARIADB_ROOT_PASSWORD
         {Fixtures::binlog(), true, true, Fixtures::binlogPassword(), image},  // MYSQL_ROOT_PASSWORD
-        {Fixtures::noPasswordEnv(), true, true, std::nullopt, image},
+        {Fixtures::noPasswordEnv(), true, true, std::nullopt, image},  // its secret file is gone
+        {Fixtures::passwordFile(), true, true, Fixtures::passwordFilePassword(), image},  // read inside it
         {Fixtures::stopped(), false, true, Fixtures::name("STOPPED_PASSWORD"), image},
         {Fixtures::mariadbOnly(), true, true, Fixtures::mariadbOnlyPassword(), Fixtures::name("IMAGE_MARIADB_ONLY")},
         {Fixtures::notMysql(), true, false, std::nullopt, Fixtures::name("IMAGE_BUSYBOX")},
@@ -90,9 +91,9 @@ TEST(DockerEngine, ListsEveryFixture) {
         if (!c.running) {
             EXPECT_TRUE(container->finishedAt.isValid() && container->finishedAt >= container->startedAt);
         }
-        // The password file of NOPWENV is mounted under a "mariadb" path and counts too.
+        // The password files are mounted too and may count.
         const QString volumes = c.isMysql ? c.name + "-data" : "";
-        if (c.name == Fixtures::noPasswordEnv())
+        if (c.name == Fixtures::noPasswordEnv() || c.name == Fixtures::passwordFile())
             EXPECT_TRUE(container->volumeSummary.split(", ").contains(volumes)) << container->volumeSummary.toStdString();
         else
             EXPECT_EQ(container->volumeSummary, volumes);

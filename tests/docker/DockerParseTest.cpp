@@ -137,10 +137,12 @@ TEST(DockerParse, LoginsFromTheEnvironment) {
         QStringList env;
         QString user;
         std::optional<QString> password;
+        QString file = {};
     } cases[] = {
         {{"MARIADB_ROOT_PASSWORD=r1", "MARIADB_USER=app", "MARIADB_PASSWORD=a1"}, "root", QString("r1")},
         {{"MYSQL_ROOT_PASSWORD=", "MYSQL_ALLOW_EMPTY_PASSWORD=yes"}, "root", QString("")},
         {{"MYSQL_ALLOW_EMPTY_PASSWORD=yes"}, "root", QString("")},
+        {{"MYSQL_ROOT_PASSWORD=r2", "MYSQL_ALLOW_EMPTY_PASSWORD=yes"}, "root", QString("r2")},
         {{"MARIADB_ALLOW_EMPTY_ROOT_PASSWORD=1", "MARIADB_USER=app", "MARIADB_PASSWORD=a1"}, "root", QString("")},
         {{"MYSQL_ALLOW_EMPTY_PASSWORD="}, "root", std::nullopt},  // empty means not set
         {{"MYSQL_RANDOM_ROOT_PASSWORD=yes", "MYSQL_USER=app", "MYSQL_PASSWORD=a1", "MYSQL_DATABASE=shop"}, "app",
@@ -149,12 +151,24 @@ TEST(DockerParse, LoginsFromTheEnvironment) {
         {{"MARIADB_RANDOM_ROOT_PASSWORD=1", "MARIADB_USER=app"}, "root", std::nullopt},
         {{"MARIADB_RANDOM_ROOT_PASSWORD=1"}, "root", std::nullopt},
         {{}, "root", std::nullopt},
+        // Root's password is in a file: it is read inside the container, never from here.
+        {{"MYSQL_ROOT_PASSWORD_FILE=/run/secrets/root", "MYSQL_USER=app", "MYSQL_PASSWORD=a1"}, "root",
+         std::nullopt, "/run/secrets/root"},
+        {{"MARIADB_ROOT_PASSWORD_FILE=/s/pw", "MARIADB_ALLOW_EMPTY_ROOT_PASSWORD=1"}, "root", std::nullopt, "/s/pw"},
+        {{"MARIADB_ROOT_PASSWORD=r1", "MARIADB_ROOT_PASSWORD_FILE=/s/pw"}, "root", QString("r1")},
+        {{"MARIADB_ROOT_PASSWORD_FILE=", "MYSQL_ALLOW_EMPTY_PASSWORD=1"}, "root", QString("")},
     };
     for (const auto& c : cases) {
         const EnvLogin login = envLogin(c.env);
         EXPECT_EQ(login.user, c.user) << c.env.join(' ').toStdString();
         EXPECT_EQ(login.password, c.password) << c.env.join(' ').toStdString();
+        EXPECT_EQ(login.passwordFile, c.file) << c.env.join(' ').toStdString();
     }
+    // The file's content as the images' entrypoints take it.
+    EXPECT_EQ(passwordFromFile("s3cret\n\n"), QString("s3cret"));
+    EXPECT_EQ(passwordFromFile("a b\r\n"), QString("a b\r"));
+    EXPECT_EQ(passwordFromFile("\n"), std::nullopt);
+    EXPECT_EQ(passwordFromFile(""), std::nullopt);
 }
 
 TEST(DockerParse, MysqlOutput) {

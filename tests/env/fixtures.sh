@@ -67,7 +67,7 @@ write_state() {
         printf 'export TARNWELL_FIXTURE_IMAGE_MARIADB_ONLY=%q\n' "$IMAGE_ONLY"
         printf 'export TARNWELL_FIXTURE_IMAGE_BUSYBOX=%q\n' "$IMAGE_BUSYBOX"
         printf 'export TARNWELL_FIXTURE_DOCKER=%q\n' "$DOCKER_BIN"
-        for role in SEEDED BINLOG NOPWENV STOPPED NOTMYSQL MARIADBONLY; do
+        for role in SEEDED BINLOG NOPWENV PWFILE STOPPED NOTMYSQL MARIADBONLY; do
             [[ -n ${FX[$role]:-} ]] || continue
             printf 'export TARNWELL_FIXTURE_%s=%q\n' "$role" "${FX[$role]}"
             if [[ -n ${FXPW[$role]:-} ]]; then
@@ -363,10 +363,10 @@ fx_wait() {
 }
 
 start_fixtures() {
-    local t0 secret
+    local t0 secret secrets
     t0=$(now)
     say "Starting fixtures (run $RUN)…"
-    for role in SEEDED BINLOG NOPWENV STOPPED MARIADBONLY; do
+    for role in SEEDED BINLOG NOPWENV PWFILE STOPPED MARIADBONLY; do
         FXPW[$role]=$(rand_password)
     done
 
@@ -377,13 +377,23 @@ start_fixtures() {
     fx_start BINLOG binlog with-volume \
         -e "MYSQL_ROOT_PASSWORD=${FXPW[BINLOG]}" \
         "$IMAGE" mariadbd --user=mysql --log-bin
-    # The password only exists in a read-only mounted file, as with a secret.
-    secret=$TMP/nopwenv_root_password
-    printf '%s\n' "${FXPW[NOPWENV]}" >"$secret"
-    chmod 0444 "$secret"
+    # The password only existed in a mounted secret that is gone once the server is set up:
+    # nothing in the container tells it any more.
+    secrets=$TMP/nopwenv-secrets
+    mkdir -p "$secrets"
+    printf '%s\n' "${FXPW[NOPWENV]}" >"$secrets/mariadb_root_password"
+    chmod 0444 "$secrets/mariadb_root_password"
     fx_start NOPWENV nopwenv with-volume \
         -e MARIADB_ROOT_PASSWORD_FILE=/run/secrets/mariadb_root_password \
-        --volume "$secret:/run/secrets/mariadb_root_password:ro" \
+        --volume "$secrets:/run/secrets:ro" \
+        "$IMAGE"
+    # The password stays in a read-only mounted file, as with a secret.
+    secret=$TMP/pwfile_root_password
+    printf '%s\n' "${FXPW[PWFILE]}" >"$secret"
+    chmod 0444 "$secret"
+    fx_start PWFILE pwfile with-volume \
+        -e MYSQL_ROOT_PASSWORD_FILE=/run/secrets/db_root \
+        --volume "$secret:/run/secrets/db_root:ro" \
         "$IMAGE"
     fx_start STOPPED stopped with-volume \
         -e "MARIADB_ROOT_PASSWORD=${FXPW[STOPPED]}" \
@@ -394,7 +404,8 @@ start_fixtures() {
     # No database words in its name, image or environment.
     fx_start NOTMYSQL plain without-volume "$IMAGE_BUSYBOX" sleep 1000000
 
-    fx_wait SEEDED BINLOG NOPWENV STOPPED MARIADBONLY
+    fx_wait SEEDED BINLOG NOPWENV PWFILE STOPPED MARIADBONLY
+    rm -f "$secrets/mariadb_root_password"
     docker stop "${FX[STOPPED]}" >/dev/null || die "could not stop ${FX[STOPPED]}"
     [[ $(docker inspect -f '{{.State.Status}}' "${FX[NOTMYSQL]}") == running ]] \
         || { fx_logs "${FX[NOTMYSQL]}"; die "NOTMYSQL fixture ${FX[NOTMYSQL]} is not running"; }

@@ -205,6 +205,7 @@ TEST_F(RunnerOnDocker, CancelMidCopyLeavesNoProcessAndNoPasswordInArguments) {
         const qint64 size = QFileInfo(file).size();
         ImportRunner runner;
         std::atomic<qint64> copied{0};
+        std::atomic<std::chrono::steady_clock::time_point> cancelledAt{};
         QStringList leaks;
         std::thread canceller([&] {
             while (copied < size / 10) std::this_thread::sleep_for(std::chrono::milliseconds(20));
@@ -215,10 +216,14 @@ TEST_F(RunnerOnDocker, CancelMidCopyLeavesNoProcessAndNoPasswordInArguments) {
                     leaks << entry;
             }
             if (seeded.exec({"ps", "-o", "args"}).stdoutBytes.contains(seeded.password.toUtf8())) leaks << "container";
+            cancelledAt = std::chrono::steady_clock::now();
             runner.cancel();
         });
         EXPECT_EQ(run(request, &runner, [&copied](qint64 bytes) { copied = bytes; }), ImportOutcome::cancelled());
+        const auto took = std::chrono::steady_clock::now() - cancelledAt.load();
         canceller.join();
+        // A bound, not a speed: a cancel that no longer reaches the children hangs far longer.
+        EXPECT_LT(took, std::chrono::seconds(10)) << file.toStdString();
         EXPECT_EQ(leaks, QStringList());
         ASSERT_FALSE(reports.isEmpty());
         EXPECT_FALSE(reports.back().inputFinished);
@@ -285,4 +290,36 @@ TEST_F(RunnerOnDocker, ShellCommandsInADumpNeverRun) {
     EXPECT_TRUE(outcome.message.contains("sandbox")) << outcome.message.toStdString();
     EXPECT_NE(seeded.exec({"ls", marker}).status, 0) << "the shell command ran";
     EXPECT_EQ(seeded.sql("SELECT GROUP_CONCAT(a) FROM `" + target + "`.t"), "1");
+}
+
+// The server stops reading in the middle of the dump (a statement that takes its time): the
+// copy blocks on a full pipe, and a cancel must still end everything within a bound, with the
+// statements after the slow one never run.
+TEST_F(RunnerOnDocker, ACancelEndsAnImportWhoseServerStoppedReading) {
+    const QString target = newDatabase(seeded, "stall");
+    const QString dump = write("stall.sql", "CREATE TABLE t (a INT);\nINSERT INTO t VALUES (1);\nDO SLEEP(600);\n" +
+                                                generatedDump(24 << 20));
+    ImportRunner runner;
+    std::atomic<qint64> copied{0};
+    std::chrono::steady_clock::time_point cancelledAt;
+    std::thread canceller([&] {
+        // The pipe is full and the client busy: the copy stands still.
+        qint64 seen = -1;
+        while (seen != copied || copied == 0) {
+            seen = copied;
+            std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+        }
+        cancelledAt = std::chrono::steady_clock::now();
+        runner.cancel();
+    });
+    EXPECT_EQ(run(seeded.request(dump, target), &runner, [&copied](qint64 bytes) { copied = bytes; }),
+              ImportOutcome::cancelled());
+    const auto took = std::chrono::steady_clock::now() - cancelledAt;
+    canceller.join();
+    EXPECT_LT(took, std::chrono::seconds(10));
+    EXPECT_LT(reports.back().bytesRead, QFileInfo(dump).size());
+    EXPECT_TRUE(noChildLeft());
+    EXPECT_EQ(seeded.sql("SELECT COUNT(*) FROM `" + target + "`.t"), "1");
+    EXPECT_EQ(seeded.sql("SHOW TABLES FROM `" + target + "` LIKE 'big'"), "");
+    EXPECT_EQ(seeded.sql("SELECT COUNT(*) FROM information_schema.PROCESSLIST WHERE INFO LIKE 'DO SLEEP(600)%'"), "0");
 }

@@ -15,6 +15,7 @@
 
 #include "import/ByteFormatting.h"
 #include "import/ImportRunner.h"
+#include "import/ProgressText.h"
 #include "docker/SystemMessage.h"
 #include "settings/L10n.h"
 #include "support/Fixtures.h"
@@ -231,4 +232,63 @@ TEST_F(RunnerStandIn, OnlyRegularFilesThatStayTheSame) {
             << c.name;
         EXPECT_TRUE(controlCalls().contains("KILL CONNECTION 7")) << c.name;
     }
+}
+
+// The engine's socket goes away mid-import: the client drops out and every later docker
+// call is refused. The message says Docker went, not what the broken pipe says.
+TEST_F(RunnerStandIn, AnEngineGoneMidImportIsNamed) {
+    const QString path = dir.filePath("engine-gone");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("#!/bin/sh\n"
+               "gone() { echo 'Cannot connect to the Docker daemon at unix:///var/run/docker.sock. Is the docker daemon "
+               "running?' >&2; exit 1; }\n"
+               "case \" $* \" in *\" -i \"*) ;; *) gone ;; esac\n"
+               "IFS= read -r query\n"
+               "printf 'tarnwell_session\\ntarnwell-session 7\\n'\n"
+               "head -c 300000 >/dev/null\n"
+               "exit 1\n");
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(run(path, sparseFile("big.sql", 8 << 20)),
+              ImportOutcome::failed(L10n::render("importEngineGone", {QString("c")})));
+    EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1) << "a child was left unreaped";
+}
+
+// A client that stops reading: once nothing has moved for a while the progress says so,
+// instead of a speed and a time left from before the stall.
+TEST_F(RunnerStandIn, AStalledCopySaysNoDataIsMoving) {
+    ImportRunner runner;
+    std::thread canceller([&] {
+        for (int waited = 0; waited < 100; ++waited) {
+            {
+                std::lock_guard guard(logLock);
+                if (!reports.isEmpty() && reports.back().idleSeconds >= ProgressText::kStalledSeconds) break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+        runner.cancel();
+    });
+    ImportRequest request;
+    request.fileURL = sparseFile("big.sql", 64 << 20);
+    request.containerName = "c";
+    request.database = "d";
+    request.user = "root";
+    const ImportOutcome outcome = runner.run(
+        request, DockerClient{script("stall", "i=0; while [ $i -lt 15 ]; do head -c 65536 >/dev/null; sleep 0.1; "
+                                               "i=$((i + 1)); done; exec sleep 1000"), "/usr/bin/gzip"},
+        [this](const ImportProgress& progress) {
+            std::lock_guard guard(logLock);
+            reports << progress;
+        },
+        {});
+    canceller.join();
+    EXPECT_EQ(outcome, ImportOutcome::cancelled());
+    ASSERT_FALSE(reports.isEmpty());
+    const ImportProgress last = reports.back();
+    EXPECT_GE(last.idleSeconds, ProgressText::kStalledSeconds);
+    EXPECT_EQ(ProgressText::line(last), L10n::render("progressStalled", {ByteFormatting::bytes(last.bytesRead),
+                                                                         ByteFormatting::bytes(last.totalBytes)}));
+    // The clock runs from the last byte that moved, not from the start.
+    EXPECT_LT(last.idleSeconds, last.elapsed - 1) << last.elapsed;
 }

@@ -3,11 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <qcoro/qcorotask.h>
+
 #include "model/AppModel.h"
 #include "model/PersistedKeys.h"
 #include "settings/L10n.h"
 #include "settings/SettingsStore.h"
 #include "settings/UserSettings.h"
+#include "support/Fixtures.h"
 
 namespace {
 
@@ -78,6 +81,65 @@ TEST_F(Settings, TheGateNamesTheFirstMissingPieceWithoutAContainer) {
                                 "existing tables are replaced."));
     model.requestImport();
     EXPECT_FALSE(model.confirmImport());
+}
+
+// A usable container, a dump and a password, but no database: nothing to confirm yet. The
+// docker client is a script that shows one running server without user databases.
+TEST_F(Settings, TheGateOpensNoConfirmationWithoutADatabase) {
+    UserSettings::open()->setValue("appLanguage", "en");
+    QTemporaryDir dir;
+    const QString docker = dir.filePath("docker");
+    QFile script(docker);
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(R"(#!/bin/sh
+case "$1" in
+info) echo 27.5.1 ;;
+ps) echo '{"ID":"c00000000001","Names":"db","Image":"mariadb:11","State":"running","Status":"Up","Ports":""}' ;;
+inspect) echo '[{"Id":"c000000000010000","Name":"/db","Config":{"Image":"mariadb:11","Env":["MARIADB_ROOT_PASSWORD=pw"],"Cmd":["mariadbd"]},"State":{"Running":true,"Status":"running"},"Mounts":[]}]' ;;
+exec) printf 'META\t11.4.2-MariaDB\t16777216\t0\t134217728\n' ;;
+*) exit 99 ;;
+esac
+)");
+    script.close();
+    script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile dump(dir.filePath("dump.sql"));
+    ASSERT_TRUE(dump.open(QIODevice::WriteOnly));
+    dump.write("CREATE TABLE t (x INT);\n");
+    dump.close();
+    qputenv("TARNWELL_DOCKER", docker.toLocal8Bit());
+
+    AppModel model;
+    model.setDump(dump.fileName());
+    QCoro::waitFor(model.refresh());
+    qunsetenv("TARNWELL_DOCKER");
+    ASSERT_EQ(model.selectedContainer().value_or(DockerContainer{}).name, "db");
+    ASSERT_TRUE(model.serverInfo().has_value()) << model.errorMessage().value_or("").toStdString();
+    ASSERT_TRUE(model.dumpPreview().has_value());
+    EXPECT_FALSE(model.selectedDatabase().has_value());
+    EXPECT_EQ(model.importBlockedReason(), "No database selected.");
+    model.requestImport();
+    EXPECT_FALSE(model.confirmImport());
+    model.startImport();
+    EXPECT_FALSE(model.isImportRunning());
+    EXPECT_EQ(model.phase(), AppModel::Phase::idle());
+
+    // The same server with nothing to log in with, and a database named: still nothing to confirm.
+    QFile noPassword(docker);
+    ASSERT_TRUE(noPassword.open(QIODevice::ReadOnly));
+    const QByteArray text = noPassword.readAll().replace("\"MARIADB_ROOT_PASSWORD=pw\"", "\"MARIADB_DATABASE=shop\"");
+    noPassword.close();
+    QFile::remove(docker);
+    Fixtures::writeFile(dir.path(), "docker", text);
+    QFile::setPermissions(docker, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("TARNWELL_DOCKER", docker.toLocal8Bit());
+    AppModel locked;
+    locked.setDump(dump.fileName());
+    QCoro::waitFor(locked.refresh());
+    qunsetenv("TARNWELL_DOCKER");
+    locked.pinDatabase("shop");
+    EXPECT_EQ(locked.importBlockedReason(), L10n::render("blockedNoPassword"));
+    locked.requestImport();
+    EXPECT_FALSE(locked.confirmImport());
 }
 
 TEST_F(Settings, TheFirstStartStoresTheSystemLanguageAndLaterStartsKeepIt) {

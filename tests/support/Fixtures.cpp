@@ -25,6 +25,8 @@ QString binlog() { return name("BINLOG"); }
 QString binlogPassword() { return name("BINLOG_PASSWORD"); }
 QString noPasswordEnv() { return name("NOPWENV"); }
 QString noPasswordEnvPassword() { return name("NOPWENV_PASSWORD"); }
+QString passwordFile() { return name("PWFILE"); }
+QString passwordFilePassword() { return name("PWFILE_PASSWORD"); }
 QString stopped() { return name("STOPPED"); }
 QString notMysql() { return name("NOTMYSQL"); }
 QString mariadbOnly() { return name("MARIADBONLY"); }

@@ -14,6 +14,8 @@ QString binlog();
 QString binlogPassword();
 QString noPasswordEnv();
 QString noPasswordEnvPassword();
+QString passwordFile();
+QString passwordFilePassword();
 QString stopped();
 QString notMysql();
 QString mariadbOnly();
