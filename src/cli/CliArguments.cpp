@@ -16,10 +16,13 @@ const QList<Grammar>& grammars() {
     static const QList<Grammar> all = {
         {"containers", {}, {"--all", "--json"}, {}, {}},
         {"databases", "a container name", {"--password-stdin", "--json"}, {"--user"}, {}},
-        {"inspect", "a dump file", {"--password-stdin", "--json"}, {"--container", "--user"}, {}},
+        {"inspect", "a dump file",
+         {"--password-stdin", "--json", "--no-command-guard", "--no-redirect", "--no-mysql-fixes", "--keep-definers"},
+         {"--container", "--user"}, {}},
         {"create-database", "a container name", {"--password-stdin"}, {"--name", "--collation", "--user"}, {"--name"}},
         {"import", "a dump file",
-         {"--password-stdin", "--keep-unique-checks", "--keep-foreign-key-checks", "--keep-binlog", "--yes"},
+         {"--password-stdin", "--keep-unique-checks", "--keep-foreign-key-checks", "--keep-binlog", "--yes",
+          "--no-command-guard", "--no-redirect", "--no-mysql-fixes", "--keep-definers"},
          {"--container", "--database", "--user"}, {"--container"}},
     };
     return all;

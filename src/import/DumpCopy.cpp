@@ -61,7 +61,7 @@ CopyResult copy(const CopySource& source, qint64 totalBytes, int clientInput, Du
     };
     const auto stopped = [&] {
         report(true, false);
-        return CopyResult{CopyResult::Kind::cancelled, {}, false, fileBytes()};
+        return CopyResult{CopyResult::Kind::cancelled, {}, false, fileBytes(), false};
     };
     const auto readFailure = [](int error) {
         return CopyResult::failedWith(L10n::render(QStringLiteral("readFailed"), {systemMessage(error)}));
@@ -95,7 +95,11 @@ CopyResult copy(const CopySource& source, qint64 totalBytes, int clientInput, Du
     const auto afterFilter = [&](DumpFilter::Result result) -> std::optional<CopyResult> {
         switch (result) {
         case DumpFilter::Result::goOn: return std::nullopt;
-        case DumpFilter::Result::refused: return CopyResult::failedWith(filter.refusal());
+        case DumpFilter::Result::refused: {
+            CopyResult refused = CopyResult::failedWith(filter.refusal());
+            refused.endsWhole = filter.sentOnlyWholeStatements();
+            return refused;
+        }
         case DumpFilter::Result::sinkStopped: break;
         }
         if (writeError == 0) return stopped();
@@ -123,7 +127,7 @@ CopyResult copy(const CopySource& source, qint64 totalBytes, int clientInput, Du
         if (got == 0) {
             if (const auto ended = afterFilter(filter.finish(sink))) return *ended;
             report(true, true);
-            return CopyResult{CopyResult::Kind::finished, {}, false, fileBytes()};
+            return CopyResult{CopyResult::Kind::finished, {}, false, fileBytes(), false};
         }
         textBytes += got;
         if (const auto ended = afterFilter(filter.feed(QByteArrayView(chunk.get(), got), sink))) return *ended;

@@ -16,9 +16,11 @@ struct CopyResult {
     QString message;          // failed: in the user's language
     bool readerGone = false;  // failed because a child stopped reading
     qint64 bytes = 0;         // of the file, read
+    // failed, but what the client got ends with a whole statement: it may finish that and stop.
+    bool endsWhole = false;
 
     static CopyResult failedWith(QString text, bool readerGone = false) {
-        return {Kind::failed, std::move(text), readerGone, 0};
+        return {Kind::failed, std::move(text), readerGone, 0, false};
     }
 };
 

@@ -132,6 +132,15 @@ DumpFilter::Result DumpFilter::handleStatement(const Piece& piece, const Sink& s
 }
 
 DumpFilter::Result DumpFilter::handle(const Piece& piece, const Sink& sink) {
+    const Result result = handlePiece(piece, sink);
+    if (result == Result::goOn && !piece.nested) wholeEnd_ = piece.end;
+    // What came before a refusal is whole statements: the client may have all of them.
+    if (result == Result::refused && !passingLongStatement_ && (!sendRaw(wholeEnd_, sink) || !sendBlanks(sink)))
+        return Result::sinkStopped;
+    return result;
+}
+
+DumpFilter::Result DumpFilter::handlePiece(const Piece& piece, const Sink& sink) {
     switch (piece.kind) {
     case PieceKind::clientCommand:
         if (piece.nested) return handleCommand(piece);
@@ -148,10 +157,26 @@ DumpFilter::Result DumpFilter::handle(const Piece& piece, const Sink& sink) {
     return Result::goOn;
 }
 
+// The line break after a statement lets the client run it now; blanks run nothing.
+bool DumpFilter::sendBlanks(const Sink& sink) {
+    if (sent_ != wholeEnd_ || passingLongStatement_) return true;
+    const qint64 available = chunkStart_ + chunk_.size();
+    qint64 blankEnd = sent_;
+    while (blankEnd < available) {
+        const char c = blankEnd >= chunkStart_ ? chunk_[blankEnd - chunkStart_] : held_[blankEnd - heldStart_];
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n') break;
+        ++blankEnd;
+    }
+    if (!sendRaw(blankEnd, sink)) return false;
+    wholeEnd_ = sent_;
+    return true;
+}
+
 DumpFilter::Result DumpFilter::keepRest(const Sink& sink) {
     const qint64 chunkEnd = chunkStart_ + chunk_.size();
     // Whole pieces are out; what follows is one piece in progress.
     if (!sendRaw(lexer_.lastCompleteEnd(), sink)) return Result::sinkStopped;
+    if (!sendBlanks(sink)) return Result::sinkStopped;
     if (chunkEnd - sent_ > kHoldBytes) {
         if (!passingLongStatement_) {
             // Too long to hold: it goes as it comes, but never a client command's first byte.

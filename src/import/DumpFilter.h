@@ -41,10 +41,13 @@ public:
     int tableNumber() const { return tableNumber_; }
     int expectedTables() const { return expectedTables_; }
     const StatementHistory& history() const { return history_; }
+    // Whether what went out so far ends where a statement ended: nothing of one is missing.
+    bool sentOnlyWholeStatements() const { return !passingLongStatement_ && sent_ <= wholeEnd_; }
 
 private:
     Result lex(QByteArrayView chunk, const Sink& sink);
     Result handle(const SqlStream::Piece& piece, const Sink& sink);
+    Result handlePiece(const SqlStream::Piece& piece, const Sink& sink);
     Result handleCommand(const SqlStream::Piece& piece);
     Result handleStatement(const SqlStream::Piece& piece, const Sink& sink);
     bool checkDatabase(const QByteArray& database, qint64 line);
@@ -54,6 +57,7 @@ private:
     QByteArrayView bytes(qint64 begin, qint64 end);
     bool sendRaw(qint64 upTo, const Sink& sink);
     bool send(QByteArrayView bytes, const Sink& sink);
+    bool sendBlanks(const Sink& sink);
     Result keepRest(const Sink& sink);
 
     DumpFixes fixes_;
@@ -67,6 +71,7 @@ private:
     QByteArrayView chunk_;
     qint64 chunkStart_ = 0;
     qint64 sent_ = 0;  // input offset up to which the client has its bytes
+    qint64 wholeEnd_ = 0;  // end of the last whole piece handled
     QByteArray scratch_;
     // A statement too long to hold: sent as it comes, unchanged.
     bool passingLongStatement_ = false;

@@ -46,6 +46,13 @@ std::vector<bool> awaitReadable(std::initializer_list<int> fds, Milliseconds lim
     return readable;
 }
 
+// Whether the client has a sandbox is known from how it is run.
+DumpFixes fixesFor(const ImportRequest& request) {
+    DumpFixes fixes = request.fixes;
+    fixes.clientHasSandbox = request.clientSandbox;
+    return fixes;
+}
+
 }  // namespace
 
 ImportRun::ImportRun(const ImportRequest& request, const DockerClient& tools, const EventFlag& cancelled,
@@ -78,7 +85,7 @@ ImportRun::ImportRun(const ImportRequest& request, const DockerClient& tools, co
           log(trimmed.startsWith(prefix) ? trimmed : prefix + trimmed);
       }),
       pipeline_(tools, request, invocation_),
-      filter_(request.fixes, [this](const QString& line) { log(line); }, request.expectedTables) {}
+      filter_(fixesFor(request), [this](const QString& line) { log(line); }, request.expectedTables) {}
 
 void ImportRun::log(const QString& line) const {
     if (onLog_) onLog_(LogText::shown(line));
@@ -108,7 +115,9 @@ ImportOutcome ImportRun::execute() {
                                      startTime_, onProgress_);
     // A file that shrank or grew meanwhile may end inside a statement: that is no whole dump.
     if (copy.kind == CopyResult::Kind::finished) {
-        if (const auto changed = dump.changedSince(copy.bytes)) copy = CopyResult::failedWith(*changed);
+        // A decompressor reads the file itself, and may stop at the end of the compressed data.
+        if (const auto changed = dump.changedSince(decompressed ? dump.totalBytes : copy.bytes))
+            copy = CopyResult::failedWith(*changed);
     }
     dump.file.reset();
     endInput(copy);
@@ -181,9 +190,14 @@ bool ImportRun::awaitExit(Process::Child& child) {
 }
 
 void ImportRun::endInput(const CopyResult& copy) {
-    bool early = copy.kind != CopyResult::Kind::finished;
+    bool early = copy.kind != CopyResult::Kind::finished && !copy.endsWhole;
     Process::Child& decompressor = pipeline_.decompressor();
-    if (!early && decompressor.isStarted()) {
+    if (copy.endsWhole && decompressor.isStarted()) {
+        // Stopped at a statement's start on purpose: the rest of the file is not wanted.
+        pipeline_.closeDecompressedOutput();
+        decompressor.stop(Process::kStopGrace);
+        decompressorEndedOnItsOwn_ = false;
+    } else if (!early && decompressor.isStarted()) {
         // The client may see the end of its input only once the decompressor says all of it came out.
         pipeline_.closeDecompressedOutput();
         early = !awaitExit(decompressor) || !DumpFormat::decompressedWhole(compression_, *decompressor.status());
@@ -256,10 +270,12 @@ ImportOutcome ImportRun::clientFailure(int status) const {
             const auto at = errorLine(ImportCommand::inDumpLines(line));
             if (!at) continue;
             if (const auto found = filter_.history().statementAt(*at)) {
-                errors += u'\n';
-                errors += found->table.isEmpty()
-                              ? L10n::render(QStringLiteral("errorStatement"), {*at, found->text})
-                              : L10n::render(QStringLiteral("errorStatementInTable"), {*at, found->table, found->text});
+                const QString context =
+                    found->table.isEmpty()
+                        ? L10n::render(QStringLiteral("errorStatement"), {*at, found->text})
+                        : L10n::render(QStringLiteral("errorStatementInTable"), {*at, found->table, found->text});
+                log(context);
+                errors += u'\n' + context;
             }
             break;
         }
