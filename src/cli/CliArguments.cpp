@@ -16,10 +16,13 @@ const QList<Grammar>& grammars() {
     static const QList<Grammar> all = {
         {"containers", {}, {"--all", "--json"}, {"--engine"}, {}},
         {"databases", "a container name", {"--password-stdin", "--json"}, {"--user", "--engine"}, {}},
-        {"inspect", "a dump file", {"--password-stdin", "--json"}, {"--container", "--user", "--engine"}, {}},
+        {"inspect", "a dump file",
+         {"--password-stdin", "--json", "--no-command-guard", "--no-redirect", "--no-mysql-fixes", "--keep-definers"},
+         {"--container", "--user", "--engine"}, {}},
         {"create-database", "a container name", {"--password-stdin"}, {"--name", "--collation", "--user", "--engine"}, {"--name"}},
         {"import", "a dump file",
-         {"--password-stdin", "--keep-unique-checks", "--keep-foreign-key-checks", "--keep-binlog", "--yes"},
+         {"--password-stdin", "--keep-unique-checks", "--keep-foreign-key-checks", "--keep-binlog", "--yes",
+          "--no-command-guard", "--no-redirect", "--no-mysql-fixes", "--keep-definers"},
          {"--container", "--database", "--user", "--engine"}, {"--container"}},
         {"import-each", {}, {}, {"--container", "--user", "--engine"}, {"--container"}},
     };

@@ -8,7 +8,7 @@ namespace {
 
 const char* const kProgram = R"(Usage: tarnwell-cli COMMAND [OPTIONS]
 
-Restores MySQL and MariaDB dumps (plain SQL or gzip) into a database server that
+Restores MySQL and MariaDB dumps (plain SQL, gzip, zstd, xz or bzip2) into a database server that
 runs in a local Docker container, the same way as the Tarnwell window.
 
 Commands:
@@ -63,17 +63,21 @@ binary log and buffer pool, and its databases with table counts and sizes.
 const char* const kInspect = R"(Usage: tarnwell-cli inspect DUMP [--container CONTAINER] [--json]
 
 Shows a dump's size, compression, whether it contains DROP TABLE and the database
-it names. With a container, also the database an import would go into.
+it names, and the pre-flight: what its head shows and what an import will do about
+it. With a container, also the database an import would go into, judged against
+that server.
 
   --container NAME   propose the target database on this container
   --user NAME        log in as NAME instead of root
   --password-stdin   read the password from standard input (first line)
   --json             print a JSON object instead
+  --no-command-guard, --no-redirect, --no-mysql-fixes, --keep-definers
+                     as for import
 )";
 
 const char* const kImport = R"(Usage: tarnwell-cli import DUMP --container CONTAINER [OPTIONS]
 
-Imports a dump (plain SQL or gzip) into a database of a container through
+Imports a dump (plain SQL, gzip, zstd, xz or bzip2) into a database of a container through
 `docker exec -i … mysql`. Without --database the proposed database is used.
 The confirmation is asked on a terminal; without one, --yes is required.
 Ctrl-C cancels a running import.
@@ -85,7 +89,18 @@ Ctrl-C cancels a running import.
   --keep-unique-checks        leave unique checks on
   --keep-foreign-key-checks   leave foreign key checks on
   --keep-binlog               leave the binary log on for the import session
+  --no-command-guard          let client commands in the dump (\!, source, tee…) run
+                              when the client has no sandbox; stopped otherwise
+  --no-redirect               let a dump that names one database write there, not
+                              into --database
+  --no-mysql-fixes            send MySQL-only statements to MariaDB unchanged
+                              (GTID_PURGED, DEFAULT ENCRYPTION, 0900 collations)
+  --keep-definers             keep DEFINER accounts the server does not have
   --yes                       start without asking
+
+Before the question, the pre-flight lists what the dump's head shows (its
+databases, client commands, MySQL- or MariaDB-only statements, DEFINER
+accounts) and what the import will do about each.
 
 Exit status: 0 imported, 1 the import failed, 2 bad usage or the import cannot
 start, 3 Docker or the database server did not answer, 130 cancelled.

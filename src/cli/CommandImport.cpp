@@ -89,6 +89,7 @@ QCoro::Task<int> import(const CliArguments::Parsed& arguments) {
     model.setDisableUniqueChecks(!arguments.has("--keep-unique-checks"));
     model.setDisableForeignKeyChecks(!arguments.has("--keep-foreign-key-checks"));
     model.setDisableBinlog(!arguments.has("--keep-binlog"));
+    CommandSupport::applyFixChoices(model, arguments);
 
     // A failed inspection does not stop the import, as in the window: the import tests the
     // file itself and reports its own errors.
@@ -114,6 +115,7 @@ QCoro::Task<int> import(const CliArguments::Parsed& arguments) {
         Terminal::err(L10n::render(QStringLiteral("engineLine"),
                                    {Engine::describe(container->engine, container->rootless, container->endpoint)}));
     }
+    CommandSupport::printPreflight(model);
     model.requestImport();
     if (!model.confirmImport()) co_return ExitStatus::refused;  // an import is running already
     // The import starts only into what the question named; if that changed meanwhile, the

@@ -1,3 +1,4 @@
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -31,6 +32,7 @@ QCoro::Task<int> inspect(const CliArguments::Parsed& arguments) {
         auto opening = CommandSupport::openContainer(session, *container);
         if (const int status = co_await opening; status != ExitStatus::success) co_return status;
     }
+    CommandSupport::applyFixChoices(model, arguments);
     const DumpPreview preview = model.dumpPreview().value_or(DumpPreview{});
     const QString none(QChar(0x2014));
 
@@ -41,6 +43,9 @@ QCoro::Task<int> inspect(const CliArguments::Parsed& arguments) {
                            {"containsDropTable", preview.containsDropTable},
                            {"database", preview.mentionedDatabase ? QJsonValue(*preview.mentionedDatabase)
                                                                   : QJsonValue(QJsonValue::Null)}};
+        object.insert("compression", preview.compressionName.isEmpty() ? QJsonValue(QJsonValue::Null)
+                                                                        : QJsonValue(preview.compressionName));
+        object.insert("preflight", QJsonArray::fromStringList(model.preflight()));
         if (container) {
             object.insert("container", *container);
             object.insert("proposedDatabase", model.selectedDatabase() ? QJsonValue(*model.selectedDatabase())
@@ -53,12 +58,13 @@ QCoro::Task<int> inspect(const CliArguments::Parsed& arguments) {
     QList<QPair<QString, QString>> pairs = {
         {QStringLiteral("File"), *path},
         {QStringLiteral("Size"), ByteFormatting::bytes(preview.byteCount)},
-        {QStringLiteral("Compression"), preview.compressed ? QStringLiteral("gzip") : QStringLiteral("SQL")},
+        {QStringLiteral("Compression"), preview.compressed ? preview.compressionName : QStringLiteral("SQL")},
         {QStringLiteral("DROP TABLE"), preview.containsDropTable ? QStringLiteral("yes") : QStringLiteral("no")},
         {QStringLiteral("Database in dump"), preview.mentionedDatabase.value_or(none)},
     };
     if (container) pairs.append({QStringLiteral("Proposed database"), model.selectedDatabase().value_or(none)});
     CommandSupport::printPairs(pairs);
+    for (const QString& line : model.preflight()) Terminal::write(STDOUT_FILENO, (QStringLiteral("  ") + line + u'\n').toUtf8());
     co_return ExitStatus::success;
 }
 

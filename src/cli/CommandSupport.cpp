@@ -21,6 +21,22 @@ int usageError(const QString& command, const QString& problem) {
     return ExitStatus::refused;
 }
 
+void applyFixChoices(AppModel& model, const CliArguments::Parsed& arguments) {
+    FixChoices choices;
+    choices.guardClientCommands = !arguments.has("--no-command-guard");
+    choices.redirectDatabase = !arguments.has("--no-redirect");
+    choices.mysqlToMariadb = !arguments.has("--no-mysql-fixes");
+    choices.rewriteDefiners = !arguments.has("--keep-definers");
+    model.setFixChoices(choices);
+}
+
+void printPreflight(const AppModel& model) {
+    const QStringList lines = model.preflight();
+    if (lines.isEmpty()) return;
+    Terminal::err(L10n::render(QStringLiteral("preflight")));
+    for (const QString& line : lines) Terminal::err(QStringLiteral("  ") + line);
+}
+
 bool applyLogin(AppModel& model, const CliArguments::Parsed& arguments) {
     std::optional<QString> password;
     if (arguments.has("--password-stdin")) {

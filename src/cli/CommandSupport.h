@@ -19,6 +19,10 @@ int usageError(const QString& command, const QString& problem);
 // nothing else has touched standard input. False with the problem printed when there is
 // none to read.
 bool applyLogin(AppModel& model, const CliArguments::Parsed& arguments);
+// The stream's guards and fixes the flags turn off.
+void applyFixChoices(AppModel& model, const CliArguments::Parsed& arguments);
+// The pre-flight, under its title, on standard error.
+void printPreflight(const AppModel& model);
 
 // The dump operand as an absolute path, or nothing with the problem printed when it is not
 // a readable file.

@@ -50,6 +50,15 @@ qint64 readSigned(const QString& field) {
     return decimal->magnitude == max + 1 ? std::numeric_limits<qint64>::min() : 0;
 }
 
+// 'user'@'host' as the server lists grantees, to user@host as a dump's DEFINER reads.
+QString accountOfGrantee(const QString& grantee) {
+    QString account = grantee;
+    account.replace(QLatin1String("'@'"), QLatin1String("@"));
+    if (account.startsWith(u'\'')) account.remove(0, 1);
+    if (account.endsWith(u'\'')) account.chop(1);
+    return account;
+}
+
 bool isSystemSchema(const QString& name) { return name == QLatin1String("mysql") || name == QLatin1String("sys"); }
 
 }  // namespace
@@ -68,6 +77,10 @@ std::optional<ServerInfo> parseMysqlOutput(const QString& text) {
             metaSeen = true;
         } else if (fields.at(0) == QLatin1String("DB") && fields.size() >= 4) {
             databases.append(MysqlDatabase{fields.at(1), readSigned(fields.at(2)), readUnsigned(fields.at(3))});
+        } else if (fields.at(0) == QLatin1String("COLL") && fields.size() >= 2) {
+            info.collations.append(fields.at(1));
+        } else if (fields.at(0) == QLatin1String("USER") && fields.size() >= 2) {
+            info.accounts.append(accountOfGrantee(fields.at(1)));
         }
     }
     if (!metaSeen) return std::nullopt;

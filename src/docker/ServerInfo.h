@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // One schema of a server with its table count and size, identified by name.
 struct MysqlDatabase {
@@ -25,6 +26,11 @@ struct ServerInfo {
     // The client has a sandbox mode (--sandbox) in which it refuses the commands it would
     // otherwise run itself, such as `\!` shell commands written into a dump.
     bool clientSandbox = false;
+    // utf8mb4 collations the server has, and the accounts the login may see ("user@host").
+    QStringList collations{};
+    QStringList accounts{};
+
+    bool isMariadb() const { return version.contains(QLatin1String("MariaDB"), Qt::CaseInsensitive); }
 
     bool operator==(const ServerInfo&) const = default;
 };

@@ -12,7 +12,9 @@ const QString kProbeQuery = QStringLiteral(
     "SELECT 'DB', table_schema, COUNT(*), IFNULL(SUM(data_length+index_length),0)\n"
     "FROM information_schema.tables\n"
     "WHERE table_schema NOT IN ('information_schema','performance_schema')\n"
-    "GROUP BY table_schema;");
+    "GROUP BY table_schema;\n"
+    "SELECT 'COLL', COLLATION_NAME FROM information_schema.COLLATIONS WHERE COLLATION_NAME LIKE 'utf8mb4\\_%';\n"
+    "SELECT DISTINCT 'USER', GRANTEE FROM information_schema.USER_PRIVILEGES;");
 
 const QString kPasswordVariable = QStringLiteral("MYSQL_PWD");
 

@@ -6,6 +6,7 @@
 
 #include "import/ImportProgress.h"
 
+class DumpFilter;
 class EventFlag;
 
 // How copying the dump into the pipeline ended.
@@ -14,11 +15,20 @@ struct CopyResult {
     Kind kind = Kind::finished;
     QString message;          // failed: in the user's language
     bool readerGone = false;  // failed because a child stopped reading
-    qint64 bytes = 0;         // copied into the pipeline
+    qint64 bytes = 0;         // of the file, read
+    // failed, but what the client got ends with a whole statement: it may finish that and stop.
+    bool endsWhole = false;
 
     static CopyResult failedWith(QString text, bool readerGone = false) {
-        return {Kind::failed, std::move(text), readerGone, 0};
+        return {Kind::failed, std::move(text), readerGone, 0, false};
     }
+};
+
+// Where the dump's text comes from: the file itself, or a decompressor's output that reads it.
+struct CopySource {
+    int text = -1;              // read from here
+    bool decompressed = false;  // text is a pipe from the decompressor
+    int file = -1;              // the dump file; its offset tells how far it has been read
 };
 
 namespace DumpCopy {
@@ -26,10 +36,11 @@ namespace DumpCopy {
 constexpr qint64 kChunkBytes = 262144;
 constexpr double kReportInterval = 0.15;
 
-// Copies the file into the pipe, whose write end must be non-blocking, chunk by chunk with
-// progress reports, until the end of the file, an error, or the cancel flag. Never blocks
-// where the flag could not end the wait.
-CopyResult copy(int file, qint64 totalBytes, int pipe, const EventFlag& cancelled, double startTime,
+// Reads the dump's text, passes it through the filter and writes what comes out into the client's
+// input, which must be non-blocking, with progress reports, until the end of the text, an error, a
+// refusal of the filter, or the cancel flag. Never blocks where the flag could not end the wait.
+CopyResult copy(const CopySource& source, qint64 totalBytes, int clientInput, DumpFilter& filter,
+                const EventFlag& cancelled, double startTime,
                 const std::function<void(const ImportProgress&)>& onProgress);
 
 double secondsNow();

@@ -14,6 +14,7 @@
 #include "docker/Process.h"
 #include "docker/DockerError.h"
 #include "import/DumpText.h"
+#include "import/DumpScan.h"
 #include "settings/L10n.h"
 
 namespace DumpInspection {
@@ -48,7 +49,8 @@ QByteArray plainSample(const QString& path) {
     const int fd = ::open(local.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) throwFileError(errno, path);
     QByteArray sample;
-    const bool ok = readUpTo(fd, kSampleLimit, sample);
+    // One byte more tells whether the sample is the whole dump.
+    const bool ok = readUpTo(fd, kSampleLimit + 1, sample);
     const int error = errno;
     ::close(fd);
     if (!ok) throwFileError(error, path);
@@ -67,41 +69,50 @@ DumpPreview peekDump(const DockerClient& client, const QString& path) {
     DumpPreview preview;
     preview.path = path;
     preview.byteCount = qint64(attributes.st_size);
-    preview.compressed = isGzip(path);
-    const QString sample = preview.compressed ? gzipSample(client, path) : DumpText::decode(plainSample(path));
-    preview.containsDropTable = DumpText::containsDropTable(sample);
-    preview.mentionedDatabase = DumpText::mentionedDatabase(sample);
+    const DumpFormat::Compression compression = compressionOf(path);
+    preview.compressed = compression != DumpFormat::Compression::none;
+    preview.compressionName = DumpFormat::programName(compression);
+    QByteArray sample = preview.compressed ? decompressedSample(client, path, compression) : plainSample(path);
+    const bool complete = sample.size() <= kSampleLimit;
+    sample.truncate(kSampleLimit);
+    const QString text = DumpText::decode(sample);
+    preview.containsDropTable = DumpText::containsDropTable(text);
+    preview.mentionedDatabase = DumpText::mentionedDatabase(text);
+    preview.scan = DumpScanning::scan(sample, complete);
     return preview;
 }
 
-bool isGzip(const QString& path) {
+DumpFormat::Compression compressionOf(const QString& path) {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd >= 0) {
         QByteArray magic;
-        const bool ok = readUpTo(fd, 2, magic);
+        const bool ok = readUpTo(fd, DumpFormat::kMagicBytes, magic);
         ::close(fd);
         // The content decides; the name only when the file is too short to say.
-        if (ok && magic.size() == 2) return magic == QByteArray("\x1f\x8b", 2);
+        if (ok && magic.size() >= 4) return DumpFormat::fromMagic(magic);
     }
-    return QFileInfo(path).suffix().toLower() == QLatin1String("gz");
+    return DumpFormat::fromName(path);
 }
 
-QString gzipSample(const DockerClient& client, const QString& path) {
+bool isGzip(const QString& path) { return compressionOf(path) == DumpFormat::Compression::gzip; }
+
+QByteArray decompressedSample(const DockerClient& client, const QString& path, DumpFormat::Compression compression) {
+    const QString program = DumpFormat::program(compression, client);
     Process::Pipe output = Process::makePipe();
     const UniqueFd nullDevice = Process::openNullDevice();
-    Process::Child gzip = Process::Child::start({client.gzip, {QStringLiteral("-dc"), path},
-                                                 QProcessEnvironment::systemEnvironment(), -1,
-                                                 output.writeEnd.get(), nullDevice.get()});
-    // Only gzip may hold the write end, or the read below never sees end of stream.
+    Process::Child decompressor = Process::Child::start(
+        {program, DumpFormat::decompressArguments(compression) << path, QProcessEnvironment::systemEnvironment(), -1,
+         output.writeEnd.get(), nullDevice.get()});
+    // Only the decompressor may hold the write end, or the read below never sees end of stream.
     output.writeEnd.reset();
 
     QByteArray sample;
-    const bool ok = readUpTo(output.readEnd.get(), kSampleLimit, sample);
+    const bool ok = readUpTo(output.readEnd.get(), kSampleLimit + 1, sample);
     const int error = errno;
     output.readEnd.reset();
-    gzip.stop(Process::kStopGrace);
-    if (!ok) throw std::system_error(error, std::generic_category(), client.gzip.toStdString());
-    return DumpText::decode(sample);
+    decompressor.stop(Process::kStopGrace);
+    if (!ok) throw std::system_error(error, std::generic_category(), program.toStdString());
+    return sample;
 }
 
 }  // namespace DumpInspection

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "docker/DockerClient.h"
+#include "import/DumpFormat.h"
 #include "import/DumpPreview.h"
 
 // A cheap look at a dump before it is imported: size, compression, and what its first
@@ -17,12 +18,14 @@ constexpr qint64 kSampleLimit = 262144;
 // std::system_error for gzip.
 DumpPreview peekDump(const DockerClient& client, const QString& path);
 
-// The gzip magic at the start of the file; the extension ".gz" in any case only when the file
-// is too short to tell. Never fails.
+// The compression the file's first bytes show; by its name only when it is too short to tell.
+// Never fails.
+DumpFormat::Compression compressionOf(const QString& path);
 bool isGzip(const QString& path);
 
-// The first 256 KiB of the decompressed stream, as text. gzip is stopped as soon as that
-// much has arrived and has been waited for when this returns; its status is not looked at.
-QString gzipSample(const DockerClient& client, const QString& path);
+// Up to kSampleLimit + 1 bytes of the decompressed stream, so that the caller can tell whether
+// it saw all of it. The decompressor is stopped once that much has arrived and has been waited
+// for when this returns; its status is not looked at.
+QByteArray decompressedSample(const DockerClient& client, const QString& path, DumpFormat::Compression compression);
 
 }  // namespace DumpInspection

@@ -33,12 +33,12 @@ DumpSource DumpSource::open(const QString& path) {
     ::fcntl(source.file.get(), F_SETFL, ::fcntl(source.file.get(), F_GETFL) & ~O_NONBLOCK);
     source.totalBytes = qint64(attributes.st_size);
     ::posix_fadvise(source.file.get(), 0, 0, POSIX_FADV_SEQUENTIAL);
-    unsigned char magic[2] = {0, 0};
+    char magic[DumpFormat::kMagicBytes] = {};
     ssize_t n;
     do {
         n = ::pread(source.file.get(), magic, sizeof magic, 0);
     } while (n < 0 && errno == EINTR);
-    source.gzip = n == 2 && magic[0] == 0x1f && magic[1] == 0x8b;
+    source.compression = DumpFormat::fromMagic(QByteArrayView(magic, n > 0 ? n : 0));
     return source;
 }
 

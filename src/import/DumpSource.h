@@ -5,13 +5,14 @@
 #include <optional>
 
 #include "docker/UniqueFd.h"
+#include "import/DumpFormat.h"
 
 // The dump as an import reads it: opened once, its size taken then, and its compression
 // decided by its own first bytes, never by a name or an earlier look at another file.
 struct DumpSource {
     UniqueFd file;
     qint64 totalBytes = 0;
-    bool gzip = false;
+    DumpFormat::Compression compression = DumpFormat::Compression::none;
     QString error;  // set, in the user's language, when the dump cannot be read
 
     // Only regular files: a pipe or a device could not be read the same way twice, or never end.

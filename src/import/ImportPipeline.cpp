@@ -33,15 +33,15 @@ void ImportPipeline::startClient() {
     decompressorErrorsWriter_ = std::move(decompressorErrors.writeEnd);
 }
 
-void ImportPipeline::startDecompressor() {
-    Process::Pipe input = Process::makePipe();
-    ::fcntl(input.writeEnd.get(), F_SETPIPE_SZ, kPipeBytes);
-    // gzip writes into the client's input through its own copy; ours stays open meanwhile.
-    decompressor_ = Process::Child::start({tools_.gzip, {QStringLiteral("-dc")}, environment_, input.readEnd.get(),
-                                           clientInput_.get(), decompressorErrorsWriter_.get()});
+void ImportPipeline::startDecompressor(const QString& program, const QStringList& arguments, int dumpFile) {
+    Process::Pipe output = Process::makePipe();
+    ::fcntl(output.writeEnd.get(), F_SETPIPE_SZ, kPipeBytes);
+    decompressor_ = Process::Child::start(
+        {program, arguments, environment_, dumpFile, output.writeEnd.get(), decompressorErrorsWriter_.get()});
     decompressorErrorsWriter_.reset();
-    decompressorInput_ = std::move(input.writeEnd);
-    makeNonBlocking(decompressorInput_.get());
+    decompressedOutput_ = std::move(output.readEnd);
+    makeNonBlocking(decompressedOutput_.get());
+    makeNonBlocking(clientInput_.get());
 }
 
 void ImportPipeline::feedClientDirectly() {
@@ -49,16 +49,8 @@ void ImportPipeline::feedClientDirectly() {
     makeNonBlocking(clientInput_.get());
 }
 
-void ImportPipeline::closeDumpInput() {
-    if (decompressor_.isStarted()) {
-        decompressorInput_.reset();
-    } else {
-        clientInput_.reset();
-    }
-}
-
 void ImportPipeline::closeInputs() {
-    decompressorInput_.reset();
+    decompressedOutput_.reset();
     decompressorErrorsWriter_.reset();
     clientInput_.reset();
 }

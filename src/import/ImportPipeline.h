@@ -8,8 +8,9 @@
 #include "import/ImportCommand.h"
 
 // The children of one import and the descriptors between them: the client, `docker exec -i
-// … mysql`, and for a compressed dump gzip in front of it. This program keeps its own copy
-// of the client's input until it decides the client may see its end.
+// … mysql`, and for a compressed dump a decompressor that reads the file and whose output
+// comes back here. Only this program writes the client's input, so only it decides when the
+// client sees its end.
 class ImportPipeline {
 public:
     ImportPipeline(const DockerClient& tools, const ImportRequest& request, const MysqlInvocation& invocation);
@@ -17,10 +18,10 @@ public:
     // Starts the client with pipes for its input, output and error output. Throws
     // Process::LaunchError.
     void startClient();
-    // Starts gzip, reading what dumpInput() receives and writing into the client's input.
-    // Throws Process::LaunchError.
-    void startDecompressor();
-    // A plain dump goes straight into the client's input.
+    // Starts the decompressor on the dump file; its output is decompressedOutput(). Throws
+    // Process::LaunchError.
+    void startDecompressor(const QString& program, const QStringList& arguments, int dumpFile);
+    // A plain dump is read here directly.
     void feedClientDirectly();
 
     // The output pipes, for the reader; gzip's error pipe is made with the client's and ends
@@ -29,12 +30,13 @@ public:
     UniqueFd takeClientErrors() { return std::move(clientErrors_); }
     UniqueFd takeDecompressorErrors() { return std::move(decompressorErrors_); }
 
+    // Non-blocking once the dump flows.
     int clientInput() const { return clientInput_.get(); }
-    // Where the dump goes, non-blocking: gzip's input when there is gzip, else the client's.
-    int dumpInput() const { return decompressor_.isStarted() ? decompressorInput_.get() : clientInput_.get(); }
-    void closeDumpInput();
+    // The decompressor's output, non-blocking.
+    int decompressedOutput() const { return decompressedOutput_.get(); }
+    void closeDecompressedOutput() { decompressedOutput_.reset(); }
     void closeClientInput() { clientInput_.reset(); }
-    // Every input this program still holds, also where gzip was never started.
+    // Every input this program still holds, and the decompressor's output.
     void closeInputs();
 
     Process::Child& client() { return client_; }
@@ -49,7 +51,7 @@ private:
     UniqueFd clientInput_;
     UniqueFd clientOutput_;
     UniqueFd clientErrors_;
-    UniqueFd decompressorInput_;
+    UniqueFd decompressedOutput_;
     UniqueFd decompressorErrors_;
     UniqueFd decompressorErrorsWriter_;
     // Declared last: destroyed first, so children are stopped while the pipes still exist.

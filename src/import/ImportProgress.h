@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
+#include <QString>
 
 // A snapshot of a running import.
 struct ImportProgress {
@@ -10,6 +10,9 @@ struct ImportProgress {
     double elapsed = 0;          // seconds since the import started
     bool inputFinished = false;  // the whole file has been written
     double idleSeconds = 0;      // since the last byte went into the pipeline
+    QString table{};             // the table being loaded, when the dump's statements name it
+    int tableNumber = 0;         // its place among the tables met so far, from 1
+    int tableCount = 0;          // tables the dump holds, when known; else 0
 
     bool operator==(const ImportProgress&) const = default;
 };

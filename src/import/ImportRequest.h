@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "import/DumpFixes.h"
+
 // Everything one import needs.
 struct ImportRequest {
     QString fileURL;                    // absolute path of the dump
@@ -20,6 +22,10 @@ struct ImportRequest {
     // Run the client in its sandbox mode: a dump's client commands (`\!`, `system`, `source`,
     // `tee`…) are refused instead of run.
     bool clientSandbox = false;
+    // What the stream may change on the way, and what it knows of the target for that.
+    DumpFixes fixes;
+    // Tables the dump holds, when its inspection saw all of it; 0 when unknown.
+    int expectedTables = 0;
 
     bool operator==(const ImportRequest&) const = default;
 };

@@ -1,5 +1,7 @@
 #include "import/ImportRun.h"
 
+#include <QRegularExpression>
+
 #include <poll.h>
 
 #include "docker/PipeIo.h"
@@ -17,8 +19,13 @@ constexpr Milliseconds kTick{200};              // backstop for waits where no p
 constexpr Milliseconds kClientLeaves{2000};     // for the client to go by itself once its input ended
 const QString kSessionHeader = QStringLiteral("tarnwell_session");
 
-// gzip's status 2 is a warning ("trailing garbage ignored"): the data came out whole.
-bool decompressedWhole(int status) { return status == 0 || status == 2; }
+// The error's line in the dump, from the client's "ERROR 1064 (42000) at line 12: …".
+std::optional<qint64> errorLine(const QString& text) {
+    static const QRegularExpression pattern(QStringLiteral("^ERROR [^:]*at line (\\d+)"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch()) return std::nullopt;
+    return match.captured(1).toLongLong();
+}
 
 QString tail(const QStringList& lines, qsizetype count) {
     QStringList kept = lines.mid(qMax<qsizetype>(0, lines.size() - count));
@@ -37,6 +44,13 @@ std::vector<bool> awaitReadable(std::initializer_list<int> fds, Milliseconds lim
     std::vector<bool> readable;
     for (const pollfd& entry : watched) readable.push_back(entry.revents != 0);
     return readable;
+}
+
+// Whether the client has a sandbox is known from how it is run.
+DumpFixes fixesFor(const ImportRequest& request) {
+    DumpFixes fixes = request.fixes;
+    fixes.clientHasSandbox = request.clientSandbox;
+    return fixes;
 }
 
 }  // namespace
@@ -66,10 +80,12 @@ ImportRun::ImportRun(const ImportRequest& request, const DockerClient& tools, co
       decompressorErrors_([this](const QString& line) {
           const QString trimmed = line.trimmed();
           if (trimmed.isEmpty()) return;
-          // GNU gzip names itself already.
-          log(trimmed.startsWith(QLatin1String("gzip: ")) ? trimmed : QStringLiteral("gzip: ") + trimmed);
+          // GNU gzip and xz name themselves already.
+          const QString prefix = DumpFormat::programName(compression_) + QStringLiteral(": ");
+          log(trimmed.startsWith(prefix) ? trimmed : prefix + trimmed);
       }),
-      pipeline_(tools, request, invocation_) {}
+      pipeline_(tools, request, invocation_),
+      filter_(fixesFor(request), [this](const QString& line) { log(line); }, request.expectedTables) {}
 
 void ImportRun::log(const QString& line) const {
     if (onLog_) onLog_(LogText::shown(line));
@@ -79,23 +95,29 @@ ImportOutcome ImportRun::execute() {
     log(invocation_.display);
     DumpSource dump = DumpSource::open(request_.fileURL);
     if (!dump.error.isEmpty()) return ImportOutcome::failed(dump.error);
+    compression_ = dump.compression;
 
     if (const auto failure = startPipeline())
         return ImportOutcome::failed(L10n::render(QStringLiteral("importNotStarted"), {*failure}));
     const Session session = learnSession();
     if (session != Session::known) return endBeforeDump(session);
-    if (const auto failure = guardAndDecompress(dump.gzip)) {
+    if (const auto failure = guardAndDecompress(dump.file.get())) {
         endEarly(false);
         collect(CopyResult{});
         return ImportOutcome::failed(L10n::render(QStringLiteral("importNotStarted"), {*failure}));
     }
 
     startTime_ = DumpCopy::secondsNow();
-    CopyResult copy =
-        DumpCopy::copy(dump.file.get(), dump.totalBytes, pipeline_.dumpInput(), cancelled_, startTime_, onProgress_);
+    const bool decompressed = compression_ != DumpFormat::Compression::none;
+    const CopySource source{decompressed ? pipeline_.decompressedOutput() : dump.file.get(), decompressed,
+                            dump.file.get()};
+    CopyResult copy = DumpCopy::copy(source, dump.totalBytes, pipeline_.clientInput(), filter_, cancelled_,
+                                     startTime_, onProgress_);
     // A file that shrank or grew meanwhile may end inside a statement: that is no whole dump.
     if (copy.kind == CopyResult::Kind::finished) {
-        if (const auto changed = dump.changedSince(copy.bytes)) copy = CopyResult::failedWith(*changed);
+        // A decompressor reads the file itself, and may stop at the end of the compressed data.
+        if (const auto changed = dump.changedSince(decompressed ? dump.totalBytes : copy.bytes))
+            copy = CopyResult::failedWith(*changed);
     }
     dump.file.reset();
     endInput(copy);
@@ -142,13 +164,14 @@ ImportOutcome ImportRun::endBeforeDump(Session session) {
     return ImportOutcome::failed(L10n::render(QStringLiteral("mysqlNoReply")));
 }
 
-std::optional<QString> ImportRun::guardAndDecompress(bool gzip) {
+std::optional<QString> ImportRun::guardAndDecompress(int dumpFile) {
     try {
         QStringList endSession{tools_.docker};
         endSession << ImportCommand::controlArguments(request_, ImportCommand::killStatement(sessionId_));
         guard_.start(endSession, pipeline_.clientEnvironment(), pipeline_.clientInput());
-        if (gzip) {
-            pipeline_.startDecompressor();
+        if (compression_ != DumpFormat::Compression::none) {
+            pipeline_.startDecompressor(DumpFormat::program(compression_, tools_),
+                                        DumpFormat::decompressArguments(compression_), dumpFile);
         } else {
             pipeline_.feedClientDirectly();
         }
@@ -167,16 +190,20 @@ bool ImportRun::awaitExit(Process::Child& child) {
 }
 
 void ImportRun::endInput(const CopyResult& copy) {
-    bool early = copy.kind != CopyResult::Kind::finished;
+    bool early = copy.kind != CopyResult::Kind::finished && !copy.endsWhole;
     Process::Child& decompressor = pipeline_.decompressor();
-    if (!early && decompressor.isStarted()) {
-        // The client may see the end of its input only once gzip has delivered all of it.
-        pipeline_.closeDumpInput();
-        early = !awaitExit(decompressor) || !decompressedWhole(*decompressor.status());
+    if (copy.endsWhole && decompressor.isStarted()) {
+        // Stopped at a statement's start on purpose: the rest of the file is not wanted.
+        pipeline_.closeDecompressedOutput();
+        decompressor.stop(Process::kStopGrace);
+        decompressorEndedOnItsOwn_ = false;
+    } else if (!early && decompressor.isStarted()) {
+        // The client may see the end of its input only once the decompressor says all of it came out.
+        pipeline_.closeDecompressedOutput();
+        early = !awaitExit(decompressor) || !DumpFormat::decompressedWhole(compression_, *decompressor.status());
     }
     if (!early) {
         guard_.release();
-        pipeline_.closeDumpInput();
         pipeline_.closeClientInput();
         // A cancel while the client works through the end still ends its session first.
         early = !awaitExit(pipeline_.client());
@@ -204,7 +231,8 @@ void ImportRun::endEarly(bool readerGone) {
 ImportOutcome ImportRun::collect(const CopyResult& copy) {
     const int clientStatus = pipeline_.client().wait();
     Process::Child& decompressor = pipeline_.decompressor();
-    const bool decompressorFailed = decompressor.isStarted() && !decompressedWhole(decompressor.wait());
+    const bool decompressorFailed =
+        decompressor.isStarted() && !DumpFormat::decompressedWhole(compression_, decompressor.wait());
     reader_.join();
 
     if (cancelled_.isRaised()) return ImportOutcome::cancelled();
@@ -219,19 +247,39 @@ ImportOutcome ImportRun::collect(const CopyResult& copy) {
 }
 
 ImportOutcome ImportRun::decompressorFailure(int status) const {
-    // gzip's own last word, without its "stdin: " (the stream it read is ours, not the user's).
+    // The program's own last word, without its "stdin: " (the stream it read is ours, not the user's).
+    const QString name = DumpFormat::programName(compression_);
     QStringList lines = decompressorErrors_.lines();
     lines.removeAll(QString());
-    if (lines.isEmpty()) return ImportOutcome::failed(L10n::render(QStringLiteral("gzipStatus"), {qint64(status)}));
+    if (lines.isEmpty())
+        return ImportOutcome::failed(L10n::render(QStringLiteral("decompressorStatus"), {name, qint64(status)}));
     QString complaint = lines.last().trimmed();
-    if (complaint.startsWith(QLatin1String("gzip: "))) complaint.remove(0, 6);
+    if (complaint.startsWith(name + QStringLiteral(": "))) complaint.remove(0, name.size() + 2);
     if (complaint.startsWith(QLatin1String("stdin: "))) complaint.remove(0, 7);
+    if (complaint.startsWith(QLatin1String("(stdin): "))) complaint.remove(0, 9);
     return ImportOutcome::failed(
-        L10n::render(QStringLiteral("fileDamaged"), {LogText::shown(QStringLiteral("gzip: ") + complaint)}));
+        L10n::render(QStringLiteral("fileDamaged"), {LogText::shown(name + QStringLiteral(": ") + complaint)}));
 }
 
 ImportOutcome ImportRun::clientFailure(int status) const {
-    const QString errors = tail(clientErrors_.lines(), ImportRunner::kErrorTailLines);
-    if (!errors.isEmpty()) return ImportOutcome::failed(errors);
+    const QStringList lines = clientErrors_.lines();
+    QString errors = tail(lines, ImportRunner::kErrorTailLines);
+    if (!errors.isEmpty()) {
+        // The statement the server refused, as the dump has it, with its table.
+        for (const QString& line : lines) {
+            const auto at = errorLine(ImportCommand::inDumpLines(line));
+            if (!at) continue;
+            if (const auto found = filter_.history().statementAt(*at)) {
+                const QString context =
+                    found->table.isEmpty()
+                        ? L10n::render(QStringLiteral("errorStatement"), {*at, found->text})
+                        : L10n::render(QStringLiteral("errorStatementInTable"), {*at, found->table, found->text});
+                log(context);
+                errors += u'\n' + context;
+            }
+            break;
+        }
+        return ImportOutcome::failed(errors);
+    }
     return ImportOutcome::failed(L10n::render(QStringLiteral("mysqlStatus"), {qint64(status)}));
 }

@@ -7,6 +7,8 @@
 #include "docker/DockerClient.h"
 #include "docker/EventFlag.h"
 #include "import/DumpCopy.h"
+#include "import/DumpFilter.h"
+#include "import/DumpFormat.h"
 #include "import/DumpSource.h"
 #include "import/ImportCommand.h"
 #include "import/ImportOutcome.h"
@@ -37,7 +39,7 @@ private:
     std::optional<QString> startPipeline();
     Session learnSession();
     ImportOutcome endBeforeDump(Session session);
-    std::optional<QString> guardAndDecompress(bool gzip);
+    std::optional<QString> guardAndDecompress(int dumpFile);
     void endInput(const CopyResult& copy);
     void endEarly(bool readerGone);
     ImportOutcome collect(const CopyResult& copy);
@@ -58,6 +60,7 @@ private:
     double startTime_ = 0;
     bool clientEndedOnItsOwn_ = true;
     bool decompressorEndedOnItsOwn_ = true;
+    DumpFormat::Compression compression_ = DumpFormat::Compression::none;
 
     // Destroyed in reverse: the watchdog lets go, the children are stopped, the reader is
     // joined, and only then do the buffers it fills go.
@@ -67,4 +70,5 @@ private:
     OutputReader reader_;
     ImportPipeline pipeline_;
     SessionGuard guard_;
+    DumpFilter filter_;
 };

@@ -1,5 +1,7 @@
 #include "import/SqlClientCommands.h"
 
+#include <algorithm>
+
 #include <array>
 #include <cstring>
 
@@ -98,6 +100,13 @@ QByteArray delimiterFromArgument(QByteArrayView argument) {
     }
     if (delimiter.contains('\\')) return {};
     return delimiter.left(kMaxDelimiterLength);
+}
+
+bool isHarmlessCommand(QByteArrayView name) {
+    static constexpr std::array<QByteArrayView, 17> harmless{
+        "use", "delimiter", "charset", "go", "ego", "print", "warnings", "nowarning", "clear",
+        "status", "sandbox", "help", "?", "rehash", "prompt", "resetconnection", "query_attributes"};
+    return std::find(harmless.begin(), harmless.end(), name) != harmless.end();
 }
 
 }  // namespace SqlStream

@@ -22,6 +22,9 @@ const ClientCommand* clientCommandWithShortForm(char shortForm);
 bool startsClientCommandName(QByteArrayView lowerCasePrefix);
 
 bool isDelimiterCommand(const ClientCommand* command);
+// Whether the command only changes how the client reads or shows its input: no programs, files or
+// other servers.
+bool isHarmlessCommand(QByteArrayView name);
 
 // What the client reads from the text after `delimiter` or `\d`: the first word, or a quoted string.
 // Empty when the client refuses it (nothing there, or a backslash in it).

@@ -63,6 +63,8 @@ public:
     // next bytes tell.
     bool insideStatement() const;
     QByteArrayView delimiter() const { return {delimiter_.data(), delimiterLength_}; }
+    // Where a backslash command begins that has not ended yet; -1 when there is none.
+    qint64 pendingCommandBegin() const { return command_ ? commandBegin_ : -1; }
 
 private:
     enum class Mode : quint8 {

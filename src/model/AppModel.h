@@ -15,6 +15,7 @@
 
 #include "docker/DockerContainer.h"
 #include "docker/ServerInfo.h"
+#include "import/DumpFixPlan.h"
 #include "import/DumpPreview.h"
 #include "import/ImportOutcome.h"
 #include "import/ImportRequest.h"
@@ -36,7 +37,7 @@ public:
         containers, selectedContainerID, databases, selectedDatabase, serverInfo, dumpURL, dumpPreview,
         showStopped, isLoading, isLoadingDatabases, errorMessage, logLines, phase, disableUniqueChecks,
         disableForeignKeyChecks, disableBinlog, userOverride, passwordOverride, databasePinned, confirmImport,
-        runner, engine,
+        runner, engine, fixChoices,
     };
     Q_ENUM(Field)
 
@@ -82,6 +83,12 @@ public:
     void setDisableUniqueChecks(bool value) { assign(disableUniqueChecks_, value, Field::disableUniqueChecks); }
     void setDisableForeignKeyChecks(bool value) { assign(disableForeignKeyChecks_, value, Field::disableForeignKeyChecks); }
     void setDisableBinlog(bool value) { assign(disableBinlog_, value, Field::disableBinlog); }
+    // The stream's guards and fixes the user keeps on.
+    const FixChoices& fixChoices() const { return fixChoices_; }
+    void setFixChoices(const FixChoices& value) { assign(fixChoices_, value, Field::fixChoices); }
+    // What the dump's head shows and what the import will do about it, one line each; empty
+    // before the dump has been inspected.
+    QStringList preflight() const;
     void setUserOverride(const QString& value) { assign(userOverride_, value, Field::userOverride); }
     void setPasswordOverride(const QString& value) { assign(passwordOverride_, value, Field::passwordOverride); }
     // The terminal's login, for the one container its command names: it stays when the
@@ -102,6 +109,8 @@ public:
     QList<DockerContainer> visibleContainers() const;
     std::optional<DockerContainer> selectedContainer() const;
     std::optional<QString> importBlockedReason() const;
+    // The guards and fixes for the dump, server and database chosen now.
+    DumpFixes plannedFixes() const;
     // The confirmation's text, for what the open confirmation recorded, else for now.
     QString confirmMessage() const;
     // What an import started now would write into, when one can start.
@@ -167,6 +176,7 @@ private:
     bool disableUniqueChecks_ = true;
     bool disableForeignKeyChecks_ = true;
     bool disableBinlog_ = true;
+    FixChoices fixChoices_;
     QString userOverride_;
     QString passwordOverride_;
     bool passwordGiven_ = false;

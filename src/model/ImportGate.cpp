@@ -65,6 +65,21 @@ QString AppModel::confirmMessage() const {
         break;
     }
     const bool drops = target && target->dropsTables.value_or(false);
-    return L10n::render(drops ? QStringLiteral("confirmDrop") : QStringLiteral("confirmPlain"),
-                        {database, containerName, sizeSentence});
+    QString message = L10n::render(drops ? QStringLiteral("confirmDrop") : QStringLiteral("confirmPlain"),
+                                   {database, containerName, sizeSentence});
+    // A dump that writes to databases of its own names them here, before anything runs.
+    const QStringList others = DumpFixPlan::otherDatabases(plannedFixes());
+    if (!others.isEmpty())
+        message += QStringLiteral("\n\n") + L10n::render(QStringLiteral("confirmDatabases"), {others.join(QStringLiteral(", "))});
+    return message;
+}
+
+DumpFixes AppModel::plannedFixes() const {
+    const DumpScan scan = dumpPreview_ ? dumpPreview_->scan : DumpScan{};
+    return DumpFixPlan::plan(scan, serverInfo_.value_or(ServerInfo{}), fixChoices_, selectedDatabase_.value_or(QString()));
+}
+
+QStringList AppModel::preflight() const {
+    if (!dumpPreview_) return {};
+    return DumpFixPlan::findings(dumpPreview_->scan, plannedFixes());
 }

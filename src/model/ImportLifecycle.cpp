@@ -68,6 +68,8 @@ void AppModel::startImport() {
         request.clientProgram = serverInfo_->clientProgram;
         request.clientSandbox = serverInfo_->clientSandbox;
     }
+    request.fixes = plannedFixes();
+    if (dumpPreview_ && dumpPreview_->scan.complete) request.expectedTables = dumpPreview_->scan.tables;
 
     QStringList opening = {L10n::render(QStringLiteral("importTo"), {request.database, request.containerName}),
                            request.fileURL};
