@@ -80,7 +80,9 @@ TEST(CompiledCatalog, IsConsistentAndTranslated) {
         for (auto entry = english.cbegin(); entry != english.cend(); ++entry) {
             if (section->value(entry.key()) == entry.value()) ++same;
         }
-        EXPECT_LE(same, 8) << section.key().toStdString() << " keeps too many English texts";
+        // Some words are the same in many languages ("Dump", "Menu", "Volume"); a few per twenty
+        // keys may match English, an untranslated block may not.
+        EXPECT_LE(same, english.size() / 20 + 4) << section.key().toStdString() << " keeps too many English texts";
     }
 }
 
