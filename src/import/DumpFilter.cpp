@@ -25,24 +25,38 @@ QByteArrayView DumpFilter::bytes(qint64 begin, qint64 end) {
     return scratch_;
 }
 
-bool DumpFilter::send(QByteArrayView data, const Sink& sink) {
+bool DumpFilter::write(QByteArrayView data, const Sink& sink) {
     if (data.isEmpty()) return true;
     history_.recordBytes(data);
-    outputBytes_ += data.size();
     return sink(data);
 }
 
-// Sends the input bytes from sent_ up to the offset as they are.
+// Bytes that replace the input up to `inputEnd`.
+bool DumpFilter::send(QByteArrayView data, qint64 inputEnd, const Sink& sink) {
+    if (!flush(sink)) return false;
+    outputBytes_ += data.size();
+    sent_ = flushed_ = inputEnd;
+    return write(data, sink);
+}
+
+// The input bytes from sent_ up to the offset go out as they are, with the next flush: many
+// small statements make one write.
 bool DumpFilter::sendRaw(qint64 upTo, const Sink& sink) {
     if (upTo <= sent_) return true;
-    if (sent_ < chunkStart_) {
-        const qint64 heldEnd = qMin(upTo, chunkStart_);
-        if (!send(QByteArrayView(held_).sliced(sent_ - heldStart_, heldEnd - sent_), sink)) return false;
-        sent_ = heldEnd;
+    outputBytes_ += upTo - sent_;
+    sent_ = upTo;
+    return sent_ - flushed_ < kFlushBytes || flush(sink);
+}
+
+bool DumpFilter::flush(const Sink& sink) {
+    if (flushed_ < chunkStart_ && flushed_ < sent_) {
+        const qint64 heldEnd = qMin(sent_, chunkStart_);
+        if (!write(QByteArrayView(held_).sliced(flushed_ - heldStart_, heldEnd - flushed_), sink)) return false;
+        flushed_ = heldEnd;
     }
-    if (upTo > sent_) {
-        if (!send(chunk_.sliced(sent_ - chunkStart_, upTo - sent_), sink)) return false;
-        sent_ = upTo;
+    if (sent_ > flushed_) {
+        if (!write(chunk_.sliced(flushed_ - chunkStart_, sent_ - flushed_), sink)) return false;
+        flushed_ = sent_;
     }
     return true;
 }
@@ -83,11 +97,13 @@ bool DumpFilter::checkDatabase(const QByteArray& database, qint64 line) {
     return false;
 }
 
-void DumpFilter::noteTable(const QByteArray& table) {
-    if (table.isEmpty()) return;
-    const QString name = QString::fromUtf8(table);
-    if (name == currentTable_) return;
-    currentTable_ = name;
+void DumpFilter::noteTable(const QByteArray& table, bool qualified) {
+    if (table.isEmpty() || table == currentTableBytes_) return;
+    currentTableBytes_ = table;
+    currentTable_ = QString::fromUtf8(table);
+    tableIndex_ = history_.addTable(currentTable_);
+    // A plain name without backticks in it: the INSERTs that follow can be recognised by their start.
+    insertPrefix_ = qualified || table.contains('`') ? QByteArray() : "INSERT INTO `" + table + '`';
     if (!tablesSeen_.contains(table)) {
         tablesSeen_.insert(table);
         ++tableNumber_;
@@ -106,15 +122,26 @@ DumpFilter::Result DumpFilter::handleCommand(const Piece& piece) {
 DumpFilter::Result DumpFilter::handleStatement(const Piece& piece, const Sink& sink) {
     if (passingLongStatement_) {
         passingLongStatement_ = false;
-        history_.recordStatement(piece.firstLine, outputBytes_, outputBytes_, currentTable_);
+        const qint64 begin = outputBytes_;
+        if (!sendRaw(piece.end, sink)) return Result::sinkStopped;
+        history_.recordStatement(piece.firstLine, begin, outputBytes_, tableIndex_);
         return Result::goOn;
     }
     const QByteArrayView text = bytes(piece.textBegin, piece.end);
+    // The bulk of a dump: one INSERT after another into the same table, nothing to look at.
+    if (!insertPrefix_.isEmpty() && text.size() > insertPrefix_.size() && text.startsWith(insertPrefix_) &&
+        (text[insertPrefix_.size()] == ' ' || text[insertPrefix_.size()] == '(')) {
+        if (!sendRaw(piece.textBegin, sink)) return Result::sinkStopped;
+        const qint64 begin = outputBytes_;
+        if (!sendRaw(piece.end, sink)) return Result::sinkStopped;
+        history_.recordStatement(piece.firstLine, begin, outputBytes_, tableIndex_);
+        return Result::goOn;
+    }
     const StatementFacts::Facts facts = StatementFacts::of(text);
     using Kind = StatementFacts::Kind;
     if ((facts.kind == Kind::use || facts.kind == Kind::createDatabase) && !checkDatabase(facts.database, piece.firstLine))
         return Result::refused;
-    noteTable(facts.table);
+    noteTable(facts.table, !facts.qualifier.isEmpty());
 
     QList<DumpFixing::Change> changes;
     const std::optional<QByteArray> rewritten = DumpFixing::rewrite(text, facts, fixes_, &changes);
@@ -122,12 +149,11 @@ DumpFilter::Result DumpFilter::handleStatement(const Piece& piece, const Sink& s
     if (!sendRaw(piece.textBegin, sink)) return Result::sinkStopped;
     const qint64 begin = outputBytes_;
     if (rewritten) {
-        if (!send(*rewritten, sink)) return Result::sinkStopped;
-        sent_ = piece.end;
+        if (!send(*rewritten, piece.end, sink)) return Result::sinkStopped;
     } else if (!sendRaw(piece.end, sink)) {
         return Result::sinkStopped;
     }
-    history_.recordStatement(piece.firstLine, begin, outputBytes_, currentTable_);
+    history_.recordStatement(piece.firstLine, begin, outputBytes_, tableIndex_);
     return Result::goOn;
 }
 
@@ -137,6 +163,7 @@ DumpFilter::Result DumpFilter::handle(const Piece& piece, const Sink& sink) {
     // What came before a refusal is whole statements: the client may have all of them.
     if (result == Result::refused && !passingLongStatement_ && (!sendRaw(wholeEnd_, sink) || !sendBlanks(sink)))
         return Result::sinkStopped;
+    if (result == Result::refused && !flush(sink)) return Result::sinkStopped;
     return result;
 }
 
@@ -181,13 +208,14 @@ DumpFilter::Result DumpFilter::keepRest(const Sink& sink) {
         if (!passingLongStatement_) {
             // Too long to hold: it goes as it comes, but never a client command's first byte.
             const StatementFacts::Facts facts = StatementFacts::of(bytes(sent_, sent_ + qMin<qint64>(chunkEnd - sent_, 65536)));
-            noteTable(facts.table);
+            noteTable(facts.table, !facts.qualifier.isEmpty());
             passingLongStatement_ = true;
         }
         qint64 safeEnd = chunkEnd - 16;
         if (const qint64 command = lexer_.pendingCommandBegin(); command >= 0) safeEnd = qMin(safeEnd, command - 1);
         if (!sendRaw(safeEnd, sink)) return Result::sinkStopped;
     }
+    if (!flush(sink)) return Result::sinkStopped;
     // Keep [sent_, chunkEnd) for the next chunk.
     if (sent_ >= chunkStart_) {
         held_ = chunk_.sliced(sent_ - chunkStart_).toByteArray();
@@ -236,5 +264,5 @@ DumpFilter::Result DumpFilter::finish(const Sink& sink) {
     for (const Piece& piece : pieces_)
         if (const Result result = handle(piece, sink); result != Result::goOn) return result;
     const qint64 end = chunkStart_ + chunk_.size();
-    return sendRaw(end, sink) ? Result::goOn : Result::sinkStopped;
+    return sendRaw(end, sink) && flush(sink) ? Result::goOn : Result::sinkStopped;
 }

@@ -51,12 +51,14 @@ private:
     Result handleCommand(const SqlStream::Piece& piece);
     Result handleStatement(const SqlStream::Piece& piece, const Sink& sink);
     bool checkDatabase(const QByteArray& database, qint64 line);
-    void noteTable(const QByteArray& table);
+    void noteTable(const QByteArray& table, bool qualified);
     void logChanges(const QList<DumpFixing::Change>& changes, qint64 line);
     Result refuse(const QString& text);
     QByteArrayView bytes(qint64 begin, qint64 end);
     bool sendRaw(qint64 upTo, const Sink& sink);
-    bool send(QByteArrayView bytes, const Sink& sink);
+    bool send(QByteArrayView bytes, qint64 inputEnd, const Sink& sink);
+    bool flush(const Sink& sink);
+    bool write(QByteArrayView bytes, const Sink& sink);
     bool sendBlanks(const Sink& sink);
     Result keepRest(const Sink& sink);
 
@@ -70,7 +72,9 @@ private:
     qint64 heldStart_ = 0;
     QByteArrayView chunk_;
     qint64 chunkStart_ = 0;
-    qint64 sent_ = 0;  // input offset up to which the client has its bytes
+    qint64 sent_ = 0;     // input offset up to which the output is decided
+    qint64 flushed_ = 0;  // input offset up to which it went to the sink; the rest goes unchanged
+    static constexpr qint64 kFlushBytes = 1 << 20;
     qint64 wholeEnd_ = 0;  // end of the last whole piece handled
     QByteArray scratch_;
     // A statement too long to hold: sent as it comes, unchanged.
@@ -81,6 +85,9 @@ private:
 
     QString refusal_;
     QString currentTable_;
+    QByteArray currentTableBytes_;
+    QByteArray insertPrefix_;  // "INSERT INTO `table`" of the current table; empty when not plain
+    int tableIndex_ = -1;
     QSet<QByteArray> tablesSeen_;
     int tableNumber_ = 0;
     int expectedTables_ = 0;

@@ -121,14 +121,16 @@ std::optional<QByteArray> rewrite(QByteArrayView statement, const StatementFacts
         note(Change::Kind::dropDatabaseSkipped, textOf(facts.database));
         return lineBreaksOf(statement);
     }
-    const bool mayMention = redirect || (fixes.mysqlToMariadb && (facts.mysqlCollation || facts.encryptionClause)) ||
+    // An INSERT names the dump's database only as its table's qualifier.
+    const bool redirectHere = redirect && (facts.kind != StatementFacts::Kind::insert || facts.qualifier == fixes.dumpDatabase);
+    const bool mayMention = redirectHere || (fixes.mysqlToMariadb && (facts.mysqlCollation || facts.encryptionClause)) ||
                             (fixes.rewriteDefiners && !facts.definers.isEmpty());
     if (!mayMention) return std::nullopt;
 
     const bool insert = facts.kind == StatementFacts::Kind::insert;
     const QList<Token> tokens = SqlTokens::codeTokens(statement, insert ? StatementFacts::kInsertHead : -1);
     QList<Edit> edits;
-    if (redirect) {
+    if (redirectHere) {
         const qsizetype before = edits.size();
         redirectNames(statement, tokens, facts, fixes, edits);
         if (edits.size() > before) note(Change::Kind::databaseRedirected, textOf(fixes.dumpDatabase), textOf(fixes.chosenDatabase));
@@ -168,6 +170,9 @@ std::optional<QByteArray> rewrite(QByteArrayView statement, const StatementFacts
         if (edit.begin < copied) continue;  // overlapping: the first one wins
         result.append(statement.sliced(copied, edit.begin - copied));
         result.append(edit.replacement);
+        // A name written across lines keeps its line breaks, so line numbers stay the dump's.
+        const qsizetype lost = statement.sliced(edit.begin, edit.end - edit.begin).count('\n') - edit.replacement.count('\n');
+        if (lost > 0) result.append(QByteArray(lost, '\n'));
         copied = edit.end;
     }
     result.append(statement.sliced(copied));

@@ -91,7 +91,7 @@ Facts of(QByteArrayView statement) {
     Reader read(statement, tokens);
     if (insert) {
         read.skipKeywords({"INSERT", "REPLACE", "IGNORE", "LOW_PRIORITY", "DELAYED", "HIGH_PRIORITY", "INTO"});
-        if (read.name(nullptr, &facts.table)) facts.kind = Kind::insert;
+        if (read.name(&facts.qualifier, &facts.table)) facts.kind = Kind::insert;
         return facts;
     }
     for (const Token& token : tokens) {
@@ -110,7 +110,7 @@ Facts of(QByteArrayView statement) {
         if (read.name(&qualifier, &variable) && variable.toUpper().endsWith("GTID_PURGED")) facts.kind = Kind::gtidPurged;
     } else if (read.keyword("LOCK")) {
         read.skipKeywords({"TABLES", "TABLE"});
-        if (read.name(nullptr, &facts.table)) facts.kind = Kind::lockTables;
+        if (read.name(&facts.qualifier, &facts.table)) facts.kind = Kind::lockTables;
     } else if (read.keyword("DROP")) {
         if (read.keyword("DATABASE") || read.keyword("SCHEMA")) {
             read.skipKeywords({"IF", "EXISTS"});
@@ -127,7 +127,7 @@ Facts of(QByteArrayView statement) {
             if (read.name(nullptr, &facts.database)) facts.kind = Kind::createDatabase;
         } else if (read.keyword("TABLE")) {
             read.skipKeywords({"IF", "NOT", "EXISTS"});
-            if (read.name(nullptr, &facts.table)) facts.kind = Kind::createTable;
+            if (read.name(&facts.qualifier, &facts.table)) facts.kind = Kind::createTable;
         } else {
             facts.kind = Kind::createRoutine;
         }

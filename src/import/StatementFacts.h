@@ -25,6 +25,7 @@ struct Facts {
     Kind kind = Kind::other;
     QByteArray database;  // use / create / alter / drop database
     QByteArray table;     // createTable / insert / lockTables
+    QByteArray qualifier;  // the database the table name is qualified with, if any
     QList<QByteArray> definers;  // "user@host" of each DEFINER= account
     bool mysqlCollation = false;  // a utf8mb4_0900_* collation outside strings
     bool encryptionClause = false;  // DEFAULT ENCRYPTION of a database

@@ -17,13 +17,13 @@ void StatementHistory::recordBytes(QByteArrayView bytes) {
     bytesTotal_ += bytes.size();
 }
 
-void StatementHistory::recordStatement(qint64 line, qint64 begin, qint64 end, const QString& table) {
-    int tableIndex = -1;
-    if (!table.isEmpty()) {
-        if (tables_.isEmpty() || tables_.last() != table) tables_.append(table);
-        tableIndex = int(tables_.size() - 1);
-    }
-    entries_[size_t(entriesTotal_ % kEntryCapacity)] = {line, begin, end, tableIndex};
+int StatementHistory::addTable(const QString& name) {
+    tables_.append(name);
+    return int(tables_.size() - 1);
+}
+
+void StatementHistory::recordStatement(qint64 line, qint64 begin, qint64 end, int table) {
+    entries_[size_t(entriesTotal_ % kEntryCapacity)] = {line, begin, end, table};
     ++entriesTotal_;
 }
 

@@ -30,7 +30,9 @@ public:
 
     // Every byte sent, in order.
     void recordBytes(QByteArrayView bytes);
-    void recordStatement(qint64 line, qint64 begin, qint64 end, const QString& table);
+    // A table's name, once for each time the statements turn to it; its index for recordStatement.
+    int addTable(const QString& name);
+    void recordStatement(qint64 line, qint64 begin, qint64 end, int table);
     // The statement that starts on that line of the dump, while its bytes are still kept.
     std::optional<Found> statementAt(qint64 line) const;
 

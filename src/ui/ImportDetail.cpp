@@ -19,6 +19,7 @@
 #include "ui/ImportOptions.h"
 #include "ui/LogView.h"
 #include "ui/ModelBinding.h"
+#include "ui/PreflightSection.h"
 #include "ui/ProgressSection.h"
 #include "ui/Style.h"
 
@@ -51,6 +52,7 @@ ImportDetail::ImportDetail(AppModel& model, SettingsStore& settings, QWidget* pa
     dumpLayout->setSpacing(8);
     dumpLayout->addWidget(dumpTitle_);
     dumpLayout->addWidget(dropZone_);
+    dumpLayout->addWidget(new PreflightSection(model_, settings, dump));
     options_ = new ImportOptions(model_, settings, page);
     log_ = new LogView(model_, page);
 

@@ -16,6 +16,7 @@
 #include "ui/Disclosure.h"
 #include "ui/ModelBinding.h"
 #include "ui/Style.h"
+#include "ui/StreamOptions.h"
 
 namespace {
 
@@ -81,7 +82,9 @@ ImportOptions::ImportOptions(AppModel& model, SettingsStore& settings, QWidget* 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
-    for (QWidget* widget : std::initializer_list<QWidget*>{unique_, foreignKeys_, binlog_, binlogOff_, bufferPool_, login_}) {
+    auto* stream = new StreamOptions(model_, settings, this);
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{unique_, foreignKeys_, binlog_, binlogOff_, bufferPool_, stream, login_}) {
         layout->addWidget(widget);
     }
 

@@ -15,6 +15,7 @@
 #include <thread>
 #include <unistd.h>
 
+#include "import/DumpFixPlan.h"
 #include "import/DumpInspection.h"
 #include "import/ImportRunner.h"
 #include "support/Fixtures.h"
@@ -322,4 +323,76 @@ TEST_F(RunnerOnDocker, ACancelEndsAnImportWhoseServerStoppedReading) {
     EXPECT_EQ(seeded.sql("SELECT COUNT(*) FROM `" + target + "`.t"), "1");
     EXPECT_EQ(seeded.sql("SHOW TABLES FROM `" + target + "` LIKE 'big'"), "");
     EXPECT_EQ(seeded.sql("SELECT COUNT(*) FROM information_schema.PROCESSLIST WHERE INFO LIKE 'DO SLEEP(600)%'"), "0");
+}
+
+namespace {
+
+QByteArray dumpNamed(const char* name) {
+    QFile file(QStringLiteral(TARNWELL_TEST_DUMPS "/") + QLatin1String(name));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+    return file.readAll();
+}
+
+}  // namespace
+
+// Dumps made elsewhere, with what the stream does by default for this server.
+TEST_F(RunnerOnDocker, DumpsFromOtherServersImportCleanlyByDefault) {
+    const ServerInfo server = seeded.client.fetchServerInfo(seeded.container, "root", seeded.password);
+    ASSERT_TRUE(server.isMariadb());
+    ASSERT_FALSE(server.collations.isEmpty());
+    const auto planned = [&](const QString& file, const QString& target, const QByteArray& text) {
+        ImportRequest request = seeded.request(file, target);
+        request.clientSandbox = server.clientSandbox;
+        request.fixes = DumpFixPlan::plan(DumpScanning::scan(text, true), server, {}, target);
+        return request;
+    };
+
+    // MySQL 8: GTID_PURGED, 0900 collations, DEFAULT ENCRYPTION, a trigger, a routine and a
+    // view whose DEFINER is no account here.
+    const QByteArray mysql = dumpNamed("mysql80.sql");
+    const QString shop = newDatabase(seeded, "mysql80");
+    const ImportOutcome imported = run(planned(write("mysql80.sql", mysql), shop, mysql));
+    ASSERT_EQ(imported.kind, ImportOutcome::Kind::success) << imported.message.toStdString();
+    const QString reference = newDatabase(seeded, "mysql80ref");
+    seeded.sql("USE `" + reference + "`; "
+               "CREATE TABLE customers (id int NOT NULL AUTO_INCREMENT, name varchar(100) NOT NULL, note text, PRIMARY KEY (id)); "
+               "INSERT INTO customers VALUES (1,'Ada','collation utf8mb4_0900_ai_ci stays as written'),"
+               "(2,'Bo','DEFINER=`root`@`localhost` and USE elsewhere; are data'),(3,'Cy','line one\\nline two; -- not a comment'); "
+               "CREATE TABLE orders (id int NOT NULL, customer_id int NOT NULL, total decimal(10,2) NOT NULL, PRIMARY KEY (id)); "
+               "INSERT INTO orders VALUES (10,1,9.50),(11,2,120.00),(12,3,0.99);");
+    EXPECT_EQ(seeded.fingerprint(shop), seeded.fingerprint(reference));
+    EXPECT_EQ(seeded.sql("SELECT TABLE_COLLATION FROM information_schema.TABLES WHERE TABLE_SCHEMA='" + shop +
+                         "' AND TABLE_NAME='orders'"),
+              QString::fromUtf8(DumpFixing::closestCollation("utf8mb4_0900_ai_ci", server.collations)));
+    // What the dump defines works, as the importing account.
+    EXPECT_EQ(seeded.sql("SELECT COUNT(*) FROM `" + shop + "`.big_orders"), "1");
+    EXPECT_EQ(seeded.sql("SELECT DEFINER FROM information_schema.TRIGGERS WHERE TRIGGER_SCHEMA='" + shop + "'"),
+              "root@localhost");
+    EXPECT_TRUE(logged.join('\n').contains("SET GTID_PURGED left out")) << logged.join('\n').toStdString();
+    EXPECT_TRUE(seeded.sql("SHOW DATABASES LIKE 'shop'").isEmpty()) << "the dump's own database was written";
+
+    // CREATE DATABASE elsewhere; USE elsewhere; lands in the chosen database.
+    const QByteArray elsewhere = dumpNamed("elsewhere.sql");
+    const QString chosen = newDatabase(seeded, "redirect");
+    const ImportOutcome redirected = run(planned(write("elsewhere.sql", elsewhere), chosen, elsewhere));
+    ASSERT_EQ(redirected.kind, ImportOutcome::Kind::success) << redirected.message.toStdString();
+    EXPECT_EQ(seeded.sql("SELECT GROUP_CONCAT(body ORDER BY id SEPARATOR '|') FROM `" + chosen + "`.notes"),
+              "USE elsewhere; stays text|`elsewhere`.`notes` too|qualified");
+    EXPECT_TRUE(seeded.sql("SHOW DATABASES LIKE 'elsewhere'").isEmpty());
+
+    // A shell command: the sandbox refuses it, and a client without one never gets it.
+    const QString marker = QString("/tmp/tarnwell-guard-%1").arg(::getpid());
+    const QByteArray shell = dumpNamed("shell.sql").replace("MARKER", marker.toUtf8());
+    for (const bool sandbox : {true, false}) {
+        const QString target = newDatabase(seeded, sandbox ? "sandboxed" : "guarded");
+        ImportRequest request = planned(write("shell.sql", shell), target, shell);
+        request.clientSandbox = sandbox;
+        const ImportOutcome stopped = run(request);
+        EXPECT_EQ(stopped.kind, ImportOutcome::Kind::failed);
+        EXPECT_TRUE(stopped.message.contains("line 3")) << stopped.message.toStdString();
+        EXPECT_NE(seeded.exec({"ls", marker}).status, 0) << "the shell command ran";
+        // Before the command, whole statements only.
+        EXPECT_EQ(seeded.sql("SELECT IFNULL(GROUP_CONCAT(a), 'none') FROM `" + target + "`.t"), "1") << sandbox;
+    }
+    EXPECT_TRUE(noChildLeft());
 }

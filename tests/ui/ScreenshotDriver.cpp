@@ -182,6 +182,26 @@ int main(int argc, char* argv[]) {
     model.pinDatabase(kDatabase);
     bool ok = saveScreen({window}, out, QStringLiteral("main.png"));
 
+    // The pre-flight of dumps made elsewhere: a MySQL 8 dump, one that names its own database,
+    // one with a shell command.
+    for (const char* name : {"mysql80", "elsewhere", "shell"}) {
+        model.setDump(QStringLiteral(TARNWELL_TEST_DUMPS "/%1.sql").arg(QLatin1String(name)));
+        waitFor([&] { return model.dumpPreview().has_value(); });
+        model.pinDatabase(kDatabase);
+        ok &= saveScreen({window}, out, QStringLiteral("preflight-%1.png").arg(QLatin1String(name)));
+        if (QLatin1String(name) == QLatin1String("elsewhere")) {
+            model.requestImport();
+            waitFor([&] { return window->confirmation() && window->confirmation()->isVisible(); });
+            if (window->confirmation()) {
+                ok &= saveScreen({window, window->confirmation()}, out, QStringLiteral("preflight-confirm.png"));
+                window->confirmation()->reject();
+            }
+        }
+    }
+    model.setDump(bigDump);
+    waitFor([&] { return model.dumpPreview() && model.dumpPreview()->path == bigDump; });
+    model.pinDatabase(kDatabase);
+
     model.requestImport();
     waitFor([&] { return window->confirmation() && window->confirmation()->isVisible(); });
     if (window->confirmation()) ok &= saveScreen({window, window->confirmation()}, out, QStringLiteral("confirm.png"));

@@ -1,0 +1,59 @@
+#include "ui/StreamOptions.h"
+
+#include <QCheckBox>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "model/AppModel.h"
+#include "settings/L10n.h"
+#include "ui/ModelBinding.h"
+
+StreamOptions::StreamOptions(AppModel& model, SettingsStore& settings, QWidget* parent)
+    : QWidget(parent), model_(model) {
+    setObjectName(QStringLiteral("streamOptions"));
+    guard_ = new QCheckBox(this);
+    guard_->setObjectName(QStringLiteral("guardCommands"));
+    redirect_ = new QCheckBox(this);
+    redirect_->setObjectName(QStringLiteral("redirectDatabase"));
+    mysqlFixes_ = new QCheckBox(this);
+    mysqlFixes_->setObjectName(QStringLiteral("mysqlFixes"));
+    definers_ = new QCheckBox(this);
+    definers_->setObjectName(QStringLiteral("rewriteDefiners"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(8);
+    for (QCheckBox* box : {guard_, redirect_, mysqlFixes_, definers_}) {
+        layout->addWidget(box);
+        connect(box, &QCheckBox::toggled, this, [this] { store(); });
+    }
+    onFields(model_, this, {AppModel::Field::fixChoices, AppModel::Field::phase}, [this] { render(); });
+    onLanguageChange(settings, this, [this] { retranslate(); });
+    retranslate();
+}
+
+void StreamOptions::retranslate() {
+    guard_->setText(L10n::render(QStringLiteral("optionGuardCommands")));
+    redirect_->setText(L10n::render(QStringLiteral("optionRedirect")));
+    mysqlFixes_->setText(L10n::render(QStringLiteral("optionMysqlFixes")));
+    definers_->setText(L10n::render(QStringLiteral("optionDefiners")));
+    render();
+}
+
+void StreamOptions::render() {
+    const FixChoices& choices = model_.fixChoices();
+    const QSignalBlocker a(guard_), b(redirect_), c(mysqlFixes_), d(definers_);
+    guard_->setChecked(choices.guardClientCommands);
+    redirect_->setChecked(choices.redirectDatabase);
+    mysqlFixes_->setChecked(choices.mysqlToMariadb);
+    definers_->setChecked(choices.rewriteDefiners);
+    setEnabled(!model_.phase().isRunning());
+}
+
+void StreamOptions::store() {
+    FixChoices choices;
+    choices.guardClientCommands = guard_->isChecked();
+    choices.redirectDatabase = redirect_->isChecked();
+    choices.mysqlToMariadb = mysqlFixes_->isChecked();
+    choices.rewriteDefiners = definers_->isChecked();
+    model_.setFixChoices(choices);
+}

@@ -1,0 +1,63 @@
+// The stream an import runs must give the same bytes and the same end however the dump was cut
+// into chunks, with every fix on and a client without a sandbox. The input is the lengths of the
+// chunks (1 to 255, cycled) up to a zero byte, then the SQL text.
+#include "FuzzCheck.h"
+#include "import/DumpFilter.h"
+
+#include <QList>
+
+namespace {
+
+struct Filtered {
+    QByteArray output;
+    DumpFilter::Result result = DumpFilter::Result::goOn;
+};
+
+DumpFixes everyFix() {
+    DumpFixes fixes;
+    fixes.dumpDatabase = "shop";
+    fixes.chosenDatabase = "tgt";
+    fixes.confirmedDatabases = {"tgt", "other"};
+    fixes.mysqlToMariadb = true;
+    fixes.serverCollations = {"utf8mb4_general_ci", "utf8mb4_uca1400_ai_ci", "utf8mb4_bin"};
+    fixes.dropSandboxLine = true;
+    fixes.rewriteDefiners = true;
+    fixes.serverAccounts = {"root@localhost"};
+    return fixes;
+}
+
+Filtered run(const QByteArray& stream, const QList<int>& chunks) {
+    Filtered filtered;
+    DumpFilter filter(everyFix(), {});
+    const DumpFilter::Sink sink = [&](QByteArrayView bytes) {
+        filtered.output += bytes;
+        return true;
+    };
+    qsizetype at = 0;
+    for (qsizetype i = 0; at < stream.size() && filtered.result == DumpFilter::Result::goOn; ++i) {
+        const qsizetype length = chunks.isEmpty() ? stream.size() : chunks.at(i % chunks.size());
+        const qsizetype taken = qMin(length, stream.size() - at);
+        filtered.result = filter.feed(QByteArrayView(stream.constData() + at, taken), sink);
+        at += taken;
+    }
+    if (filtered.result == DumpFilter::Result::goOn) filtered.result = filter.finish(sink);
+    return filtered;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    size_t at = 0;
+    QList<int> chunks;
+    while (at < size && data[at] != 0) chunks.append(data[at++]);
+    if (at < size) ++at;  // the zero byte
+    const QByteArray stream(reinterpret_cast<const char*>(data + at), qsizetype(size - at));
+
+    const Filtered whole = run(stream, {});
+    const Filtered split = run(stream, chunks);
+    FUZZ_CHECK(whole.output == split.output);
+    FUZZ_CHECK(whole.result == split.result);
+    // Fixes keep every line break: error lines stay the dump's own.
+    if (whole.result == DumpFilter::Result::goOn) FUZZ_CHECK(whole.output.count('\n') == stream.count('\n'));
+    return 0;
+}
