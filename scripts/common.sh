@@ -27,7 +27,7 @@ ensure_packages() {
 
 BUILD_PACKAGES=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools
                 qt6-qpa-plugins libqt6concurrent6 qcoro-qt6-dev libgl-dev gzip
-                libqt6svg6 adwaita-icon-theme qt6-translations-l10n)
+                libqt6svg6 adwaita-icon-theme qt6-translations-l10n zstd xz-utils bzip2)
 
 # configure_and_build DIR [cmake options...]
 configure_and_build() {

@@ -108,7 +108,7 @@ void DropZone::render() {
     preview_->setVisible(dump && preview);
     if (preview) {
         size_->setText(ByteFormatting::bytes(preview->byteCount));
-        kind_->setText(preview->compressed ? QStringLiteral("gzip") : QStringLiteral("SQL"));
+        kind_->setText(preview->compressed ? preview->compressionName : QStringLiteral("SQL"));
         dropWarning_->setText(L10n::render(QStringLiteral("containsDrop")));
         dropWarning_->setVisible(preview->containsDropTable);
     }

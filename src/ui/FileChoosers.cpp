@@ -27,7 +27,7 @@ QFileDialog* chooseDumpFile(QWidget* parent, const SettingsStore& settings, std:
     QFileDialog* dialog = prepare(parent, settings, QStringLiteral("chooseFile"));
     dialog->setObjectName(QStringLiteral("dumpFileDialog"));
     dialog->setFileMode(QFileDialog::ExistingFile);
-    dialog->setNameFilters({QStringLiteral("SQL dumps (*.sql *.gz *.sql.gz)"), QStringLiteral("All files (*)")});
+    dialog->setNameFilters({QStringLiteral("SQL dumps (*.sql *.gz *.zst *.xz *.bz2)"), QStringLiteral("All files (*)")});
     QObject::connect(dialog, &QFileDialog::fileSelected, dialog, [chosen = std::move(chosen)](const QString& file) {
         if (!file.isEmpty()) chosen(file);
     });
