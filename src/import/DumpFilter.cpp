@@ -168,6 +168,8 @@ DumpFilter::Result DumpFilter::handle(const Piece& piece, const Sink& sink) {
 }
 
 DumpFilter::Result DumpFilter::handlePiece(const Piece& piece, const Sink& sink) {
+    // A command inside a statement goes out with the statement, when that is whole.
+    if (piece.nested) return piece.kind == PieceKind::clientCommand ? handleCommand(piece) : Result::goOn;
     switch (piece.kind) {
     case PieceKind::clientCommand:
         if (piece.nested) return handleCommand(piece);
@@ -201,8 +203,8 @@ bool DumpFilter::sendBlanks(const Sink& sink) {
 
 DumpFilter::Result DumpFilter::keepRest(const Sink& sink) {
     const qint64 chunkEnd = chunkStart_ + chunk_.size();
-    // Whole pieces are out; what follows is one piece in progress.
-    if (!sendRaw(lexer_.lastCompleteEnd(), sink)) return Result::sinkStopped;
+    // The pieces handled are out; what follows belongs to a piece not yet reported.
+    if (!sendRaw(wholeEnd_, sink)) return Result::sinkStopped;
     if (!sendBlanks(sink)) return Result::sinkStopped;
     if (chunkEnd - sent_ > kHoldBytes) {
         if (!passingLongStatement_) {
