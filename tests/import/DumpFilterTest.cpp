@@ -103,6 +103,13 @@ TEST_F(DumpFilterTest, MysqlDumpBecomesMariadbWithStringsAndLineNumbersKept) {
     EXPECT_EQ(filterChunks({dump}, planFor(dump, mysql, "shop")).output, dump);
 }
 
+TEST_F(DumpFilterTest, ANameWrittenAcrossLinesKeepsItsLineBreaks) {
+    // The client's error lines must stay the dump's, also where a replaced account spans lines.
+    const QByteArray dump = "CREATE DEFINER=`app`\n@`%` PROCEDURE p() SELECT 1;\nSELECT 2;\n";
+    const Filtered filtered = filterEverySplit(dump, planFor(dump, mariadb(true), "tgt"));
+    EXPECT_EQ(filtered.output, "CREATE DEFINER=CURRENT_USER\n PROCEDURE p() SELECT 1;\nSELECT 2;\n");
+}
+
 TEST_F(DumpFilterTest, CollationsMapToTheClosestTheServerHas) {
     EXPECT_EQ(DumpFixing::closestCollation("utf8mb4_0900_ai_ci", kMariadbCollations), "utf8mb4_uca1400_ai_ci");
     EXPECT_EQ(DumpFixing::closestCollation("utf8mb4_0900_bin", kMariadbCollations), "utf8mb4_bin");
