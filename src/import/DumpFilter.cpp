@@ -6,10 +6,9 @@
 namespace {
 
 using SqlStream::Piece;
+using StatementFacts::kSandboxLine;
 using SqlStream::PieceKind;
 
-// New mariadb-dump files start with this line, which turns on the sandbox of MariaDB's client.
-constexpr QByteArrayView kSandboxLine = "/*M!999999\\- enable the sandbox mode */";
 
 }  // namespace
 

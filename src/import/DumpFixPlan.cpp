@@ -30,7 +30,8 @@ DumpFixes plan(const DumpScan& scan, const ServerInfo& server, const FixChoices&
     const bool redirected = fixes.redirectDatabase && !fixes.dumpDatabase.isEmpty();
     if (!redirected)
         for (const QByteArray& database : scan.databases) fixes.confirmedDatabases.insert(database);
-    fixes.mysqlToMariadb = choices.mysqlToMariadb && server.isMariadb();
+    fixes.serverIsMariadb = server.isMariadb();
+    fixes.mysqlToMariadb = choices.mysqlToMariadb && fixes.serverIsMariadb;
     fixes.serverCollations = server.collations;
     // Only a client without a sandbox chokes on the line that turns one on.
     fixes.dropSandboxLine = !server.clientSandbox;
@@ -57,11 +58,10 @@ QStringList findings(const DumpScan& scan, const DumpFixes& fixes) {
         lines << L10n::render(key, {command.line, command.text});
     }
     // MySQL's own constructs matter only where the server is not MySQL.
-    const bool mariadbTarget = fixes.mysqlToMariadb || !fixes.serverCollations.isEmpty();
-    if (scan.gtidLine > 0 && (fixes.mysqlToMariadb || mariadbTarget))
+    if (scan.gtidLine > 0 && fixes.serverIsMariadb)
         lines << L10n::render(fixes.mysqlToMariadb ? QStringLiteral("preflightGtid") : QStringLiteral("preflightGtidKept"),
                               {scan.gtidLine});
-    if (scan.encryptionLine > 0 && (fixes.mysqlToMariadb || mariadbTarget))
+    if (scan.encryptionLine > 0 && fixes.serverIsMariadb)
         lines << L10n::render(fixes.mysqlToMariadb ? QStringLiteral("preflightEncryption")
                                                    : QStringLiteral("preflightEncryptionKept"),
                               {scan.encryptionLine});

@@ -66,18 +66,6 @@ void dropEncryption(QByteArrayView text, const QList<Token>& tokens, QList<Edit>
     }
 }
 
-// The account's tokens after DEFINER=: user, then "@host" or "@" and host.
-std::optional<std::pair<qsizetype, qsizetype>> accountRange(QByteArrayView text, const QList<Token>& tokens, qsizetype user) {
-    if (user >= tokens.size()) return std::nullopt;
-    const Token& first = tokens[user];
-    if (first.kind == Kind::word && SqlTokens::nameOf(text, first).contains('@')) return std::pair{first.begin, first.end};
-    if (user + 1 >= tokens.size() || tokens[user + 1].kind != Kind::word) return std::nullopt;
-    const QByteArray at = SqlTokens::nameOf(text, tokens[user + 1]);
-    if (at == "@" && user + 2 < tokens.size()) return std::pair{first.begin, tokens[user + 2].end};
-    if (at.startsWith('@')) return std::pair{first.begin, tokens[user + 1].end};
-    return std::nullopt;
-}
-
 }  // namespace
 
 QByteArray quotedName(const QByteArray& name) {
@@ -153,12 +141,10 @@ std::optional<QByteArray> rewrite(QByteArrayView statement, const StatementFacts
     if (fixes.rewriteDefiners) {
         for (qsizetype i = 0; i + 2 < tokens.size(); ++i) {
             if (!SqlTokens::isKeyword(statement, tokens[i], "DEFINER") || !isSymbol(statement, tokens[i + 1], '=')) continue;
-            const auto range = accountRange(statement, tokens, i + 2);
-            if (!range) continue;
-            const QList<QByteArray> one = StatementFacts::of(statement.sliced(tokens[i].begin, range->second - tokens[i].begin)).definers;
-            if (one.isEmpty() || !isMissingAccount(one.first(), fixes)) continue;
-            edits.append({range->first, range->second, "CURRENT_USER"});
-            note(Change::Kind::definerRewritten, textOf(one.first()), QStringLiteral("CURRENT_USER"));
+            const auto account = StatementFacts::accountAt(statement, tokens, i + 2);
+            if (!account || !isMissingAccount(account->name, fixes)) continue;
+            edits.append({account->begin, account->end, "CURRENT_USER"});
+            note(Change::Kind::definerRewritten, textOf(account->name), QStringLiteral("CURRENT_USER"));
         }
     }
     if (edits.isEmpty()) return std::nullopt;

@@ -27,6 +27,7 @@ struct DumpFixes {
 
     // MySQL dumps into MariaDB: drop GTID_PURGED and DEFAULT ENCRYPTION, map 0900 collations.
     bool mysqlToMariadb = false;
+    bool serverIsMariadb = false;  // the target, whatever the switch says
     QStringList serverCollations;  // utf8mb4 collations the target has; empty when unknown
 
     // MariaDB dumps into a MySQL client: drop the first line that turns on a sandbox it lacks.

@@ -18,7 +18,7 @@ DumpScan scan(QByteArrayView text, bool complete) {
     DumpScan result;
     result.scannedBytes = text.size();
     result.complete = complete;
-    result.sandboxLine = text.startsWith("/*M!999999\\- enable the sandbox mode */");
+    result.sandboxLine = text.startsWith(StatementFacts::kSandboxLine);
     const auto onPiece = [&](const SqlStream::Piece& piece) {
         // A statement cut off by the end of the head says nothing reliable.
         if (piece.kind == SqlStream::PieceKind::trailing) return;

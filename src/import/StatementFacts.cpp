@@ -56,25 +56,26 @@ QList<QByteArray> definersIn(QByteArrayView text, const QList<Token>& tokens) {
     QList<QByteArray> accounts;
     for (qsizetype i = 0; i + 2 < tokens.size(); ++i) {
         if (!SqlTokens::isKeyword(text, tokens[i], "DEFINER") || !isSymbol(text, tokens[i + 1], '=')) continue;
-        const Token& user = tokens[i + 2];
-        if (SqlTokens::isKeyword(text, user, "CURRENT_USER")) continue;
-        const QByteArray userText = SqlTokens::nameOf(text, user);
-        if (user.kind == TokenKind::word && userText.contains('@')) {
-            accounts.append(userText);
-            continue;
-        }
-        if (i + 4 < tokens.size() && tokens[i + 3].kind == TokenKind::word) {
-            const QByteArray at = SqlTokens::nameOf(text, tokens[i + 3]);
-            if (at == "@") accounts.append(userText + '@' + SqlTokens::nameOf(text, tokens[i + 4]));
-            else if (at.startsWith('@')) accounts.append(userText + at);
-        } else if (i + 3 < tokens.size() && tokens[i + 3].kind == TokenKind::word) {
-            accounts.append(userText + SqlTokens::nameOf(text, tokens[i + 3]));
-        }
+        if (const auto account = accountAt(text, tokens, i + 2)) accounts.append(account->name);
     }
     return accounts;
 }
 
 }  // namespace
+
+std::optional<Account> accountAt(QByteArrayView text, const QList<SqlTokens::Token>& tokens, qsizetype user) {
+    if (user >= tokens.size() || SqlTokens::isKeyword(text, tokens[user], "CURRENT_USER")) return std::nullopt;
+    const Token& first = tokens[user];
+    const QByteArray userText = SqlTokens::nameOf(text, first);
+    // u@h as one word, or the user, then "@host" or "@" and the host.
+    if (first.kind == TokenKind::word && userText.contains('@')) return Account{first.begin, first.end, userText};
+    if (user + 1 >= tokens.size() || tokens[user + 1].kind != TokenKind::word) return std::nullopt;
+    const QByteArray at = SqlTokens::nameOf(text, tokens[user + 1]);
+    if (at == "@" && user + 2 < tokens.size())
+        return Account{first.begin, tokens[user + 2].end, userText + '@' + SqlTokens::nameOf(text, tokens[user + 2])};
+    if (at.startsWith('@') && at.size() > 1) return Account{first.begin, tokens[user + 1].end, userText + at};
+    return std::nullopt;
+}
 
 bool isMysqlCollation(QByteArrayView name) {
     const QByteArray lower = name.toByteArray().toLower();

@@ -4,6 +4,10 @@
 #include <QByteArrayView>
 #include <QList>
 
+#include <optional>
+
+#include "import/SqlTokens.h"
+
 // What one statement of a dump does, read from its first tokens: the database it switches to or
 // creates, the table it fills, the constructs only one server family knows.
 namespace StatementFacts {
@@ -35,6 +39,18 @@ struct Facts {
 constexpr qsizetype kInsertHead = 512;
 
 Facts of(QByteArrayView statement);
+
+// The account written from tokens[user] on, after DEFINER=: `u`@`h`, 'u'@'h' or u@h. Nothing for
+// CURRENT_USER or what is no account.
+struct Account {
+    qsizetype begin = 0;  // in the text
+    qsizetype end = 0;
+    QByteArray name;      // "user@host"
+};
+std::optional<Account> accountAt(QByteArrayView text, const QList<SqlTokens::Token>& tokens, qsizetype user);
+
+// New mariadb-dump files start with this line, which turns on the sandbox of MariaDB's client.
+constexpr QByteArrayView kSandboxLine = "/*M!999999\\- enable the sandbox mode */";
 
 // A collation name that MySQL 8 has and MariaDB before 11.4.5 lacks.
 bool isMysqlCollation(QByteArrayView name);

@@ -2,6 +2,7 @@
 // into chunks, with every fix on and a client without a sandbox. The input is the lengths of the
 // chunks (1 to 255, cycled) up to a zero byte, then the SQL text.
 #include "FuzzCheck.h"
+#include "FuzzInput.h"
 #include "import/DumpFilter.h"
 
 #include <QList>
@@ -47,11 +48,7 @@ Filtered run(const QByteArray& stream, const QList<int>& chunks) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    size_t at = 0;
-    QList<int> chunks;
-    while (at < size && data[at] != 0) chunks.append(data[at++]);
-    if (at < size) ++at;  // the zero byte
-    const QByteArray stream(reinterpret_cast<const char*>(data + at), qsizetype(size - at));
+    const auto [chunks, stream] = FuzzInput::chunked(data, size);
 
     const Filtered whole = run(stream, {});
     const Filtered split = run(stream, chunks);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -22,5 +23,20 @@ inline QString text(const uint8_t* data, size_t size) {
 
 // Several strings from one input, cut at NUL: no parser input uses it, so seeds stay readable.
 inline QStringList pieces(const uint8_t* data, size_t size) { return text(data, size).split(QChar(0)); }
+
+// A stream and the lengths of the chunks to cut it into: the lengths (1 to 255, cycled) come
+// first, up to a zero byte, then the stream's bytes.
+struct Chunked {
+    QList<int> chunks;
+    QByteArray stream;
+};
+inline Chunked chunked(const uint8_t* data, size_t size) {
+    Chunked input;
+    size_t at = 0;
+    while (at < size && data[at] != 0) input.chunks.append(data[at++]);
+    if (at < size) ++at;  // the zero byte
+    input.stream = bytes(data + at, size - at);
+    return input;
+}
 
 }  // namespace FuzzInput

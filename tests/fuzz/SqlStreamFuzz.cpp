@@ -1,6 +1,7 @@
 // The statements must not depend on how the stream was cut into chunks. The input is the
 // lengths of the chunks (1 to 255, cycled) up to a zero byte, then the SQL text.
 #include "FuzzCheck.h"
+#include "FuzzInput.h"
 #include "import/SqlStream.h"
 
 #include <QList>
@@ -33,11 +34,7 @@ Lexed lex(const QByteArray& stream, const QList<int>& chunks) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    size_t at = 0;
-    QList<int> chunks;
-    while (at < size && data[at] != 0) chunks.append(data[at++]);
-    if (at < size) ++at;  // the zero byte
-    const QByteArray stream(reinterpret_cast<const char*>(data + at), qsizetype(size - at));
+    const auto [chunks, stream] = FuzzInput::chunked(data, size);
 
     const Lexed whole = lex(stream, {});
     const Lexed split = lex(stream, chunks);
