@@ -89,7 +89,9 @@ end_state() {
 }
 
 say "Starting $cli import-each on $container"
-coproc CLI { exec "$cli" import-each --container "$container" 2>>"$work/cli.log"; }
+# An asynchronous command starts with SIGINT ignored, and the program keeps a signal that it
+# finds ignored so (as under nohup): give it back its default first.
+coproc CLI { exec env --default-signal=INT "$cli" import-each --container "$container" 2>>"$work/cli.log"; }
 CLI_PID=$CLI_PID
 IFS= read -r -u "${CLI[0]}" ready || { cat "$work/cli.log" >&2; exit 1; }
 echo "soak: $ready" >&2
@@ -106,7 +108,7 @@ for ((i = 1; i <= imports; i++)); do
     if ((RANDOM % 3 == 0)); then
         asked=$((asked + 1))
         # A random moment within the import's usual length.
-        limit=$([[ $kind == small ]] && echo 800 || echo 4000)
+        limit=$([[ $kind == small ]] && echo 400 || echo 1200)
         sleep "$(awk -v ms=$((RANDOM % limit + 100)) 'BEGIN { printf "%.3f", ms / 1000 }')"
         kill -INT "$CLI_PID"
     fi
@@ -149,4 +151,9 @@ soak: before: $first_report
 soak: after:  $last_report
 soak: exit status $cli_status; leftover docker exec $leftover; server sessions on the database $sessions; zombies on the machine $zombies
 EOF
+# Signals that never cancel anything would pass unnoticed otherwise.
+if ((asked > 0 && cancelled == 0)); then
+    echo "soak: no SIGINT cancelled an import" >&2
+    exit 1
+fi
 ((failures == 0 && cli_status == 0 && leftover == 0 && sessions == 0)) || exit 1

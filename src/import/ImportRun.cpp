@@ -5,6 +5,7 @@
 #include <poll.h>
 
 #include "docker/PipeIo.h"
+#include "import/ContainerFate.h"
 #include "import/ImportRunner.h"
 #include "import/LogText.h"
 
@@ -88,7 +89,8 @@ ImportRun::ImportRun(const ImportRequest& request, const DockerClient& tools, co
       filter_(fixesFor(request), [this](const QString& line) { log(line); }, request.expectedTables) {}
 
 void ImportRun::log(const QString& line) const {
-    if (onLog_) onLog_(LogText::shown(line));
+    std::lock_guard hold(logLock_);
+    if (onLog_ && !silenced_) onLog_(LogText::shown(line));
 }
 
 ImportOutcome ImportRun::execute() {
@@ -168,7 +170,7 @@ std::optional<QString> ImportRun::guardAndDecompress(int dumpFile) {
     try {
         QStringList endSession{tools_.docker};
         endSession << ImportCommand::controlArguments(request_, ImportCommand::killStatement(sessionId_));
-        guard_.start(endSession, pipeline_.clientEnvironment(), pipeline_.clientInput());
+        guard_.start(request_.containerName, endSession, pipeline_.clientEnvironment(), pipeline_.clientInput());
         if (compression_ != DumpFormat::Compression::none) {
             pipeline_.startDecompressor(DumpFormat::program(compression_, tools_),
                                         DumpFormat::decompressArguments(compression_), dumpFile);
@@ -220,15 +222,43 @@ void ImportRun::endEarly(bool readerGone) {
     decompressorEndedOnItsOwn_ = !decompressor.isStarted() || decompressor.waitFor(Milliseconds(0)).has_value();
     // First the session, so that nothing the client still holds can run; only then may the
     // client see the end of its input.
-    if (!clientEndedOnItsOwn_ && sessionId_ > 0)
-        SessionEnd::endSession(tools_, request_, sessionId_, pipeline_.clientEnvironment());
+    if (!clientEndedOnItsOwn_ && sessionId_ > 0 &&
+        !SessionEnd::endSession(tools_, request_, sessionId_, pipeline_.clientEnvironment()) &&
+        ContainerFate::stateOf(tools_, request_.containerName) == ContainerFate::State::paused) {
+        leaveToGuard();
+        return;
+    }
     guard_.release();
     pipeline_.closeInputs();
     if (decompressor.isStarted()) decompressor.stop(Process::kStopGrace);
     if (!client.waitFor(kClientLeaves)) client.stop(Process::kStopGrace);
 }
 
+void ImportRun::leaveToGuard() {
+    // Nothing of this run may be heard of once it has returned.
+    {
+        std::lock_guard hold(logLock_);
+        silenced_ = true;
+    }
+    leftToGuard_ = true;
+    // The watchdog keeps its copy of the client's input, and the client stays connected,
+    // until the session has ended; only this program's own copies go now.
+    guard_.leave();
+    pipeline_.closeInputs();
+    Process::Child& decompressor = pipeline_.decompressor();
+    if (decompressor.isStarted()) decompressor.stop(Process::kStopGrace);
+}
+
+void ImportRun::awaitGuard() {
+    guard_.awaitEnd();
+    Process::Child& client = pipeline_.client();
+    if (!client.waitFor(kClientLeaves)) client.stop(Process::kStopGrace);
+    reader_.join();
+}
+
 ImportOutcome ImportRun::collect(const CopyResult& copy) {
+    // The container's state says why; the rest is the watchdog's.
+    if (leftToGuard_) return cancelled_.isRaised() ? ImportOutcome::cancelled() : ImportOutcome::failed(copy.message);
     const int clientStatus = pipeline_.client().wait();
     Process::Child& decompressor = pipeline_.decompressor();
     const bool decompressorFailed =

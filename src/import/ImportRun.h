@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <functional>
+#include <mutex>
 #include <optional>
 
 #include "docker/DockerClient.h"
@@ -32,6 +33,11 @@ public:
               const ProgressHandler& onProgress, const LogHandler& onLog);
     ImportOutcome execute();
 
+    // The run returned while its watchdog still holds the session's end (a paused
+    // container); awaitGuard, on a thread of its own, waits until that is done.
+    bool isLeftToGuard() const { return leftToGuard_; }
+    void awaitGuard();
+
 private:
     enum class Session { known, clientEnded, cancelled, silent };
 
@@ -42,6 +48,7 @@ private:
     std::optional<QString> guardAndDecompress(int dumpFile);
     void endInput(const CopyResult& copy);
     void endEarly(bool readerGone);
+    void leaveToGuard();
     ImportOutcome collect(const CopyResult& copy);
     ImportOutcome clientFailure(int status) const;
     ImportOutcome decompressorFailure(int status) const;
@@ -60,6 +67,9 @@ private:
     double startTime_ = 0;
     bool clientEndedOnItsOwn_ = true;
     bool decompressorEndedOnItsOwn_ = true;
+    bool leftToGuard_ = false;
+    mutable std::mutex logLock_;  // the reader's lines against leaveToGuard
+    bool silenced_ = false;
     DumpFormat::Compression compression_ = DumpFormat::Compression::none;
 
     // Destroyed in reverse: the watchdog lets go, the children are stopped, the reader is

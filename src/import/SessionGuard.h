@@ -17,13 +17,20 @@ public:
     SessionGuard& operator=(const SessionGuard&) = delete;
     ~SessionGuard() { release(); }
 
-    // `endSession` is the docker command, program first, that ends the session; the
-    // environment carries its password. Throws Process::LaunchError.
-    void start(const QStringList& endSession, const QProcessEnvironment& environment, int clientInput);
+    // `endSession` is the docker command, program first, that ends the session in
+    // `container`; the environment carries its password. Throws Process::LaunchError.
+    void start(const QString& container, const QStringList& endSession, const QProcessEnvironment& environment,
+               int clientInput);
 
     // The import ends as planned, or its session has been ended already: the watchdog lets
     // go of the input and exits.
     void release();
+
+    // The session could not be ended now (a paused container): the watchdog ends it once
+    // the container runs again, and only then lets go of the input.
+    void leave();
+    // After leave(): waits until the watchdog has done so.
+    void awaitEnd();
 
 private:
     UniqueFd lifeline_;
