@@ -122,6 +122,18 @@ QString CliTest::unique(const QString& prefix) {
 }
 
 
+QStringList CliTest::childrenWith(pid_t parent, const QString& text) {
+    QStringList found;
+    for (const QString& process : processesWith(text)) {
+        QFile stat("/proc/" + process.section(':', 0, 0) + "/stat");
+        if (!stat.open(QIODevice::ReadOnly)) continue;
+        const QByteArray fields = stat.readAll();
+        // After "pid (name) ": the state, then the parent.
+        if (fields.mid(fields.lastIndexOf(')') + 2).split(' ').value(1).toInt() == parent) found << process;
+    }
+    return found;
+}
+
 QStringList CliTest::processesWith(const QString& text) {
     QStringList found;
     const QString self = QString::number(::getpid());

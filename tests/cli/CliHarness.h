@@ -40,6 +40,7 @@ public:
     // Ends it at once, as the system's SIGKILL would.
     void kill();
     CliResult finish(const std::function<void()>& each = {});
+    pid_t pid() const { return child_.pid(); }
 
     const QString& err() const { return result_.err; }
 
@@ -66,10 +67,10 @@ protected:
     // A name no other run uses, for databases of this test.
     static QString unique(const QString& prefix);
 
-
-
     // Processes whose command line contains the text (this test's own excepted).
     static QStringList processesWith(const QString& text);
+    // The same, among the children of one process.
+    static QStringList childrenWith(pid_t parent, const QString& text);
 
     QTemporaryDir dir_;
 };
