@@ -89,15 +89,17 @@ Parsed parse(const QStringList& arguments) {
             fail(QStringLiteral("the password is never taken from the command line; use --password-stdin"));
             continue;
         }
-        if (!grammar) {
+        // Every command takes the engine, so it may also come first, where the help lists it.
+        const bool engineFirst = name == "--engine" && parsed.command.isEmpty();
+        if (!grammar && !engineFirst) {
             // After an unknown command its error is the one worth telling.
             if (parsed.command.isEmpty()) fail(QStringLiteral("unknown option '%1'").arg(name));
             continue;
         }
-        if (grammar->flags.contains(name)) {
+        if (!engineFirst && grammar->flags.contains(name)) {
             if (equals >= 0) fail(QStringLiteral("option '%1' takes no value").arg(name));
             parsed.flags.insert(name);
-        } else if (grammar->valueOptions.contains(name)) {
+        } else if (engineFirst || grammar->valueOptions.contains(name)) {
             if (equals >= 0) {
                 parsed.values.insert(name, argument.mid(equals + 1));
             } else if (i + 1 < arguments.size()) {

@@ -63,7 +63,12 @@ QList<DockerContainer> DockerClient::listContainers() const {
     if (!podman) {
         const CommandResult info =
             run(docker, {QStringLiteral("info"), QStringLiteral("--format"), QStringLiteral("{{.ServerVersion}}")});
-        if (info.status != 0) throw DockerError::dockerNotRunning(utf8(info.stderrBytes), engine);
+        if (info.status != 0) {
+            const DockerError failure = DockerError::dockerNotRunning(utf8(info.stderrBytes), engine);
+            // Someone kept from Docker may well run containers of their own with Podman.
+            const bool podmanToo = preference() == EnginePreference::found && podmanFound();
+            throw podmanToo ? failure.withPodmanToo() : failure;
+        }
     }
 
     const CommandResult ps = run(

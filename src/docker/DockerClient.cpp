@@ -90,6 +90,13 @@ QStringList DockerClient::dockerCandidates() {
     return candidates;
 }
 
+bool DockerClient::podmanFound() {
+    for (const QString& candidate : dockerCandidates()) {
+        if (isExecutableFile(candidate) && identify(candidate) == EngineKind::podman) return true;
+    }
+    return false;
+}
+
 DockerClient DockerClient::resolve() {
     return resolve(dockerCandidates(), QStringLiteral("/usr/bin/gzip"), preference());
 }

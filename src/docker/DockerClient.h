@@ -35,6 +35,8 @@ struct DockerClient {
     static DockerClient resolve(const QStringList& dockerCandidates, const QString& gzipPath,
                                 EnginePreference preference = EnginePreference::found);
     static QStringList dockerCandidates();
+    // Whether one of those candidates drives Podman.
+    static bool podmanFound();
 
     // The engine the user chose, for every later resolve() in this process.
     static void setPreference(EnginePreference preference);

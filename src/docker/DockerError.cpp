@@ -12,14 +12,19 @@ QString DockerError::errorDescription() const {
             return L10n::render(QStringLiteral("podmanNotRunningDetail"),
                                 {detail.section(QLatin1Char('\n'), 0, 0).trimmed()});
         }
-        if (detail.isEmpty()) return L10n::render(QStringLiteral("dockerNotRunning"));
-        // Docker's own first line says why; on Linux a refused socket mostly means the
-        // account is not in the docker group.
-        const QString first = detail.section(QLatin1Char('\n'), 0, 0).trimmed();
-        QString text = L10n::render(QStringLiteral("dockerNotRunningDetail"), {first});
-        if (first.contains(QLatin1String("permission denied"), Qt::CaseInsensitive) &&
-            first.contains(QLatin1String("docker.sock")))
-            text += QLatin1Char(' ') + L10n::render(QStringLiteral("dockerPermission"));
+        QString text;
+        if (detail.isEmpty()) {
+            text = L10n::render(QStringLiteral("dockerNotRunning"));
+        } else {
+            // Docker's own first line says why; on Linux a refused socket mostly means the
+            // account is not in the docker group.
+            const QString first = detail.section(QLatin1Char('\n'), 0, 0).trimmed();
+            text = L10n::render(QStringLiteral("dockerNotRunningDetail"), {first});
+            if (first.contains(QLatin1String("permission denied"), Qt::CaseInsensitive) &&
+                first.contains(QLatin1String("docker.sock")))
+                text += QLatin1Char(' ') + L10n::render(QStringLiteral("dockerPermission"));
+        }
+        if (podmanToo_) text += QLatin1Char(' ') + L10n::render(QStringLiteral("dockerPermissionPodman"));
         return text;
     }
     case Kind::commandFailed:

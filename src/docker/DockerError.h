@@ -26,6 +26,13 @@ public:
         return {Kind::timedOut, QString::number(seconds), engine};
     }
 
+    // The same failure of Docker, told together with the Podman that is installed too.
+    DockerError withPodmanToo() const {
+        DockerError told = *this;
+        told.podmanToo_ = true;
+        return told;
+    }
+
     Kind kind() const { return kind_; }
     const QString& payload() const { return payload_; }
     EngineKind engine() const { return engine_; }
@@ -33,7 +40,8 @@ public:
     const char* what() const noexcept override { return "DockerError"; }
 
     bool operator==(const DockerError& other) const {
-        return kind_ == other.kind_ && payload_ == other.payload_ && engine_ == other.engine_;
+        return kind_ == other.kind_ && payload_ == other.payload_ && engine_ == other.engine_ &&
+               podmanToo_ == other.podmanToo_;
     }
 
 private:
@@ -43,6 +51,7 @@ private:
     Kind kind_;
     QString payload_;
     EngineKind engine_;
+    bool podmanToo_ = false;
 };
 
 // The text to show for any failure: a DockerError's description, or the system's own

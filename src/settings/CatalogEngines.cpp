@@ -16,6 +16,7 @@ engineAsFound = As found (Docker first)
 engineLine = Engine: %@
 readingPodman = Reading Podman…
 startPodman = Check the Podman engine (for example: podman info in a terminal), then refresh the list.
+dockerPermissionPodman = Podman is installed too: choose it as the container engine in Settings (tarnwell-cli: --engine podman).
 [de]
 podmanNotRunning = Die Podman-Engine antwortet nicht. Führen Sie podman info in einem Terminal aus, um den Grund zu sehen.
 podmanNotRunningDetail = Die Podman-Engine antwortet nicht. %@
@@ -28,6 +29,7 @@ engineAsFound = Wie gefunden (Docker zuerst)
 engineLine = Engine: %@
 readingPodman = Podman wird abgefragt …
 startPodman = Prüfen Sie die Podman-Engine (zum Beispiel: podman info in einem Terminal) und aktualisieren Sie dann die Liste.
+dockerPermissionPodman = Podman ist ebenfalls installiert: Wählen Sie es in den Einstellungen als Container-Engine (tarnwell-cli: --engine podman).
 [nl]
 podmanNotRunning = De Podman-engine reageert niet. Voer podman info uit in een terminal om te zien waarom.
 podmanNotRunningDetail = De Podman-engine reageert niet. %@
@@ -40,6 +42,7 @@ engineAsFound = Zoals gevonden (Docker eerst)
 engineLine = Engine: %@
 readingPodman = Podman wordt uitgelezen…
 startPodman = Controleer de Podman-engine (bijvoorbeeld: podman info in een terminal) en vernieuw daarna de lijst.
+dockerPermissionPodman = Podman is ook geïnstalleerd: kies het in Instellingen als container-engine (tarnwell-cli: --engine podman).
 [da]
 podmanNotRunning = Podman-motoren svarer ikke. Kør podman info i en terminal for at se hvorfor.
 podmanNotRunningDetail = Podman-motoren svarer ikke. %@
@@ -52,6 +55,7 @@ engineAsFound = Som fundet (Docker først)
 engineLine = Motor: %@
 readingPodman = Læser Podman…
 startPodman = Kontrollér Podman-motoren (for eksempel: podman info i en terminal), og opdater derefter listen.
+dockerPermissionPodman = Podman er også installeret: vælg det som containermotor under Indstillinger (tarnwell-cli: --engine podman).
 [sv]
 podmanNotRunning = Podman-motorn svarar inte. Kör podman info i en terminal för att se varför.
 podmanNotRunningDetail = Podman-motorn svarar inte. %@
@@ -64,6 +68,7 @@ engineAsFound = Som den hittas (Docker först)
 engineLine = Motor: %@
 readingPodman = Läser Podman…
 startPodman = Kontrollera Podman-motorn (till exempel: podman info i en terminal) och uppdatera sedan listan.
+dockerPermissionPodman = Podman är också installerat: välj det som containermotor under Inställningar (tarnwell-cli: --engine podman).
 [nb]
 podmanNotRunning = Podman-motoren svarer ikke. Kjør podman info i en terminal for å se hvorfor.
 podmanNotRunningDetail = Podman-motoren svarer ikke. %@
@@ -76,6 +81,7 @@ engineAsFound = Slik den blir funnet (Docker først)
 engineLine = Motor: %@
 readingPodman = Leser Podman…
 startPodman = Kontroller Podman-motoren (for eksempel: podman info i en terminal), og oppdater deretter listen.
+dockerPermissionPodman = Podman er også installert: velg det som containermotor under Innstillinger (tarnwell-cli: --engine podman).
 [nn]
 podmanNotRunning = Podman-motoren svarar ikkje. Køyr podman info i ein terminal for å sjå kvifor.
 podmanNotRunningDetail = Podman-motoren svarar ikkje. %@
@@ -88,6 +94,7 @@ engineAsFound = Slik han vert funnen (Docker først)
 engineLine = Motor: %@
 readingPodman = Les Podman…
 startPodman = Kontroller Podman-motoren (til dømes: podman info i ein terminal), og oppdater så lista.
+dockerPermissionPodman = Podman er òg installert: vel det som containermotor under Innstillingar (tarnwell-cli: --engine podman).
 [is]
 podmanNotRunning = Podman-vélin svarar ekki. Keyrðu podman info í skipanaglugga til að sjá hvers vegna.
 podmanNotRunningDetail = Podman-vélin svarar ekki. %@
@@ -100,6 +107,7 @@ engineAsFound = Eins og hún finnst (Docker fyrst)
 engineLine = Vél: %@
 readingPodman = Les Podman…
 startPodman = Athugaðu Podman-vélina (til dæmis: podman info í skipanaglugga) og endurnýjaðu svo listann.
+dockerPermissionPodman = Podman er líka uppsett: veldu það sem gámavél í Stillingum (tarnwell-cli: --engine podman).
 [fo]
 podmanNotRunning = Podman-motorurin svarar ikki. Koyr podman info í einum terminali fyri at síggja hví.
 podmanNotRunningDetail = Podman-motorurin svarar ikki. %@
@@ -112,6 +120,7 @@ engineAsFound = Sum funnið (Docker fyrst)
 engineLine = Motorur: %@
 readingPodman = Lesur Podman…
 startPodman = Kanna Podman-motorin (til dømis: podman info í einum terminali), og dagfør síðan listan.
+dockerPermissionPodman = Podman er eisini innlagt: vel tað sum konteinaramotor í Stillingum (tarnwell-cli: --engine podman).
 [lb]
 podmanNotRunning = D'Podman-Engine äntwert net. Start podman info an engem Terminal, fir ze gesinn firwat.
 podmanNotRunningDetail = D'Podman-Engine äntwert net. %@
@@ -124,6 +133,7 @@ engineAsFound = Wéi fonnt (Docker als éischt)
 engineLine = Engine: %@
 readingPodman = Podman gëtt ausgelies…
 startPodman = Kuckt d'Podman-Engine no (zum Beispill: podman info an engem Terminal) an aktualiséiert dann d'Lëscht.
+dockerPermissionPodman = Podman ass och installéiert: wielt et an den Astellungen als Container-Engine (tarnwell-cli: --engine podman).
 [fr]
 podmanNotRunning = Le moteur Podman ne répond pas. Lancez podman info dans un terminal pour en voir la raison.
 podmanNotRunningDetail = Le moteur Podman ne répond pas. %@
@@ -136,6 +146,7 @@ engineAsFound = Celui qui est trouvé (Docker d’abord)
 engineLine = Moteur : %@
 readingPodman = Lecture de Podman…
 startPodman = Vérifiez le moteur Podman (par exemple : podman info dans un terminal), puis actualisez la liste.
+dockerPermissionPodman = Podman est aussi installé : choisissez-le comme moteur de conteneurs dans les Paramètres (tarnwell-cli : --engine podman).
 [es]
 podmanNotRunning = El motor Podman no responde. Ejecute podman info en un terminal para ver por qué.
 podmanNotRunningDetail = El motor Podman no responde. %@
@@ -148,6 +159,7 @@ engineAsFound = El que se encuentre (primero Docker)
 engineLine = Motor: %@
 readingPodman = Leyendo Podman…
 startPodman = Compruebe el motor Podman (por ejemplo: podman info en un terminal) y después actualice la lista.
+dockerPermissionPodman = Podman también está instalado: elíjalo como motor de contenedores en Configuración (tarnwell-cli: --engine podman).
 [it]
 podmanNotRunning = Il motore Podman non risponde. Esegui podman info in un terminale per vedere perché.
 podmanNotRunningDetail = Il motore Podman non risponde. %@
@@ -160,6 +172,7 @@ engineAsFound = Quello trovato (prima Docker)
 engineLine = Motore: %@
 readingPodman = Lettura di Podman…
 startPodman = Controlla il motore Podman (ad esempio: podman info in un terminale), poi aggiorna l’elenco.
+dockerPermissionPodman = Anche Podman è installato: sceglilo come motore dei container nelle Impostazioni (tarnwell-cli: --engine podman).
 [pt]
 podmanNotRunning = O motor Podman não responde. Execute podman info num terminal para ver porquê.
 podmanNotRunningDetail = O motor Podman não responde. %@
@@ -172,6 +185,7 @@ engineAsFound = O que for encontrado (Docker primeiro)
 engineLine = Motor: %@
 readingPodman = A ler o Podman…
 startPodman = Verifique o motor Podman (por exemplo: podman info num terminal) e depois atualize a lista.
+dockerPermissionPodman = O Podman também está instalado: escolha-o como motor de contentores nas Configurações (tarnwell-cli: --engine podman).
 [ro]
 podmanNotRunning = Motorul Podman nu răspunde. Rulați podman info într-un terminal pentru a vedea de ce.
 podmanNotRunningDetail = Motorul Podman nu răspunde. %@
@@ -184,6 +198,7 @@ engineAsFound = Cel găsit (întâi Docker)
 engineLine = Motor: %@
 readingPodman = Se citește Podman…
 startPodman = Verificați motorul Podman (de exemplu: podman info într-un terminal), apoi reîmprospătați lista.
+dockerPermissionPodman = Podman este și el instalat: alegeți-l ca motor de containere în Setări (tarnwell-cli: --engine podman).
 [ca]
 podmanNotRunning = El motor Podman no respon. Executeu podman info en un terminal per veure per què.
 podmanNotRunningDetail = El motor Podman no respon. %@
@@ -196,6 +211,7 @@ engineAsFound = El que es trobi (primer Docker)
 engineLine = Motor: %@
 readingPodman = S’està llegint Podman…
 startPodman = Comproveu el motor Podman (per exemple: podman info en un terminal) i després actualitzeu la llista.
+dockerPermissionPodman = Podman també està instal·lat: trieu-lo com a motor de contenidors a Configuració (tarnwell-cli: --engine podman).
 [gl]
 podmanNotRunning = O motor Podman non responde. Execute podman info nun terminal para ver por que.
 podmanNotRunningDetail = O motor Podman non responde. %@
@@ -208,6 +224,7 @@ engineAsFound = O que se atope (primeiro Docker)
 engineLine = Motor: %@
 readingPodman = Lendo Podman…
 startPodman = Comprobe o motor Podman (por exemplo: podman info nun terminal) e despois actualice a lista.
+dockerPermissionPodman = Podman tamén está instalado: escólleo como motor de contedores en Configuración (tarnwell-cli: --engine podman).
 [rm]
 podmanNotRunning = Il motor Podman na respunda betg. Exequi podman info en in terminal per vesair pertge.
 podmanNotRunningDetail = Il motor Podman na respunda betg. %@
@@ -220,6 +237,7 @@ engineAsFound = Sco chattà (Docker l’emprim)
 engineLine = Motor: %@
 readingPodman = Podman vegn legì…
 startPodman = Controllai il motor Podman (per exempel: podman info en in terminal) e actualisai lura la glista.
+dockerPermissionPodman = Podman è era installà: tscherni el sco motor da containers en ils Parameters (tarnwell-cli: --engine podman).
 [pl]
 podmanNotRunning = Silnik Podman nie odpowiada. Uruchom podman info w terminalu, aby zobaczyć dlaczego.
 podmanNotRunningDetail = Silnik Podman nie odpowiada. %@
@@ -232,6 +250,7 @@ engineAsFound = Wykryty (najpierw Docker)
 engineLine = Silnik: %@
 readingPodman = Odczytywanie Podmana…
 startPodman = Sprawdź silnik Podman (na przykład: podman info w terminalu), a potem odśwież listę.
+dockerPermissionPodman = Podman też jest zainstalowany: wybierz go jako silnik kontenerów w Ustawieniach (tarnwell-cli: --engine podman).
 [cs]
 podmanNotRunning = Engine Podman neodpovídá. Spusťte v terminálu podman info a uvidíte proč.
 podmanNotRunningDetail = Engine Podman neodpovídá. %@
@@ -244,6 +263,7 @@ engineAsFound = Podle nalezení (nejdřív Docker)
 engineLine = Engine: %@
 readingPodman = Načítá se Podman…
 startPodman = Zkontrolujte engine Podman (například: podman info v terminálu) a pak obnovte seznam.
+dockerPermissionPodman = Podman je také nainstalován: zvolte jej jako kontejnerový engine v Nastavení (tarnwell-cli: --engine podman).
 [sk]
 podmanNotRunning = Engine Podman neodpovedá. Spustite v termináli podman info a uvidíte prečo.
 podmanNotRunningDetail = Engine Podman neodpovedá. %@
@@ -256,6 +276,7 @@ engineAsFound = Podľa nájdenia (najprv Docker)
 engineLine = Engine: %@
 readingPodman = Načítava sa Podman…
 startPodman = Skontrolujte engine Podman (napríklad: podman info v termináli) a potom obnovte zoznam.
+dockerPermissionPodman = Podman je tiež nainštalovaný: zvoľte ho ako kontajnerový engine v Nastaveniach (tarnwell-cli: --engine podman).
 [sl]
 podmanNotRunning = Pogon Podman se ne odziva. V terminalu zaženite podman info, da vidite zakaj.
 podmanNotRunningDetail = Pogon Podman se ne odziva. %@
@@ -268,6 +289,7 @@ engineAsFound = Kot je najden (najprej Docker)
 engineLine = Pogon: %@
 readingPodman = Branje Podmana …
 startPodman = Preverite pogon Podman (na primer: podman info v terminalu) in nato osvežite seznam.
+dockerPermissionPodman = Nameščen je tudi Podman: izberite ga kot pogon vsebnikov v Nastavitvah (tarnwell-cli: --engine podman).
 [hr]
 podmanNotRunning = Podman pogon ne odgovara. Pokrenite podman info u terminalu da biste vidjeli zašto.
 podmanNotRunningDetail = Podman pogon ne odgovara. %@
@@ -280,6 +302,7 @@ engineAsFound = Kako je pronađen (prvo Docker)
 engineLine = Pogon: %@
 readingPodman = Čitanje Podmana…
 startPodman = Provjerite Podman pogon (na primjer: podman info u terminalu), a zatim osvježite popis.
+dockerPermissionPodman = Podman je također instaliran: odaberite ga kao pogon spremnika u Postavkama (tarnwell-cli: --engine podman).
 [bs]
 podmanNotRunning = Podman pogon ne odgovara. Pokrenite podman info u terminalu da vidite zašto.
 podmanNotRunningDetail = Podman pogon ne odgovara. %@
@@ -292,6 +315,7 @@ engineAsFound = Kako je pronađen (prvo Docker)
 engineLine = Pogon: %@
 readingPodman = Čitanje Podmana…
 startPodman = Provjerite Podman pogon (na primjer: podman info u terminalu), a zatim osvježite listu.
+dockerPermissionPodman = Podman je također instaliran: odaberite ga kao pogon kontejnera u Postavkama (tarnwell-cli: --engine podman).
 [sr]
 podmanNotRunning = Podman погон не одговара. Покрените podman info у терминалу да видите зашто.
 podmanNotRunningDetail = Podman погон не одговара. %@
@@ -304,6 +328,7 @@ engineAsFound = Како је пронађен (прво Docker)
 engineLine = Погон: %@
 readingPodman = Читање Podman-а…
 startPodman = Проверите Podman погон (на пример: podman info у терминалу), а затим освежите листу.
+dockerPermissionPodman = Podman је такође инсталиран: изаберите га као погон контејнера у Подешавањима (tarnwell-cli: --engine podman).
 [sr-Latn]
 podmanNotRunning = Podman pogon ne odgovara. Pokrenite podman info u terminalu da vidite zašto.
 podmanNotRunningDetail = Podman pogon ne odgovara. %@
@@ -316,6 +341,7 @@ engineAsFound = Kako je pronađen (prvo Docker)
 engineLine = Pogon: %@
 readingPodman = Čitanje Podman-a…
 startPodman = Proverite Podman pogon (na primer: podman info u terminalu), a zatim osvežite listu.
+dockerPermissionPodman = Podman je takođe instaliran: izaberite ga kao pogon kontejnera u Podešavanjima (tarnwell-cli: --engine podman).
 [bg]
 podmanNotRunning = Двигателят Podman не отговаря. Изпълнете podman info в терминал, за да видите защо.
 podmanNotRunningDetail = Двигателят Podman не отговаря. %@
@@ -328,6 +354,7 @@ engineAsFound = Както е намерен (първо Docker)
 engineLine = Двигател: %@
 readingPodman = Четене на Podman…
 startPodman = Проверете двигателя Podman (например: podman info в терминал), след което обновете списъка.
+dockerPermissionPodman = Podman също е инсталиран: изберете го като двигател за контейнери в Настройки (tarnwell-cli: --engine podman).
 [mk]
 podmanNotRunning = Моторот Podman не одговара. Извршете podman info во терминал за да видите зошто.
 podmanNotRunningDetail = Моторот Podman не одговара. %@
@@ -340,6 +367,7 @@ engineAsFound = Како што е пронајден (прво Docker)
 engineLine = Мотор: %@
 readingPodman = Се чита Podman…
 startPodman = Проверете го моторот Podman (на пример: podman info во терминал), потоа освежете ја листата.
+dockerPermissionPodman = Podman е исто така инсталиран: изберете го како мотор за контејнери во Поставки (tarnwell-cli: --engine podman).
 [be]
 podmanNotRunning = Рухавік Podman не адказвае. Запусціце podman info у тэрмінале, каб убачыць чаму.
 podmanNotRunningDetail = Рухавік Podman не адказвае. %@
@@ -352,6 +380,7 @@ engineAsFound = Які знойдзены (спачатку Docker)
 engineLine = Рухавік: %@
 readingPodman = Чытанне Podman…
 startPodman = Праверце рухавік Podman (напрыклад: podman info у тэрмінале), потым абнавіце спіс.
+dockerPermissionPodman = Podman таксама ўсталяваны: выберыце яго як рухавік кантэйнераў у Наладах (tarnwell-cli: --engine podman).
 [ru]
 podmanNotRunning = Движок Podman не отвечает. Выполните podman info в терминале, чтобы узнать причину.
 podmanNotRunningDetail = Движок Podman не отвечает. %@
@@ -364,6 +393,7 @@ engineAsFound = Какой найден (сначала Docker)
 engineLine = Движок: %@
 readingPodman = Чтение Podman…
 startPodman = Проверьте движок Podman (например: podman info в терминале), затем обновите список.
+dockerPermissionPodman = Podman тоже установлен: выберите его как движок контейнеров в Настройках (tarnwell-cli: --engine podman).
 [zh-Hans]
 podmanNotRunning = Podman 引擎没有响应。请在终端中运行 podman info 查看原因。
 podmanNotRunningDetail = Podman 引擎没有响应。%@
@@ -376,6 +406,7 @@ engineAsFound = 按找到的（优先 Docker）
 engineLine = 引擎：%@
 readingPodman = 正在读取 Podman…
 startPodman = 请检查 Podman 引擎（例如：在终端中运行 podman info），然后刷新列表。
+dockerPermissionPodman = 系统上也安装了 Podman：可在“设置”中将其选为容器引擎（tarnwell-cli：--engine podman）。
 [zh-Hant]
 podmanNotRunning = Podman 引擎沒有回應。請在終端機中執行 podman info 查看原因。
 podmanNotRunningDetail = Podman 引擎沒有回應。%@
@@ -388,6 +419,7 @@ engineAsFound = 依找到的（優先 Docker）
 engineLine = 引擎：%@
 readingPodman = 正在讀取 Podman…
 startPodman = 請檢查 Podman 引擎（例如：在終端機中執行 podman info），然後重新整理清單。
+dockerPermissionPodman = 系統上也安裝了 Podman：可在「設定」中將其選為容器引擎（tarnwell-cli：--engine podman）。
 [ja]
 podmanNotRunning = Podman エンジンが応答しません。ターミナルで podman info を実行して原因を確認してください。
 podmanNotRunningDetail = Podman エンジンが応答しません。%@
@@ -400,6 +432,7 @@ engineAsFound = 見つかったもの（Docker を優先）
 engineLine = エンジン: %@
 readingPodman = Podman を読み込んでいます…
 startPodman = Podman エンジンを確認してから（例: ターミナルで podman info）、一覧を更新してください。
+dockerPermissionPodman = Podman もインストールされています。設定でコンテナエンジンとして選択してください（tarnwell-cli: --engine podman）。
 [ko]
 podmanNotRunning = Podman 엔진이 응답하지 않습니다. 터미널에서 podman info를 실행하여 원인을 확인하세요.
 podmanNotRunningDetail = Podman 엔진이 응답하지 않습니다. %@
@@ -412,6 +445,7 @@ engineAsFound = 찾은 대로 (Docker 우선)
 engineLine = 엔진: %@
 readingPodman = Podman 읽는 중…
 startPodman = Podman 엔진을 확인한 다음(예: 터미널에서 podman info) 목록을 새로 고치세요.
+dockerPermissionPodman = Podman도 설치되어 있습니다. 설정에서 컨테이너 엔진으로 선택하세요(tarnwell-cli: --engine podman).
 )catalog",
-    "podmanNotRunning podmanNotRunningDetail podmanMissing podmanTimeout engineRootless engineAt engineSetting engineAsFound engineLine readingPodman startPodman",
+    "podmanNotRunning podmanNotRunningDetail podmanMissing podmanTimeout engineRootless engineAt engineSetting engineAsFound engineLine readingPodman startPodman dockerPermissionPodman",
 };

@@ -22,6 +22,14 @@ TEST(CliArguments, UsableLinesGiveCommandOperandsAndOptions) {
     EXPECT_TRUE(help.help && help.error.isEmpty());
     EXPECT_EQ(help.command, "databases");
     EXPECT_TRUE(CliArguments::parse({"--version"}).version);
+
+    // The engine goes before the command as well as after it.
+    for (const QStringList& line : {QStringList{"--engine", "podman", "containers"}, {"--engine=podman", "containers"},
+                                    {"containers", "--engine", "podman"}}) {
+        const auto engine = CliArguments::parse(line);
+        EXPECT_TRUE(engine.error.isEmpty()) << engine.error.toStdString();
+        EXPECT_EQ(engine.value("--engine"), "podman") << line.join(' ').toStdString();
+    }
 }
 
 TEST(CliArguments, UnusableLinesSayWhy) {
@@ -33,6 +41,8 @@ TEST(CliArguments, UnusableLinesSayWhy) {
         {{"frobnicate"}, "unknown command 'frobnicate'"},
         {{"containers", "extra"}, "unexpected argument 'extra'"},
         {{"containers", "--yes"}, "unknown option '--yes'"},
+        {{"--engine", "lxc", "containers"}, "option '--engine' takes docker or podman, not 'lxc'"},
+        {{"--engine"}, "option '--engine' needs a value"},
         {{"databases"}, "'databases' needs a container name"},
         {{"import", "d.sql"}, "'import' needs --container"},
         {{"import", "d.sql", "--container"}, "option '--container' needs a value"},
