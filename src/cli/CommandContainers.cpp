@@ -9,6 +9,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/ModelSession.h"
 #include "cli/Terminal.h"
+#include "docker/ContainerStatus.h"
 #include "docker/DockerClient.h"
 #include "docker/Engine.h"
 #include "settings/L10n.h"
@@ -53,7 +54,7 @@ QCoro::Task<int> containers(const CliArguments::Parsed& arguments) {
     if (shown.isEmpty()) Terminal::err(L10n::render(QStringLiteral("noContainers")));
     QList<QStringList> rows;
     for (const DockerContainer& container : shown) {
-        const QString state = container.running ? QStringLiteral("running") : QStringLiteral("stopped");
+        const QString state = ContainerStatus::stateKey(container);
         const QString kind = container.isMysql ? QStringLiteral("MySQL") : L10n::render(QStringLiteral("noMySQL"));
         rows.append({container.name, L10n::render(state), kind, container.image, container.ports});
     }

@@ -30,4 +30,11 @@ QString describe(const DockerContainer& container, const QDateTime& now) {
     return container.status;
 }
 
+QString stateKey(const DockerContainer& container) {
+    if (container.running) return QStringLiteral("running");
+    // Frozen, not ended: it takes no command until it is unpaused, and then runs on.
+    if (container.state == QLatin1String("paused")) return QStringLiteral("paused");
+    return QStringLiteral("stopped");
+}
+
 }  // namespace ContainerStatus

@@ -17,4 +17,7 @@ QString uptime(qint64 seconds);
 // the engine's own text when the times are unknown or the state is another.
 QString describe(const DockerContainer& container, const QDateTime& now);
 
+// The catalog key of its state in one word: running, paused or stopped.
+QString stateKey(const DockerContainer& container);
+
 }  // namespace ContainerStatus

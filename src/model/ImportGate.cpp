@@ -13,7 +13,7 @@ std::optional<QString> AppModel::importBlockedReason() const {
     } else if (!container->isMysql) {
         key = "blockedNotMySQL";
     } else if (!container->running) {
-        key = "blockedNotRunning";
+        key = container->state == QLatin1String("paused") ? "blockedPaused" : "blockedNotRunning";
     } else if (!selectedDatabase_) {
         key = "blockedNoDatabase";
     } else if (!dumpURL_) {

@@ -53,8 +53,7 @@ void ContainerHeader::describe(const DockerContainer& container, const std::opti
 }
 
 QString ContainerHeader::headerLine(const DockerContainer& container) {
-    QStringList parts{container.image,
-                      L10n::render(container.running ? QStringLiteral("running") : QStringLiteral("stopped"))};
+    QStringList parts{container.image, L10n::render(ContainerStatus::stateKey(container))};
     const QString status = ContainerStatus::describe(container, QDateTime::currentDateTimeUtc());
     if (!status.isEmpty()) parts << status;
     if (!container.ports.isEmpty()) parts << container.ports;

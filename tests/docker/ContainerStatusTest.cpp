@@ -74,6 +74,11 @@ TEST_F(ContainerStatusText, StoppedContainersTellTheirExitCodeAndTime) {
     paused.state = QStringLiteral("paused");
     paused.status = QStringLiteral("Up 3 hours (Paused)");
     EXPECT_EQ(ContainerStatus::describe(paused, now), "Up 3 hours (Paused)");
+
+    // One word for the header and the listing: a paused container is not a stopped one.
+    EXPECT_EQ(ContainerStatus::stateKey(runningSince(now)), "running");
+    EXPECT_EQ(ContainerStatus::stateKey(paused), "paused");
+    EXPECT_EQ(ContainerStatus::stateKey(container), "stopped");
 }
 
 TEST(EngineTime, ReadsNanosecondsOffsetsAndTheZeroTime) {

@@ -1,6 +1,7 @@
 #include <qcoro/qcorotask.h>
 
 #include "ModelHarness.h"
+#include "docker/DockerClient.h"
 #include "model/PersistedKeys.h"
 #include "settings/UserSettings.h"
 #include "support/Fixtures.h"
@@ -142,7 +143,15 @@ TEST_F(RefreshTest, OnlyTheLastDroppedDumpIsPreviewed) {
 
 TEST_F(RefreshTest, TheGateExplainsWhatIsMissingInOrder) {
     AppModel model;
+    // Paused while the list is read, so that the list says so.
+    const auto pause = [](const char* verb) {
+        return DockerClient::run(DockerClient::resolve().docker, {verb, Fixtures::binlog()},
+                                 DockerClient::processEnvironment())
+            .status;
+    };
+    ASSERT_EQ(pause("pause"), 0);
     QCoro::waitFor(model.refresh());
+    ASSERT_EQ(pause("unpause"), 0);
     model.setShowStopped(true);
     const struct {
         QString container;
@@ -151,6 +160,8 @@ TEST_F(RefreshTest, TheGateExplainsWhatIsMissingInOrder) {
     } cases[] = {
         {Fixtures::notMysql(), "The container is not MySQL.", "Der Container ist kein MySQL-Container."},
         {Fixtures::stopped(), "The container is not running.", "Der Container läuft nicht."},
+        {Fixtures::binlog(), "The container is paused. Unpause it, then try again.",
+         "Der Container ist pausiert. Setzen Sie ihn fort und versuchen Sie es dann erneut."},
         {Fixtures::noPasswordEnv(), "No database selected.", "Keine Datenbank ausgewählt."},
     };
     for (const auto& c : cases) {
