@@ -86,11 +86,14 @@ void DumpFilter::logChanges(const QList<DumpFixing::Change>& changes, qint64 lin
     }
 }
 
+bool DumpFilter::needsRedirect(const QByteArray& database) const {
+    return fixes_.redirectDatabase && !database.isEmpty() && database == fixes_.dumpDatabase &&
+           !fixes_.chosenDatabase.isEmpty() && fixes_.chosenDatabase != database;
+}
+
 bool DumpFilter::checkDatabase(const QByteArray& database, qint64 line) {
     if (fixes_.confirmedDatabases.isEmpty()) return true;
-    QByteArray lands = database;
-    if (fixes_.redirectDatabase && database == fixes_.dumpDatabase && !fixes_.chosenDatabase.isEmpty())
-        lands = fixes_.chosenDatabase;
+    const QByteArray& lands = needsRedirect(database) ? fixes_.chosenDatabase : database;
     if (fixes_.confirmedDatabases.contains(lands)) return true;
     refuse(L10n::render(QStringLiteral("databaseNotConfirmed"), {line, QString::fromUtf8(database)}));
     return false;
@@ -209,6 +212,14 @@ DumpFilter::Result DumpFilter::keepRest(const Sink& sink) {
         if (!passingLongStatement_) {
             // Too long to hold: it goes as it comes, but never a client command's first byte.
             const StatementFacts::Facts facts = StatementFacts::of(bytes(sent_, sent_ + qMin<qint64>(chunkEnd - sent_, 65536)));
+            // Nor into a database by name that the redirect would have replaced: it cannot be
+            // rewritten on the way, and it must not land where the user did not confirm.
+            if (needsRedirect(facts.qualifier)) {
+                refuse(L10n::render(QStringLiteral("longStatementNotRedirected"),
+                                    {lexer_.pendingStatementLine().value_or(0), QString::fromUtf8(facts.qualifier),
+                                     QString::fromUtf8(fixes_.chosenDatabase)}));
+                return flush(sink) ? Result::refused : Result::sinkStopped;
+            }
             noteTable(facts.table, !facts.qualifier.isEmpty());
             passingLongStatement_ = true;
         }

@@ -50,6 +50,8 @@ private:
     Result handlePiece(const SqlStream::Piece& piece, const Sink& sink);
     Result handleCommand(const SqlStream::Piece& piece);
     Result handleStatement(const SqlStream::Piece& piece, const Sink& sink);
+    // Whether what the dump writes into this database by name goes to the chosen one instead.
+    bool needsRedirect(const QByteArray& database) const;
     bool checkDatabase(const QByteArray& database, qint64 line);
     void noteTable(const QByteArray& table, bool qualified);
     void logChanges(const QList<DumpFixing::Change>& changes, qint64 line);

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 // Cuts a stream of SQL text where the mysql/mariadb command-line client cuts it: into the statements it
 // sends to the server and the commands it runs itself. Fed in chunks split anywhere; keeps a few bytes
@@ -65,6 +66,10 @@ public:
     QByteArrayView delimiter() const { return {delimiter_.data(), delimiterLength_}; }
     // Where a backslash command begins that has not ended yet; -1 when there is none.
     qint64 pendingCommandBegin() const { return command_ ? commandBegin_ : -1; }
+    // The first line of the statement not yet complete, once its text has begun.
+    std::optional<qint64> pendingStatementLine() const {
+        return hasText_ ? std::optional<qint64>(firstLine_) : std::nullopt;
+    }
 
 private:
     enum class Mode : quint8 {

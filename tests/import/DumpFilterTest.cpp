@@ -39,6 +39,13 @@ Filtered filterChunks(const QList<QByteArrayView>& chunks, const DumpFixes& fixe
     return filtered;
 }
 
+// The text in chunks of 1 MiB, as a copy reads it.
+QList<QByteArrayView> megabytes(const QByteArray& text) {
+    QList<QByteArrayView> chunks;
+    for (qsizetype at = 0; at < text.size(); at += 1 << 20) chunks << QByteArrayView(text).sliced(at).first(qMin<qsizetype>(1 << 20, text.size() - at));
+    return chunks;
+}
+
 // The whole text at once, and checks that every cut into two chunks gives the same.
 Filtered filterEverySplit(const QByteArray& text, const DumpFixes& fixes) {
     const Filtered whole = filterChunks({text}, fixes);
@@ -151,6 +158,26 @@ TEST_F(DumpFilterTest, ASwitchToADatabaseNobodyConfirmedStops) {
     EXPECT_EQ(filtered.result, DumpFilter::Result::refused);
     EXPECT_EQ(filtered.output, "USE `tgt`;\nCREATE TABLE a (x INT);\n");
     EXPECT_TRUE(filtered.refusal.startsWith("Stopped before line 3: the dump switches to database “second”"));
+}
+
+// A statement too long to hold passes as it comes and cannot be rewritten; one that names the
+// dump's database would land outside the chosen one, so the import stops before it instead.
+TEST_F(DumpFilterTest, ALongStatementIntoTheDumpsDatabaseByNameStops) {
+    const QByteArray row = "(1,'" + QByteArray(9 << 20, 'x') + "')";
+    const QByteArray dump = "USE `elsewhere`;\nINSERT INTO `elsewhere`.`notes` VALUES " + row + ";\nSELECT 2;\n";
+    const DumpFixes fixes = planFor(dump, mariadb(true), "tgt");
+    const Filtered stopped = filterChunks(megabytes(dump), fixes);
+    EXPECT_EQ(stopped.result, DumpFilter::Result::refused);
+    EXPECT_EQ(stopped.output, "USE `tgt`;\n");
+    EXPECT_EQ(stopped.refusal, L10n::render("longStatementNotRedirected", {qint64(2), QString("elsewhere"), QString("tgt")}));
+    // Unqualified, it goes to the chosen database as it comes; with the redirect off, where it says.
+    const QByteArray plain = "USE `elsewhere`;\nINSERT INTO `notes` VALUES " + row + ";\n";
+    const Filtered passed = filterChunks(megabytes(plain), planFor(plain, mariadb(true), "tgt"));
+    EXPECT_EQ(passed.result, DumpFilter::Result::goOn);
+    EXPECT_EQ(passed.output.size(), plain.size() - qsizetype(sizeof "elsewhere") + qsizetype(sizeof "tgt"));
+    FixChoices off;
+    off.redirectDatabase = false;
+    EXPECT_EQ(filterChunks({dump}, planFor(dump, mariadb(true), "tgt", off)).output, dump);
 }
 
 TEST_F(DumpFilterTest, ClientCommandsStopAClientWithoutASandbox) {

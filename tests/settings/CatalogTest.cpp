@@ -60,7 +60,7 @@ TEST(CompiledCatalog, HasEverySectionInOrderWithEnglishVerbatim) {
         EXPECT_GT(at, last) << "section out of order: " << code.toStdString();
         last = at;
     }
-    EXPECT_EQ(tables["en"].size(), 211);
+    EXPECT_EQ(tables["en"].size(), 212);
     EXPECT_EQ(tables["en"]["currentSize"], " Currently %1$d tables, %2$@.");
     EXPECT_EQ(tables["en"]["confirmDrop"],
               QString::fromUtf8("This dump contains DROP TABLE and replaces the tables in “%1$@” on container %2$@.%3$@"));
