@@ -1,6 +1,7 @@
-// tarnwell-cli against the other engines: rootful Podman, and a second Docker engine reached
-// through DOCKER_HOST as a remote one would be. Listing, probe, an import checked by
+// tarnwell-cli against the other engines: rootful Podman, a user's own rootless Podman, and a
+// second Docker engine reached through DOCKER_HOST as a remote one would be. Listing, probe, an import checked by
 // CHECKSUM TABLE with the password on no command line, and a cancel, once per engine.
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -29,10 +30,13 @@ protected:
             GTEST_SKIP() << (missing.isEmpty() ? "tests/env/engines.sh up was not run" : missing.toStdString());
         }
         CliTest::SetUp();
-        if (prefix == "PODMAN") {
-            engine_ = {"TARNWELL_DOCKER=" + qEnvironmentVariable("TARNWELL_FIXTURE_PODMAN")};
-            executable_ = qEnvironmentVariable("TARNWELL_FIXTURE_PODMAN");
+        if (prefix == "PODMAN" || prefix == "ROOTLESS") {
+            executable_ = qEnvironmentVariable(("TARNWELL_FIXTURE_" + prefix).toUtf8());
+            engine_ = {"TARNWELL_DOCKER=" + executable_};
             endpoint_ = "";
+            if (prefix == "ROOTLESS") {
+                ASSERT_NO_FATAL_FAILURE(becomeRootlessUser());
+            }
         } else {
             endpoint_ = qEnvironmentVariable("TARNWELL_FIXTURE_REMOTE_HOST");
             engine_ = {"DOCKER_HOST=" + endpoint_};
@@ -47,12 +51,30 @@ protected:
         if (!database_.isEmpty()) sql("DROP DATABASE IF EXISTS " + database_);
     }
 
+    // The CLI and the engine's client run as the user whose containers they are, with that
+    // user's Podman configuration; the user reads the test's files and keeps its settings.
+    void becomeRootlessUser() {
+        const QString user = qEnvironmentVariable("TARNWELL_FIXTURE_ROOTLESS_USER");
+        const QString home = qEnvironmentVariable("TARNWELL_FIXTURE_ROOTLESS_HOME");
+        runAs_ = {"/usr/bin/setpriv", "--reuid=" + user, "--regid=" + user, "--init-groups", "/usr/bin/env",
+                  "HOME=" + home, "XDG_RUNTIME_DIR=" + qEnvironmentVariable("TARNWELL_FIXTURE_ROOTLESS_RUNTIME"),
+                  "CONTAINERS_CONF=" + home + "/.config/containers/containers.conf",
+                  "CONTAINERS_STORAGE_CONF=" + home + "/.config/containers/storage.conf"};
+        ASSERT_TRUE(QFile::setPermissions(dir_.path(), QFile::permissions(dir_.path()) | QFile::ReadOther |
+                                                            QFile::ExeOther));
+        ASSERT_EQ(DockerClient::run("/usr/bin/chown", {"-R", user + ":", settingsFolder()}, {}).status, 0);
+    }
+
     // The engine's own client, with the password in its environment only.
     CommandResult exec(const QStringList& command) const {
         QProcessEnvironment environment = DockerClient::processEnvironment();
         environment.insert("MYSQL_PWD", password_);
         for (const QString& entry : engine_) environment.insert(entry.section('=', 0, 0), entry.section('=', 1));
-        return DockerClient::run(executable_, QStringList{"exec", "-e", "MYSQL_PWD", seeded_} + command, environment);
+        const QStringList arguments = QStringList{"exec", "-e", "MYSQL_PWD", seeded_} + command;
+        if (runAs_.isEmpty()) return DockerClient::run(executable_, arguments, environment);
+        // Podman keeps network files under the configuration folder, which must be the user's.
+        environment.insert("XDG_CONFIG_HOME", qEnvironmentVariable("TARNWELL_FIXTURE_ROOTLESS_HOME") + "/.config");
+        return DockerClient::run(runAs_.first(), runAs_.mid(1) + QStringList{executable_} + arguments, environment);
     }
     QString sql(const QString& statements) const {
         const CommandResult result = exec({"mariadb", "-uroot", "-N", "-B", "-e", statements});
@@ -65,12 +87,12 @@ protected:
     }
 
     CliRun* start(const QStringList& arguments) {
-        cli_ = std::make_unique<CliRun>(settingsFolder(), arguments, QByteArray(), engine_);
+        cli_ = std::make_unique<CliRun>(settingsFolder(), arguments, QByteArray(), engine_, runAs_);
         return cli_.get();
     }
     CliResult runOn(const QStringList& arguments) { return start(arguments)->finish(); }
 
-    QStringList engine_;
+    QStringList engine_, runAs_;
     QString executable_, endpoint_, seeded_, password_, database_;
     std::unique_ptr<CliRun> cli_;
 };
@@ -97,7 +119,9 @@ TEST_P(CliOnEngine, ListsTheContainersWithTheirEngineAndEndpoint) {
 
     const CliResult table = runOn({"containers"});
     ASSERT_EQ(table.status, 0) << table.err.toStdString();
-    const QString engine = QString(GetParam().product) == "podman" ? "Podman" : "Docker at " + endpoint_;
+    const QString engine = !runAs_.isEmpty()                          ? "Podman (rootless)"
+                           : QString(GetParam().product) == "podman" ? "Podman"
+                                                                     : "Docker at " + endpoint_;
     EXPECT_TRUE(table.err.startsWith("Engine: " + engine + "\n")) << table.err.toStdString();
     EXPECT_TRUE(table.out.contains(seeded_));
 
@@ -145,5 +169,6 @@ TEST_P(CliOnEngine, SigintCancelsAndLeavesNoProcessBehind) {
 
 INSTANTIATE_TEST_SUITE_P(Engines, CliOnEngine,
                          ::testing::Values(EngineCase{"Podman", "podman", "PODMAN"},
+                                           EngineCase{"RootlessPodman", "podman", "ROOTLESS"},
                                            EngineCase{"RemoteDocker", "docker", "REMOTE"}),
                          [](const ::testing::TestParamInfo<EngineCase>& info) { return info.param.name; });

@@ -20,7 +20,7 @@ constexpr int kLimitMs = 300000;  // a safety bound only; nothing here measures 
 }  // namespace
 
 CliRun::CliRun(const QString& settingsFolder, const QStringList& arguments, const QByteArray& input,
-               const QStringList& extra) {
+               const QStringList& extra, const QStringList& runAs) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("XDG_CONFIG_HOME", settingsFolder);
     environment.insert("HOME", settingsFolder);
@@ -32,8 +32,11 @@ CliRun::CliRun(const QString& settingsFolder, const QStringList& arguments, cons
     Process::Pipe out = Process::makePipe();
     Process::Pipe err = Process::makePipe();
     // A process group of its own, as a shell with job control starts a command.
-    child_ = Process::Child::start({QStringLiteral(TARNWELL_CLI), arguments, environment, in.readEnd.get(),
-                                    out.writeEnd.get(), err.writeEnd.get()});
+    const QString cli = QStringLiteral(TARNWELL_CLI);
+    const QString program = runAs.isEmpty() ? cli : runAs.first();
+    const QStringList all = runAs.isEmpty() ? arguments : runAs.mid(1) + QStringList{cli} + arguments;
+    child_ = Process::Child::start(
+        {program, all, environment, in.readEnd.get(), out.writeEnd.get(), err.writeEnd.get()});
     in.readEnd.reset();
     out.writeEnd.reset();
     err.writeEnd.reset();

@@ -24,9 +24,10 @@ struct CliResult {
 // locale; the input is written to its standard input, which is then closed.
 class CliRun {
 public:
-    // `environment` adds NAME=value entries to ours.
+    // `environment` adds NAME=value entries to ours; `runAs`, a program and its arguments,
+    // runs it in turn (another user's, for example).
     CliRun(const QString& settingsFolder, const QStringList& arguments, const QByteArray& input = {},
-           const QStringList& environment = {});
+           const QStringList& environment = {}, const QStringList& runAs = {});
     ~CliRun();
     CliRun(const CliRun&) = delete;
     CliRun& operator=(const CliRun&) = delete;

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# The other engines for the integration tests: rootful Podman, and a second Docker engine
+# The other engines for the integration tests: rootful and rootless Podman, and a second Docker engine
 # on its own unix socket standing in for a remote one. Run after `fixtures.sh up`, with
 # the same state file, whose images it copies.
 #
-#   engines.sh up STATEFILE     appends TARNWELL_FIXTURE_PODMAN* and TARNWELL_FIXTURE_REMOTE*
+#   engines.sh up STATEFILE     appends TARNWELL_FIXTURE_PODMAN*, _ROOTLESS* and _REMOTE*
 #   engines.sh down STATEFILE   removes the Podman fixtures and stops the second engine;
 #                               call it before `fixtures.sh down`. Safe to repeat.
 #
@@ -125,6 +125,112 @@ podman_down() {
     "$PODMAN" volume rm -f "pm-seeded-$RUN-data" >/dev/null 2>&1 || true
 }
 
+# ---------------------------------------------------------------- rootless Podman
+# A user's own containers: an account with a subordinate id range, its own configuration
+# (runc, cgroupfs, the ulimits, and the vfs storage driver, which needs no kernel support
+# beyond user namespaces) and its own copy of the image. Whatever fails here is said and
+# only skips the rootless tests.
+ROOTLESS_USER=tarnwell-rootless
+
+# Runs a command as that user, with the environment its Podman needs.
+as_rootless() {
+    setpriv --reuid="$ROOTLESS_USER" --regid="$ROOTLESS_USER" --init-groups \
+        env HOME="$ROOTLESS_HOME" XDG_RUNTIME_DIR="$ROOTLESS_RUNTIME" \
+        CONTAINERS_CONF="$ROOTLESS_HOME/.config/containers/containers.conf" \
+        CONTAINERS_STORAGE_CONF="$ROOTLESS_HOME/.config/containers/storage.conf" "$@"
+}
+
+rootless_prepare() {
+    id "$ROOTLESS_USER" >/dev/null 2>&1 || useradd --create-home --shell /usr/sbin/nologin "$ROOTLESS_USER"
+    ROOTLESS_HOME=$(getent passwd "$ROOTLESS_USER" | cut -d: -f6)
+    ROOTLESS_RUNTIME=/tmp/tarnwell-rootless-$RUN
+    local file
+    for file in /etc/subuid /etc/subgid; do
+        grep -q "^$ROOTLESS_USER:" "$file" 2>/dev/null || echo "$ROOTLESS_USER:400000:65536" >>"$file"
+    done
+    install -d -o "$ROOTLESS_USER" -g "$ROOTLESS_USER" -m 700 "$ROOTLESS_RUNTIME" \
+        "$ROOTLESS_HOME/.config" "$ROOTLESS_HOME/.config/containers"
+    cp "$TMP/containers.conf" "$ROOTLESS_HOME/.config/containers/containers.conf"
+    printf '[storage]\ndriver = "vfs"\n' >"$ROOTLESS_HOME/.config/containers/storage.conf"
+    chown "$ROOTLESS_USER:" "$ROOTLESS_HOME/.config/containers/"*.conf
+}
+
+rootless_up() {
+    if [[ -z ${TARNWELL_FIXTURE_PODMAN:-} ]] || ! command -v newuidmap >/dev/null || ! command -v setpriv >/dev/null; then
+        say "no rootful Podman fixtures, newuidmap or setpriv: the rootless Podman tests will be skipped"
+        put_state TARNWELL_FIXTURE_ROOTLESS_MISSING "rootless Podman needs podman, uidmap and setpriv"
+        return 0
+    fi
+    local t0 password seeded image recipe have
+    t0=$(now)
+    if ! (
+        set -e
+        rootless_prepare
+        recipe=$("$DOCKER_BIN" image inspect -f '{{ index .Config.Labels "tarnwell.test.recipe" }}' "$TARNWELL_FIXTURE_IMAGE")
+        have=$(as_rootless "$PODMAN" image inspect -f '{{ index .Labels "tarnwell.test.recipe" }}' "$TARNWELL_FIXTURE_IMAGE" 2>/dev/null || true)
+        if [[ $have != "$recipe" ]]; then
+            say "Loading the fixture image into the rootless Podman…"
+            image=$ROOTLESS_RUNTIME/image.tar
+            "$DOCKER_BIN" save "$TARNWELL_FIXTURE_IMAGE" -o "$image"
+            chown "$ROOTLESS_USER:" "$image"
+            as_rootless "$PODMAN" load -i "$image" >/dev/null
+            rm -f "$image"
+        fi
+    ) >&2; then
+        say "the rootless Podman could not be set up: its tests will be skipped"
+        put_state TARNWELL_FIXTURE_ROOTLESS_MISSING "the rootless Podman could not be set up (see the engines: lines)"
+        return 0
+    fi
+    ROOTLESS_HOME=$(getent passwd "$ROOTLESS_USER" | cut -d: -f6)
+    ROOTLESS_RUNTIME=/tmp/tarnwell-rootless-$RUN
+    password=$(rand_password)
+    seeded=rl-seeded-$RUN
+    if ! as_rootless "$PODMAN" run --detach --name "$seeded" --network none --label "$LABEL=$RUN" \
+        -e "MARIADB_ROOT_PASSWORD=$password" -e MARIADB_DATABASE=shop \
+        --volume "$HERE/seed:/docker-entrypoint-initdb.d:ro" \
+        "$TARNWELL_FIXTURE_IMAGE" >/dev/null; then
+        say "the rootless Podman could not start $seeded: its tests will be skipped"
+        put_state TARNWELL_FIXTURE_ROOTLESS_MISSING "the rootless Podman could not start a container"
+        return 0
+    fi
+    # Named for `down` before anything can fail.
+    put_state TARNWELL_FIXTURE_ROOTLESS_USER "$ROOTLESS_USER"
+    put_state TARNWELL_FIXTURE_ROOTLESS_HOME "$ROOTLESS_HOME"
+    put_state TARNWELL_FIXTURE_ROOTLESS_RUNTIME "$ROOTLESS_RUNTIME"
+    if ! rootless_wait "$seeded" "$password"; then
+        say "$seeded (rootless) was not ready within ${READY_TIMEOUT} s: its tests will be skipped"
+        put_state TARNWELL_FIXTURE_ROOTLESS_MISSING "the rootless Podman's server did not start"
+        return 0
+    fi
+    put_state TARNWELL_FIXTURE_ROOTLESS "$PODMAN"
+    put_state TARNWELL_FIXTURE_ROOTLESS_SEEDED "$seeded"
+    put_state TARNWELL_FIXTURE_ROOTLESS_SEEDED_PASSWORD "$password"
+    say "Rootless Podman fixture ready in $(since "$t0")"
+}
+
+rootless_wait() {
+    local deadline=$((SECONDS + READY_TIMEOUT))
+    until MYSQL_PWD=$2 as_rootless "$PODMAN" exec -e MYSQL_PWD "$1" mariadb -uroot -e 'SELECT 1' >/dev/null 2>&1; do
+        if ((SECONDS >= deadline)); then
+            as_rootless "$PODMAN" logs --tail 30 "$1" >&2 || true
+            return 1
+        fi
+        sleep 0.5
+    done
+}
+
+rootless_down() {
+    [[ -n ${TARNWELL_FIXTURE_ROOTLESS_USER:-} ]] || return 0
+    ROOTLESS_HOME=$TARNWELL_FIXTURE_ROOTLESS_HOME
+    ROOTLESS_RUNTIME=$TARNWELL_FIXTURE_ROOTLESS_RUNTIME
+    local ids=()
+    mapfile -t ids < <(as_rootless "$PODMAN" ps -aq --filter "label=$LABEL=$RUN" 2>/dev/null || true)
+    ((${#ids[@]} == 0)) || as_rootless "$PODMAN" rm -f -v "${ids[@]}" >/dev/null 2>&1 || true
+    # The user's Podman keeps a pause process for its namespace; it goes with the run.
+    pkill -u "$ROOTLESS_USER" >/dev/null 2>&1 || true
+    rm -rf "$ROOTLESS_RUNTIME"
+}
+
 # ---------------------------------------------------------------- second Docker engine
 remote_up() {
     if ! command -v dockerd >/dev/null 2>&1 || [[ $(id -u) -ne 0 ]]; then
@@ -184,11 +290,13 @@ case "${1:-}" in
     up)
         load_state
         podman_up
+        rootless_up
         remote_up
         ;;
     down)
         load_state
         podman_down
+        rootless_down
         remote_down
         ;;
     *)
