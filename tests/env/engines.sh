@@ -41,13 +41,15 @@ load_state() {
     DOCKER_BIN=${TARNWELL_FIXTURE_DOCKER:-docker}
 }
 
-# Waits until `$1 exec` reaches the server of container $2 with root password $3.
+# Waits until the engine command (the rest of the arguments) reaches the server of container
+# $1 with root password $2 through `exec`; fails after READY_TIMEOUT with the server's log.
 wait_server() {
-    local engine=$1 name=$2 password=$3 deadline=$((SECONDS + READY_TIMEOUT))
-    until MYSQL_PWD=$password "$engine" exec -e MYSQL_PWD "$name" mariadb -uroot -e 'SELECT 1' >/dev/null 2>&1; do
+    local name=$1 password=$2 deadline=$((SECONDS + READY_TIMEOUT))
+    shift 2
+    until MYSQL_PWD=$password "$@" exec -e MYSQL_PWD "$name" mariadb -uroot -e 'SELECT 1' >/dev/null 2>&1; do
         if ((SECONDS >= deadline)); then
-            "$engine" logs --tail 30 "$name" >&2 || true
-            die "$name not ready within ${READY_TIMEOUT} s"
+            "$@" logs --tail 30 "$name" >&2 || true
+            return 1
         fi
         sleep 0.5
     done
@@ -110,7 +112,7 @@ podman_up() {
         "$TARNWELL_FIXTURE_IMAGE" >/dev/null || die "could not start $seeded"
     "$PODMAN" run --detach --name "$plain" --network none --label "$LABEL=$RUN" \
         "$TARNWELL_FIXTURE_IMAGE_BUSYBOX" sleep 1000000 >/dev/null || die "could not start $plain"
-    wait_server "$PODMAN" "$seeded" "$password"
+    wait_server "$seeded" "$password" "$PODMAN" || die "$seeded not ready within ${READY_TIMEOUT} s"
     put_state TARNWELL_FIXTURE_PODMAN_SEEDED "$seeded"
     put_state TARNWELL_FIXTURE_PODMAN_SEEDED_PASSWORD "$password"
     put_state TARNWELL_FIXTURE_PODMAN_NOTMYSQL "$plain"
@@ -197,7 +199,7 @@ rootless_up() {
     put_state TARNWELL_FIXTURE_ROOTLESS_USER "$ROOTLESS_USER"
     put_state TARNWELL_FIXTURE_ROOTLESS_HOME "$ROOTLESS_HOME"
     put_state TARNWELL_FIXTURE_ROOTLESS_RUNTIME "$ROOTLESS_RUNTIME"
-    if ! rootless_wait "$seeded" "$password"; then
+    if ! wait_server "$seeded" "$password" as_rootless "$PODMAN"; then
         say "$seeded (rootless) was not ready within ${READY_TIMEOUT} s: its tests will be skipped"
         put_state TARNWELL_FIXTURE_ROOTLESS_MISSING "the rootless Podman's server did not start"
         return 0
@@ -206,17 +208,6 @@ rootless_up() {
     put_state TARNWELL_FIXTURE_ROOTLESS_SEEDED "$seeded"
     put_state TARNWELL_FIXTURE_ROOTLESS_SEEDED_PASSWORD "$password"
     say "Rootless Podman fixture ready in $(since "$t0")"
-}
-
-rootless_wait() {
-    local deadline=$((SECONDS + READY_TIMEOUT))
-    until MYSQL_PWD=$2 as_rootless "$PODMAN" exec -e MYSQL_PWD "$1" mariadb -uroot -e 'SELECT 1' >/dev/null 2>&1; do
-        if ((SECONDS >= deadline)); then
-            as_rootless "$PODMAN" logs --tail 30 "$1" >&2 || true
-            return 1
-        fi
-        sleep 0.5
-    done
 }
 
 rootless_down() {
@@ -263,7 +254,7 @@ remote_up() {
         -e "MARIADB_ROOT_PASSWORD=$password" -e MARIADB_DATABASE=shop \
         --volume "$HERE/seed:/docker-entrypoint-initdb.d:ro" \
         "$TARNWELL_FIXTURE_IMAGE" >/dev/null || die "could not start $seeded"
-    DOCKER_HOST=$host wait_server "$DOCKER_BIN" "$seeded" "$password"
+    DOCKER_HOST=$host wait_server "$seeded" "$password" "$DOCKER_BIN" || die "$seeded not ready within ${READY_TIMEOUT} s"
     put_state TARNWELL_FIXTURE_REMOTE_HOST "$host"
     put_state TARNWELL_FIXTURE_REMOTE_SEEDED "$seeded"
     put_state TARNWELL_FIXTURE_REMOTE_SEEDED_PASSWORD "$password"
