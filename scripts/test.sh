@@ -8,7 +8,7 @@
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 ensure_packages "${BUILD_PACKAGES[@]}" libgtest-dev libgmock-dev \
-    docker.io podman mariadb-server mariadb-client busybox-static procps xvfb xauth appstream desktop-file-utils
+    docker.io podman uidmap mariadb-server mariadb-client busybox-static procps xvfb xauth appstream desktop-file-utils
 started=$(date +%s)
 
 configure_and_build "$TOP/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARNWELL_TESTS=ON
