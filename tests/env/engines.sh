@@ -116,6 +116,7 @@ podman_up() {
     put_state TARNWELL_FIXTURE_PODMAN_SEEDED "$seeded"
     put_state TARNWELL_FIXTURE_PODMAN_SEEDED_PASSWORD "$password"
     put_state TARNWELL_FIXTURE_PODMAN_NOTMYSQL "$plain"
+    PODMAN_READY=1
     say "Podman fixtures ready in $(since "$t0")"
 }
 
@@ -158,7 +159,7 @@ rootless_prepare() {
 }
 
 rootless_up() {
-    if [[ -z ${TARNWELL_FIXTURE_PODMAN:-} ]] || ! command -v newuidmap >/dev/null || ! command -v setpriv >/dev/null; then
+    if [[ -z ${PODMAN_READY:-} ]] || ! command -v newuidmap >/dev/null || ! command -v setpriv >/dev/null; then
         say "no rootful Podman fixtures, newuidmap or setpriv: the rootless Podman tests will be skipped"
         put_state TARNWELL_FIXTURE_ROOTLESS_MISSING "rootless Podman needs podman, uidmap and setpriv"
         return 0
@@ -217,8 +218,11 @@ rootless_down() {
     local ids=()
     mapfile -t ids < <(as_rootless "$PODMAN" ps -aq --filter "label=$LABEL=$RUN" 2>/dev/null || true)
     ((${#ids[@]} == 0)) || as_rootless "$PODMAN" rm -f -v "${ids[@]}" >/dev/null 2>&1 || true
-    # The user's Podman keeps a pause process for its namespace; it goes with the run.
-    pkill -u "$ROOTLESS_USER" >/dev/null 2>&1 || true
+    # The user's Podman keeps a pause process for its namespace; it goes with the last run
+    # that has containers there.
+    if [[ -z $(as_rootless "$PODMAN" ps -aq 2>/dev/null) ]]; then
+        pkill -u "$ROOTLESS_USER" >/dev/null 2>&1 || true
+    fi
     rm -rf "$ROOTLESS_RUNTIME"
 }
 
