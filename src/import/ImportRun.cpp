@@ -90,7 +90,7 @@ ImportRun::ImportRun(const ImportRequest& request, const DockerClient& tools, co
 
 void ImportRun::log(const QString& line) const {
     std::lock_guard hold(logLock_);
-    if (onLog_ && !silenced_) onLog_(LogText::shown(line));
+    if (onLog_ && !leftToGuard_) onLog_(LogText::shown(line));
 }
 
 ImportOutcome ImportRun::execute() {
@@ -238,9 +238,8 @@ void ImportRun::leaveToGuard() {
     // Nothing of this run may be heard of once it has returned.
     {
         std::lock_guard hold(logLock_);
-        silenced_ = true;
+        leftToGuard_ = true;
     }
-    leftToGuard_ = true;
     // The watchdog keeps its copy of the client's input, and the client stays connected,
     // until the session has ended; only this program's own copies go now.
     guard_.leave();

@@ -67,9 +67,9 @@ private:
     double startTime_ = 0;
     bool clientEndedOnItsOwn_ = true;
     bool decompressorEndedOnItsOwn_ = true;
+    // Written under the lock by this run's thread, and read under it by the reader's lines.
+    mutable std::mutex logLock_;
     bool leftToGuard_ = false;
-    mutable std::mutex logLock_;  // the reader's lines against leaveToGuard
-    bool silenced_ = false;
     DumpFormat::Compression compression_ = DumpFormat::Compression::none;
 
     // Destroyed in reverse: the watchdog lets go, the children are stopped, the reader is

@@ -143,10 +143,15 @@ as_rootless() {
         CONTAINERS_STORAGE_CONF="$ROOTLESS_HOME/.config/containers/storage.conf" "$@"
 }
 
-rootless_prepare() {
-    id "$ROOTLESS_USER" >/dev/null 2>&1 || useradd --create-home --shell /usr/sbin/nologin "$ROOTLESS_USER"
+# The account's home and this run's runtime folder.
+rootless_paths() {
     ROOTLESS_HOME=$(getent passwd "$ROOTLESS_USER" | cut -d: -f6)
     ROOTLESS_RUNTIME=/tmp/tarnwell-rootless-$RUN
+}
+
+rootless_prepare() {
+    id "$ROOTLESS_USER" >/dev/null 2>&1 || useradd --create-home --shell /usr/sbin/nologin "$ROOTLESS_USER"
+    rootless_paths
     local file
     for file in /etc/subuid /etc/subgid; do
         grep -q "^$ROOTLESS_USER:" "$file" 2>/dev/null || echo "$ROOTLESS_USER:400000:65536" >>"$file"
@@ -184,8 +189,7 @@ rootless_up() {
         put_state TARNWELL_FIXTURE_ROOTLESS_MISSING "the rootless Podman could not be set up (see the engines: lines)"
         return 0
     fi
-    ROOTLESS_HOME=$(getent passwd "$ROOTLESS_USER" | cut -d: -f6)
-    ROOTLESS_RUNTIME=/tmp/tarnwell-rootless-$RUN
+    rootless_paths
     password=$(rand_password)
     seeded=rl-seeded-$RUN
     if ! as_rootless "$PODMAN" run --detach --name "$seeded" --network none --label "$LABEL=$RUN" \
@@ -213,8 +217,7 @@ rootless_up() {
 
 rootless_down() {
     [[ -n ${TARNWELL_FIXTURE_ROOTLESS_USER:-} ]] || return 0
-    ROOTLESS_HOME=$TARNWELL_FIXTURE_ROOTLESS_HOME
-    ROOTLESS_RUNTIME=$TARNWELL_FIXTURE_ROOTLESS_RUNTIME
+    rootless_paths
     local ids=()
     mapfile -t ids < <(as_rootless "$PODMAN" ps -aq --filter "label=$LABEL=$RUN" 2>/dev/null || true)
     ((${#ids[@]} == 0)) || as_rootless "$PODMAN" rm -f -v "${ids[@]}" >/dev/null 2>&1 || true

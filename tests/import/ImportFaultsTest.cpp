@@ -42,6 +42,15 @@ using namespace std::chrono_literals;
 
 bool noChildLeft() { return ::waitpid(-1, nullptr, WNOHANG) == -1 && errno == ECHILD; }
 
+// Whether the condition holds within 20 s, asked every quarter of a second.
+bool within20s(const std::function<bool()>& condition) {
+    for (int attempt = 0; attempt < 80; ++attempt) {
+        if (condition()) return true;
+        std::this_thread::sleep_for(250ms);
+    }
+    return condition();
+}
+
 CommandResult docker(const QStringList& arguments, const QString& password = {}) {
     QProcessEnvironment environment = DockerClient::processEnvironment();
     if (!password.isEmpty()) environment.insert("MYSQL_PWD", password);
@@ -234,18 +243,9 @@ TEST_F(ImportFaults, AContainerPausedMidImportShowsNoDataMovingAndCancels) {
     }
     std::this_thread::sleep_for(2s);  // a client that saw the end of its input now would run what it holds
     ASSERT_EQ(docker({"unpause", target.name}).status, 0);
-    bool childrenGone = false;
-    for (int attempt = 0; attempt < 80 && !childrenGone; ++attempt) {
-        std::this_thread::sleep_for(250ms);
-        childrenGone = noChildLeft();
-    }
-    EXPECT_TRUE(childrenGone) << "the watchdog or the client stayed after the container ran again";
-    bool sessionGone = false;
-    for (int attempt = 0; attempt < 80 && !sessionGone; ++attempt) {
-        sessionGone = target.sql("SELECT COUNT(*) FROM information_schema.PROCESSLIST WHERE DB = 'd'") == "0";
-        if (!sessionGone) std::this_thread::sleep_for(250ms);
-    }
-    EXPECT_TRUE(sessionGone);
+    EXPECT_TRUE(within20s(noChildLeft)) << "the watchdog or the client stayed after the container ran again";
+    EXPECT_TRUE(within20s(
+        [&] { return target.sql("SELECT COUNT(*) FROM information_schema.PROCESSLIST WHERE DB = 'd'") == "0"; }));
     const std::optional<int> prefix = prefixIn(target);
     EXPECT_TRUE(prefix.has_value()) << "a state no prefix of the dump makes";
     EXPECT_EQ(cutStatementsIn(target), QStringList{});
