@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "docker/DockerClient.h"
-#include "docker/Process.h"
+#include "posix/Process.h"
 #include "import/ImportCommand.h"
 #include "import/ImportRunner.h"
 
@@ -106,7 +106,6 @@ struct Bench {
     ImportRequest request(const QString& file, bool compressed) const {
         ImportRequest r;
         r.fileURL = file;
-        r.compressed = compressed;
         r.containerName = container;
         r.database = database;
         r.user = QStringLiteral("root");

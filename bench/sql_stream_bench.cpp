@@ -7,8 +7,8 @@
 //
 //   sql_stream_bench [--size-mb N] [--chunk-kb K] [--runs R]
 // Measures INSERTs of about 1 MB, as dump tools write by default, then one row per INSERT.
-#include "import/DumpFilter.h"
-#include "import/SqlStream.h"
+#include "dump/DumpFilter.h"
+#include "sql/SqlStream.h"
 
 #include <algorithm>
 #include <chrono>

@@ -9,12 +9,12 @@
 #include "docker/Engine.h"
 #include "model/AppModel.h"
 #include "model/FailureText.h"
-#include "settings/L10n.h"
-#include "import/ByteFormatting.h"
+#include "l10n/L10n.h"
+#include "l10n/ByteFormatting.h"
 #include "ui/DesktopNotifier.h"
 #include "ui/QuitQuestion.h"
 #include "settings/SettingsStore.h"
-#include "ui/ContentView.h"
+#include "ui/MainWindow.h"
 #include "ui/SettingsView.h"
 
 namespace {
@@ -43,18 +43,18 @@ AppShell::AppShell(QObject* parent)
 
 AppShell::~AppShell() {
     delete settingsWindow_.data();
-    for (const QPointer<ContentView>& window : windows_) delete window.data();
+    for (const QPointer<MainWindow>& window : windows_) delete window.data();
 }
 
-ContentView* AppShell::openMainWindow() {
-    auto* window = new ContentView(*model_, settings_);
+MainWindow* AppShell::openMainWindow() {
+    auto* window = new MainWindow(*model_, settings_);
     window->setAttribute(Qt::WA_DeleteOnClose);
     windows_ << window;
-    connect(window, &ContentView::settingsRequested, this, &AppShell::openSettings);
-    connect(window, &ContentView::newWindowRequested, this, &AppShell::openMainWindow);
-    connect(window, &ContentView::quitRequested, this, [this, window] { requestQuit(window); });
-    connect(window, &ContentView::closeDuringImport, this, [this, window] { askBeforeClosing(window); });
-    connect(window, &ContentView::closed, this, [this, window] { mainWindowClosed(window); });
+    connect(window, &MainWindow::settingsRequested, this, &AppShell::openSettings);
+    connect(window, &MainWindow::newWindowRequested, this, &AppShell::openMainWindow);
+    connect(window, &MainWindow::quitRequested, this, [this, window] { requestQuit(window); });
+    connect(window, &MainWindow::closeDuringImport, this, [this, window] { askBeforeClosing(window); });
+    connect(window, &MainWindow::closed, this, [this, window] { mainWindowClosed(window); });
     window->show();
     window->raise();
     window->activateWindow();
@@ -64,7 +64,7 @@ ContentView* AppShell::openMainWindow() {
 SettingsView* AppShell::openSettings() {
     if (!settingsWindow_) {
         // A child of the window it was opened from: it stays above it and goes with it.
-        auto* owner = qobject_cast<ContentView*>(QApplication::activeWindow());
+        auto* owner = qobject_cast<MainWindow*>(QApplication::activeWindow());
         if (!owner && !mainWindows().isEmpty()) owner = mainWindows().last();
         settingsWindow_ = new SettingsView(settings_, owner);
         settingsWindow_->setAttribute(Qt::WA_DeleteOnClose);
@@ -75,9 +75,9 @@ SettingsView* AppShell::openSettings() {
     return settingsWindow_;
 }
 
-QList<ContentView*> AppShell::mainWindows() const {
-    QList<ContentView*> open;
-    for (const QPointer<ContentView>& window : windows_) {
+QList<MainWindow*> AppShell::mainWindows() const {
+    QList<MainWindow*> open;
+    for (const QPointer<MainWindow>& window : windows_) {
         if (window) open << window.data();
     }
     return open;
@@ -85,8 +85,8 @@ QList<ContentView*> AppShell::mainWindows() const {
 
 bool AppShell::isImporting() const { return model_->phase().isRunning(); }
 
-void AppShell::mainWindowClosed(ContentView* window) {
-    windows_.removeIf([window](const QPointer<ContentView>& open) { return open.isNull() || open == window; });
+void AppShell::mainWindowClosed(MainWindow* window) {
+    windows_.removeIf([window](const QPointer<MainWindow>& open) { return open.isNull() || open == window; });
     if (!windows_.isEmpty()) return;
     // Without a window the program ends, unless an import still runs; it then keeps going
     // and starting the program again brings a window back.
@@ -94,13 +94,13 @@ void AppShell::mainWindowClosed(ContentView* window) {
 }
 
 void AppShell::reactivate() {
-    const QList<ContentView*> windows = mainWindows();
+    const QList<MainWindow*> windows = mainWindows();
     if (windows.isEmpty()) {
         openMainWindow();
         return;
     }
     bool restored = false;
-    for (ContentView* window : windows) {
+    for (MainWindow* window : windows) {
         if (window->isVisible() && !window->isMinimized()) continue;
         window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
         window->show();
@@ -128,7 +128,7 @@ bool AppShell::waitForImportToEnd(int milliseconds) {
     return !model_->isImportRunning();
 }
 
-void AppShell::requestQuit(ContentView* window) {
+void AppShell::requestQuit(MainWindow* window) {
     if (!isImporting()) {
         Q_EMIT quitRequested();
         return;
@@ -140,8 +140,8 @@ void AppShell::requestQuit(ContentView* window) {
     });
 }
 
-void AppShell::askBeforeClosing(ContentView* window) {
-    QuitQuestion::ask(window, model_->importDatabase(), [this, window = QPointer<ContentView>(window)](bool quit) {
+void AppShell::askBeforeClosing(MainWindow* window) {
+    QuitQuestion::ask(window, model_->importDatabase(), [this, window = QPointer<MainWindow>(window)](bool quit) {
         if (quit) {
             model_->cancelImport();
             Q_EMIT quitRequested();
@@ -155,7 +155,7 @@ void AppShell::askBeforeClosing(ContentView* window) {
 }
 
 bool AppShell::anyWindowActive() const {
-    for (ContentView* window : mainWindows()) {
+    for (MainWindow* window : mainWindows()) {
         if (window->isVisible() && window->isActiveWindow()) return true;
     }
     return false;

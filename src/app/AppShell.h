@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "ui/ContentView.h"
+#include "ui/MainWindow.h"
 #include "ui/SettingsView.h"
 
 class AppModel;
@@ -25,9 +25,9 @@ public:
     AppModel& model() { return *model_; }
     SettingsStore& settings() { return settings_; }
 
-    ContentView* openMainWindow();
+    MainWindow* openMainWindow();
     SettingsView* openSettings();
-    QList<ContentView*> mainWindows() const;
+    QList<MainWindow*> mainWindows() const;
     SettingsView* settingsWindow() const { return settingsWindow_; }
 
     // Brings back hidden or minimised main windows, or opens one, and raises it.
@@ -40,7 +40,7 @@ public:
     bool waitForImportToEnd(int milliseconds);
 
     // The user asked to quit from a window: while an import runs, the window asks first.
-    void requestQuit(ContentView* window);
+    void requestQuit(MainWindow* window);
     DesktopNotifier& notifier() { return *notifier_; }
 
 Q_SIGNALS:
@@ -49,14 +49,14 @@ Q_SIGNALS:
     void quitRequested();
 
 private:
-    void mainWindowClosed(ContentView* window);
-    void askBeforeClosing(ContentView* window);
+    void mainWindowClosed(MainWindow* window);
+    void askBeforeClosing(MainWindow* window);
     void importPhaseChanged();
     bool anyWindowActive() const;
 
     std::unique_ptr<AppModel> model_;
     SettingsStore& settings_;
-    QList<QPointer<ContentView>> windows_;
+    QList<QPointer<MainWindow>> windows_;
     QPointer<SettingsView> settingsWindow_;
     DesktopNotifier* notifier_;
     bool importWasRunning_ = false;

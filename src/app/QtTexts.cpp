@@ -5,7 +5,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include "settings/L10n.h"
+#include "l10n/L10n.h"
 #include "settings/SettingsStore.h"
 
 QtTexts::QtTexts(SettingsStore& settings, QObject* parent) : QObject(parent), translator_(new QTranslator(this)) {

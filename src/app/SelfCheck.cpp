@@ -3,10 +3,10 @@
 #include <cstdio>
 
 #include "docker/DockerParse.h"
-#include "import/DatabaseChoice.h"
-#include "import/DumpName.h"
+#include "dump/DatabaseChoice.h"
+#include "dump/DumpName.h"
 #include "import/ImportCommand.h"
-#include "settings/L10n.h"
+#include "l10n/L10n.h"
 
 namespace SelfCheck {
 namespace {
@@ -35,7 +35,6 @@ const char* const kDumpPath = "/Users/demo/Downloads/crm2 (2).sql.gz";
 ImportRequest sampleRequest() {
     ImportRequest request;
     request.fileURL = QStringLiteral("/tmp/dump.sql.gz");
-    request.compressed = true;
     request.containerName = QStringLiteral("db_basic");
     request.database = QStringLiteral("crm2");
     request.user = QStringLiteral("root");

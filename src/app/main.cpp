@@ -2,7 +2,7 @@
 
 #include "app/App.h"
 #include "app/SelfCheck.h"
-#include "docker/Process.h"
+#include "posix/Process.h"
 
 int main(int argc, char* argv[]) {
     Process::prepareSignals();  // before any thread exists

@@ -12,7 +12,7 @@
 #include "docker/ContainerStatus.h"
 #include "docker/DockerClient.h"
 #include "docker/Engine.h"
-#include "settings/L10n.h"
+#include "l10n/L10n.h"
 
 namespace Commands {
 

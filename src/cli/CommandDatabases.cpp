@@ -10,8 +10,8 @@
 #include "cli/ExitStatus.h"
 #include "cli/ModelSession.h"
 #include "cli/Terminal.h"
-#include "import/ByteFormatting.h"
-#include "settings/L10n.h"
+#include "l10n/ByteFormatting.h"
+#include "l10n/L10n.h"
 
 namespace Commands {
 

@@ -11,8 +11,8 @@
 #include "cli/SignalBridge.h"
 #include "cli/Terminal.h"
 #include "docker/Engine.h"
-#include "import/ByteFormatting.h"
-#include "settings/L10n.h"
+#include "l10n/ByteFormatting.h"
+#include "l10n/L10n.h"
 
 namespace Commands {
 

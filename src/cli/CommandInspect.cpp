@@ -9,7 +9,7 @@
 #include "cli/ExitStatus.h"
 #include "cli/ModelSession.h"
 #include "cli/Terminal.h"
-#include "import/ByteFormatting.h"
+#include "l10n/ByteFormatting.h"
 
 namespace Commands {
 

@@ -11,7 +11,7 @@
 #include "cli/CliHelp.h"
 #include "cli/ExitStatus.h"
 #include "cli/Terminal.h"
-#include "settings/L10n.h"
+#include "l10n/L10n.h"
 
 namespace CommandSupport {
 

@@ -9,7 +9,7 @@
 #include "cli/Terminal.h"
 #include "docker/DockerClient.h"
 #include "docker/Engine.h"
-#include "docker/Process.h"
+#include "posix/Process.h"
 #include "settings/SettingsStore.h"
 
 // tarnwell-cli: the window's imports from a terminal, on the same model, without a display.

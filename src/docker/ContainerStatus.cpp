@@ -2,7 +2,7 @@
 
 #include <QLocale>
 
-#include "settings/L10n.h"
+#include "l10n/L10n.h"
 
 namespace ContainerStatus {
 namespace {

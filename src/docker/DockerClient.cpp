@@ -9,9 +9,9 @@
 #include <atomic>
 
 #include "docker/DockerError.h"
-#include "docker/PipeIo.h"
-#include "docker/Process.h"
-#include "settings/L10n.h"
+#include "posix/PipeIo.h"
+#include "posix/Process.h"
+#include "l10n/L10n.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "docker/DockerError.h"
 
-#include "settings/L10n.h"
+#include "l10n/L10n.h"
 
 QString DockerError::errorDescription() const {
     const bool podman = engine_ == EngineKind::podman;

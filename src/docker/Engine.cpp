@@ -7,7 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "settings/L10n.h"
+#include "l10n/L10n.h"
 
 namespace Engine {
 namespace {

@@ -3,7 +3,7 @@
 #include "docker/DockerClient.h"
 #include "docker/DockerError.h"
 #include "docker/DockerParse.h"
-#include "settings/L10n.h"
+#include "l10n/L10n.h"
 
 namespace {
 

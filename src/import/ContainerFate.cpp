@@ -6,7 +6,7 @@
 #include <cstring>
 #include <thread>
 
-#include "settings/L10n.h"
+#include "l10n/L10n.h"
 
 namespace ContainerFate {
 

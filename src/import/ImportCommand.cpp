@@ -36,7 +36,7 @@ MysqlInvocation invocation(const ImportRequest& request, const QString& dockerPa
                      << request.containerName << request.clientProgram << QStringLiteral("-u") + request.user
                      << QStringLiteral("--batch");
     // A dump is data, often from a stranger: the commands a client runs itself stay refused.
-    if (request.clientSandbox) result.arguments << QStringLiteral("--sandbox");
+    if (request.fixes.clientHasSandbox) result.arguments << QStringLiteral("--sandbox");
     // The session id must arrive while the client waits for more input; after its session
     // was ended on purpose, the client must not open another.
     result.arguments << QStringLiteral("--unbuffered") << QStringLiteral("--skip-reconnect")

@@ -1,4 +1,4 @@
-#include "import/ImportPipeline.h"
+#include "import/ImportPipeline_p.h"
 
 #include <fcntl.h>
 

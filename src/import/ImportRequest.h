@@ -2,12 +2,11 @@
 
 #include <QString>
 
-#include "import/DumpFixes.h"
+#include "dump/DumpFixing.h"
 
 // Everything one import needs.
 struct ImportRequest {
     QString fileURL;                    // absolute path of the dump
-    bool compressed = false;            // read the dump through gzip
     QString containerName;
     QString database;
     QString user;
@@ -19,9 +18,6 @@ struct ImportRequest {
     bool serverLogBin = true;
     // The client inside the container: "mysql", or "mariadb" where the image has only that.
     QString clientProgram = QStringLiteral("mysql");
-    // Run the client in its sandbox mode: a dump's client commands (`\!`, `system`, `source`,
-    // `tee`…) are refused instead of run.
-    bool clientSandbox = false;
     // What the stream may change on the way, and what it knows of the target for that.
     DumpFixes fixes;
     // Tables the dump holds, when its inspection saw all of it; 0 when unknown.

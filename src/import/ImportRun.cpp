@@ -1,16 +1,16 @@
-#include "import/ImportRun.h"
+#include "import/ImportRun_p.h"
 
 #include <QRegularExpression>
 
-#include <poll.h>
 
-#include "docker/PipeIo.h"
+#include "posix/PipeIo.h"
+#include "posix/Readiness.h"
 #include "import/ContainerFate.h"
 #include "import/ImportRunner.h"
 #include "import/LogText.h"
 
-#include "import/SessionEnd.h"
-#include "settings/L10n.h"
+#include "import/SessionEnd_p.h"
+#include "l10n/L10n.h"
 
 namespace {
 
@@ -18,6 +18,7 @@ using Milliseconds = Process::Milliseconds;
 
 constexpr Milliseconds kTick{200};              // backstop for waits where no pidfd wakes us
 constexpr Milliseconds kClientLeaves{2000};     // for the client to go by itself once its input ended
+constexpr qsizetype kErrorTailLines = 12;        // the client's last error lines in a failure
 const QString kSessionHeader = QStringLiteral("tarnwell_session");
 
 // The error's line in the dump, from the client's "ERROR 1064 (42000) at line 12: …".
@@ -38,20 +39,10 @@ QString tail(const QStringList& lines, qsizetype count) {
 std::vector<bool> awaitReadable(std::initializer_list<int> fds, Milliseconds limit) {
     std::vector<pollfd> watched;
     for (const int fd : fds) watched.push_back({fd, POLLIN, 0});
-    int ready;
-    do {
-        ready = ::poll(watched.data(), watched.size(), int(limit.count()));
-    } while (ready < 0 && errno == EINTR);
+    Readiness::wait(watched, limit);
     std::vector<bool> readable;
     for (const pollfd& entry : watched) readable.push_back(entry.revents != 0);
     return readable;
-}
-
-// Whether the client has a sandbox is known from how it is run.
-DumpFixes fixesFor(const ImportRequest& request) {
-    DumpFixes fixes = request.fixes;
-    fixes.clientHasSandbox = request.clientSandbox;
-    return fixes;
 }
 
 }  // namespace
@@ -86,7 +77,7 @@ ImportRun::ImportRun(const ImportRequest& request, const DockerClient& tools, co
           log(trimmed.startsWith(prefix) ? trimmed : prefix + trimmed);
       }),
       pipeline_(tools, request, invocation_),
-      filter_(fixesFor(request), [this](const QString& line) { log(line); }, request.expectedTables) {}
+      filter_(request.fixes, [this](const QString& line) { log(line); }, request.expectedTables) {}
 
 void ImportRun::log(const QString& line) const {
     std::lock_guard hold(logLock_);
@@ -113,8 +104,8 @@ ImportOutcome ImportRun::execute() {
     const bool decompressed = compression_ != DumpFormat::Compression::none;
     const CopySource source{decompressed ? pipeline_.decompressedOutput() : dump.file.get(), decompressed,
                             dump.file.get()};
-    CopyResult copy = DumpCopy::copy(source, dump.totalBytes, pipeline_.clientInput(), filter_, cancelled_,
-                                     startTime_, onProgress_);
+    CopyResult copy =
+        DumpCopy(source, dump.totalBytes, pipeline_.clientInput(), filter_, cancelled_, startTime_, onProgress_).run();
     // A file that shrank or grew meanwhile may end inside a statement: that is no whole dump.
     if (copy.kind == CopyResult::Kind::finished) {
         // A decompressor reads the file itself, and may stop at the end of the compressed data.
@@ -292,7 +283,7 @@ ImportOutcome ImportRun::decompressorFailure(int status) const {
 
 ImportOutcome ImportRun::clientFailure(int status) const {
     const QStringList lines = clientErrors_.lines();
-    QString errors = tail(lines, ImportRunner::kErrorTailLines);
+    QString errors = tail(lines, kErrorTailLines);
     if (!errors.isEmpty()) {
         // The statement the server refused, as the dump has it, with its table.
         for (const QString& line : lines) {

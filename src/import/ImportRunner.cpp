@@ -1,7 +1,7 @@
 #include "import/ImportRunner.h"
 
 #include "import/ContainerFate.h"
-#include "import/ImportRun.h"
+#include "import/ImportRun_p.h"
 
 #include <memory>
 #include <system_error>

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "docker/DockerClient.h"
-#include "docker/EventFlag.h"
+#include "posix/EventFlag.h"
 #include "import/ImportOutcome.h"
 #include "import/ImportProgress.h"
 #include "import/ImportRequest.h"
@@ -19,8 +19,6 @@ class ImportRunner {
 public:
     using ProgressHandler = std::function<void(const ImportProgress&)>;
     using LogHandler = std::function<void(const QString&)>;
-
-    static constexpr qsizetype kErrorTailLines = 12;
 
     ImportRunner() = default;
     ImportRunner(const ImportRunner&) = delete;

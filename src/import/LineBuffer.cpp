@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "import/DumpText.h"
+#include "dump/DumpText.h"
 
 namespace {
 

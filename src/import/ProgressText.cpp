@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "import/ByteFormatting.h"
-#include "settings/L10n.h"
+#include "l10n/ByteFormatting.h"
+#include "l10n/L10n.h"
 
 namespace ProgressText {
 

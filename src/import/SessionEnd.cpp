@@ -1,4 +1,4 @@
-#include "import/SessionEnd.h"
+#include "import/SessionEnd_p.h"
 
 #include <chrono>
 #include <thread>

@@ -1,8 +1,8 @@
-#include "import/SessionGuard.h"
+#include "import/SessionGuard_p.h"
 
 #include <unistd.h>
 
-#include "docker/PipeIo.h"
+#include "posix/PipeIo.h"
 
 namespace {
 

@@ -15,8 +15,8 @@
 
 #include "docker/DockerContainer.h"
 #include "docker/ServerInfo.h"
-#include "import/DumpFixPlan.h"
-#include "import/DumpPreview.h"
+#include "dump/DumpFixPlan.h"
+#include "dump/DumpPreview.h"
 #include "import/ImportOutcome.h"
 #include "import/ImportRequest.h"
 #include "model/ConfirmationTarget.h"

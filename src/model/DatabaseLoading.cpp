@@ -2,7 +2,7 @@
 
 #include "docker/DockerClient.h"
 #include "docker/DockerError.h"
-#include "import/DatabaseChoice.h"
+#include "dump/DatabaseChoice.h"
 #include "model/AppModel.h"
 #include "model/BackgroundJob.h"
 #include "model/PersistedKeys.h"

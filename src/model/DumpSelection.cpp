@@ -2,7 +2,7 @@
 
 #include "docker/DockerClient.h"
 #include "docker/DockerError.h"
-#include "import/DumpInspection.h"
+#include "dump/DumpInspection.h"
 #include "model/AppModel.h"
 #include "model/BackgroundJob.h"
 #include "model/PersistedKeys.h"

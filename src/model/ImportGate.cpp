@@ -1,9 +1,9 @@
 #include <limits>
 
-#include "import/ByteFormatting.h"
-#include "import/DumpInspection.h"
+#include "l10n/ByteFormatting.h"
+#include "dump/DumpInspection.h"
 #include "model/AppModel.h"
-#include "settings/L10n.h"
+#include "l10n/L10n.h"
 
 std::optional<QString> AppModel::importBlockedReason() const {
     const auto container = selectedContainer();

@@ -9,12 +9,12 @@
 
 #include "docker/DockerClient.h"
 #include "docker/DockerError.h"
-#include "import/ByteFormatting.h"
+#include "l10n/ByteFormatting.h"
 #include "import/ImportCommand.h"
 #include "import/ImportRunner.h"
 #include "model/AppModel.h"
 #include "model/BackgroundJob.h"
-#include "settings/L10n.h"
+#include "l10n/L10n.h"
 
 namespace {
 
@@ -53,7 +53,6 @@ void AppModel::startImport() {
 
     ImportRequest request;
     request.fileURL = target->dumpPath;
-    request.compressed = target->compressed;
     request.containerName = target->containerName;
     request.database = target->database;
     request.user = effectiveUser(*container);
@@ -64,10 +63,7 @@ void AppModel::startImport() {
     request.disableBinlog = disableBinlog_;
     request.serverLogBin = serverInfo_ ? serverInfo_->logBin : true;
     // The client that answered the probe; images without `mysql` need `mariadb`.
-    if (serverInfo_) {
-        request.clientProgram = serverInfo_->clientProgram;
-        request.clientSandbox = serverInfo_->clientSandbox;
-    }
+    if (serverInfo_) request.clientProgram = serverInfo_->clientProgram;
     request.fixes = plannedFixes();
     if (dumpPreview_ && dumpPreview_->scan.complete) request.expectedTables = dumpPreview_->scan.tables;
 

@@ -2,7 +2,7 @@
 
 #include <QByteArray>
 
-#include "settings/UserSettings.h"
+#include "l10n/UserSettings.h"
 
 namespace PersistedKeys {
 

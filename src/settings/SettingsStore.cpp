@@ -2,8 +2,8 @@
 
 #include <QFileInfo>
 
-#include "settings/L10n.h"
-#include "settings/UserSettings.h"
+#include "l10n/L10n.h"
+#include "l10n/UserSettings.h"
 
 namespace {
 const QString kLanguageKey = QStringLiteral("appLanguage");

@@ -4,7 +4,7 @@
 #include <QIcon>
 #include <QMessageBox>
 
-#include "settings/L10n.h"
+#include "l10n/L10n.h"
 #include "ui/BundledDocuments.h"
 
 namespace AboutBox {

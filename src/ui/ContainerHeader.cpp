@@ -8,8 +8,8 @@
 
 #include "docker/ContainerStatus.h"
 #include "docker/Engine.h"
-#include "import/ByteFormatting.h"
-#include "settings/L10n.h"
+#include "l10n/ByteFormatting.h"
+#include "l10n/L10n.h"
 #include "ui/Style.h"
 
 namespace {

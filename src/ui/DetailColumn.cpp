@@ -3,7 +3,7 @@
 #include <QVBoxLayout>
 
 #include "model/AppModel.h"
-#include "settings/L10n.h"
+#include "l10n/L10n.h"
 #include "ui/ContainerHeader.h"
 #include "ui/ImportDetail.h"
 #include "ui/ModelBinding.h"

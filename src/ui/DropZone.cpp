@@ -11,9 +11,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "import/ByteFormatting.h"
+#include "l10n/ByteFormatting.h"
 #include "model/AppModel.h"
-#include "settings/L10n.h"
+#include "l10n/L10n.h"
 #include "ui/FileChoosers.h"
 #include "ui/ModelBinding.h"
 #include "ui/Style.h"

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "model/FailureText.h"
-#include "settings/L10n.h"
+#include "l10n/L10n.h"
 #include "ui/Disclosure.h"
 #include "ui/Style.h"
 #include "ui/Symbols.h"

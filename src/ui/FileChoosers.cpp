@@ -3,7 +3,7 @@
 #include <QFileDialog>
 #include <QStringList>
 
-#include "settings/L10n.h"
+#include "l10n/L10n.h"
 #include "settings/SettingsStore.h"
 
 namespace FileChoosers {

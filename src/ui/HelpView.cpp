@@ -4,7 +4,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "settings/L10n.h"
+#include "l10n/L10n.h"
 
 namespace {
 const QStringList kUsageSections = {QStringLiteral("Using Tarnwell"), QStringLiteral("Settings"),

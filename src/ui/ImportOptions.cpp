@@ -10,9 +10,9 @@
 
 #include <limits>
 
-#include "import/ByteFormatting.h"
+#include "l10n/ByteFormatting.h"
 #include "model/AppModel.h"
-#include "settings/L10n.h"
+#include "l10n/L10n.h"
 #include "ui/Disclosure.h"
 #include "ui/ModelBinding.h"
 #include "ui/Style.h"

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "model/AppModel.h"
-#include "settings/L10n.h"
+#include "l10n/L10n.h"
 #include "ui/Style.h"
 
 namespace {

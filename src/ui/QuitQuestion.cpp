@@ -3,7 +3,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "settings/L10n.h"
+#include "l10n/L10n.h"
 
 namespace QuitQuestion {
 

@@ -12,7 +12,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "settings/L10n.h"
+#include "l10n/L10n.h"
 #include "settings/SettingsStore.h"
 #include "ui/BundledDocuments.h"
 #include "ui/Disclaimer.h"

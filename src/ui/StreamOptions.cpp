@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 
 #include "model/AppModel.h"
-#include "settings/L10n.h"
+#include "l10n/L10n.h"
 #include "ui/ModelBinding.h"
 
 StreamOptions::StreamOptions(AppModel& model, SettingsStore& settings, QWidget* parent)

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "docker/Process.h"
+#include "posix/Process.h"
 #include "support/Fixtures.h"
 
 #include <functional>

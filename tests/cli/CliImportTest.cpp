@@ -12,7 +12,7 @@
 #include "CliHarness.h"
 #include "docker/DockerClient.h"
 #include "support/Fixtures.h"
-#include "settings/L10n.h"
+#include "l10n/L10n.h"
 #include "support/PrefixStates.h"
 
 namespace {

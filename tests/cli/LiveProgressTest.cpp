@@ -2,7 +2,7 @@
 
 #include "cli/LiveProgress.h"
 #include "import/ProgressText.h"
-#include "settings/UserSettings.h"
+#include "l10n/UserSettings.h"
 
 namespace {
 

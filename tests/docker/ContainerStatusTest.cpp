@@ -5,7 +5,7 @@
 
 #include "docker/ContainerStatus.h"
 #include "docker/DockerParse.h"
-#include "settings/UserSettings.h"
+#include "l10n/UserSettings.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "docker/DockerError.h"
 #include "docker/DockerParse.h"
 #include "docker/Engine.h"
-#include "settings/L10n.h"
+#include "l10n/L10n.h"
 
 namespace {
 

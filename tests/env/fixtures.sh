@@ -19,6 +19,7 @@ RECIPE_LABEL=tarnwell.test.recipe
 IMAGE=tarnwell-test/mariadb:1
 IMAGE_ONLY=tarnwell-test/mariadb-only:1
 IMAGE_BUSYBOX=tarnwell-test/busybox:1
+IMAGE_NOSANDBOX=tarnwell-test/mariadb-nosandbox:1
 READY_TIMEOUT=${TARNWELL_FIXTURE_TIMEOUT:-180}
 ENGINE_TIMEOUT=60
 LOCKFILE=/tmp/tarnwell-images.lock
@@ -66,8 +67,9 @@ write_state() {
         printf 'export TARNWELL_FIXTURE_IMAGE=%q\n' "$IMAGE"
         printf 'export TARNWELL_FIXTURE_IMAGE_MARIADB_ONLY=%q\n' "$IMAGE_ONLY"
         printf 'export TARNWELL_FIXTURE_IMAGE_BUSYBOX=%q\n' "$IMAGE_BUSYBOX"
+        printf 'export TARNWELL_FIXTURE_IMAGE_NOSANDBOX=%q\n' "$IMAGE_NOSANDBOX"
         printf 'export TARNWELL_FIXTURE_DOCKER=%q\n' "$DOCKER_BIN"
-        for role in SEEDED BINLOG NOPWENV PWFILE STOPPED NOTMYSQL MARIADBONLY; do
+        for role in SEEDED BINLOG NOPWENV PWFILE STOPPED NOTMYSQL MARIADBONLY NOSANDBOX; do
             [[ -n ${FX[$role]:-} ]] || continue
             printf 'export TARNWELL_FIXTURE_%s=%q\n' "$role" "${FX[$role]}"
             if [[ -n ${FXPW[$role]:-} ]]; then
@@ -76,6 +78,9 @@ write_state() {
         done
         if [[ -n ${FX[SEEDED]:-} ]]; then
             echo "export TARNWELL_FIXTURE_SEEDED_DATABASE=shop"
+        fi
+        if [[ -n ${FX[NOSANDBOX]:-} ]]; then
+            echo "export TARNWELL_FIXTURE_NOSANDBOX_DATABASE=shop"
         fi
         # Only for `down`.
         printf '_TWFX_DOCKERD_STARTED=%q\n' "$DOCKERD_STARTED"
@@ -138,7 +143,7 @@ ensure_engine() {
 # entrypoint, or the host's MariaDB / busybox packages.
 recipe_id() {
     {
-        cat "$HERE/image/entrypoint.sh" "${BASH_SOURCE[0]}"
+        cat "$HERE/image/entrypoint.sh" "$HERE/image/client-without-sandbox.sh" "${BASH_SOURCE[0]}"
         /usr/sbin/mariadbd --version 2>/dev/null || true
         busybox_path | xargs -r sha256sum || true
     } | sha256sum | cut -c1-16
@@ -266,16 +271,42 @@ import_root() {
     fi
 }
 
+# $IMAGE with its client behind client-without-sandbox.sh. Committed from a container
+# of that image, never started, so it shares that image's layer and adds only the
+# client's files.
+build_nosandbox() {
+    local dir=$1 recipe=$2 libexec=usr/libexec/tarnwell-fixture box
+    box=$(nosandbox_box "$RUN")
+    mkdir -p "$dir/usr/bin" "$dir/$libexec"
+    # The tree is laid over the image's /usr: its folders must keep the image's modes.
+    chmod 0755 "$dir/usr" "$dir/usr/bin" "$dir/usr/libexec" "$dir/$libexec"
+    # No run label: a commit would hand it on to every container of the image.
+    docker create --name "$box" "$IMAGE" >/dev/null || die "could not create $box"
+    docker cp "$box:/usr/bin/mariadb" "$dir/$libexec/mariadb" || die "could not copy the client out of $box"
+    ln -s mariadb "$dir/$libexec/mysql"
+    install -m 0755 "$HERE/image/client-without-sandbox.sh" "$dir/usr/bin/mariadb"
+    tar --numeric-owner --owner=0 --group=0 -C "$dir" -c usr | docker cp - "$box:/" \
+        || die "could not copy the stand-in client into $box"
+    docker commit -c "LABEL $RECIPE_LABEL=$recipe" "$box" "$IMAGE_NOSANDBOX" >/dev/null \
+        || die "could not commit $box as $IMAGE_NOSANDBOX"
+    docker rm -f -v "$box" >/dev/null
+}
+
+# The container build_nosandbox commits; `down` removes it if a build was cut short.
+nosandbox_box() { echo "nosandbox-build-$1"; }
+
 ensure_images() {
     local recipe t0 work
     recipe=$(recipe_id)
     if image_current "$IMAGE" "$recipe" && image_current "$IMAGE_ONLY" "$recipe" \
-        && image_current "$IMAGE_BUSYBOX" "$recipe"; then
-        say "Images up to date ($IMAGE, $IMAGE_ONLY, $IMAGE_BUSYBOX)"
+        && image_current "$IMAGE_BUSYBOX" "$recipe" && image_current "$IMAGE_NOSANDBOX" "$recipe"; then
+        say "Images up to date ($IMAGE, $IMAGE_ONLY, $IMAGE_BUSYBOX, $IMAGE_NOSANDBOX)"
         return 0
     fi
     t0=$(now)
     work=$TMP/image
+    # A child of $IMAGE: while it stands, the old $IMAGE cannot be removed.
+    docker rmi "$IMAGE_NOSANDBOX" >/dev/null 2>&1 || true
     say "Building image $IMAGE_BUSYBOX…"
     rm -rf "$work"
     mkdir -p "$work/busybox" "$work/mariadb"
@@ -303,6 +334,9 @@ ensure_images() {
     ln -s mariadb-dump "$work/mariadb/usr/bin/mysqldump"
     ln -s mariadb-admin "$work/mariadb/usr/bin/mysqladmin"
     import_root "$work/mariadb" "$IMAGE" "$recipe" "${cfg[@]}"
+
+    say "Building image $IMAGE_NOSANDBOX…"
+    build_nosandbox "$work/nosandbox" "$recipe"
 
     rm -rf "$work"
     say "Images built in $(since "$t0") ($(docker image inspect -f '{{.Size}}' "$IMAGE" \
@@ -366,7 +400,7 @@ start_fixtures() {
     local t0 secret secrets
     t0=$(now)
     say "Starting fixtures (run $RUN)…"
-    for role in SEEDED BINLOG NOPWENV PWFILE STOPPED MARIADBONLY; do
+    for role in SEEDED BINLOG NOPWENV PWFILE STOPPED MARIADBONLY NOSANDBOX; do
         FXPW[$role]=$(rand_password)
     done
 
@@ -401,10 +435,16 @@ start_fixtures() {
     fx_start MARIADBONLY mariadbonly with-volume \
         -e "MARIADB_ROOT_PASSWORD=${FXPW[MARIADBONLY]}" \
         "$IMAGE_ONLY"
+    # A client that refuses --sandbox, with the seeded database. The password goes to
+    # docker by name only.
+    MARIADB_ROOT_PASSWORD=${FXPW[NOSANDBOX]} fx_start NOSANDBOX nosandbox with-volume \
+        -e MARIADB_ROOT_PASSWORD -e MARIADB_DATABASE=shop \
+        --volume "$HERE/seed:/docker-entrypoint-initdb.d:ro" \
+        "$IMAGE_NOSANDBOX"
     # No database words in its name, image or environment.
     fx_start NOTMYSQL plain without-volume "$IMAGE_BUSYBOX" sleep 1000000
 
-    fx_wait SEEDED BINLOG NOPWENV PWFILE STOPPED MARIADBONLY
+    fx_wait SEEDED BINLOG NOPWENV PWFILE STOPPED MARIADBONLY NOSANDBOX
     rm -f "$secrets/mariadb_root_password"
     docker stop "${FX[STOPPED]}" >/dev/null || die "could not stop ${FX[STOPPED]}"
     [[ $(docker inspect -f '{{.State.Status}}' "${FX[NOTMYSQL]}") == running ]] \
@@ -486,6 +526,7 @@ cmd_down() {
     if [[ -n $TARNWELL_FIXTURE_RUN ]] && engine_answers; then
         say "Removing fixtures of run $TARNWELL_FIXTURE_RUN…"
         remove_labelled "$LABEL=$TARNWELL_FIXTURE_RUN"
+        docker rm -f -v "$(nosandbox_box "$TARNWELL_FIXTURE_RUN")" >/dev/null 2>&1 || true
     fi
     if [[ $_TWFX_DOCKERD_STARTED == 1 ]]; then
         stop_dockerd "$_TWFX_DOCKERD_PID"
@@ -499,6 +540,9 @@ cmd_down() {
 cmd_prune() {
     if engine_answers; then
         remove_labelled "$LABEL"
+        local ids=()
+        mapfile -t ids < <(docker ps -aq --filter "name=$(nosandbox_box tw-)" 2>/dev/null || true)
+        ((${#ids[@]} == 0)) || docker rm -f -v "${ids[@]}" >/dev/null 2>&1 || true
     else
         say "no Docker engine answers; no containers to remove"
     fi

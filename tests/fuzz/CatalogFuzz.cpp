@@ -1,8 +1,8 @@
 // Catalog text, and the consistency report the self-check prints about it.
 #include "FuzzCheck.h"
 #include "FuzzInput.h"
-#include "settings/Catalog.h"
-#include "settings/L10n.h"
+#include "l10n/Catalog.h"
+#include "l10n/L10n.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Catalog::Tables tables = Catalog::parse(FuzzInput::text(data, size));

@@ -3,7 +3,7 @@
 // chunks (1 to 255, cycled) up to a zero byte, then the SQL text.
 #include "FuzzCheck.h"
 #include "FuzzInput.h"
-#include "import/DumpFilter.h"
+#include "dump/DumpFilter.h"
 
 #include <QList>
 

@@ -1,7 +1,7 @@
 // The first text of a dump: decoding, DROP TABLE and the database it names.
 #include "FuzzCheck.h"
 #include "FuzzInput.h"
-#include "import/DumpText.h"
+#include "dump/DumpText.h"
 
 namespace {
 

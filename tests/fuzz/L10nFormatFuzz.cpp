@@ -2,7 +2,7 @@
 // them, anything else as text).
 #include "FuzzCheck.h"
 #include "FuzzInput.h"
-#include "settings/L10n.h"
+#include "l10n/L10n.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QStringList pieces = FuzzInput::pieces(data, size);

@@ -2,7 +2,7 @@
 // lengths of the chunks (1 to 255, cycled) up to a zero byte, then the SQL text.
 #include "FuzzCheck.h"
 #include "FuzzInput.h"
-#include "import/SqlStream.h"
+#include "sql/SqlStream.h"
 
 #include <QList>
 

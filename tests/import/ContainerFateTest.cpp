@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "import/ContainerFate.h"
-#include "settings/L10n.h"
+#include "l10n/L10n.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "import/ByteFormatting.h"
+#include "l10n/ByteFormatting.h"
 #include "import/SpeedWindow.h"
-#include "settings/UserSettings.h"
+#include "l10n/UserSettings.h"
 
 namespace {
 

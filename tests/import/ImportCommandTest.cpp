@@ -7,7 +7,6 @@ namespace {
 ImportRequest sampleRequest() {
     ImportRequest request;
     request.fileURL = "/tmp/dump.sql.gz";
-    request.compressed = true;
     request.containerName = "db_basic";
     request.database = "crm2";
     request.user = "root";

@@ -24,10 +24,10 @@
 #include <unistd.h>
 
 #include "docker/DockerClient.h"
-#include "import/ByteFormatting.h"
+#include "l10n/ByteFormatting.h"
 #include "import/ImportRunner.h"
 #include "import/ProgressText.h"
-#include "settings/L10n.h"
+#include "l10n/L10n.h"
 #include "support/Fixtures.h"
 #include "support/PrefixStates.h"
 #include "support/QtPrinters.h"

@@ -12,7 +12,7 @@
 
 #include "docker/DockerClient.h"
 #include "import/ImportRunner.h"
-#include "settings/L10n.h"
+#include "l10n/L10n.h"
 #include "support/Fixtures.h"
 #include "support/PrefixStates.h"
 
@@ -57,7 +57,6 @@ protected:
     ImportRequest request() const {
         ImportRequest request;
         request.fileURL = compressed;
-        request.compressed = true;
         request.containerName = Fixtures::seeded();
         request.database = database;
         request.user = QStringLiteral("root");

@@ -15,8 +15,8 @@
 #include <thread>
 #include <unistd.h>
 
-#include "import/DumpFixPlan.h"
-#include "import/DumpInspection.h"
+#include "dump/DumpFixPlan.h"
+#include "dump/DumpInspection.h"
 #include "import/ImportRunner.h"
 #include "support/Fixtures.h"
 
@@ -56,7 +56,6 @@ struct Server {
     ImportRequest request(const QString& file, const QString& database) const {
         ImportRequest request;
         request.fileURL = file;
-        request.compressed = DumpInspection::isGzip(file);
         request.containerName = container;
         request.database = database;
         request.user = "root";
@@ -284,7 +283,7 @@ TEST_F(RunnerOnDocker, ShellCommandsInADumpNeverRun) {
                                                 .toUtf8());
     const QString target = newDatabase(seeded, "shell");
     ImportRequest request = seeded.request(dump, target);
-    request.clientSandbox = true;
+    request.fixes.clientHasSandbox = true;
     const ImportOutcome outcome = run(request);
     EXPECT_EQ(outcome.kind, ImportOutcome::Kind::failed);
     EXPECT_TRUE(outcome.message.contains("at line 3")) << outcome.message.toStdString();
@@ -342,7 +341,7 @@ TEST_F(RunnerOnDocker, DumpsFromOtherServersImportCleanlyByDefault) {
     ASSERT_FALSE(server.collations.isEmpty());
     const auto planned = [&](const QString& file, const QString& target, const QByteArray& text) {
         ImportRequest request = seeded.request(file, target);
-        request.clientSandbox = server.clientSandbox;
+        request.fixes.clientHasSandbox = server.clientSandbox;
         request.fixes = DumpFixPlan::plan(DumpScanning::scan(text, true), server, {}, target);
         return request;
     };
@@ -390,7 +389,7 @@ TEST_F(RunnerOnDocker, DumpsFromOtherServersImportCleanlyByDefault) {
     for (const bool sandbox : {true, false}) {
         const QString target = newDatabase(seeded, sandbox ? "sandboxed" : "guarded");
         ImportRequest request = planned(write("shell.sql", shell), target, shell);
-        request.clientSandbox = sandbox;
+        request.fixes.clientHasSandbox = sandbox;
         const ImportOutcome stopped = run(request);
         EXPECT_EQ(stopped.kind, ImportOutcome::Kind::failed);
         EXPECT_TRUE(stopped.message.contains("line 3")) << stopped.message.toStdString();

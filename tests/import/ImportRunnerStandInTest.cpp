@@ -13,11 +13,11 @@
 #include <thread>
 #include <unistd.h>
 
-#include "import/ByteFormatting.h"
+#include "l10n/ByteFormatting.h"
 #include "import/ImportRunner.h"
 #include "import/ProgressText.h"
-#include "docker/SystemMessage.h"
-#include "settings/L10n.h"
+#include "posix/SystemMessage.h"
+#include "l10n/L10n.h"
 #include "support/Fixtures.h"
 
 static void PrintTo(const ImportOutcome& outcome, std::ostream* out) {

@@ -6,7 +6,7 @@
 #include <qcoro/qcorotask.h>
 
 #include "docker/DockerClient.h"
-#include "settings/UserSettings.h"
+#include "l10n/UserSettings.h"
 
 void ModelTest::SetUp() {
     UserSettings::open()->clear();

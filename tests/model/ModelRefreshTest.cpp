@@ -3,7 +3,7 @@
 #include "ModelHarness.h"
 #include "docker/DockerClient.h"
 #include "model/PersistedKeys.h"
-#include "settings/UserSettings.h"
+#include "l10n/UserSettings.h"
 #include "support/Fixtures.h"
 
 namespace {

@@ -7,9 +7,9 @@
 
 #include "model/AppModel.h"
 #include "model/PersistedKeys.h"
-#include "settings/L10n.h"
+#include "l10n/L10n.h"
 #include "settings/SettingsStore.h"
-#include "settings/UserSettings.h"
+#include "l10n/UserSettings.h"
 #include "support/Fixtures.h"
 
 namespace {

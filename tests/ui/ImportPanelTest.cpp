@@ -34,7 +34,7 @@ const QByteArray kSmallDump = "DROP TABLE IF EXISTS t;\nCREATE TABLE t (x INT);\
 // container only notices the cancel once the statement under way has ended.
 const QByteArray kSlowDump = "SELECT SLEEP(15);\nCREATE TABLE never (x INT);\n";
 
-ImportDetail* panel(ContentView* window) { return window->findChild<ImportDetail*>(); }
+ImportDetail* panel(MainWindow* window) { return window->findChild<ImportDetail*>(); }
 
 TEST_F(ImportPanelTest, ADroppedFileBecomesTheDumpAndShowsItsPreview) {
     clickContainer(Fixtures::seeded());

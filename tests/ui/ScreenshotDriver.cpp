@@ -20,7 +20,7 @@
 #include "docker/DockerClient.h"
 #include "model/AppModel.h"
 #include "settings/SettingsStore.h"
-#include "ui/ContentView.h"
+#include "ui/MainWindow.h"
 #include "ui/DatabaseList.h"
 #include "ui/Disclosure.h"
 #include "ui/ErrorBanner.h"
@@ -77,7 +77,7 @@ void selectByName(AppModel& model, const QString& name) {
 }
 
 // The import's progress and log sit at the foot of the page.
-void scrollToBottom(ContentView* window, bool bottom = true) {
+void scrollToBottom(MainWindow* window, bool bottom = true) {
     auto* page = window->findChild<ImportDetail*>();
     QTest::qWait(200);
     page->verticalScrollBar()->setValue(bottom ? page->verticalScrollBar()->maximum() : 0);
@@ -171,7 +171,7 @@ int main(int argc, char* argv[]) {
             .arg(kDatabase));
 
     AppShell shell;
-    ContentView* window = shell.openMainWindow();
+    MainWindow* window = shell.openMainWindow();
     window->move(40, 40);
     AppModel& model = shell.model();
     waitFor([&] { return !model.isLoading() && !model.containers().isEmpty(); });

@@ -9,9 +9,9 @@
 
 #include "UiHarness.h"
 #include "docker/DockerClient.h"
-#include "settings/L10n.h"
+#include "l10n/L10n.h"
 #include "settings/SettingsStore.h"
-#include "settings/UserSettings.h"
+#include "l10n/UserSettings.h"
 #include "ui/ElidedLabel.h"
 #include "ui/SettingsView.h"
 

@@ -10,7 +10,7 @@
 
 #include "docker/DockerClient.h"
 #include "settings/SettingsStore.h"
-#include "settings/UserSettings.h"
+#include "l10n/UserSettings.h"
 #include "support/Fixtures.h"
 #include "ui/ContainerList.h"
 #include "ui/ContainerRow.h"

@@ -13,7 +13,7 @@
 
 #include "app/AppShell.h"
 #include "model/AppModel.h"
-#include "ui/ContentView.h"
+#include "ui/MainWindow.h"
 
 class QWidget;
 
@@ -53,6 +53,6 @@ protected:
     static constexpr const char* kTarget = "ui_target";
 
     std::unique_ptr<AppShell> shell_;
-    ContentView* window_ = nullptr;
+    MainWindow* window_ = nullptr;
     QTemporaryDir dir_;
 };

@@ -34,7 +34,7 @@ namespace {
 
 using WindowTest = UiTest;
 
-ImportDetail* panel(ContentView* window) { return window->findChild<ImportDetail*>(); }
+ImportDetail* panel(MainWindow* window) { return window->findChild<ImportDetail*>(); }
 
 // Statements whose answers fill the log well past its limit.
 QByteArray manySelects(int count) {

@@ -1,0 +1,280 @@
+#include "dump/DumpFilter.h"
+
+#include "sql/SqlClientCommands.h"
+#include "l10n/L10n.h"
+
+namespace {
+
+using SqlStream::Piece;
+using StatementFacts::kSandboxLine;
+using SqlStream::PieceKind;
+
+
+}  // namespace
+
+DumpFilter::DumpFilter(DumpFixes fixes, LogHandler onLog, int expectedTables)
+    : fixes_(std::move(fixes)), onLog_(std::move(onLog)), expectedTables_(expectedTables) {}
+
+QByteArrayView DumpFilter::bytes(qint64 begin, qint64 end) {
+    if (begin >= chunkStart_) return chunk_.sliced(begin - chunkStart_, end - begin);
+    if (end <= chunkStart_) return QByteArrayView(held_).sliced(begin - heldStart_, end - begin);
+    scratch_.clear();
+    scratch_.append(QByteArrayView(held_).sliced(begin - heldStart_));
+    scratch_.append(chunk_.first(end - chunkStart_));
+    return scratch_;
+}
+
+bool DumpFilter::write(QByteArrayView data, const Sink& sink) {
+    if (data.isEmpty()) return true;
+    history_.recordBytes(data);
+    return sink(data);
+}
+
+// Bytes that replace the input up to `inputEnd`.
+bool DumpFilter::send(QByteArrayView data, qint64 inputEnd, const Sink& sink) {
+    if (!flush(sink)) return false;
+    outputBytes_ += data.size();
+    sent_ = flushed_ = inputEnd;
+    return write(data, sink);
+}
+
+// The input bytes from sent_ up to the offset go out as they are, with the next flush: many
+// small statements make one write.
+bool DumpFilter::sendRaw(qint64 upTo, const Sink& sink) {
+    if (upTo <= sent_) return true;
+    outputBytes_ += upTo - sent_;
+    sent_ = upTo;
+    return sent_ - flushed_ < kFlushBytes || flush(sink);
+}
+
+bool DumpFilter::flush(const Sink& sink) {
+    if (flushed_ < chunkStart_ && flushed_ < sent_) {
+        const qint64 heldEnd = qMin(sent_, chunkStart_);
+        if (!write(QByteArrayView(held_).sliced(flushed_ - heldStart_, heldEnd - flushed_), sink)) return false;
+        flushed_ = heldEnd;
+    }
+    if (sent_ > flushed_) {
+        if (!write(chunk_.sliced(flushed_ - chunkStart_, sent_ - flushed_), sink)) return false;
+        flushed_ = sent_;
+    }
+    return true;
+}
+
+DumpFilter::Result DumpFilter::refuse(const QString& text) {
+    refusal_ = text;
+    if (onLog_) onLog_(text);
+    return Result::refused;
+}
+
+void DumpFilter::logChanges(const QList<DumpFixing::Change>& changes, qint64 line) {
+    using Kind = DumpFixing::Change::Kind;
+    for (const DumpFixing::Change& change : changes) {
+        // The same change in every table would flood the log: each is written once.
+        const QString key = QString::number(int(change.kind)) + u'\n' + change.from + u'\n' + change.to;
+        if (loggedChanges_.contains(key)) continue;
+        loggedChanges_.insert(key);
+        QString text;
+        switch (change.kind) {
+        case Kind::gtidDropped: text = L10n::render(QStringLiteral("fixGtid"), {line}); break;
+        case Kind::encryptionDropped: text = L10n::render(QStringLiteral("fixEncryption"), {line}); break;
+        case Kind::collationMapped: text = L10n::render(QStringLiteral("fixCollation"), {line, change.from, change.to}); break;
+        case Kind::definerRewritten: text = L10n::render(QStringLiteral("fixDefiner"), {line, change.from}); break;
+        case Kind::databaseRedirected: text = L10n::render(QStringLiteral("fixRedirect"), {line, change.from, change.to}); break;
+        case Kind::dropDatabaseSkipped: text = L10n::render(QStringLiteral("fixDropDatabase"), {line, change.from}); break;
+        }
+        if (onLog_) onLog_(text);
+    }
+}
+
+bool DumpFilter::needsRedirect(const QByteArray& database) const {
+    return fixes_.redirectDatabase && !database.isEmpty() && database == fixes_.dumpDatabase &&
+           !fixes_.chosenDatabase.isEmpty() && fixes_.chosenDatabase != database;
+}
+
+bool DumpFilter::checkDatabase(const QByteArray& database, qint64 line) {
+    if (fixes_.confirmedDatabases.isEmpty()) return true;
+    const QByteArray& lands = needsRedirect(database) ? fixes_.chosenDatabase : database;
+    if (fixes_.confirmedDatabases.contains(lands)) return true;
+    refuse(L10n::render(QStringLiteral("databaseNotConfirmed"), {line, QString::fromUtf8(database)}));
+    return false;
+}
+
+void DumpFilter::noteTable(const QByteArray& table, bool qualified) {
+    if (table.isEmpty() || table == currentTableBytes_) return;
+    currentTableBytes_ = table;
+    currentTable_ = QString::fromUtf8(table);
+    tableIndex_ = history_.addTable(currentTable_);
+    // A plain name without backticks in it: the INSERTs that follow can be recognised by their start.
+    insertPrefix_ = qualified || table.contains('`') ? QByteArray() : "INSERT INTO `" + table + '`';
+    if (!tablesSeen_.contains(table)) {
+        tablesSeen_.insert(table);
+        ++tableNumber_;
+    }
+}
+
+DumpFilter::Result DumpFilter::handleCommand(const Piece& piece) {
+    const QByteArray name = piece.commandName;
+    if (fixes_.guardClientCommands && !fixes_.clientHasSandbox && !SqlStream::isHarmlessCommand(name)) {
+        const QString shown = QString::fromUtf8(bytes(piece.textBegin, piece.end)).simplified().left(80);
+        return refuse(L10n::render(QStringLiteral("clientCommandRefused"), {piece.firstLine, shown}));
+    }
+    return Result::goOn;
+}
+
+DumpFilter::Result DumpFilter::handleStatement(const Piece& piece, const Sink& sink) {
+    if (passingLongStatement_) {
+        passingLongStatement_ = false;
+        const qint64 begin = outputBytes_;
+        if (!sendRaw(piece.end, sink)) return Result::sinkStopped;
+        history_.recordStatement(piece.firstLine, begin, outputBytes_, tableIndex_);
+        return Result::goOn;
+    }
+    const QByteArrayView text = bytes(piece.textBegin, piece.end);
+    // The bulk of a dump: one INSERT after another into the same table, nothing to look at.
+    if (!insertPrefix_.isEmpty() && text.size() > insertPrefix_.size() && text.startsWith(insertPrefix_) &&
+        (text[insertPrefix_.size()] == ' ' || text[insertPrefix_.size()] == '(')) {
+        if (!sendRaw(piece.textBegin, sink)) return Result::sinkStopped;
+        const qint64 begin = outputBytes_;
+        if (!sendRaw(piece.end, sink)) return Result::sinkStopped;
+        history_.recordStatement(piece.firstLine, begin, outputBytes_, tableIndex_);
+        return Result::goOn;
+    }
+    const StatementFacts::Facts facts = StatementFacts::of(text);
+    using Kind = StatementFacts::Kind;
+    if ((facts.kind == Kind::use || facts.kind == Kind::createDatabase) && !checkDatabase(facts.database, piece.firstLine))
+        return Result::refused;
+    noteTable(facts.table, !facts.qualifier.isEmpty());
+
+    QList<DumpFixing::Change> changes;
+    const std::optional<QByteArray> rewritten = DumpFixing::rewrite(text, facts, fixes_, &changes);
+    if (!changes.isEmpty()) logChanges(changes, piece.firstLine);
+    if (!sendRaw(piece.textBegin, sink)) return Result::sinkStopped;
+    const qint64 begin = outputBytes_;
+    if (rewritten) {
+        if (!send(*rewritten, piece.end, sink)) return Result::sinkStopped;
+    } else if (!sendRaw(piece.end, sink)) {
+        return Result::sinkStopped;
+    }
+    history_.recordStatement(piece.firstLine, begin, outputBytes_, tableIndex_);
+    return Result::goOn;
+}
+
+DumpFilter::Result DumpFilter::handle(const Piece& piece, const Sink& sink) {
+    const Result result = handlePiece(piece, sink);
+    if (result == Result::goOn && !piece.nested) wholeEnd_ = piece.end;
+    // What came before a refusal is whole statements: the client may have all of them.
+    if (result == Result::refused && !passingLongStatement_ && (!sendRaw(wholeEnd_, sink) || !sendBlanks(sink)))
+        return Result::sinkStopped;
+    if (result == Result::refused && !flush(sink)) return Result::sinkStopped;
+    return result;
+}
+
+DumpFilter::Result DumpFilter::handlePiece(const Piece& piece, const Sink& sink) {
+    // A command inside a statement goes out with the statement, when that is whole.
+    if (piece.nested) return piece.kind == PieceKind::clientCommand ? handleCommand(piece) : Result::goOn;
+    switch (piece.kind) {
+    case PieceKind::clientCommand:
+        if (piece.nested) return handleCommand(piece);
+        if (const Result result = handleCommand(piece); result != Result::goOn) return result;
+        // USE is the client's command; what it names is still the database written to.
+        return handleStatement(piece, sink);
+    case PieceKind::statement:
+        return handleStatement(piece, sink);
+    case PieceKind::delimiterChange:
+    case PieceKind::unknownCommand:
+    case PieceKind::trailing:
+        return sendRaw(piece.end, sink) ? Result::goOn : Result::sinkStopped;
+    }
+    return Result::goOn;
+}
+
+// The line break after a statement lets the client run it now; blanks run nothing.
+bool DumpFilter::sendBlanks(const Sink& sink) {
+    if (sent_ != wholeEnd_ || passingLongStatement_) return true;
+    const qint64 available = chunkStart_ + chunk_.size();
+    qint64 blankEnd = sent_;
+    while (blankEnd < available) {
+        const char c = blankEnd >= chunkStart_ ? chunk_[blankEnd - chunkStart_] : held_[blankEnd - heldStart_];
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n') break;
+        ++blankEnd;
+    }
+    if (!sendRaw(blankEnd, sink)) return false;
+    wholeEnd_ = sent_;
+    return true;
+}
+
+DumpFilter::Result DumpFilter::keepRest(const Sink& sink) {
+    const qint64 chunkEnd = chunkStart_ + chunk_.size();
+    // The pieces handled are out; what follows belongs to a piece not yet reported.
+    if (!sendRaw(wholeEnd_, sink)) return Result::sinkStopped;
+    if (!sendBlanks(sink)) return Result::sinkStopped;
+    if (chunkEnd - sent_ > kHoldBytes) {
+        if (!passingLongStatement_) {
+            // Too long to hold: it goes as it comes, but never a client command's first byte.
+            const StatementFacts::Facts facts = StatementFacts::of(bytes(sent_, sent_ + qMin<qint64>(chunkEnd - sent_, 65536)));
+            // Nor into a database by name that the redirect would have replaced: it cannot be
+            // rewritten on the way, and it must not land where the user did not confirm.
+            if (needsRedirect(facts.qualifier)) {
+                refuse(L10n::render(QStringLiteral("longStatementNotRedirected"),
+                                    {lexer_.pendingStatementLine().value_or(0), QString::fromUtf8(facts.qualifier),
+                                     QString::fromUtf8(fixes_.chosenDatabase)}));
+                return flush(sink) ? Result::refused : Result::sinkStopped;
+            }
+            noteTable(facts.table, !facts.qualifier.isEmpty());
+            passingLongStatement_ = true;
+        }
+        qint64 safeEnd = chunkEnd - 16;
+        if (const qint64 command = lexer_.pendingCommandBegin(); command >= 0) safeEnd = qMin(safeEnd, command - 1);
+        if (!sendRaw(safeEnd, sink)) return Result::sinkStopped;
+    }
+    if (!flush(sink)) return Result::sinkStopped;
+    // Keep [sent_, chunkEnd) for the next chunk.
+    if (sent_ >= chunkStart_) {
+        held_ = chunk_.sliced(sent_ - chunkStart_).toByteArray();
+    } else {
+        held_.remove(0, sent_ - heldStart_);
+        held_.append(chunk_);
+    }
+    heldStart_ = sent_;
+    chunkStart_ = chunkEnd;
+    chunk_ = {};
+    return Result::goOn;
+}
+
+DumpFilter::Result DumpFilter::feed(QByteArrayView chunk, const Sink& sink) {
+    if (fixes_.dropSandboxLine && !headDecided_) {
+        // The dump's first bytes decide; a line that arrives in pieces waits for the rest.
+        head_.append(chunk);
+        if (head_.size() < kSandboxLine.size() && kSandboxLine.startsWith(head_)) return Result::goOn;
+        headDecided_ = true;
+        if (head_.startsWith(kSandboxLine)) {
+            // Blanked, not cut: the lines keep their numbers.
+            head_.replace(0, kSandboxLine.size(), QByteArray(kSandboxLine.size(), ' '));
+            if (onLog_) onLog_(L10n::render(QStringLiteral("fixSandboxLine")));
+        }
+        return lex(head_, sink);
+    }
+    return lex(chunk, sink);
+}
+
+DumpFilter::Result DumpFilter::lex(QByteArrayView chunk, const Sink& sink) {
+    chunk_ = chunk;
+    pieces_.clear();
+    lexer_.feed(chunk_, [this](const Piece& piece) { pieces_.push_back(piece); });
+    for (const Piece& piece : pieces_)
+        if (const Result result = handle(piece, sink); result != Result::goOn) return result;
+    return keepRest(sink);
+}
+
+DumpFilter::Result DumpFilter::finish(const Sink& sink) {
+    if (fixes_.dropSandboxLine && !headDecided_) {
+        headDecided_ = true;
+        if (const Result result = lex(head_, sink); result != Result::goOn) return result;
+    }
+    pieces_.clear();
+    lexer_.finish([this](const Piece& piece) { pieces_.push_back(piece); });
+    for (const Piece& piece : pieces_)
+        if (const Result result = handle(piece, sink); result != Result::goOn) return result;
+    const qint64 end = chunkStart_ + chunk_.size();
+    return sendRaw(end, sink) && flush(sink) ? Result::goOn : Result::sinkStopped;
+}

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QHash>
+#include <QSet>
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "dump/DumpFixing.h"
+#include "sql/SqlStream.h"
+#include "dump/StatementHistory.h"
+
+// The dump on its way from the file (or the decompressor) to the client, statement by statement:
+// fixes what the fixes allow, stops before what must not run, and remembers what it sent so that an
+// error can be shown with its statement. Keeps at most a few megabytes, never a whole dump.
+class DumpFilter {
+public:
+    // Takes bytes for the client; false when writing must stop (a cancel, a client gone).
+    using Sink = std::function<bool(QByteArrayView)>;
+    using LogHandler = std::function<void(const QString&)>;
+
+    enum class Result { goOn, sinkStopped, refused };
+
+    // A statement longer than this goes through unchanged as it arrives.
+    static constexpr qsizetype kHoldBytes = 8 << 20;
+
+    DumpFilter(DumpFixes fixes, LogHandler onLog, int expectedTables = 0);
+
+    Result feed(QByteArrayView chunk, const Sink& sink);
+    // The input is over: sends what is left.
+    Result finish(const Sink& sink);
+
+    // Why the stream stopped before a client command or an unconfirmed database, in the user's language.
+    const QString& refusal() const { return refusal_; }
+    // The table being loaded, its number in order of appearance, and the tables the dump is known to hold.
+    const QString& currentTable() const { return currentTable_; }
+    int tableNumber() const { return tableNumber_; }
+    int expectedTables() const { return expectedTables_; }
+    const StatementHistory& history() const { return history_; }
+    // Whether what went out so far ends where a statement ended: nothing of one is missing.
+    bool sentOnlyWholeStatements() const { return !passingLongStatement_ && sent_ <= wholeEnd_; }
+
+private:
+    Result lex(QByteArrayView chunk, const Sink& sink);
+    Result handle(const SqlStream::Piece& piece, const Sink& sink);
+    Result handlePiece(const SqlStream::Piece& piece, const Sink& sink);
+    Result handleCommand(const SqlStream::Piece& piece);
+    Result handleStatement(const SqlStream::Piece& piece, const Sink& sink);
+    // Whether what the dump writes into this database by name goes to the chosen one instead.
+    bool needsRedirect(const QByteArray& database) const;
+    bool checkDatabase(const QByteArray& database, qint64 line);
+    void noteTable(const QByteArray& table, bool qualified);
+    void logChanges(const QList<DumpFixing::Change>& changes, qint64 line);
+    Result refuse(const QString& text);
+    QByteArrayView bytes(qint64 begin, qint64 end);
+    bool sendRaw(qint64 upTo, const Sink& sink);
+    bool send(QByteArrayView bytes, qint64 inputEnd, const Sink& sink);
+    bool flush(const Sink& sink);
+    bool write(QByteArrayView bytes, const Sink& sink);
+    bool sendBlanks(const Sink& sink);
+    Result keepRest(const Sink& sink);
+
+    DumpFixes fixes_;
+    LogHandler onLog_;
+    SqlStream::Lexer lexer_;
+    std::vector<SqlStream::Piece> pieces_;
+
+    // Input bytes not yet sent: [heldStart_, chunkStart_) in held_, the rest in the current chunk.
+    QByteArray held_;
+    qint64 heldStart_ = 0;
+    QByteArrayView chunk_;
+    qint64 chunkStart_ = 0;
+    qint64 sent_ = 0;     // input offset up to which the output is decided
+    qint64 flushed_ = 0;  // input offset up to which it went to the sink; the rest goes unchanged
+    static constexpr qint64 kFlushBytes = 1 << 20;
+    qint64 wholeEnd_ = 0;  // end of the last whole piece handled
+    QByteArray scratch_;
+    // A statement too long to hold: sent as it comes, unchanged.
+    bool passingLongStatement_ = false;
+    // The dump's first bytes, while they may still be the sandbox line.
+    QByteArray head_;
+    bool headDecided_ = false;
+
+    QString refusal_;
+    QString currentTable_;
+    QByteArray currentTableBytes_;
+    QByteArray insertPrefix_;  // "INSERT INTO `table`" of the current table; empty when not plain
+    int tableIndex_ = -1;
+    QSet<QByteArray> tablesSeen_;
+    int tableNumber_ = 0;
+    int expectedTables_ = 0;
+    QSet<QString> loggedChanges_;
+    qint64 outputBytes_ = 0;
+    StatementHistory history_;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "docker/ServerInfo.h"
+#include "dump/DumpFixing.h"
+#include "dump/DumpScanning.h"
+
+// Which of the stream's guards and fixes the user wants; all on unless turned off.
+struct FixChoices {
+    bool guardClientCommands = true;
+    bool redirectDatabase = true;
+    bool mysqlToMariadb = true;
+    bool rewriteDefiners = true;
+
+    bool operator==(const FixChoices&) const = default;
+};
+
+namespace DumpFixPlan {
+
+// What the stream will do for this dump into this server and database.
+DumpFixes plan(const DumpScan& scan, const ServerInfo& server, const FixChoices& choices, const QString& chosenDatabase);
+
+// The pre-flight: one line per finding, saying what will happen about it, in the user's language.
+QStringList findings(const DumpScan& scan, const DumpFixes& fixes);
+
+// Databases beyond the chosen one that the dump will write to, for the confirmation.
+QStringList otherDatabases(const DumpFixes& fixes);
+
+}  // namespace DumpFixPlan

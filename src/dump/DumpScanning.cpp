@@ -1,0 +1,53 @@
+#include "dump/DumpScanning.h"
+
+#include "sql/SqlClientCommands.h"
+#include "sql/SqlStream.h"
+#include "sql/SqlTokens.h"
+#include "sql/StatementFacts.h"
+
+namespace DumpScanning {
+namespace {
+
+void addOnce(QList<QByteArray>& list, const QByteArray& item) {
+    if (!item.isEmpty() && !list.contains(item)) list.append(item);
+}
+
+}  // namespace
+
+DumpScan scan(QByteArrayView text, bool complete) {
+    DumpScan result;
+    result.scannedBytes = text.size();
+    result.complete = complete;
+    result.sandboxLine = text.startsWith(StatementFacts::kSandboxLine);
+    const auto onPiece = [&](const SqlStream::Piece& piece) {
+        // A statement cut off by the end of the head says nothing reliable.
+        if (piece.kind == SqlStream::PieceKind::trailing) return;
+        const QByteArrayView body = text.sliced(piece.textBegin, piece.end - piece.textBegin);
+        if (piece.kind == SqlStream::PieceKind::clientCommand && !SqlStream::isHarmlessCommand(piece.commandName)) {
+            result.clientCommands.append({piece.firstLine, QString::fromUtf8(body).simplified().left(80)});
+            return;
+        }
+        if (piece.nested || (piece.kind != SqlStream::PieceKind::statement && piece.kind != SqlStream::PieceKind::clientCommand))
+            return;
+        const StatementFacts::Facts facts = StatementFacts::of(body);
+        using Kind = StatementFacts::Kind;
+        if (facts.kind == Kind::use || facts.kind == Kind::createDatabase) addOnce(result.databases, facts.database);
+        if (facts.kind == Kind::createTable) ++result.tables;
+        if (facts.kind == Kind::gtidPurged && result.gtidLine == 0) result.gtidLine = piece.firstLine;
+        if (facts.encryptionClause && result.encryptionLine == 0) result.encryptionLine = piece.firstLine;
+        for (const QByteArray& definer : facts.definers) addOnce(result.definers, definer);
+        if (facts.mysqlCollation) {
+            for (const SqlTokens::Token& token : SqlTokens::codeTokens(body)) {
+                const QByteArrayView word = body.sliced(token.begin, token.end - token.begin);
+                if (token.kind == SqlTokens::Kind::word && StatementFacts::isMysqlCollation(word))
+                    addOnce(result.mysqlCollations, word.toByteArray().toLower());
+            }
+        }
+    };
+    SqlStream::Lexer lexer;
+    lexer.feed(text, onPiece);
+    if (complete) lexer.finish(onPiece);
+    return result;
+}
+
+}  // namespace DumpScanning

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <atomic>
+#include <functional>
+#include <mutex>
+#include <optional>
+
+#include "docker/DockerClient.h"
+#include "posix/EventFlag.h"
+#include "import/DumpCopy_p.h"
+#include "dump/DumpFilter.h"
+#include "dump/DumpFormat.h"
+#include "dump/DumpSource.h"
+#include "import/ImportCommand.h"
+#include "import/ImportOutcome.h"
+#include "import/ImportPipeline_p.h"
+#include "import/LineBuffer.h"
+#include "import/OutputReader_p.h"
+#include "import/SessionGuard_p.h"
+
+// The stages of one import, in the order they run: start the pipeline and its output
+// reader, learn the session, guard it, copy the dump, end the input (as planned, or early in
+// the safe order), collect the outcome.
+class ImportRun {
+public:
+    using ProgressHandler = std::function<void(const ImportProgress&)>;
+    using LogHandler = std::function<void(const QString&)>;
+
+    // Time for the client to connect and name its session.
+    static constexpr int kSessionLimitMs = 60000;
+
+    ImportRun(const ImportRequest& request, const DockerClient& tools, const EventFlag& cancelled,
+              const ProgressHandler& onProgress, const LogHandler& onLog);
+    ImportOutcome execute();
+
+    // The run returned while its watchdog still holds the session's end (a paused
+    // container); awaitGuard, on a thread of its own, waits until that is done.
+    bool isLeftToGuard() const { return leftToGuard_; }
+    void awaitGuard();
+
+private:
+    enum class Session { known, clientEnded, cancelled, silent };
+
+    void log(const QString& line) const;
+    std::optional<QString> startPipeline();
+    Session learnSession();
+    ImportOutcome endBeforeDump(Session session);
+    std::optional<QString> guardAndDecompress(int dumpFile);
+    void endInput(const CopyResult& copy);
+    void endEarly(bool readerGone);
+    void leaveToGuard();
+    ImportOutcome collect(const CopyResult& copy);
+    ImportOutcome clientFailure(int status) const;
+    ImportOutcome decompressorFailure(int status) const;
+    // Waits until the child exits; false when a cancel came first.
+    bool awaitExit(Process::Child& child);
+
+    const ImportRequest request_;
+    const DockerClient tools_;
+    const EventFlag& cancelled_;
+    const ProgressHandler onProgress_;
+    const LogHandler onLog_;
+    const MysqlInvocation invocation_;
+
+    EventFlag sessionKnown_;
+    std::atomic<qint64> sessionId_{0};
+    double startTime_ = 0;
+    bool clientEndedOnItsOwn_ = true;
+    bool decompressorEndedOnItsOwn_ = true;
+    // Written under the lock by this run's thread, and read under it by the reader's lines.
+    mutable std::mutex logLock_;
+    bool leftToGuard_ = false;
+    DumpFormat::Compression compression_ = DumpFormat::Compression::none;
+
+    // Destroyed in reverse: the watchdog lets go, the children are stopped, the reader is
+    // joined, and only then do the buffers it fills go.
+    LineBuffer clientErrors_;
+    LineBuffer clientOutput_;
+    LineBuffer decompressorErrors_;
+    OutputReader reader_;
+    ImportPipeline pipeline_;
+    SessionGuard guard_;
+    DumpFilter filter_;
+};

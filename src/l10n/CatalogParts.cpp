@@ -1,0 +1,17 @@
+#include "l10n/CatalogParts.h"
+
+extern const CatalogParts::Part kCatalogDumpChecks;
+extern const CatalogParts::Part kCatalogEngines;
+extern const CatalogParts::Part kCatalogWindow;
+extern const CatalogParts::Part kCatalogDesktop;
+extern const CatalogParts::Part kCatalogReliability;
+
+namespace CatalogParts {
+
+const std::vector<Part>& extra() {
+    static const std::vector<Part> parts = {kCatalogDumpChecks, kCatalogEngines, kCatalogWindow,
+                                            kCatalogDesktop, kCatalogReliability};
+    return parts;
+}
+
+}  // namespace CatalogParts

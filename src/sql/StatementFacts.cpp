@@ -1,0 +1,143 @@
+#include "sql/StatementFacts.h"
+
+#include "sql/SqlTokens.h"
+
+namespace StatementFacts {
+namespace {
+
+using TokenKind = SqlTokens::Kind;
+using SqlTokens::Token;
+
+bool isName(const Token& token) { return token.kind == TokenKind::word || token.kind == TokenKind::quotedIdentifier; }
+
+bool isSymbol(QByteArrayView text, const Token& token, char symbol) {
+    return token.kind == TokenKind::symbol && text[token.begin] == symbol;
+}
+
+// Reads code tokens from a position, skipping optional keywords.
+class Reader {
+public:
+    Reader(QByteArrayView text, const QList<Token>& tokens) : text_(text), tokens_(tokens) {}
+
+    bool keyword(QByteArrayView upper) {
+        if (at_ < tokens_.size() && SqlTokens::isKeyword(text_, tokens_[at_], upper)) {
+            ++at_;
+            return true;
+        }
+        return false;
+    }
+    void skipKeywords(std::initializer_list<QByteArrayView> optional) {
+        for (bool skipped = true; skipped;) {
+            skipped = false;
+            for (const QByteArrayView word : optional) skipped = skipped || keyword(word);
+        }
+    }
+    // A possibly qualified name: the last part, and the first when there are two.
+    bool name(QByteArray* qualifier, QByteArray* last) {
+        if (at_ >= tokens_.size() || !isName(tokens_[at_])) return false;
+        QByteArray first = SqlTokens::nameOf(text_, tokens_[at_++]);
+        if (at_ + 1 < tokens_.size() && isSymbol(text_, tokens_[at_], '.') && isName(tokens_[at_ + 1])) {
+            if (qualifier) *qualifier = first;
+            *last = SqlTokens::nameOf(text_, tokens_[at_ + 1]);
+            at_ += 2;
+            return true;
+        }
+        *last = first;
+        return true;
+    }
+
+private:
+    QByteArrayView text_;
+    const QList<Token>& tokens_;
+    qsizetype at_ = 0;
+};
+
+QList<QByteArray> definersIn(QByteArrayView text, const QList<Token>& tokens) {
+    QList<QByteArray> accounts;
+    for (qsizetype i = 0; i + 2 < tokens.size(); ++i) {
+        if (!SqlTokens::isKeyword(text, tokens[i], "DEFINER") || !isSymbol(text, tokens[i + 1], '=')) continue;
+        if (const auto account = accountAt(text, tokens, i + 2)) accounts.append(account->name);
+    }
+    return accounts;
+}
+
+}  // namespace
+
+std::optional<Account> accountAt(QByteArrayView text, const QList<SqlTokens::Token>& tokens, qsizetype user) {
+    if (user >= tokens.size() || SqlTokens::isKeyword(text, tokens[user], "CURRENT_USER")) return std::nullopt;
+    const Token& first = tokens[user];
+    const QByteArray userText = SqlTokens::nameOf(text, first);
+    // u@h as one word, or the user, then "@host" or "@" and the host.
+    if (first.kind == TokenKind::word && userText.contains('@')) return Account{first.begin, first.end, userText};
+    if (user + 1 >= tokens.size() || tokens[user + 1].kind != TokenKind::word) return std::nullopt;
+    const QByteArray at = SqlTokens::nameOf(text, tokens[user + 1]);
+    if (at == "@" && user + 2 < tokens.size())
+        return Account{first.begin, tokens[user + 2].end, userText + '@' + SqlTokens::nameOf(text, tokens[user + 2])};
+    if (at.startsWith('@') && at.size() > 1) return Account{first.begin, tokens[user + 1].end, userText + at};
+    return std::nullopt;
+}
+
+bool isMysqlCollation(QByteArrayView name) {
+    const QByteArray lower = name.toByteArray().toLower();
+    return lower.startsWith("utf8mb4_") && lower.contains("_0900_");
+}
+
+Facts of(QByteArrayView statement) {
+    Facts facts;
+    // INSERTs are the bulk of a dump: their first bytes say all that matters here.
+    const QList<Token> head = SqlTokens::codeTokens(statement, 64);
+    if (head.isEmpty()) return facts;
+    const bool insert = SqlTokens::isKeyword(statement, head[0], "INSERT") || SqlTokens::isKeyword(statement, head[0], "REPLACE");
+    const QList<Token> tokens = SqlTokens::codeTokens(statement, insert ? kInsertHead : -1);
+    Reader read(statement, tokens);
+    if (insert) {
+        read.skipKeywords({"INSERT", "REPLACE", "IGNORE", "LOW_PRIORITY", "DELAYED", "HIGH_PRIORITY", "INTO"});
+        if (read.name(&facts.qualifier, &facts.table)) facts.kind = Kind::insert;
+        return facts;
+    }
+    for (const Token& token : tokens) {
+        if (token.kind != TokenKind::word) continue;
+        const QByteArrayView word = statement.sliced(token.begin, token.end - token.begin);
+        if (word.size() > 12 && isMysqlCollation(word)) facts.mysqlCollation = true;
+    }
+    facts.definers = definersIn(statement, tokens);
+    if (read.keyword("USE")) {
+        if (read.name(nullptr, &facts.database)) facts.kind = Kind::use;
+    } else if (read.keyword("SET")) {
+        // SET @@GLOBAL.GTID_PURGED, SET @@GTID_PURGED or SET GLOBAL gtid_purged.
+        read.skipKeywords({"GLOBAL"});
+        QByteArray qualifier;
+        QByteArray variable;
+        if (read.name(&qualifier, &variable) && variable.toUpper().endsWith("GTID_PURGED")) facts.kind = Kind::gtidPurged;
+    } else if (read.keyword("LOCK")) {
+        read.skipKeywords({"TABLES", "TABLE"});
+        if (read.name(&facts.qualifier, &facts.table)) facts.kind = Kind::lockTables;
+    } else if (read.keyword("DROP")) {
+        if (read.keyword("DATABASE") || read.keyword("SCHEMA")) {
+            read.skipKeywords({"IF", "EXISTS"});
+            if (read.name(nullptr, &facts.database)) facts.kind = Kind::dropDatabase;
+        }
+    } else if (read.keyword("ALTER")) {
+        if (read.keyword("DATABASE") || read.keyword("SCHEMA")) {
+            if (read.name(nullptr, &facts.database)) facts.kind = Kind::alterDatabase;
+        }
+    } else if (read.keyword("CREATE")) {
+        read.skipKeywords({"OR", "REPLACE", "TEMPORARY"});
+        if (read.keyword("DATABASE") || read.keyword("SCHEMA")) {
+            read.skipKeywords({"IF", "NOT", "EXISTS"});
+            if (read.name(nullptr, &facts.database)) facts.kind = Kind::createDatabase;
+        } else if (read.keyword("TABLE")) {
+            read.skipKeywords({"IF", "NOT", "EXISTS"});
+            if (read.name(&facts.qualifier, &facts.table)) facts.kind = Kind::createTable;
+        } else {
+            facts.kind = Kind::createRoutine;
+        }
+    }
+    if (facts.kind == Kind::createDatabase || facts.kind == Kind::alterDatabase) {
+        for (const Token& token : tokens)
+            if (SqlTokens::isKeyword(statement, token, "ENCRYPTION")) facts.encryptionClause = true;
+    }
+    return facts;
+}
+
+}  // namespace StatementFacts

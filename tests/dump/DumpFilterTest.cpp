@@ -1,0 +1,237 @@
+// The stream between the dump and the client: fixes, guards and what they must leave alone.
+#include <QFile>
+#include <gtest/gtest.h>
+
+#include "l10n/ByteFormatting.h"
+#include "dump/DumpFilter.h"
+#include "dump/DumpFixPlan.h"
+#include "l10n/L10n.h"
+
+namespace {
+
+QByteArray dumpFile(const char* name) {
+    QFile file(QStringLiteral(TARNWELL_TEST_DUMPS "/") + QLatin1String(name));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+    return file.readAll();
+}
+
+struct Filtered {
+    QByteArray output;
+    DumpFilter::Result result = DumpFilter::Result::goOn;
+    QString refusal;
+    QStringList log;
+    bool operator==(const Filtered&) const = default;
+};
+
+Filtered filterChunks(const QList<QByteArrayView>& chunks, const DumpFixes& fixes) {
+    Filtered filtered;
+    DumpFilter filter(fixes, [&](const QString& line) { filtered.log << line; });
+    const DumpFilter::Sink sink = [&](QByteArrayView bytes) {
+        filtered.output += bytes;
+        return true;
+    };
+    for (const QByteArrayView chunk : chunks) {
+        filtered.result = filter.feed(chunk, sink);
+        if (filtered.result != DumpFilter::Result::goOn) break;
+    }
+    if (filtered.result == DumpFilter::Result::goOn) filtered.result = filter.finish(sink);
+    filtered.refusal = filter.refusal();
+    return filtered;
+}
+
+// The text in chunks of 1 MiB, as a copy reads it.
+QList<QByteArrayView> megabytes(const QByteArray& text) {
+    QList<QByteArrayView> chunks;
+    for (qsizetype at = 0; at < text.size(); at += 1 << 20) chunks << QByteArrayView(text).sliced(at).first(qMin<qsizetype>(1 << 20, text.size() - at));
+    return chunks;
+}
+
+// The whole text at once, and checks that every cut into two chunks gives the same.
+Filtered filterEverySplit(const QByteArray& text, const DumpFixes& fixes) {
+    const Filtered whole = filterChunks({text}, fixes);
+    for (qsizetype cut = 1; cut < text.size(); ++cut) {
+        const Filtered split = filterChunks({QByteArrayView(text).first(cut), QByteArrayView(text).sliced(cut)}, fixes);
+        EXPECT_EQ(split.output, whole.output) << "cut at " << cut;
+        EXPECT_EQ(split.result, whole.result) << "cut at " << cut;
+        if (split.output != whole.output) break;
+    }
+    return whole;
+}
+
+const QStringList kMariadbCollations = {"utf8mb4_general_ci", "utf8mb4_bin", "utf8mb4_unicode_ci", "utf8mb4_unicode_520_ci",
+                                        "utf8mb4_uca1400_ai_ci", "utf8mb4_uca1400_as_cs"};
+
+ServerInfo mariadb(bool sandbox) {
+    ServerInfo server;
+    server.version = "10.11.6-MariaDB-0+deb12u1";
+    server.clientSandbox = sandbox;
+    server.collations = kMariadbCollations;
+    server.accounts = {"root@localhost", "root@%"};
+    return server;
+}
+
+DumpFixes planFor(const QByteArray& dump, const ServerInfo& server, const QString& chosen, FixChoices choices = {}) {
+    return DumpFixPlan::plan(DumpScanning::scan(dump, true), server, choices, chosen);
+}
+
+class DumpFilterTest : public ::testing::Test {};
+
+TEST_F(DumpFilterTest, MysqlDumpBecomesMariadbWithStringsAndLineNumbersKept) {
+    const QByteArray dump = dumpFile("mysql80.sql");
+    const Filtered filtered = filterEverySplit(dump, planFor(dump, mariadb(true), "shop"));
+    ASSERT_EQ(filtered.result, DumpFilter::Result::goOn) << filtered.refusal.toStdString();
+    const QByteArray& out = filtered.output;
+    EXPECT_EQ(out.count('\n'), dump.count('\n'));
+    EXPECT_FALSE(out.contains("SET @@GLOBAL.GTID_PURGED"));
+    EXPECT_FALSE(out.contains("ENCRYPTION"));
+    EXPECT_TRUE(out.contains("COLLATE utf8mb4_uca1400_ai_ci */"));
+    EXPECT_TRUE(out.contains("COLLATE utf8mb4_uca1400_as_cs NOT NULL"));
+    EXPECT_TRUE(out.contains("collation_connection  = utf8mb4_uca1400_ai_ci */"));
+    // Data stays byte for byte.
+    EXPECT_TRUE(out.contains("'collation utf8mb4_0900_ai_ci stays as written'"));
+    EXPECT_TRUE(out.contains("'DEFINER=`root`@`localhost` and USE elsewhere; are data'"));
+    // app@% is no account here.
+    EXPECT_FALSE(out.contains("DEFINER=`app`@`%`"));
+    EXPECT_TRUE(out.contains("/*!50017 DEFINER=CURRENT_USER*/"));
+    EXPECT_TRUE(out.contains("CREATE DEFINER=CURRENT_USER PROCEDURE"));
+    EXPECT_TRUE(out.contains("/*!50013 DEFINER=CURRENT_USER SQL SECURITY DEFINER */"));
+    EXPECT_TRUE(filtered.log.contains("Line 24: SET GTID_PURGED left out; MariaDB has no such variable."))
+        << filtered.log.join('\n').toStdString();
+    EXPECT_TRUE(filtered.log.join('\n').contains("collation utf8mb4_0900_ai_ci replaced by utf8mb4_uca1400_ai_ci"));
+
+    // Without the fixes, or into a server that is not MariaDB, nothing changes.
+    FixChoices off;
+    off.mysqlToMariadb = false;
+    off.rewriteDefiners = false;
+    EXPECT_EQ(filterChunks({dump}, planFor(dump, mariadb(true), "shop", off)).output, dump);
+    ServerInfo mysql = mariadb(true);
+    mysql.version = "8.0.36";
+    mysql.accounts = {"app@%"};
+    EXPECT_EQ(filterChunks({dump}, planFor(dump, mysql, "shop")).output, dump);
+}
+
+TEST_F(DumpFilterTest, ANameWrittenAcrossLinesKeepsItsLineBreaks) {
+    // The client's error lines must stay the dump's, also where a replaced account spans lines.
+    const QByteArray dump = "CREATE DEFINER=`app`\n@`%` PROCEDURE p() SELECT 1;\nSELECT 2;\n";
+    const Filtered filtered = filterEverySplit(dump, planFor(dump, mariadb(true), "tgt"));
+    EXPECT_EQ(filtered.output, "CREATE DEFINER=CURRENT_USER\n PROCEDURE p() SELECT 1;\nSELECT 2;\n");
+}
+
+TEST_F(DumpFilterTest, CollationsMapToTheClosestTheServerHas) {
+    EXPECT_EQ(DumpFixing::closestCollation("utf8mb4_0900_ai_ci", kMariadbCollations), "utf8mb4_uca1400_ai_ci");
+    EXPECT_EQ(DumpFixing::closestCollation("utf8mb4_0900_bin", kMariadbCollations), "utf8mb4_bin");
+    EXPECT_EQ(DumpFixing::closestCollation("utf8mb4_de_pb_0900_as_ci", kMariadbCollations), "utf8mb4_uca1400_ai_ci");
+    const QStringList older = {"utf8mb4_general_ci", "utf8mb4_unicode_520_ci"};
+    EXPECT_EQ(DumpFixing::closestCollation("utf8mb4_0900_ai_ci", older), "utf8mb4_unicode_520_ci");
+    // A server that has the name keeps it; one that says nothing too.
+    EXPECT_EQ(DumpFixing::closestCollation("utf8mb4_0900_ai_ci", {"utf8mb4_0900_ai_ci"}), "utf8mb4_0900_ai_ci");
+    EXPECT_EQ(DumpFixing::closestCollation("utf8mb4_0900_ai_ci", {}), "utf8mb4_0900_ai_ci");
+}
+
+TEST_F(DumpFilterTest, TheDumpsOneDatabaseGoesToTheChosenOne) {
+    const QByteArray dump = dumpFile("elsewhere.sql");
+    const Filtered filtered = filterEverySplit(dump, planFor(dump, mariadb(true), "tgt"));
+    ASSERT_EQ(filtered.result, DumpFilter::Result::goOn) << filtered.refusal.toStdString();
+    EXPECT_EQ(filtered.output,
+              "CREATE DATABASE /*!32312 IF NOT EXISTS*/ `tgt`;\n"
+              "USE `tgt`;\n"
+              "DROP TABLE IF EXISTS `notes`;\n"
+              "CREATE TABLE `notes` (`id` int NOT NULL, `body` varchar(200), PRIMARY KEY (`id`));\n"
+              "INSERT INTO `notes` VALUES (1,'USE elsewhere; stays text'),(2,'`elsewhere`.`notes` too');\n"
+              "INSERT INTO `tgt`.`notes` VALUES (3,'qualified');\n");
+    // Off: the dump goes where it says, and the confirmation must name that database.
+    FixChoices off;
+    off.redirectDatabase = false;
+    const DumpFixes kept = planFor(dump, mariadb(true), "tgt", off);
+    EXPECT_EQ(filterChunks({dump}, kept).output, dump);
+    EXPECT_EQ(DumpFixPlan::otherDatabases(kept), QStringList{"elsewhere"});
+    // A name with a backtick stays one identifier.
+    EXPECT_TRUE(filterChunks({dump}, planFor(dump, mariadb(true), "a`b")).output.startsWith(
+        "CREATE DATABASE /*!32312 IF NOT EXISTS*/ `a``b`;\nUSE `a``b`;"));
+}
+
+TEST_F(DumpFilterTest, ASwitchToADatabaseNobodyConfirmedStops) {
+    // The head showed only `first`; `second` turns up later.
+    const QByteArray dump = "USE `first`;\nCREATE TABLE a (x INT);\nUSE second;\nCREATE TABLE b (x INT);\n";
+    DumpFixes fixes = planFor(dump.first(40), mariadb(true), "tgt");
+    const Filtered filtered = filterEverySplit(dump, fixes);
+    EXPECT_EQ(filtered.result, DumpFilter::Result::refused);
+    EXPECT_EQ(filtered.output, "USE `tgt`;\nCREATE TABLE a (x INT);\n");
+    EXPECT_TRUE(filtered.refusal.startsWith("Stopped before line 3: the dump switches to database “second”"));
+}
+
+// A statement too long to hold passes as it comes and cannot be rewritten; one that names the
+// dump's database would land outside the chosen one, so the import stops before it instead.
+TEST_F(DumpFilterTest, ALongStatementIntoTheDumpsDatabaseByNameStops) {
+    const QByteArray row = "(1,'" + QByteArray(9 << 20, 'x') + "')";
+    const QByteArray dump = "USE `elsewhere`;\nINSERT INTO `elsewhere`.`notes` VALUES " + row + ";\nSELECT 2;\n";
+    const DumpFixes fixes = planFor(dump, mariadb(true), "tgt");
+    const Filtered stopped = filterChunks(megabytes(dump), fixes);
+    EXPECT_EQ(stopped.result, DumpFilter::Result::refused);
+    EXPECT_EQ(stopped.output, "USE `tgt`;\n");
+    EXPECT_EQ(stopped.refusal, L10n::render("longStatementNotRedirected", {qint64(2), QString("elsewhere"), QString("tgt")}));
+    // Unqualified, it goes to the chosen database as it comes; with the redirect off, where it says.
+    const QByteArray plain = "USE `elsewhere`;\nINSERT INTO `notes` VALUES " + row + ";\n";
+    const Filtered passed = filterChunks(megabytes(plain), planFor(plain, mariadb(true), "tgt"));
+    EXPECT_EQ(passed.result, DumpFilter::Result::goOn);
+    EXPECT_EQ(passed.output.size(), plain.size() - qsizetype(sizeof "elsewhere") + qsizetype(sizeof "tgt"));
+    FixChoices off;
+    off.redirectDatabase = false;
+    EXPECT_EQ(filterChunks({dump}, planFor(dump, mariadb(true), "tgt", off)).output, dump);
+}
+
+TEST_F(DumpFilterTest, ClientCommandsStopAClientWithoutASandbox) {
+    const QByteArray dump = dumpFile("shell.sql");
+    const Filtered stopped = filterEverySplit(dump, planFor(dump, mariadb(false), "tgt"));
+    EXPECT_EQ(stopped.result, DumpFilter::Result::refused);
+    EXPECT_EQ(stopped.output, "CREATE TABLE t (a INT);\nINSERT INTO t VALUES (1);\n");
+    EXPECT_TRUE(stopped.refusal.contains("line 3")) << stopped.refusal.toStdString();
+    EXPECT_TRUE(stopped.refusal.contains("\\! touch MARKER")) << stopped.refusal.toStdString();
+    // Inside a statement too: not one byte of the command goes out.
+    const QByteArray nested = "INSERT INTO t VALUES\n(1),\\! touch MARKER\n(2);\n";
+    const Filtered inside = filterEverySplit(nested, planFor(nested, mariadb(false), "tgt"));
+    EXPECT_EQ(inside.result, DumpFilter::Result::refused);
+    EXPECT_FALSE(inside.output.contains('\\'));
+    // The sandbox refuses by itself; with the guard off the command goes to the client.
+    EXPECT_EQ(filterChunks({dump}, planFor(dump, mariadb(true), "tgt")).output, dump);
+    FixChoices off;
+    off.guardClientCommands = false;
+    EXPECT_EQ(filterChunks({dump}, planFor(dump, mariadb(false), "tgt", off)).output, dump);
+}
+
+TEST_F(DumpFilterTest, TheSandboxLineGoesOnlyWhereTheClientLacksASandbox) {
+    const QByteArray dump = dumpFile("mariadb1011.sql");
+    const Filtered forMysqlClient = filterEverySplit(dump, planFor(dump, mariadb(false), "tgt"));
+    ASSERT_EQ(forMysqlClient.result, DumpFilter::Result::goOn) << forMysqlClient.refusal.toStdString();
+    EXPECT_FALSE(forMysqlClient.output.startsWith("/*M!999999"));
+    EXPECT_EQ(forMysqlClient.output.count('\n'), dump.count('\n'));
+    // The same text inside a row is data.
+    EXPECT_TRUE(forMysqlClient.output.contains("(1,'Ada','/*M!999999\\\\- enable the sandbox mode */')"));
+    EXPECT_EQ(filterChunks({dump}, planFor(dump, mariadb(true), "tgt")).output, dump);
+}
+
+TEST_F(DumpFilterTest, PreflightSaysWhatItFoundAndWhatWillHappen) {
+    const QByteArray mysql = dumpFile("mysql80.sql");
+    const DumpScan scan = DumpScanning::scan(mysql, true);
+    EXPECT_EQ(scan.databases, QList<QByteArray>{"shop"});
+    EXPECT_EQ(scan.gtidLine, 24);
+    EXPECT_EQ(scan.encryptionLine, 30);
+    EXPECT_EQ(scan.mysqlCollations, (QList<QByteArray>{"utf8mb4_0900_ai_ci", "utf8mb4_0900_as_cs"}));
+    EXPECT_EQ(scan.definers, QList<QByteArray>{"app@%"});
+    EXPECT_EQ(scan.tables, 2);
+    EXPECT_EQ(DumpFixPlan::findings(scan, DumpFixPlan::plan(scan, mariadb(true), {}, "tgt")),
+              QStringList({"The dump writes to database “shop”; its tables will go to “tgt” instead.",
+                           "Line 24 sets MySQL’s GTID_PURGED, which this server lacks; it will be left out.",
+                           "Line 30 uses MySQL’s DEFAULT ENCRYPTION, which this server lacks; it will be left out.",
+                           "MySQL’s collation utf8mb4_0900_ai_ci will become utf8mb4_uca1400_ai_ci.",
+                           "MySQL’s collation utf8mb4_0900_as_cs will become utf8mb4_uca1400_as_cs.",
+                           "The DEFINER account app@% does not exist here; CURRENT_USER will take its place."}));
+    const QByteArray shell = dumpFile("shell.sql");
+    const DumpScan commands = DumpScanning::scan(shell, false);
+    EXPECT_EQ(DumpFixPlan::findings(commands, DumpFixPlan::plan(commands, mariadb(false), {}, "tgt")),
+              QStringList({"Line 3 asks the client to run “\\! touch MARKER”; the import will stop before it.",
+                           "Checked the first " + ByteFormatting::bytes(shell.size()) +
+                               " of the dump; the rest is checked while it streams."}));
+}
+
+}  // namespace
