@@ -19,9 +19,9 @@
 #include <vector>
 
 #include "docker/DockerClient.h"
-#include "posix/Process.h"
 #include "import/ImportCommand.h"
 #include "import/ImportRunner.h"
+#include "posix/Process.h"
 
 namespace {
 
@@ -60,12 +60,13 @@ double median(std::vector<double> values) {
 void writeDump(const QString& path, qint64 size) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly)) die("cannot write " + path);
-    file.write("-- Dump generated for the import benchmark\n/*!40101 SET NAMES utf8mb4 */;\n"
-               "DROP TABLE IF EXISTS `orders`;\nCREATE TABLE `orders` (\n  `id` int unsigned NOT NULL,\n"
-               "  `customer_id` int unsigned NOT NULL,\n  `email` varchar(80) NOT NULL,\n"
-               "  `total` decimal(12,2) NOT NULL,\n  `ordered_at` datetime NOT NULL,\n  `note` varchar(255),\n"
-               "  PRIMARY KEY (`id`),\n  KEY `ix_customer` (`customer_id`)\n) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;\n"
-               "LOCK TABLES `orders` WRITE;\n");
+    file.write(
+        "-- Dump generated for the import benchmark\n/*!40101 SET NAMES utf8mb4 */;\n"
+        "DROP TABLE IF EXISTS `orders`;\nCREATE TABLE `orders` (\n  `id` int unsigned NOT NULL,\n"
+        "  `customer_id` int unsigned NOT NULL,\n  `email` varchar(80) NOT NULL,\n"
+        "  `total` decimal(12,2) NOT NULL,\n  `ordered_at` datetime NOT NULL,\n  `note` varchar(255),\n"
+        "  PRIMARY KEY (`id`),\n  KEY `ix_customer` (`customer_id`)\n) ENGINE=InnoDB DEFAULT CHARSET=utf8mb4;\n"
+        "LOCK TABLES `orders` WRITE;\n");
     quint64 state = 0x9E3779B97F4A7C15ULL;
     const auto next = [&state] {
         state ^= state << 13;
@@ -80,9 +81,9 @@ void writeDump(const QString& path, qint64 size) {
         while (line.size() < 1000000) {
             ++id;
             const quint64 r = next();
-            line += (line.endsWith(' ') ? "(" : ",(") + QByteArray::number(id) + ',' +
-                    QByteArray::number(r % 100000) + ",'customer" + QByteArray::number(r >> 40, 36) +
-                    "@example.org'," + QByteArray::number((r >> 8) % 1000000 / 100.0, 'f', 2) + ",'2024-0" +
+            line += (line.endsWith(' ') ? "(" : ",(") + QByteArray::number(id) + ',' + QByteArray::number(r % 100000) +
+                    ",'customer" + QByteArray::number(r >> 40, 36) + "@example.org'," +
+                    QByteArray::number((r >> 8) % 1000000 / 100.0, 'f', 2) + ",'2024-0" +
                     QByteArray::number(1 + r % 9) + "-1" + QByteArray::number(r % 10) + " 1" +
                     QByteArray::number(r % 10) + ":2" + QByteArray::number((r >> 4) % 10) + ":00','" +
                     QByteArray::number(next(), 36) + ' ' + QByteArray::number(next(), 36) + "')";
@@ -116,9 +117,9 @@ struct Bench {
     CommandResult sql(const QString& statements) const {
         QProcessEnvironment environment = DockerClient::processEnvironment();
         environment.insert(QStringLiteral("MYSQL_PWD"), password);
-        return DockerClient::run(client.docker,
-                                 {"exec", "-e", "MYSQL_PWD", container, "mysql", "-uroot", "-N", "-B", "-e", statements},
-                                 environment);
+        return DockerClient::run(
+            client.docker, {"exec", "-e", "MYSQL_PWD", container, "mysql", "-uroot", "-N", "-B", "-e", statements},
+            environment);
     }
 
     // A fresh, empty target on a server that has written out the previous run, so runs
@@ -166,8 +167,12 @@ struct Bench {
             status = docker.wait();
         } else {
             Process::Pipe pipe = Process::makePipe();
-            Process::Child gzip = Process::Child::start({client.gzip, {"-dc", file}, DockerClient::processEnvironment(),
-                                                         -1, pipe.writeEnd.get(), nullDevice.get()});
+            Process::Child gzip = Process::Child::start({client.gzip,
+                                                         {"-dc", file},
+                                                         DockerClient::processEnvironment(),
+                                                         -1,
+                                                         pipe.writeEnd.get(),
+                                                         nullDevice.get()});
             Process::Child docker = Process::Child::start({client.docker, invocation.arguments, environment,
                                                            pipe.readEnd.get(), nullDevice.get(), nullDevice.get()});
             pipe.readEnd.reset();
@@ -204,8 +209,8 @@ struct ChildFigures {
 };
 
 ChildFigures runChild(const QString& file, const QString& docker) {
-    const CommandResult result = DockerClient::run(QCoreApplication::applicationFilePath(),
-                                                   {"--child", file, docker}, DockerClient::processEnvironment());
+    const CommandResult result = DockerClient::run(QCoreApplication::applicationFilePath(), {"--child", file, docker},
+                                                   DockerClient::processEnvironment());
     const QList<QByteArray> fields = result.stdoutBytes.trimmed().split(' ');
     if (result.status != 0 || fields.size() != 3) die("child run failed: " + QString::fromUtf8(result.stderrBytes));
     return {fields[0].toLong(), fields[1].toDouble(), fields[2].toLongLong()};
@@ -227,10 +232,14 @@ int main(int argc, char* argv[]) {
     int runs = 3;
     qint64 sizeMB = 200, largeMB = 2048;
     for (int i = 1; i + 1 < arguments.size(); i += 2) {
-        if (arguments[i] == QLatin1String("--runs")) runs = arguments[i + 1].toInt();
-        else if (arguments[i] == QLatin1String("--size-mb")) sizeMB = arguments[i + 1].toLongLong();
-        else if (arguments[i] == QLatin1String("--large-mb")) largeMB = arguments[i + 1].toLongLong();
-        else die("unknown option " + arguments[i]);
+        if (arguments[i] == QLatin1String("--runs"))
+            runs = arguments[i + 1].toInt();
+        else if (arguments[i] == QLatin1String("--size-mb"))
+            sizeMB = arguments[i + 1].toLongLong();
+        else if (arguments[i] == QLatin1String("--large-mb"))
+            largeMB = arguments[i + 1].toLongLong();
+        else
+            die("unknown option " + arguments[i]);
     }
     Bench bench{DockerClient::resolve(), qEnvironmentVariable("TARNWELL_BENCH_CONTAINER"),
                 qEnvironmentVariable("TARNWELL_BENCH_PASSWORD")};
@@ -244,7 +253,8 @@ int main(int argc, char* argv[]) {
                 qPrintable(dir.path()));
     writeDump(plain, sizeMB * 1000000);
     {
-        const int out = ::open(QFile::encodeName(compressed).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        const int out =
+            ::open(QFile::encodeName(compressed).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
         if (runTo(bench.client.gzip, {"-c", plain}, -1, out) != 0) die("gzip failed");
         ::close(out);
     }
@@ -281,14 +291,16 @@ int main(int argc, char* argv[]) {
         QFile script(sink);
         script.open(QIODevice::WriteOnly);
         // Names its session as the client does, then only reads.
-        script.write("#!/bin/sh\ncase \" $* \" in *\" -i \"*) ;; *) echo 0; exit 0 ;; esac\n"
-                     "read -r query\nprintf 'tarnwell_session\\ntarnwell-session 7\\n'\nexec cat > /dev/null\n");
+        script.write(
+            "#!/bin/sh\ncase \" $* \" in *\" -i \"*) ;; *) echo 0; exit 0 ;; esac\n"
+            "read -r query\nprintf 'tarnwell_session\\ntarnwell-session 7\\n'\nexec cat > /dev/null\n");
         script.close();
         script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
     const ChildFigures small = runChild(plain, sink);
     const QString large = dir.filePath(QStringLiteral("large.sql"));
-    if (freeBytes(dir.path()) < quint64(largeMB) * 1048576 + (quint64(1) << 30)) die("not enough disk for the large dump");
+    if (freeBytes(dir.path()) < quint64(largeMB) * 1048576 + (quint64(1) << 30))
+        die("not enough disk for the large dump");
     {
         QFile out(large), in(plain);
         out.open(QIODevice::WriteOnly);
@@ -305,10 +317,11 @@ int main(int argc, char* argv[]) {
                 median(plainRunner), median(plainShell), median(gzipRunner), median(gzipShell));
     std::printf("median ratio runner/shell  plain %.3f  gzip %.3f   (goal <= 1.02)\n", median(plainRatios),
                 median(gzipRatios));
-    std::printf("runner CPU per GB copied  into MariaDB %.3f s;  into a sink: %.3f s (%lld B), %.3f s (%lld B)"
-                "   (the stream reads every statement: sql_stream_bench measures that part alone)\n",
-                median(cpuPerGB), small.cpu / (double(small.bytes) / 1e9), static_cast<long long>(small.bytes),
-                big.cpu / (double(big.bytes) / 1e9), static_cast<long long>(big.bytes));
+    std::printf(
+        "runner CPU per GB copied  into MariaDB %.3f s;  into a sink: %.3f s (%lld B), %.3f s (%lld B)"
+        "   (the stream reads every statement: sql_stream_bench measures that part alone)\n",
+        median(cpuPerGB), small.cpu / (double(small.bytes) / 1e9), static_cast<long long>(small.bytes),
+        big.cpu / (double(big.bytes) / 1e9), static_cast<long long>(big.bytes));
     std::printf("peak RSS of a fresh runner process  %lld B: %ld KB   %lld B: %ld KB\n",
                 static_cast<long long>(small.bytes), small.peakKB, static_cast<long long>(big.bytes), big.peakKB);
     return 0;

@@ -7,9 +7,6 @@
 //
 //   sql_stream_bench [--size-mb N] [--chunk-kb K] [--runs R]
 // Measures INSERTs of about 1 MB, as dump tools write by default, then one row per INSERT.
-#include "dump/DumpFilter.h"
-#include "sql/SqlStream.h"
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -19,16 +16,19 @@
 #include <string>
 #include <vector>
 
+#include "dump/DumpFilter.h"
+#include "sql/SqlStream.h"
+
 namespace {
 
 double now() { return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count(); }
 
 std::vector<std::string> stringPool(std::mt19937_64& random) {
-    static const char* const words[] = {"alpha", "Bravo", "charlie", "delta", "Echo", "foxtrot", "golf", "hotel",
-                                        "india", "juliett", "kilo", "Lima", "mike", "november", "oscar", "papa"};
+    static const char* const words[] = {"alpha", "Bravo",   "charlie", "delta", "Echo", "foxtrot",  "golf",  "hotel",
+                                        "india", "juliett", "kilo",    "Lima",  "mike", "november", "oscar", "papa"};
     // Escaped as a dump tool writes them, and the characters that matter to the lexer outside strings.
-    static const char* const oddities[] = {"\\'", "\\\\", ";", "\\\"", "\\n", "-- ", "#", "/*", "*/", "`", "\\r\\n",
-                                           "''", "\\0", "é", "€"};
+    static const char* const oddities[] = {"\\'", "\\\\", ";",      "\\\"", "\\n", "-- ", "#", "/*",
+                                           "*/",  "`",    "\\r\\n", "''",   "\\0", "é",   "€"};
     std::vector<std::string> pool;
     for (int i = 0; i < 4096; ++i) {
         std::string text;
@@ -135,8 +135,8 @@ double bestRate(const std::string& dump, size_t chunk, int runs) {
         const double seconds = now() - started;
         const double rate = dump.size() / 1e6 / seconds;
         best = std::max(best, rate);
-        std::printf("  run %d: %.3f s, %.0f MB/s (%zu statements, %zu other pieces)\n", run, seconds, rate,
-                    statements, others);
+        std::printf("  run %d: %.3f s, %.0f MB/s (%zu statements, %zu other pieces)\n", run, seconds, rate, statements,
+                    others);
     }
     return best;
 }

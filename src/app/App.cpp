@@ -33,7 +33,8 @@ int run(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Tarnwell"));
     QApplication::setApplicationDisplayName(QStringLiteral("Tarnwell"));
     QGuiApplication::setDesktopFileName(QStringLiteral("tarnwell"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tarnwell"), QIcon(QStringLiteral(":/icons/tarnwell.svg"))));
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("tarnwell"), QIcon(QStringLiteral(":/icons/tarnwell.svg"))));
     useIconThemeFallback();
 
     const std::optional<QString> dump = StartArguments::dumpPath(QCoreApplication::arguments(), QDir::currentPath());

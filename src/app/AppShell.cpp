@@ -1,20 +1,19 @@
 #include "app/AppShell.h"
 
+#include <QApplication>
 #include <QEventLoop>
 #include <QTimer>
 
-#include <QApplication>
-
 #include "docker/DockerClient.h"
 #include "docker/Engine.h"
+#include "l10n/ByteFormatting.h"
+#include "l10n/L10n.h"
 #include "model/AppModel.h"
 #include "model/FailureText.h"
-#include "l10n/L10n.h"
-#include "l10n/ByteFormatting.h"
-#include "ui/DesktopNotifier.h"
-#include "ui/QuitQuestion.h"
 #include "settings/SettingsStore.h"
+#include "ui/DesktopNotifier.h"
 #include "ui/MainWindow.h"
+#include "ui/QuitQuestion.h"
 #include "ui/SettingsView.h"
 
 namespace {
@@ -150,7 +149,8 @@ void AppShell::askBeforeClosing(MainWindow* window) {
         // The window goes, the import goes on; the notification or a new start brings it back.
         if (window) window->closeWithoutAsking();
         notifier_->notify(L10n::render(QStringLiteral("importContinues"), {model_->importDatabase()}),
-                          L10n::render(QStringLiteral("importContinuesHint")), L10n::render(QStringLiteral("showWindow")));
+                          L10n::render(QStringLiteral("importContinuesHint")),
+                          L10n::render(QStringLiteral("showWindow")));
     });
 }
 
@@ -171,7 +171,8 @@ void AppShell::importPhaseChanged() {
     switch (phase.kind()) {
     case AppModel::Phase::Kind::success:
         notifier_->notify(L10n::render(QStringLiteral("importDoneInto"), {database}),
-                          L10n::render(QStringLiteral("importDone"), {ByteFormatting::duration(phase.seconds())}), show);
+                          L10n::render(QStringLiteral("importDone"), {ByteFormatting::duration(phase.seconds())}),
+                          show);
         break;
     case AppModel::Phase::Kind::failed:
         notifier_->notify(L10n::render(QStringLiteral("importFailed"), {database}),

@@ -29,7 +29,8 @@ InstanceChannel::InstanceChannel(QObject* parent) : QObject(parent), server_(new
                     } else if (line.startsWith(kOpen) && line.endsWith('\n')) {
                         const auto decoded = QByteArray::fromBase64Encoding(line.mid(kOpen.size()).chopped(1),
                                                                             QByteArray::AbortOnBase64DecodingErrors);
-                        if (decoded && !decoded.decoded.isEmpty()) Q_EMIT dumpRequested(QString::fromUtf8(decoded.decoded));
+                        if (decoded && !decoded.decoded.isEmpty())
+                            Q_EMIT dumpRequested(QString::fromUtf8(decoded.decoded));
                     }
                 }
             });

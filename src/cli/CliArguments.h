@@ -12,13 +12,13 @@
 namespace CliArguments {
 
 struct Parsed {
-    QString command;                 // empty: no command given
+    QString command;  // empty: no command given
     QStringList operands;
-    QSet<QString> flags;             // "--all", "--yes", …, without values
-    QMap<QString, QString> values;   // "--container" -> name, …
+    QSet<QString> flags;            // "--all", "--yes", …, without values
+    QMap<QString, QString> values;  // "--container" -> name, …
     bool help = false;
     bool version = false;
-    QString error;                   // not empty: the line is unusable, this says why
+    QString error;  // not empty: the line is unusable, this says why
 
     bool has(const QString& flag) const { return flags.contains(flag); }
     std::optional<QString> value(const QString& option) const {

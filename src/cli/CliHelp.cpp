@@ -150,8 +150,6 @@ QString hint(const QString& command) {
     return QStringLiteral("Try 'tarnwell-cli --help'.");
 }
 
-QString version() {
-    return QStringLiteral("tarnwell-cli " TARNWELL_VERSION);
-}
+QString version() { return QStringLiteral("tarnwell-cli " TARNWELL_VERSION); }
 
 }  // namespace CliHelp

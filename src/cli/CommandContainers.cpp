@@ -4,8 +4,8 @@
 
 #include <unistd.h>
 
-#include "cli/Commands.h"
 #include "cli/CommandSupport.h"
+#include "cli/Commands.h"
 #include "cli/ExitStatus.h"
 #include "cli/ModelSession.h"
 #include "cli/Terminal.h"
@@ -49,8 +49,8 @@ QCoro::Task<int> containers(const CliArguments::Parsed& arguments) {
     // The listing just resolved the same client; rootless is what its containers say.
     const DockerClient client = DockerClient::resolve();
     const bool rootless = !model.containers().isEmpty() && model.containers().first().rootless;
-    Terminal::err(L10n::render(QStringLiteral("engineLine"),
-                               {Engine::describe(client.engine, rootless, client.endpoint)}));
+    Terminal::err(
+        L10n::render(QStringLiteral("engineLine"), {Engine::describe(client.engine, rootless, client.endpoint)}));
     if (shown.isEmpty()) Terminal::err(L10n::render(QStringLiteral("noContainers")));
     QList<QStringList> rows;
     for (const DockerContainer& container : shown) {

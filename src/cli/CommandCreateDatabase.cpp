@@ -1,5 +1,5 @@
-#include "cli/Commands.h"
 #include "cli/CommandSupport.h"
+#include "cli/Commands.h"
 #include "cli/ExitStatus.h"
 #include "cli/ModelSession.h"
 #include "cli/Terminal.h"

@@ -5,8 +5,8 @@
 #include <limits>
 #include <unistd.h>
 
-#include "cli/Commands.h"
 #include "cli/CommandSupport.h"
+#include "cli/Commands.h"
 #include "cli/ExitStatus.h"
 #include "cli/ModelSession.h"
 #include "cli/Terminal.h"
@@ -18,9 +18,7 @@ namespace Commands {
 namespace {
 
 // JSON numbers are doubles; sizes past 2^53 lose digits, which no real server reaches.
-qint64 clamped(quint64 value) {
-    return qint64(std::min<quint64>(value, quint64(std::numeric_limits<qint64>::max())));
-}
+qint64 clamped(quint64 value) { return qint64(std::min<quint64>(value, quint64(std::numeric_limits<qint64>::max()))); }
 
 QString tablesText(const MysqlDatabase& database) {
     const bool system = database.name == "mysql" || database.name == "sys";
@@ -40,9 +38,8 @@ QCoro::Task<int> databases(const CliArguments::Parsed& arguments) {
     if (arguments.has("--json")) {
         QJsonArray list;
         for (const MysqlDatabase& database : model.databases()) {
-            list.append(QJsonObject{{"name", database.name},
-                                    {"tables", database.tables},
-                                    {"bytes", clamped(database.bytes)}});
+            list.append(
+                QJsonObject{{"name", database.name}, {"tables", database.tables}, {"bytes", clamped(database.bytes)}});
         }
         const QJsonObject object{{"container", name},
                                  {"version", server.version},

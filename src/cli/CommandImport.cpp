@@ -3,8 +3,8 @@
 #include <csignal>
 #include <unistd.h>
 
-#include "cli/Commands.h"
 #include "cli/CommandSupport.h"
+#include "cli/Commands.h"
 #include "cli/ExitStatus.h"
 #include "cli/ModelSession.h"
 #include "cli/ProgressDisplay.h"
@@ -69,9 +69,7 @@ QCoro::Task<int> follow(ModelSession& session) {
     case AppModel::Phase::Kind::cancelled:
         Terminal::err(L10n::render(QStringLiteral("cancelledPartial"), {model.importDatabase()}));
         co_return ExitStatus::cancelled;
-    default:
-        Terminal::err(phase.message());
-        co_return ExitStatus::failed;
+    default: Terminal::err(phase.message()); co_return ExitStatus::failed;
     }
 }
 

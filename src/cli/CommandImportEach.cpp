@@ -77,7 +77,9 @@ QCoro::Task<int> importEach(const CliArguments::Parsed& arguments) {
     // Between imports a signal has nothing to cancel and must not end the program.
     SignalBridge idle({SIGINT});
     Terminal::out(QStringLiteral("ready fds=%1 rss=%2 children=%3")
-                      .arg(openDescriptors()).arg(residentKilobytes()).arg(children()));
+                      .arg(openDescriptors())
+                      .arg(residentKilobytes())
+                      .arg(children()));
     while (const auto line = Terminal::readLine(false)) {
         const QStringList fields = line->split(QLatin1Char('\t'));
         if (fields.size() != 2) {
@@ -90,7 +92,10 @@ QCoro::Task<int> importEach(const CliArguments::Parsed& arguments) {
         auto settled = session.until([&] { return !session.model().isLoadingDatabases(); });
         co_await settled;
         Terminal::out(QStringLiteral("import %1 fds=%2 rss=%3 children=%4")
-                          .arg(status).arg(openDescriptors()).arg(residentKilobytes()).arg(children()));
+                          .arg(status)
+                          .arg(openDescriptors())
+                          .arg(residentKilobytes())
+                          .arg(children()));
     }
     co_return ExitStatus::success;
 }

@@ -4,8 +4,8 @@
 
 #include <unistd.h>
 
-#include "cli/Commands.h"
 #include "cli/CommandSupport.h"
+#include "cli/Commands.h"
 #include "cli/ExitStatus.h"
 #include "cli/ModelSession.h"
 #include "cli/Terminal.h"
@@ -44,12 +44,12 @@ QCoro::Task<int> inspect(const CliArguments::Parsed& arguments) {
                            {"database", preview.mentionedDatabase ? QJsonValue(*preview.mentionedDatabase)
                                                                   : QJsonValue(QJsonValue::Null)}};
         object.insert("compression", preview.compressionName.isEmpty() ? QJsonValue(QJsonValue::Null)
-                                                                        : QJsonValue(preview.compressionName));
+                                                                       : QJsonValue(preview.compressionName));
         object.insert("preflight", QJsonArray::fromStringList(model.preflight()));
         if (container) {
             object.insert("container", *container);
             object.insert("proposedDatabase", model.selectedDatabase() ? QJsonValue(*model.selectedDatabase())
-                                                                        : QJsonValue(QJsonValue::Null));
+                                                                       : QJsonValue(QJsonValue::Null));
         }
         Terminal::write(STDOUT_FILENO, QJsonDocument(object).toJson(QJsonDocument::Indented));
         co_return ExitStatus::success;
@@ -64,7 +64,8 @@ QCoro::Task<int> inspect(const CliArguments::Parsed& arguments) {
     };
     if (container) pairs.append({QStringLiteral("Proposed database"), model.selectedDatabase().value_or(none)});
     CommandSupport::printPairs(pairs);
-    for (const QString& line : model.preflight()) Terminal::write(STDOUT_FILENO, (QStringLiteral("  ") + line + u'\n').toUtf8());
+    for (const QString& line : model.preflight())
+        Terminal::write(STDOUT_FILENO, (QStringLiteral("  ") + line + u'\n').toUtf8());
     co_return ExitStatus::success;
 }
 

@@ -84,8 +84,7 @@ QCoro::Task<int> openContainer(ModelSession& session, const QString& name) {
     }
     auto selecting = session.select(name);
     switch (co_await selecting) {
-    case ModelSession::Selection::probed:
-        co_return ExitStatus::success;
+    case ModelSession::Selection::probed: co_return ExitStatus::success;
     case ModelSession::Selection::unknownContainer:
         Terminal::err(QStringLiteral("tarnwell-cli: no container is named '%1'").arg(name));
         Terminal::err(QStringLiteral("'tarnwell-cli containers --all' lists them."));

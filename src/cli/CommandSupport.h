@@ -3,7 +3,6 @@
 #include <QList>
 #include <QPair>
 #include <QString>
-
 #include <qcoro/qcorotask.h>
 
 #include "cli/CliArguments.h"

@@ -3,8 +3,8 @@
 #include <unistd.h>
 
 #include "cli/LiveProgress.h"
-#include "import/ProgressText.h"
 #include "cli/Terminal.h"
+#include "import/ProgressText.h"
 
 namespace {
 

@@ -21,9 +21,7 @@ void restoreAndDie(int signalNumber) {
 
 }  // namespace
 
-bool isTerminal(int fd) {
-    return ::isatty(fd) == 1;
-}
+bool isTerminal(int fd) { return ::isatty(fd) == 1; }
 
 int columns(int fd) {
     struct winsize size {};
@@ -45,17 +43,14 @@ void write(int fd, const QByteArray& bytes) {
     }
 }
 
-void out(const QString& line) {
-    write(STDOUT_FILENO, line.toUtf8() + '\n');
-}
+void out(const QString& line) { write(STDOUT_FILENO, line.toUtf8() + '\n'); }
 
-void err(const QString& line) {
-    write(STDERR_FILENO, line.toUtf8() + '\n');
-}
+void err(const QString& line) { write(STDERR_FILENO, line.toUtf8() + '\n'); }
 
 std::optional<QString> readLine(bool hidden) {
     const bool silence = hidden && isTerminal(STDIN_FILENO) && ::tcgetattr(STDIN_FILENO, &savedMode) == 0;
-    struct sigaction previousInt {}, previousTerm {};
+    struct sigaction previousInt {
+    }, previousTerm{};
     if (silence) {
         struct sigaction restore {};
         restore.sa_handler = restoreAndDie;

@@ -4,8 +4,8 @@
 
 #include "cli/CliArguments.h"
 #include "cli/CliHelp.h"
-#include "cli/Commands.h"
 #include "cli/CommandSupport.h"
+#include "cli/Commands.h"
 #include "cli/Terminal.h"
 #include "docker/DockerClient.h"
 #include "docker/Engine.h"

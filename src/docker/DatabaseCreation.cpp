@@ -17,8 +17,8 @@ bool isPlainName(const QString& word) {
 }
 
 QString createDatabaseStatement(const QString& name, const QString& collation) {
-    QString statement = QStringLiteral("CREATE DATABASE ") + quotedIdentifier(name) +
-                        QStringLiteral(" CHARACTER SET utf8mb4");
+    QString statement =
+        QStringLiteral("CREATE DATABASE ") + quotedIdentifier(name) + QStringLiteral(" CHARACTER SET utf8mb4");
     if (isPlainName(collation)) statement += QStringLiteral(" COLLATE ") + collation;
     return statement;
 }
@@ -29,12 +29,12 @@ void DockerClient::createDatabase(const QString& containerName, const QString& c
                                   const QString& password, const QString& name, const QString& collation) const {
     QProcessEnvironment environment = processEnvironment();
     environment.insert(QStringLiteral("MYSQL_PWD"), password);  // by name only on the command line
-    const CommandResult result = runBounded(
-        docker,
-        {QStringLiteral("exec"), QStringLiteral("-e"), QStringLiteral("MYSQL_PWD"), containerName, clientProgram,
-         QStringLiteral("-u") + user, QStringLiteral("--batch"), QStringLiteral("-e"),
-         SqlText::createDatabaseStatement(name, collation)},
-        environment, metadataLimitMs(), engine);
+    const CommandResult result =
+        runBounded(docker,
+                   {QStringLiteral("exec"), QStringLiteral("-e"), QStringLiteral("MYSQL_PWD"), containerName,
+                    clientProgram, QStringLiteral("-u") + user, QStringLiteral("--batch"), QStringLiteral("-e"),
+                    SqlText::createDatabaseStatement(name, collation)},
+                   environment, metadataLimitMs(), engine);
     if (result.status != 0) {
         throw DockerError::mysqlFailed(text(result.stderrBytes, text(result.stdoutBytes, QString())));
     }

@@ -9,9 +9,9 @@
 #include <atomic>
 
 #include "docker/DockerError.h"
+#include "l10n/L10n.h"
 #include "posix/PipeIo.h"
 #include "posix/Process.h"
-#include "l10n/L10n.h"
 
 namespace {
 
@@ -28,12 +28,9 @@ std::atomic<EnginePreference> chosenEngine{EnginePreference::found};
 
 bool accepts(EnginePreference preference, EngineKind kind) {
     switch (preference) {
-    case EnginePreference::docker:
-        return kind == EngineKind::docker;
-    case EnginePreference::podman:
-        return kind == EngineKind::podman;
-    case EnginePreference::found:
-        break;
+    case EnginePreference::docker: return kind == EngineKind::docker;
+    case EnginePreference::podman: return kind == EngineKind::podman;
+    case EnginePreference::found: break;
     }
     return true;
 }
@@ -125,8 +122,8 @@ QProcessEnvironment DockerClient::processEnvironment() {
 }
 
 QProcessEnvironment DockerClient::processEnvironment(QProcessEnvironment base) {
-    const QString oldPath = base.contains(QStringLiteral("PATH")) ? base.value(QStringLiteral("PATH"))
-                                                                   : QStringLiteral("/usr/bin:/bin");
+    const QString oldPath =
+        base.contains(QStringLiteral("PATH")) ? base.value(QStringLiteral("PATH")) : QStringLiteral("/usr/bin:/bin");
     base.insert(QStringLiteral("PATH"), kPathPrefix + oldPath);
     return base;
 }

@@ -19,9 +19,9 @@ struct DockerContainer {
     QString rootUser = QStringLiteral("root");
     std::optional<QString> rootPassword;
     QString volumeSummary;
-    QString state;          // lower case, e.g. "running", "exited"
-    QDateTime startedAt;    // invalid when never started or unknown
-    QDateTime finishedAt;   // invalid while running or unknown
+    QString state;         // lower case, e.g. "running", "exited"
+    QDateTime startedAt;   // invalid when never started or unknown
+    QDateTime finishedAt;  // invalid while running or unknown
     int exitCode = 0;
     // Where it lives: the engine, its endpoint when not the local default, and whether the
     // engine runs as the user (rootless Podman).

@@ -28,8 +28,7 @@ QString DockerError::errorDescription() const {
         return text;
     }
     case Kind::commandFailed:
-    case Kind::mysqlFailed:
-        return payload_;
+    case Kind::mysqlFailed: return payload_;
     case Kind::dockerMissing:
         return L10n::render(podman ? QStringLiteral("podmanMissing") : QStringLiteral("dockerMissing"));
     case Kind::timedOut:

@@ -91,7 +91,7 @@ std::optional<QString> envValue(const QStringList& env, const QString& key);
 struct EnvLogin {
     QString user = QStringLiteral("root");
     std::optional<QString> password;  // empty text: the account has no password
-    QString passwordFile;              // root's password is in this file inside the container
+    QString passwordFile;             // root's password is in this file inside the container
 };
 // Root's password; else the file inside the container that holds it; else root without one
 // when an empty root password is allowed; else, when root's password is random or unset, the

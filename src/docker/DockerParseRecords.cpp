@@ -1,11 +1,11 @@
 // Records from the JSON that `docker ps` and `docker inspect` print.
-#include "docker/DockerParse.h"
-
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonValue>
 #include <QRegularExpression>
 #include <QVariant>
+
+#include "docker/DockerParse.h"
 
 namespace DockerParse {
 namespace {
@@ -76,8 +76,8 @@ std::optional<PsEntry> parsePsObject(const QJsonObject& object) {
 
     QStringList names = stringArray(object.value(QStringLiteral("Names")));
     if (names.isEmpty()) {
-        const QString rawName = string(object, QStringLiteral("Names"))
-                                    .value_or(string(object, QStringLiteral("Name")).value_or(entry.id));
+        const QString rawName =
+            string(object, QStringLiteral("Names")).value_or(string(object, QStringLiteral("Name")).value_or(entry.id));
         names = rawName.split(u',', Qt::SkipEmptyParts);
     }
     entry.name = names.isEmpty() ? entry.id : stripSlashes(names.first());

@@ -12,10 +12,8 @@ bool isLineBreak(QChar c) {
     case 0x000D:
     case 0x0085:
     case 0x2028:
-    case 0x2029:
-        return true;
-    default:
-        return false;
+    case 0x2029: return true;
+    default: return false;
     }
 }
 

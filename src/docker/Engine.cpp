@@ -42,8 +42,7 @@ std::optional<EngineKind> kindFromVersion(const QByteArray& versionOutput) {
     // podman-docker's wrapper may print a notice first; the version line is what counts.
     for (const QByteArray& line : versionOutput.split('\n')) {
         const QByteArray lower = line.trimmed().toLower();
-        if (lower.startsWith("podman version") || lower.startsWith("podman-remote version"))
-            return EngineKind::podman;
+        if (lower.startsWith("podman version") || lower.startsWith("podman-remote version")) return EngineKind::podman;
         if (lower.startsWith("docker version")) return EngineKind::docker;
     }
     return std::nullopt;
@@ -59,12 +58,9 @@ std::optional<EnginePreference> preferenceFromText(const QString& text) {
 
 QString preferenceText(EnginePreference preference) {
     switch (preference) {
-    case EnginePreference::docker:
-        return QStringLiteral("docker");
-    case EnginePreference::podman:
-        return QStringLiteral("podman");
-    case EnginePreference::found:
-        break;
+    case EnginePreference::docker: return QStringLiteral("docker");
+    case EnginePreference::podman: return QStringLiteral("podman");
+    case EnginePreference::found: break;
     }
     return QString();
 }
@@ -97,7 +93,9 @@ QString endpoint(EngineKind kind, const QProcessEnvironment& environment) {
     const QString configDir = dockerConfigDir(environment);
     QString context = environment.value(QStringLiteral("DOCKER_CONTEXT"));
     if (context.isEmpty())
-        context = readJsonObject(configDir + QStringLiteral("/config.json")).value(QStringLiteral("currentContext")).toString();
+        context = readJsonObject(configDir + QStringLiteral("/config.json"))
+                      .value(QStringLiteral("currentContext"))
+                      .toString();
     return dockerContextEndpoint(configDir, context);
 }
 

@@ -1,10 +1,10 @@
 // The server probe's batch output and the order in which databases are shown.
-#include "docker/DockerParse.h"
-
 #include <QCollator>
 
 #include <algorithm>
 #include <limits>
+
+#include "docker/DockerParse.h"
 
 namespace DockerParse {
 namespace {

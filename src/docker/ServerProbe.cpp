@@ -21,7 +21,7 @@ const QString kPasswordVariable = QStringLiteral("MYSQL_PWD");
 // Only the variable's name is an argument: docker takes the value from its own
 // environment, so the password never shows in a command line.
 QStringList probeArguments(const QString& containerName, const QString& client, const QString& user, bool sandbox) {
-    QStringList arguments{QStringLiteral("exec"), QStringLiteral("-e"), kPasswordVariable, containerName, client,
+    QStringList arguments{QStringLiteral("exec"),     QStringLiteral("-e"), kPasswordVariable, containerName, client,
                           QStringLiteral("-u") + user};
     if (sandbox) arguments << QStringLiteral("--sandbox");
     arguments << QStringLiteral("-N") << QStringLiteral("-B") << QStringLiteral("--default-character-set=utf8mb4")
@@ -60,8 +60,8 @@ ServerInfo DockerClient::fetchServerInfo(const QString& containerName, const QSt
                                           metadataLimitMs(), engine);
         if (!sandboxUnknown(answer)) return answer;
         sandbox = false;
-        return runBounded(docker, probeArguments(containerName, program, user, false), environment,
-                          metadataLimitMs(), engine);
+        return runBounded(docker, probeArguments(containerName, program, user, false), environment, metadataLimitMs(),
+                          engine);
     };
     QString client = QStringLiteral("mysql");
     CommandResult result = probe(client);

@@ -1,14 +1,13 @@
 #include "dump/DumpFilter.h"
 
-#include "sql/SqlClientCommands.h"
 #include "l10n/L10n.h"
+#include "sql/SqlClientCommands.h"
 
 namespace {
 
 using SqlStream::Piece;
-using StatementFacts::kSandboxLine;
 using SqlStream::PieceKind;
-
+using StatementFacts::kSandboxLine;
 
 }  // namespace
 
@@ -77,10 +76,16 @@ void DumpFilter::logChanges(const QList<DumpFixing::Change>& changes, qint64 lin
         switch (change.kind) {
         case Kind::gtidDropped: text = L10n::render(QStringLiteral("fixGtid"), {line}); break;
         case Kind::encryptionDropped: text = L10n::render(QStringLiteral("fixEncryption"), {line}); break;
-        case Kind::collationMapped: text = L10n::render(QStringLiteral("fixCollation"), {line, change.from, change.to}); break;
+        case Kind::collationMapped:
+            text = L10n::render(QStringLiteral("fixCollation"), {line, change.from, change.to});
+            break;
         case Kind::definerRewritten: text = L10n::render(QStringLiteral("fixDefiner"), {line, change.from}); break;
-        case Kind::databaseRedirected: text = L10n::render(QStringLiteral("fixRedirect"), {line, change.from, change.to}); break;
-        case Kind::dropDatabaseSkipped: text = L10n::render(QStringLiteral("fixDropDatabase"), {line, change.from}); break;
+        case Kind::databaseRedirected:
+            text = L10n::render(QStringLiteral("fixRedirect"), {line, change.from, change.to});
+            break;
+        case Kind::dropDatabaseSkipped:
+            text = L10n::render(QStringLiteral("fixDropDatabase"), {line, change.from});
+            break;
         }
         if (onLog_) onLog_(text);
     }
@@ -141,7 +146,8 @@ DumpFilter::Result DumpFilter::handleStatement(const Piece& piece, const Sink& s
     }
     const StatementFacts::Facts facts = StatementFacts::of(text);
     using Kind = StatementFacts::Kind;
-    if ((facts.kind == Kind::use || facts.kind == Kind::createDatabase) && !checkDatabase(facts.database, piece.firstLine))
+    if ((facts.kind == Kind::use || facts.kind == Kind::createDatabase) &&
+        !checkDatabase(facts.database, piece.firstLine))
         return Result::refused;
     noteTable(facts.table, !facts.qualifier.isEmpty());
 
@@ -178,12 +184,10 @@ DumpFilter::Result DumpFilter::handlePiece(const Piece& piece, const Sink& sink)
         if (const Result result = handleCommand(piece); result != Result::goOn) return result;
         // USE is the client's command; what it names is still the database written to.
         return handleStatement(piece, sink);
-    case PieceKind::statement:
-        return handleStatement(piece, sink);
+    case PieceKind::statement: return handleStatement(piece, sink);
     case PieceKind::delimiterChange:
     case PieceKind::unknownCommand:
-    case PieceKind::trailing:
-        return sendRaw(piece.end, sink) ? Result::goOn : Result::sinkStopped;
+    case PieceKind::trailing: return sendRaw(piece.end, sink) ? Result::goOn : Result::sinkStopped;
     }
     return Result::goOn;
 }
@@ -211,7 +215,8 @@ DumpFilter::Result DumpFilter::keepRest(const Sink& sink) {
     if (chunkEnd - sent_ > kHoldBytes) {
         if (!passingLongStatement_) {
             // Too long to hold: it goes as it comes, but never a client command's first byte.
-            const StatementFacts::Facts facts = StatementFacts::of(bytes(sent_, sent_ + qMin<qint64>(chunkEnd - sent_, 65536)));
+            const StatementFacts::Facts facts =
+                StatementFacts::of(bytes(sent_, sent_ + qMin<qint64>(chunkEnd - sent_, 65536)));
             // Nor into a database by name that the redirect would have replaced: it cannot be
             // rewritten on the way, and it must not land where the user did not confirm.
             if (needsRedirect(facts.qualifier)) {

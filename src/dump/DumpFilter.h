@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "dump/DumpFixing.h"
-#include "sql/SqlStream.h"
 #include "dump/StatementHistory.h"
+#include "sql/SqlStream.h"
 
 // The dump on its way from the file (or the decompressor) to the client, statement by statement:
 // fixes what the fixes allow, stops before what must not run, and remembers what it sent so that an

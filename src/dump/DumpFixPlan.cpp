@@ -18,7 +18,8 @@ QString joined(const QList<QByteArray>& names) {
 
 }  // namespace
 
-DumpFixes plan(const DumpScan& scan, const ServerInfo& server, const FixChoices& choices, const QString& chosenDatabase) {
+DumpFixes plan(const DumpScan& scan, const ServerInfo& server, const FixChoices& choices,
+               const QString& chosenDatabase) {
     DumpFixes fixes;
     fixes.guardClientCommands = choices.guardClientCommands;
     fixes.clientHasSandbox = server.clientSandbox;
@@ -53,18 +54,19 @@ QStringList findings(const DumpScan& scan, const DumpFixes& fixes) {
     }
     for (const DumpScan::Command& command : scan.clientCommands) {
         const QString key = !fixes.guardClientCommands ? QStringLiteral("preflightCommandRuns")
-                            : fixes.clientHasSandbox  ? QStringLiteral("preflightCommandSandbox")
-                                                      : QStringLiteral("preflightCommandStop");
+                            : fixes.clientHasSandbox   ? QStringLiteral("preflightCommandSandbox")
+                                                       : QStringLiteral("preflightCommandStop");
         lines << L10n::render(key, {command.line, command.text});
     }
     // MySQL's own constructs matter only where the server is not MySQL.
     if (scan.gtidLine > 0 && fixes.serverIsMariadb)
-        lines << L10n::render(fixes.mysqlToMariadb ? QStringLiteral("preflightGtid") : QStringLiteral("preflightGtidKept"),
-                              {scan.gtidLine});
+        lines << L10n::render(
+            fixes.mysqlToMariadb ? QStringLiteral("preflightGtid") : QStringLiteral("preflightGtidKept"),
+            {scan.gtidLine});
     if (scan.encryptionLine > 0 && fixes.serverIsMariadb)
-        lines << L10n::render(fixes.mysqlToMariadb ? QStringLiteral("preflightEncryption")
-                                                   : QStringLiteral("preflightEncryptionKept"),
-                              {scan.encryptionLine});
+        lines << L10n::render(
+            fixes.mysqlToMariadb ? QStringLiteral("preflightEncryption") : QStringLiteral("preflightEncryptionKept"),
+            {scan.encryptionLine});
     for (const QByteArray& collation : scan.mysqlCollations) {
         const QByteArray closest = DumpFixing::closestCollation(collation, fixes.serverCollations);
         if (fixes.serverCollations.isEmpty() || fixes.serverCollations.contains(text(collation))) continue;
@@ -78,9 +80,9 @@ QStringList findings(const DumpScan& scan, const DumpFixes& fixes) {
                                                     : QStringLiteral("preflightSandboxLineKept"));
     for (const QByteArray& definer : scan.definers) {
         if (!DumpFixing::isMissingAccount(definer, fixes)) continue;
-        lines << L10n::render(fixes.rewriteDefiners ? QStringLiteral("preflightDefiner")
-                                                    : QStringLiteral("preflightDefinerKept"),
-                              {text(definer)});
+        lines << L10n::render(
+            fixes.rewriteDefiners ? QStringLiteral("preflightDefiner") : QStringLiteral("preflightDefinerKept"),
+            {text(definer)});
     }
     if (!scan.complete)
         lines << L10n::render(QStringLiteral("preflightHeadOnly"), {ByteFormatting::bytes(scan.scannedBytes)});

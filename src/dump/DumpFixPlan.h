@@ -20,7 +20,8 @@ struct FixChoices {
 namespace DumpFixPlan {
 
 // What the stream will do for this dump into this server and database.
-DumpFixes plan(const DumpScan& scan, const ServerInfo& server, const FixChoices& choices, const QString& chosenDatabase);
+DumpFixes plan(const DumpScan& scan, const ServerInfo& server, const FixChoices& choices,
+               const QString& chosenDatabase);
 
 // The pre-flight: one line per finding, saying what will happen about it, in the user's language.
 QStringList findings(const DumpScan& scan, const DumpFixes& fixes);

@@ -76,14 +76,17 @@ QByteArray quotedName(const QByteArray& name) {
 
 QByteArray closestCollation(QByteArrayView mysqlName, const QStringList& serverCollations) {
     const QByteArray lower = mysqlName.toByteArray().toLower();
-    if (serverCollations.isEmpty() || serverCollations.contains(QString::fromLatin1(lower))) return mysqlName.toByteArray();
+    if (serverCollations.isEmpty() || serverCollations.contains(QString::fromLatin1(lower)))
+        return mysqlName.toByteArray();
     // The accent and case behaviour of the name: "ai_ci", "as_cs", "bin"…
     const qsizetype at = lower.indexOf("_0900_");
     const QByteArray behaviour = at < 0 ? QByteArray() : lower.mid(at + 6);
     QList<QByteArray> candidates;
-    if (behaviour == "bin") candidates = {"utf8mb4_bin"};
-    else candidates = {"utf8mb4_uca1400_" + behaviour, "utf8mb4_uca1400_ai_ci", "utf8mb4_unicode_520_ci", "utf8mb4_unicode_ci",
-                       "utf8mb4_general_ci"};
+    if (behaviour == "bin")
+        candidates = {"utf8mb4_bin"};
+    else
+        candidates = {"utf8mb4_uca1400_" + behaviour, "utf8mb4_uca1400_ai_ci", "utf8mb4_unicode_520_ci",
+                      "utf8mb4_unicode_ci", "utf8mb4_general_ci"};
     for (const QByteArray& candidate : candidates)
         if (serverCollations.contains(QString::fromLatin1(candidate))) return candidate;
     return mysqlName.toByteArray();
@@ -110,8 +113,10 @@ std::optional<QByteArray> rewrite(QByteArrayView statement, const StatementFacts
         return lineBreaksOf(statement);
     }
     // An INSERT names the dump's database only as its table's qualifier.
-    const bool redirectHere = redirect && (facts.kind != StatementFacts::Kind::insert || facts.qualifier == fixes.dumpDatabase);
-    const bool mayMention = redirectHere || (fixes.mysqlToMariadb && (facts.mysqlCollation || facts.encryptionClause)) ||
+    const bool redirectHere =
+        redirect && (facts.kind != StatementFacts::Kind::insert || facts.qualifier == fixes.dumpDatabase);
+    const bool mayMention = redirectHere ||
+                            (fixes.mysqlToMariadb && (facts.mysqlCollation || facts.encryptionClause)) ||
                             (fixes.rewriteDefiners && !facts.definers.isEmpty());
     if (!mayMention) return std::nullopt;
 
@@ -121,7 +126,8 @@ std::optional<QByteArray> rewrite(QByteArrayView statement, const StatementFacts
     if (redirectHere) {
         const qsizetype before = edits.size();
         redirectNames(statement, tokens, facts, fixes, edits);
-        if (edits.size() > before) note(Change::Kind::databaseRedirected, textOf(fixes.dumpDatabase), textOf(fixes.chosenDatabase));
+        if (edits.size() > before)
+            note(Change::Kind::databaseRedirected, textOf(fixes.dumpDatabase), textOf(fixes.chosenDatabase));
     }
     if (fixes.mysqlToMariadb && facts.encryptionClause) {
         dropEncryption(statement, tokens, edits);
@@ -140,7 +146,8 @@ std::optional<QByteArray> rewrite(QByteArrayView statement, const StatementFacts
     }
     if (fixes.rewriteDefiners) {
         for (qsizetype i = 0; i + 2 < tokens.size(); ++i) {
-            if (!SqlTokens::isKeyword(statement, tokens[i], "DEFINER") || !isSymbol(statement, tokens[i + 1], '=')) continue;
+            if (!SqlTokens::isKeyword(statement, tokens[i], "DEFINER") || !isSymbol(statement, tokens[i + 1], '='))
+                continue;
             const auto account = StatementFacts::accountAt(statement, tokens, i + 2);
             if (!account || !isMissingAccount(account->name, fixes)) continue;
             edits.append({account->begin, account->end, "CURRENT_USER"});
@@ -157,7 +164,8 @@ std::optional<QByteArray> rewrite(QByteArrayView statement, const StatementFacts
         result.append(statement.sliced(copied, edit.begin - copied));
         result.append(edit.replacement);
         // A name written across lines keeps its line breaks, so line numbers stay the dump's.
-        const qsizetype lost = statement.sliced(edit.begin, edit.end - edit.begin).count('\n') - edit.replacement.count('\n');
+        const qsizetype lost =
+            statement.sliced(edit.begin, edit.end - edit.begin).count('\n') - edit.replacement.count('\n');
         if (lost > 0) result.append(QByteArray(lost, '\n'));
         copied = edit.end;
     }

@@ -52,7 +52,14 @@ bool isMissingAccount(const QByteArray& account, const DumpFixes& fixes);
 
 // One change made to a statement, for the log.
 struct Change {
-    enum class Kind { gtidDropped, encryptionDropped, collationMapped, definerRewritten, databaseRedirected, dropDatabaseSkipped };
+    enum class Kind {
+        gtidDropped,
+        encryptionDropped,
+        collationMapped,
+        definerRewritten,
+        databaseRedirected,
+        dropDatabaseSkipped
+    };
     Kind kind;
     QString from;  // the name replaced, when there is one
     QString to;
@@ -61,8 +68,8 @@ struct Change {
 
 // The statement as the client should get it, or nothing when it goes unchanged. A dropped
 // statement becomes its line breaks.
-std::optional<QByteArray> rewrite(QByteArrayView statement, const StatementFacts::Facts& facts,
-                                  const DumpFixes& fixes, QList<Change>* changes);
+std::optional<QByteArray> rewrite(QByteArrayView statement, const StatementFacts::Facts& facts, const DumpFixes& fixes,
+                                  QList<Change>* changes);
 
 // The statement quoted as one identifier for the client: backticks doubled.
 QByteArray quotedName(const QByteArray& name);

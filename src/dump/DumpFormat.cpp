@@ -10,7 +10,10 @@ Compression fromMagic(QByteArrayView head) {
     const auto startsWith = [&](QByteArrayView magic) { return head.startsWith(magic); };
     if (startsWith(QByteArrayView("\x1f\x8b", 2))) return Compression::gzip;
     if (startsWith(QByteArrayView("\x28\xb5\x2f\xfd", 4))) return Compression::zstd;
-    if (startsWith(QByteArrayView("\xfd" "7zXZ\x00", 6))) return Compression::xz;
+    if (startsWith(QByteArrayView("\xfd"
+                                  "7zXZ\x00",
+                                  6)))
+        return Compression::xz;
     // "BZh" and a block size digit.
     if (head.size() >= 4 && startsWith("BZh") && head[3] >= '1' && head[3] <= '9') return Compression::bzip2;
     return Compression::none;

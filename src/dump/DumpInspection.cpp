@@ -11,11 +11,11 @@
 #include <system_error>
 #include <unistd.h>
 
-#include "posix/Process.h"
 #include "docker/DockerError.h"
-#include "dump/DumpText.h"
 #include "dump/DumpScanning.h"
+#include "dump/DumpText.h"
 #include "l10n/L10n.h"
+#include "posix/Process.h"
 
 namespace DumpInspection {
 namespace {
@@ -100,9 +100,9 @@ QByteArray decompressedSample(const DockerClient& client, const QString& path, D
     const QString program = DumpFormat::program(compression, client);
     Process::Pipe output = Process::makePipe();
     const UniqueFd nullDevice = Process::openNullDevice();
-    Process::Child decompressor = Process::Child::start(
-        {program, DumpFormat::decompressArguments(compression) << path, QProcessEnvironment::systemEnvironment(), -1,
-         output.writeEnd.get(), nullDevice.get()});
+    Process::Child decompressor =
+        Process::Child::start({program, DumpFormat::decompressArguments(compression) << path,
+                               QProcessEnvironment::systemEnvironment(), -1, output.writeEnd.get(), nullDevice.get()});
     // Only the decompressor may hold the write end, or the read below never sees end of stream.
     output.writeEnd.reset();
 

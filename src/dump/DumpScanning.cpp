@@ -27,7 +27,8 @@ DumpScan scan(QByteArrayView text, bool complete) {
             result.clientCommands.append({piece.firstLine, QString::fromUtf8(body).simplified().left(80)});
             return;
         }
-        if (piece.nested || (piece.kind != SqlStream::PieceKind::statement && piece.kind != SqlStream::PieceKind::clientCommand))
+        if (piece.nested ||
+            (piece.kind != SqlStream::PieceKind::statement && piece.kind != SqlStream::PieceKind::clientCommand))
             return;
         const StatementFacts::Facts facts = StatementFacts::of(body);
         using Kind = StatementFacts::Kind;

@@ -14,16 +14,16 @@ struct DumpScan {
         friend bool operator==(const Command&, const Command&) = default;
     };
 
-    QList<QByteArray> databases;  // of USE and CREATE DATABASE, first mention first
+    QList<QByteArray> databases;    // of USE and CREATE DATABASE, first mention first
     QList<Command> clientCommands;  // only those that reach beyond the client
     qint64 gtidLine = 0;            // SET GTID_PURGED; 0 when absent
     qint64 encryptionLine = 0;      // DEFAULT ENCRYPTION; 0 when absent
     QList<QByteArray> mysqlCollations;
-    bool sandboxLine = false;       // starts with the line that turns on MariaDB's sandbox
-    QList<QByteArray> definers;     // "user@host"
-    int tables = 0;                 // CREATE TABLE statements
+    bool sandboxLine = false;    // starts with the line that turns on MariaDB's sandbox
+    QList<QByteArray> definers;  // "user@host"
+    int tables = 0;              // CREATE TABLE statements
     qint64 scannedBytes = 0;
-    bool complete = false;          // the whole dump was scanned
+    bool complete = false;  // the whole dump was scanned
 
     bool operator==(const DumpScan&) const = default;
 };

@@ -7,9 +7,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "posix/SystemMessage.h"
 #include "l10n/ByteFormatting.h"
 #include "l10n/L10n.h"
+#include "posix/SystemMessage.h"
 
 DumpSource DumpSource::open(const QString& path) {
     DumpSource source;
@@ -47,5 +47,6 @@ std::optional<QString> DumpSource::changedSince(qint64 bytesCopied) const {
     const qint64 now = ::fstat(file.get(), &attributes) == 0 ? qint64(attributes.st_size) : bytesCopied;
     if (now == totalBytes && bytesCopied == totalBytes) return std::nullopt;
     const qint64 shown = now != totalBytes ? now : bytesCopied;
-    return L10n::render(QStringLiteral("dumpChanged"), {ByteFormatting::bytes(totalBytes), ByteFormatting::bytes(shown)});
+    return L10n::render(QStringLiteral("dumpChanged"),
+                        {ByteFormatting::bytes(totalBytes), ByteFormatting::bytes(shown)});
 }

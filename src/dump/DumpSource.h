@@ -4,8 +4,8 @@
 
 #include <optional>
 
-#include "posix/UniqueFd.h"
 #include "dump/DumpFormat.h"
+#include "posix/UniqueFd.h"
 
 // The dump as an import reads it: opened once, its size taken then, and its compression
 // decided by its own first bytes, never by a name or an earlier look at another file.

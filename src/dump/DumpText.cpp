@@ -12,9 +12,7 @@ QString decode(const QByteArray& bytes) {
     return decoder.decode(bytes);
 }
 
-bool containsDropTable(const QString& text) {
-    return text.toUpper().contains(QLatin1String("DROP TABLE"));
-}
+bool containsDropTable(const QString& text) { return text.toUpper().contains(QLatin1String("DROP TABLE")); }
 
 std::optional<QString> mentionedDatabase(const QString& text) {
     // Built per call: a shared expression object is not safe to match from several threads.

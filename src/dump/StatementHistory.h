@@ -17,7 +17,7 @@ public:
         qint64 line = 0;
         qint64 begin = 0;  // offsets in the bytes sent
         qint64 end = 0;
-        int table = -1;    // index into tables(), or -1
+        int table = -1;  // index into tables(), or -1
     };
     struct Found {
         QString text;   // at most kShownCharacters, marked when cut

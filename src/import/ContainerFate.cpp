@@ -50,8 +50,8 @@ State stateOf(const DockerClient& client, const QString& container) {
     try {
         const CommandResult inspect = DockerClient::run(
             client.docker,
-            {QStringLiteral("inspect"), QStringLiteral("--type"), QStringLiteral("container"), QStringLiteral("--format"),
-             QStringLiteral("{{.State.Status}}"), QStringLiteral("--"), container},
+            {QStringLiteral("inspect"), QStringLiteral("--type"), QStringLiteral("container"),
+             QStringLiteral("--format"), QStringLiteral("{{.State.Status}}"), QStringLiteral("--"), container},
             DockerClient::processEnvironment(), kAskLimitMs);
         if (inspect.timedOut) return State::engineGone;
         return parseState(inspect.status, inspect.stdoutBytes, inspect.stderrBytes);
@@ -81,8 +81,8 @@ ImportOutcome explained(const DockerClient& client, const QString& container, co
     if (outcome.kind == ImportOutcome::Kind::success) return outcome;
     State state = stateOf(client, container);
     // A stop in progress: the server went first, the container follows within moments.
-    const bool suspicious = outcome.kind == ImportOutcome::Kind::failed &&
-                            (connectionLost(outcome.message) || signalOf(outcome.message));
+    const bool suspicious =
+        outcome.kind == ImportOutcome::Kind::failed && (connectionLost(outcome.message) || signalOf(outcome.message));
     for (int waited = 0; state == State::running && suspicious && waited < kSettleLimitMs; waited += 250) {
         std::this_thread::sleep_for(std::chrono::milliseconds(250));
         state = stateOf(client, container);

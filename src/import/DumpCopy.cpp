@@ -1,16 +1,15 @@
-#include "import/DumpCopy_p.h"
-
 #include <cerrno>
 #include <chrono>
 #include <limits>
 #include <memory>
 #include <unistd.h>
 
+#include "dump/DumpFilter.h"
+#include "import/DumpCopy_p.h"
+#include "l10n/L10n.h"
 #include "posix/EventFlag.h"
 #include "posix/Readiness.h"
 #include "posix/SystemMessage.h"
-#include "dump/DumpFilter.h"
-#include "l10n/L10n.h"
 
 namespace {
 

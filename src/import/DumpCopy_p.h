@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QString>
-
 #include <QByteArrayView>
+#include <QString>
 
 #include <functional>
 #include <optional>

@@ -15,8 +15,7 @@ const QString kSessionTag = QStringLiteral("tarnwell-session ");
 
 QString packetArgument(quint64 bytes) {
     const quint64 value = bytes <= kPacketFloor ? kPacketFloor : bytes;
-    if (value % kMebibyte == 0)
-        return QStringLiteral("--max-allowed-packet=%1M").arg(value / kMebibyte);
+    if (value % kMebibyte == 0) return QStringLiteral("--max-allowed-packet=%1M").arg(value / kMebibyte);
     return QStringLiteral("--max-allowed-packet=%1").arg(value);
 }
 
@@ -69,10 +68,11 @@ std::optional<qint64> sessionId(const QString& line) {
 }
 
 QStringList controlArguments(const ImportRequest& request, const QString& sql) {
-    return {QStringLiteral("exec"),  QStringLiteral("-e"),     kPasswordVariable,
-            request.containerName,   request.clientProgram,    QStringLiteral("-u") + request.user,
-            QStringLiteral("--batch"), QStringLiteral("--skip-column-names"), QStringLiteral("-e"),
-            sql};
+    return {QStringLiteral("exec"),    QStringLiteral("-e"),
+            kPasswordVariable,         request.containerName,
+            request.clientProgram,     QStringLiteral("-u") + request.user,
+            QStringLiteral("--batch"), QStringLiteral("--skip-column-names"),
+            QStringLiteral("-e"),      sql};
 }
 
 QString inDumpLines(const QString& clientLine) {

@@ -1,6 +1,6 @@
-#include "import/ImportPipeline_p.h"
-
 #include <fcntl.h>
+
+#include "import/ImportPipeline_p.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <QProcessEnvironment>
 
 #include "docker/DockerClient.h"
+#include "import/ImportCommand.h"
 #include "posix/Process.h"
 #include "posix/UniqueFd.h"
-#include "import/ImportCommand.h"
 
 // The children of one import and the descriptors between them: the client, `docker exec -i
 // … mysql`, and for a compressed dump a decompressor that reads the file and whose output

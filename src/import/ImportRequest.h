@@ -6,11 +6,11 @@
 
 // Everything one import needs.
 struct ImportRequest {
-    QString fileURL;                    // absolute path of the dump
+    QString fileURL;  // absolute path of the dump
     QString containerName;
     QString database;
     QString user;
-    QString password;                   // travels only in MYSQL_PWD of the docker child
+    QString password;  // travels only in MYSQL_PWD of the docker child
     quint64 maxAllowedPacket = 536870912;
     bool disableUniqueChecks = false;
     bool disableForeignKeyChecks = false;

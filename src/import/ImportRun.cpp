@@ -1,24 +1,21 @@
-#include "import/ImportRun_p.h"
-
 #include <QRegularExpression>
 
-
-#include "posix/PipeIo.h"
-#include "posix/Readiness.h"
 #include "import/ContainerFate.h"
+#include "import/ImportRun_p.h"
 #include "import/ImportRunner.h"
 #include "import/LogText.h"
-
 #include "import/SessionEnd_p.h"
 #include "l10n/L10n.h"
+#include "posix/PipeIo.h"
+#include "posix/Readiness.h"
 
 namespace {
 
 using Milliseconds = Process::Milliseconds;
 
-constexpr Milliseconds kTick{200};              // backstop for waits where no pidfd wakes us
-constexpr Milliseconds kClientLeaves{2000};     // for the client to go by itself once its input ended
-constexpr qsizetype kErrorTailLines = 12;        // the client's last error lines in a failure
+constexpr Milliseconds kTick{200};           // backstop for waits where no pidfd wakes us
+constexpr Milliseconds kClientLeaves{2000};  // for the client to go by itself once its input ended
+constexpr qsizetype kErrorTailLines = 12;    // the client's last error lines in a failure
 const QString kSessionHeader = QStringLiteral("tarnwell_session");
 
 // The error's line in the dump, from the client's "ERROR 1064 (42000) at line 12: …".
@@ -77,7 +74,8 @@ ImportRun::ImportRun(const ImportRequest& request, const DockerClient& tools, co
           log(trimmed.startsWith(prefix) ? trimmed : prefix + trimmed);
       }),
       pipeline_(tools, request, invocation_),
-      filter_(request.fixes, [this](const QString& line) { log(line); }, request.expectedTables) {}
+      filter_(
+          request.fixes, [this](const QString& line) { log(line); }, request.expectedTables) {}
 
 void ImportRun::log(const QString& line) const {
     std::lock_guard hold(logLock_);

@@ -6,17 +6,17 @@
 #include <optional>
 
 #include "docker/DockerClient.h"
-#include "posix/EventFlag.h"
-#include "import/DumpCopy_p.h"
 #include "dump/DumpFilter.h"
 #include "dump/DumpFormat.h"
 #include "dump/DumpSource.h"
+#include "import/DumpCopy_p.h"
 #include "import/ImportCommand.h"
 #include "import/ImportOutcome.h"
 #include "import/ImportPipeline_p.h"
 #include "import/LineBuffer.h"
 #include "import/OutputReader_p.h"
 #include "import/SessionGuard_p.h"
+#include "posix/EventFlag.h"
 
 // The stages of one import, in the order they run: start the pipeline and its output
 // reader, learn the session, guard it, copy the dump, end the input (as planned, or early in

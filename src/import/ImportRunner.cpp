@@ -1,11 +1,11 @@
 #include "import/ImportRunner.h"
 
-#include "import/ContainerFate.h"
-#include "import/ImportRun_p.h"
-
 #include <memory>
 #include <system_error>
 #include <thread>
+
+#include "import/ContainerFate.h"
+#include "import/ImportRun_p.h"
 
 ImportOutcome ImportRunner::run(const ImportRequest& request, const DockerClient& client,
                                 const ProgressHandler& onProgress, const LogHandler& onLog) {

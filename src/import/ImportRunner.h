@@ -5,10 +5,10 @@
 #include <functional>
 
 #include "docker/DockerClient.h"
-#include "posix/EventFlag.h"
 #include "import/ImportOutcome.h"
 #include "import/ImportProgress.h"
 #include "import/ImportRequest.h"
+#include "posix/EventFlag.h"
 
 // Carries out one import: `docker exec -i … mysql …` with gzip in front for a compressed
 // dump, the file copied into the pipeline chunk by chunk with progress, the children's

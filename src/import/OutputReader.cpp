@@ -1,9 +1,8 @@
-#include "import/OutputReader_p.h"
-
 #include <cerrno>
 #include <unistd.h>
 
 #include "import/LineBuffer.h"
+#include "import/OutputReader_p.h"
 #include "posix/Readiness.h"
 
 void OutputReader::add(UniqueFd pipe, LineBuffer& buffer) { pipes_.emplace_back(std::move(pipe), &buffer); }

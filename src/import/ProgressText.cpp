@@ -26,15 +26,17 @@ QString line(const ImportProgress& progress) {
     } else {
         remainder = L10n::render(QStringLiteral("measuring"));
     }
-    const QString bytes = L10n::render(QStringLiteral("progress"),
-                                       {ByteFormatting::bytes(progress.bytesRead), ByteFormatting::bytes(progress.totalBytes),
-                                        ByteFormatting::speed(progress.bytesPerSecond), remainder});
+    const QString bytes =
+        L10n::render(QStringLiteral("progress"),
+                     {ByteFormatting::bytes(progress.bytesRead), ByteFormatting::bytes(progress.totalBytes),
+                      ByteFormatting::speed(progress.bytesPerSecond), remainder});
     if (progress.table.isEmpty()) return bytes;
     // "orders, 2 of 12 tables" when the dump's size in tables is known, else "orders, table 2".
-    const QString table = progress.tableCount >= progress.tableNumber && progress.tableCount > 0
-                              ? L10n::render(QStringLiteral("tableOfTables"),
-                                             {progress.table, qint64(progress.tableNumber), qint64(progress.tableCount)})
-                              : L10n::render(QStringLiteral("tableNumbered"), {progress.table, qint64(progress.tableNumber)});
+    const QString table =
+        progress.tableCount >= progress.tableNumber && progress.tableCount > 0
+            ? L10n::render(QStringLiteral("tableOfTables"),
+                           {progress.table, qint64(progress.tableNumber), qint64(progress.tableCount)})
+            : L10n::render(QStringLiteral("tableNumbered"), {progress.table, qint64(progress.tableNumber)});
     return table + QStringLiteral(" · ") + bytes;
 }
 

@@ -1,9 +1,8 @@
-#include "import/SessionEnd_p.h"
-
 #include <chrono>
 #include <thread>
 
 #include "import/ImportCommand.h"
+#include "import/SessionEnd_p.h"
 
 namespace SessionEnd {
 

@@ -1,7 +1,6 @@
-#include "import/SessionGuard_p.h"
-
 #include <unistd.h>
 
+#include "import/SessionGuard_p.h"
 #include "posix/PipeIo.h"
 
 namespace {
@@ -24,14 +23,14 @@ constexpr int kClientInputNumber = 3;
 
 }  // namespace
 
-void SessionGuard::start(const QString& container, const QStringList& endSession, const QProcessEnvironment& environment,
-                         int clientInput) {
+void SessionGuard::start(const QString& container, const QStringList& endSession,
+                         const QProcessEnvironment& environment, int clientInput) {
     Process::Pipe lifeline = Process::makePipe();
     const UniqueFd nullDevice = Process::openNullDevice();
     QStringList arguments{QStringLiteral("-c"), kWatchdogScript, QStringLiteral("tarnwell-guard"), container};
     arguments << endSession;
-    Process::Spec spec{QStringLiteral("/bin/sh"), arguments, environment, lifeline.readEnd.get(),
-                       nullDevice.get(), nullDevice.get()};
+    Process::Spec spec{QStringLiteral("/bin/sh"), arguments,        environment,
+                       lifeline.readEnd.get(),    nullDevice.get(), nullDevice.get()};
     spec.extraDescriptors = {{clientInput, kClientInputNumber}};
     watchdog_ = Process::Child::start(spec);
     lifeline_ = std::move(lifeline.writeEnd);

@@ -10,9 +10,7 @@ namespace Catalog {
 namespace {
 
 // Horizontal tab and the Unicode space separators; line breaks stay.
-bool isNarrowSpace(QChar c) {
-    return c == u'\t' || c.category() == QChar::Separator_Space;
-}
+bool isNarrowSpace(QChar c) { return c == u'\t' || c.category() == QChar::Separator_Space; }
 
 QStringView trimNarrow(QStringView line) {
     qsizetype begin = 0;

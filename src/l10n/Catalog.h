@@ -6,8 +6,8 @@
 // The compiled-in message catalog: one INI-like text, one section per language.
 namespace Catalog {
 
-using Table = QHash<QString, QString>;   // key -> template
-using Tables = QHash<QString, Table>;    // section code -> table
+using Table = QHash<QString, QString>;  // key -> template
+using Tables = QHash<QString, Table>;   // section code -> table
 
 // Parses a catalog text; malformed lines are skipped, never reported.
 Tables parse(const QString& text);

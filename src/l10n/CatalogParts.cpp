@@ -9,8 +9,8 @@ extern const CatalogParts::Part kCatalogReliability;
 namespace CatalogParts {
 
 const std::vector<Part>& extra() {
-    static const std::vector<Part> parts = {kCatalogDumpChecks, kCatalogEngines, kCatalogWindow,
-                                            kCatalogDesktop, kCatalogReliability};
+    static const std::vector<Part> parts = {kCatalogDumpChecks, kCatalogEngines, kCatalogWindow, kCatalogDesktop,
+                                            kCatalogReliability};
     return parts;
 }
 

@@ -81,9 +81,7 @@ QString renderIn(const Catalog::Tables& tables, const QString& code, const QStri
     return format(templateText, args);
 }
 
-QString render(const QString& key, const Args& args) {
-    return renderIn(Catalog::tables(), currentCode(), key, args);
-}
+QString render(const QString& key, const Args& args) { return renderIn(Catalog::tables(), currentCode(), key, args); }
 
 QString renderCountIn(const Catalog::Tables& tables, const QString& code, const QString& key, qint64 count,
                       const Args& args) {
@@ -134,9 +132,7 @@ QStringList specifiers(const QString& templateText) {
     return found;
 }
 
-QStringList problems() {
-    return problems(Catalog::tables(), nativeNames());
-}
+QStringList problems() { return problems(Catalog::tables(), nativeNames()); }
 
 QStringList problems(const Catalog::Tables& tables, const QList<std::pair<QString, QString>>& names) {
     QStringList lines;
@@ -232,9 +228,7 @@ QString systemCode(const QStringList& preferredLanguages, const Catalog::Tables&
     return tables.contains(mapped) ? mapped : QStringLiteral("en");
 }
 
-QString systemCode() {
-    return systemCode(QLocale::system().uiLanguages(), Catalog::tables());
-}
+QString systemCode() { return systemCode(QLocale::system().uiLanguages(), Catalog::tables()); }
 
 QString currentCode() {
     if (auto stored = storedLanguage()) return *stored;

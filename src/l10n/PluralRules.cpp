@@ -3,7 +3,6 @@
 #include <QHash>
 #include <QList>
 
-
 namespace PluralRules {
 namespace {
 
@@ -70,23 +69,40 @@ Form slovenian(quint64 n) {
 
 const QHash<QString, Rule>& rules() {
     static const QHash<QString, Rule> table = {
-        {QStringLiteral("en"), oneIsOne},       {QStringLiteral("de"), oneIsOne},
-        {QStringLiteral("nl"), oneIsOne},       {QStringLiteral("da"), oneIsOne},
-        {QStringLiteral("sv"), oneIsOne},       {QStringLiteral("nb"), oneIsOne},
-        {QStringLiteral("nn"), oneIsOne},       {QStringLiteral("is"), endsInOne},
-        {QStringLiteral("fo"), oneIsOne},       {QStringLiteral("lb"), oneIsOne},
-        {QStringLiteral("fr"), zeroOneOrMillions}, {QStringLiteral("es"), oneOrMillions},
-        {QStringLiteral("it"), oneOrMillions},  {QStringLiteral("pt"), zeroOneOrMillions},
-        {QStringLiteral("ro"), romanian},       {QStringLiteral("ca"), oneOrMillions},
-        {QStringLiteral("gl"), oneIsOne},       {QStringLiteral("rm"), oneIsOne},
-        {QStringLiteral("pl"), polish},         {QStringLiteral("cs"), czechSlovak},
-        {QStringLiteral("sk"), czechSlovak},    {QStringLiteral("sl"), slovenian},
-        {QStringLiteral("hr"), southSlavic},    {QStringLiteral("bs"), southSlavic},
-        {QStringLiteral("sr"), southSlavic},    {QStringLiteral("sr-Latn"), southSlavic},
-        {QStringLiteral("bg"), oneIsOne},       {QStringLiteral("mk"), endsInOne},
-        {QStringLiteral("be"), eastSlavic},     {QStringLiteral("ru"), eastSlavic},
-        {QStringLiteral("zh-Hans"), onlyOther}, {QStringLiteral("zh-Hant"), onlyOther},
-        {QStringLiteral("ja"), onlyOther},      {QStringLiteral("ko"), onlyOther},
+        {QStringLiteral("en"), oneIsOne},
+        {QStringLiteral("de"), oneIsOne},
+        {QStringLiteral("nl"), oneIsOne},
+        {QStringLiteral("da"), oneIsOne},
+        {QStringLiteral("sv"), oneIsOne},
+        {QStringLiteral("nb"), oneIsOne},
+        {QStringLiteral("nn"), oneIsOne},
+        {QStringLiteral("is"), endsInOne},
+        {QStringLiteral("fo"), oneIsOne},
+        {QStringLiteral("lb"), oneIsOne},
+        {QStringLiteral("fr"), zeroOneOrMillions},
+        {QStringLiteral("es"), oneOrMillions},
+        {QStringLiteral("it"), oneOrMillions},
+        {QStringLiteral("pt"), zeroOneOrMillions},
+        {QStringLiteral("ro"), romanian},
+        {QStringLiteral("ca"), oneOrMillions},
+        {QStringLiteral("gl"), oneIsOne},
+        {QStringLiteral("rm"), oneIsOne},
+        {QStringLiteral("pl"), polish},
+        {QStringLiteral("cs"), czechSlovak},
+        {QStringLiteral("sk"), czechSlovak},
+        {QStringLiteral("sl"), slovenian},
+        {QStringLiteral("hr"), southSlavic},
+        {QStringLiteral("bs"), southSlavic},
+        {QStringLiteral("sr"), southSlavic},
+        {QStringLiteral("sr-Latn"), southSlavic},
+        {QStringLiteral("bg"), oneIsOne},
+        {QStringLiteral("mk"), endsInOne},
+        {QStringLiteral("be"), eastSlavic},
+        {QStringLiteral("ru"), eastSlavic},
+        {QStringLiteral("zh-Hans"), onlyOther},
+        {QStringLiteral("zh-Hant"), onlyOther},
+        {QStringLiteral("ja"), onlyOther},
+        {QStringLiteral("ko"), onlyOther},
     };
     return table;
 }

@@ -3,8 +3,8 @@
 namespace UserSettings {
 
 std::unique_ptr<QSettings> open() {
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                       QStringLiteral("Tarnwell"), QStringLiteral("Tarnwell"));
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tarnwell"),
+                                       QStringLiteral("Tarnwell"));
 }
 
 }  // namespace UserSettings

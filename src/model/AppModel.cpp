@@ -36,8 +36,8 @@ std::optional<DockerContainer> AppModel::selectedContainer() const {
 }
 
 void AppModel::applySelection() {
-    const auto chosen = ContainerOrder::choose(visibleContainers(), selectedContainerID_,
-                                               PersistedKeys::text("lastContainerName"));
+    const auto chosen =
+        ContainerOrder::choose(visibleContainers(), selectedContainerID_, PersistedKeys::text("lastContainerName"));
     assign(selectedContainerID_, chosen, Field::selectedContainerID);
 }
 

@@ -7,7 +7,6 @@
 #include <QString>
 #include <QStringList>
 #include <QThreadPool>
-
 #include <qcoro/qcorotask.h>
 
 #include <memory>
@@ -34,10 +33,29 @@ public:
     using Phase = ImportPhase;
 
     enum class Field {
-        containers, selectedContainerID, databases, selectedDatabase, serverInfo, dumpURL, dumpPreview,
-        showStopped, isLoading, isLoadingDatabases, errorMessage, logLines, phase, disableUniqueChecks,
-        disableForeignKeyChecks, disableBinlog, userOverride, passwordOverride, databasePinned, confirmImport,
-        runner, engine, fixChoices,
+        containers,
+        selectedContainerID,
+        databases,
+        selectedDatabase,
+        serverInfo,
+        dumpURL,
+        dumpPreview,
+        showStopped,
+        isLoading,
+        isLoadingDatabases,
+        errorMessage,
+        logLines,
+        phase,
+        disableUniqueChecks,
+        disableForeignKeyChecks,
+        disableBinlog,
+        userOverride,
+        passwordOverride,
+        databasePinned,
+        confirmImport,
+        runner,
+        engine,
+        fixChoices,
     };
     Q_ENUM(Field)
 
@@ -81,7 +99,9 @@ public:
     // Fields the views write directly.
     void setShowStopped(bool value) { assign(showStopped_, value, Field::showStopped); }
     void setDisableUniqueChecks(bool value) { assign(disableUniqueChecks_, value, Field::disableUniqueChecks); }
-    void setDisableForeignKeyChecks(bool value) { assign(disableForeignKeyChecks_, value, Field::disableForeignKeyChecks); }
+    void setDisableForeignKeyChecks(bool value) {
+        assign(disableForeignKeyChecks_, value, Field::disableForeignKeyChecks);
+    }
     void setDisableBinlog(bool value) { assign(disableBinlog_, value, Field::disableBinlog); }
     // The stream's guards and fixes the user keeps on.
     const FixChoices& fixChoices() const { return fixChoices_; }
@@ -191,7 +211,8 @@ private:
         QString password;
     };
     QHash<QString, TypedLogin> typedLogins_;
-    QSet<QString> createdDatabases_;  // "container id/name", created in this session  // by container id, for this session only
+    QSet<QString>
+        createdDatabases_;  // "container id/name", created in this session  // by container id, for this session only
     // The import job's one thread; the model waits here, once, when it goes.
     QThreadPool importPool_;
 };

@@ -3,7 +3,6 @@
 #include <QFuture>
 #include <QString>
 #include <QtConcurrent/QtConcurrentRun>
-
 #include <qcoro/qcorofuture.h>
 #include <qcoro/qcorotask.h>
 

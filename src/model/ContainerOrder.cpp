@@ -33,9 +33,8 @@ std::optional<QString> choose(const QList<DockerContainer>& visible, const std::
         if (auto same = first([&](const DockerContainer& c) { return c.id == *currentId; })) return same;
     }
     if (lastContainerName) {
-        if (auto last = first([&](const DockerContainer& c) {
-                return c.name == *lastContainerName && c.isMysql && c.running;
-            })) {
+        if (auto last = first(
+                [&](const DockerContainer& c) { return c.name == *lastContainerName && c.isMysql && c.running; })) {
             return last;
         }
     }

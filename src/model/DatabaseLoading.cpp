@@ -73,9 +73,10 @@ QCoro::Task<> AppModel::probeServer(bool reportFailure) {
     assign(databases_, probe.value->databases, Field::databases);
     if (databasePinned_) {
         // The server lists schemas by their tables; one created here stays chosen while empty.
-        const bool stillThere = std::any_of(databases_.begin(), databases_.end(), [&](const MysqlDatabase& d) {
-            return selectedDatabase_ && d.name == *selectedDatabase_;
-        }) || (selectedDatabase_ && createdDatabases_.contains(id + QLatin1Char('/') + *selectedDatabase_));
+        const bool stillThere =
+            std::any_of(databases_.begin(), databases_.end(),
+                        [&](const MysqlDatabase& d) { return selectedDatabase_ && d.name == *selectedDatabase_; }) ||
+            (selectedDatabase_ && createdDatabases_.contains(id + QLatin1Char('/') + *selectedDatabase_));
         if (selectedDatabase_ && !stillThere) {
             assign(selectedDatabase_, std::optional<QString>(), Field::selectedDatabase);
             assign(databasePinned_, false, Field::databasePinned);

@@ -1,9 +1,9 @@
 #include <limits>
 
-#include "l10n/ByteFormatting.h"
 #include "dump/DumpInspection.h"
-#include "model/AppModel.h"
+#include "l10n/ByteFormatting.h"
 #include "l10n/L10n.h"
+#include "model/AppModel.h"
 
 std::optional<QString> AppModel::importBlockedReason() const {
     const auto container = selectedContainer();
@@ -70,13 +70,15 @@ QString AppModel::confirmMessage() const {
     // A dump that writes to databases of its own names them here, before anything runs.
     const QStringList others = DumpFixPlan::otherDatabases(plannedFixes());
     if (!others.isEmpty())
-        message += QStringLiteral("\n\n") + L10n::render(QStringLiteral("confirmDatabases"), {others.join(QStringLiteral(", "))});
+        message += QStringLiteral("\n\n") +
+                   L10n::render(QStringLiteral("confirmDatabases"), {others.join(QStringLiteral(", "))});
     return message;
 }
 
 DumpFixes AppModel::plannedFixes() const {
     const DumpScan scan = dumpPreview_ ? dumpPreview_->scan : DumpScan{};
-    return DumpFixPlan::plan(scan, serverInfo_.value_or(ServerInfo{}), fixChoices_, selectedDatabase_.value_or(QString()));
+    return DumpFixPlan::plan(scan, serverInfo_.value_or(ServerInfo{}), fixChoices_,
+                             selectedDatabase_.value_or(QString()));
 }
 
 QStringList AppModel::preflight() const {

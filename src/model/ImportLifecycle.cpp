@@ -1,20 +1,18 @@
 #include <QCoreApplication>
 #include <QPointer>
-
 #include <QtConcurrent/QtConcurrentRun>
-
 #include <qcoro/qcorofuture.h>
 
 #include <utility>
 
 #include "docker/DockerClient.h"
 #include "docker/DockerError.h"
-#include "l10n/ByteFormatting.h"
 #include "import/ImportCommand.h"
 #include "import/ImportRunner.h"
+#include "l10n/ByteFormatting.h"
+#include "l10n/L10n.h"
 #include "model/AppModel.h"
 #include "model/BackgroundJob.h"
-#include "l10n/L10n.h"
 
 namespace {
 
@@ -25,7 +23,8 @@ constexpr quint64 kDefaultPacket = 536870912;  // 512 MiB when the server was no
 template <typename Step>
 void postToModel(const QPointer<AppModel>& model, Step step) {
     QMetaObject::invokeMethod(
-        QCoreApplication::instance(), [model, step = std::move(step)] {
+        QCoreApplication::instance(),
+        [model, step = std::move(step)] {
             if (model) step(model.data());
         },
         Qt::QueuedConnection);

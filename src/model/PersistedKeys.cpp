@@ -12,9 +12,7 @@ std::optional<QString> text(const char* key) {
     return value.toString();
 }
 
-void setText(const char* key, const QString& value) {
-    UserSettings::open()->setValue(QString::fromLatin1(key), value);
-}
+void setText(const char* key, const QString& value) { UserSettings::open()->setValue(QString::fromLatin1(key), value); }
 
 std::optional<QString> path(const char* key) {
     const QVariant value = UserSettings::open()->value(QString::fromLatin1(key));
@@ -28,8 +26,6 @@ void setPath(const char* key, const QString& path) {
     UserSettings::open()->setValue(QString::fromLatin1(key), path.toUtf8());
 }
 
-void remove(const char* key) {
-    UserSettings::open()->remove(QString::fromLatin1(key));
-}
+void remove(const char* key) { UserSettings::open()->remove(QString::fromLatin1(key)); }
 
 }  // namespace PersistedKeys

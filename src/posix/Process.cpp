@@ -89,8 +89,7 @@ Child Child::start(const Spec& spec) {
     if (spec.standardInput >= 0) posix_spawn_file_actions_adddup2(&actions, spec.standardInput, STDIN_FILENO);
     if (spec.standardOutput >= 0) posix_spawn_file_actions_adddup2(&actions, spec.standardOutput, STDOUT_FILENO);
     if (spec.standardError >= 0) posix_spawn_file_actions_adddup2(&actions, spec.standardError, STDERR_FILENO);
-    for (const auto& [ours, theirs] : spec.extraDescriptors)
-        posix_spawn_file_actions_adddup2(&actions, ours, theirs);
+    for (const auto& [ours, theirs] : spec.extraDescriptors) posix_spawn_file_actions_adddup2(&actions, ours, theirs);
 
     // Caught signals become default by exec itself; ignored ones stay ignored (nohup, a
     // background job), except SIGPIPE, which only this program ignores for itself.

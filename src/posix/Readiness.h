@@ -4,9 +4,8 @@
 
 #include <chrono>
 #include <functional>
-#include <span>
-
 #include <poll.h>
+#include <span>
 
 // The one place that waits on descriptors: every loop over pipes, children (pidfds) and
 // flags (eventfds) goes through these, so a signal or a time limit is handled once.

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <unistd.h>
-
 #include <utility>
 
 // Owns one file descriptor and closes it when it goes; errors of closing are ignored.

@@ -1,7 +1,6 @@
 #include "sql/SqlClientCommands.h"
 
 #include <algorithm>
-
 #include <array>
 #include <cstring>
 
@@ -104,8 +103,8 @@ QByteArray delimiterFromArgument(QByteArrayView argument) {
 
 bool isHarmlessCommand(QByteArrayView name) {
     static constexpr std::array<QByteArrayView, 17> harmless{
-        "use", "delimiter", "charset", "go", "ego", "print", "warnings", "nowarning", "clear",
-        "status", "sandbox", "help", "?", "rehash", "prompt", "resetconnection", "query_attributes"};
+        "use",    "delimiter", "charset", "go", "ego",    "print",  "warnings",        "nowarning",       "clear",
+        "status", "sandbox",   "help",    "?",  "rehash", "prompt", "resetconnection", "query_attributes"};
     return std::find(harmless.begin(), harmless.end(), name) != harmless.end();
 }
 

@@ -44,15 +44,10 @@ void CommandMatcher::take(char c, QByteArrayView delimiter) {
             ruleOut();
         }
         break;
-    case Word::afterCarriageReturn:
-        ruleOut();
-        break;
-    case Word::matched:
-        readArgument(c);
-        break;
+    case Word::afterCarriageReturn: ruleOut(); break;
+    case Word::matched: readArgument(c); break;
     case Word::none:
-    case Word::ruledOut:
-        break;
+    case Word::ruledOut: break;
     }
     if (word_ == Word::ruledOut) return;
     if (recentLength_ == qsizetype(recent_.size())) {
@@ -104,8 +99,7 @@ void CommandMatcher::readArgument(char c) {
         }
         break;
     case Argument::plain:
-    case Argument::closed:
-        break;
+    case Argument::closed: break;
     }
     if (isDelimiterCommand(command_) && argumentLength_ < qsizetype(argument_.size())) {
         argument_[argumentLength_++] = c;
@@ -115,14 +109,11 @@ void CommandMatcher::readArgument(char c) {
 bool CommandMatcher::fits() const {
     switch (argumentState_) {
     case Argument::none:
-    case Argument::plain:
-        return true;
+    case Argument::plain: return true;
     case Argument::afterQuote:
-    case Argument::closed:
-        return quotedLength_ > 0;
+    case Argument::closed: return quotedLength_ > 0;
     case Argument::quoted:
-    case Argument::afterBackslash:
-        break;
+    case Argument::afterBackslash: break;
     }
     return false;
 }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "sql/SqlClientCommands.h"
-
 #include <QByteArray>
 #include <QByteArrayView>
 
 #include <array>
+
+#include "sql/SqlClientCommands.h"
 
 namespace SqlStream {
 
@@ -27,15 +27,13 @@ public:
     bool watching() const {
         switch (word_) {
         case Word::collecting:
-        case Word::afterCarriageReturn:
-            return true;
+        case Word::afterCarriageReturn: return true;
         case Word::matched:
             // The delimiter may turn up inside a string anywhere; DELIMITER needs only its argument.
             return !isDelimiterCommand(command_) || line_ || argumentLength_ < qsizetype(argument_.size()) ||
                    !argumentRead();
         case Word::none:
-        case Word::ruledOut:
-            break;
+        case Word::ruledOut: break;
         }
         return false;
     }
@@ -58,7 +56,9 @@ private:
 
     void take(char c, QByteArrayView delimiter);
     void readArgument(char c);
-    bool argumentRead() const { return argumentState_ != Argument::quoted && argumentState_ != Argument::afterBackslash; }
+    bool argumentRead() const {
+        return argumentState_ != Argument::quoted && argumentState_ != Argument::afterBackslash;
+    }
     bool fits() const;
     void endWord();
     void ruleOut();

@@ -189,8 +189,7 @@ const char* Lexer::scanBody(const char* p, const char* end) {
             p = quote + 1;
             break;
         }
-        default:
-            return p;
+        default: return p;
         }
     }
 }
@@ -200,14 +199,11 @@ const char* Lexer::scanBody(const char* p, const char* end) {
 // It skips ordinary bytes only up to limit.
 const char* Lexer::step(const char* p, const char* end, const char* limit, bool final) {
     switch (mode_) {
-    case Mode::code:
-        return stepCode(p, end, limit, final);
+    case Mode::code: return stepCode(p, end, limit, final);
     case Mode::singleQuoted:
     case Mode::doubleQuoted:
-    case Mode::backticked:
-        return stepQuoted(p, end, limit, final);
-    case Mode::blockComment:
-        return stepBlockComment(p, end, limit, final);
+    case Mode::backticked: return stepQuoted(p, end, limit, final);
+    case Mode::blockComment: return stepBlockComment(p, end, limit, final);
     case Mode::lineComment:
         if (const char* feed = findByte(p, limit, '\n')) {
             mode_ = Mode::code;
@@ -215,10 +211,8 @@ const char* Lexer::step(const char* p, const char* end, const char* limit, bool 
             return feed + 1;
         }
         return limit;
-    case Mode::commandArgument:
-        return stepCommandArgument(p, end, limit, final);
-    case Mode::delimiterArgument:
-        return stepDelimiterArgument(p, limit);
+    case Mode::commandArgument: return stepCommandArgument(p, end, limit, final);
+    case Mode::delimiterArgument: return stepDelimiterArgument(p, limit);
     case Mode::commandLine: {
         // run() ends the line at its line feed.
         const char* feed = findByte(p, limit, '\n');
@@ -272,8 +266,7 @@ const char* Lexer::stepCode(const char* p, const char* end, const char* limit, b
         }
     }
     switch (c) {
-    case '#':
-        return startComment(1, Mode::lineComment);
+    case '#': return startComment(1, Mode::lineComment);
     case '-':
         // "--" starts a comment only before whitespace or the line end.
         if (available < 3 && !final) return needMore();
@@ -304,14 +297,10 @@ const char* Lexer::stepCode(const char* p, const char* end, const char* limit, b
             return p + 2;
         }
         break;
-    case '\'':
-        return startCode(1, Mode::singleQuoted);
-    case '"':
-        return startCode(1, Mode::doubleQuoted);
-    case '`':
-        return startCode(1, Mode::backticked);
-    default:
-        break;
+    case '\'': return startCode(1, Mode::singleQuoted);
+    case '"': return startCode(1, Mode::doubleQuoted);
+    case '`': return startCode(1, Mode::backticked);
+    default: break;
     }
     return startCode(1, Mode::code);
 }
@@ -444,8 +433,7 @@ const char* Lexer::backslash(const char* p, const char* end, bool final) {
         emitCommand(PieceKind::clientCommand, command, textBegin_, firstLine_, offsetOf(after), false);
         return after;
     }
-    default:
-        break;
+    default: break;
     }
     if (command->takesArgument) {
         startBackslashCommand(command, p);

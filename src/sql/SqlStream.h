@@ -1,7 +1,5 @@
 #pragma once
 
-#include "sql/SqlCommandMatcher.h"
-
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QtGlobal>
@@ -9,6 +7,8 @@
 #include <array>
 #include <functional>
 #include <optional>
+
+#include "sql/SqlCommandMatcher.h"
 
 // Cuts a stream of SQL text where the mysql/mariadb command-line client cuts it: into the statements it
 // sends to the server and the commands it runs itself. Fed in chunks split anywhere; keeps a few bytes
@@ -99,8 +99,7 @@ private:
     void endCommandLine(qint64 end);
     void startBackslashCommand(const ClientCommand* command, const char* p);
     void endBackslashCommand(qint64 end);
-    void emitCommand(PieceKind kind, const ClientCommand* command, qint64 begin, qint64 line, qint64 end,
-                     bool nested);
+    void emitCommand(PieceKind kind, const ClientCommand* command, qint64 begin, qint64 line, qint64 end, bool nested);
     void emitWhole(Piece& piece);
     void startPiece(qint64 begin);
     void applyDelimiterCommand(Piece& piece, QByteArrayView argument);

@@ -107,8 +107,10 @@ QByteArray nameOf(QByteArrayView text, const Token& token) {
     QByteArray name;
     const QByteArrayView inner = raw.sliced(1, raw.size() - (raw.endsWith(quote) ? 2 : 1));
     for (qsizetype i = 0; i < inner.size(); ++i) {
-        if (inner[i] == quote && i + 1 < inner.size() && inner[i + 1] == quote) ++i;
-        else if (quote != '`' && inner[i] == '\\' && i + 1 < inner.size()) ++i;
+        if (inner[i] == quote && i + 1 < inner.size() && inner[i + 1] == quote)
+            ++i;
+        else if (quote != '`' && inner[i] == '\\' && i + 1 < inner.size())
+            ++i;
         name += inner[i];
     }
     return name;

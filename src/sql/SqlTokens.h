@@ -16,7 +16,9 @@ struct Token {
     qsizetype begin = 0;
     qsizetype end = 0;
 
-    bool isCode() const { return kind == Kind::word || kind == Kind::quotedIdentifier || kind == Kind::string || kind == Kind::symbol; }
+    bool isCode() const {
+        return kind == Kind::word || kind == Kind::quotedIdentifier || kind == Kind::string || kind == Kind::symbol;
+    }
     friend bool operator==(const Token&, const Token&) = default;
 };
 

@@ -87,7 +87,8 @@ Facts of(QByteArrayView statement) {
     // INSERTs are the bulk of a dump: their first bytes say all that matters here.
     const QList<Token> head = SqlTokens::codeTokens(statement, 64);
     if (head.isEmpty()) return facts;
-    const bool insert = SqlTokens::isKeyword(statement, head[0], "INSERT") || SqlTokens::isKeyword(statement, head[0], "REPLACE");
+    const bool insert =
+        SqlTokens::isKeyword(statement, head[0], "INSERT") || SqlTokens::isKeyword(statement, head[0], "REPLACE");
     const QList<Token> tokens = SqlTokens::codeTokens(statement, insert ? kInsertHead : -1);
     Reader read(statement, tokens);
     if (insert) {
@@ -108,7 +109,8 @@ Facts of(QByteArrayView statement) {
         read.skipKeywords({"GLOBAL"});
         QByteArray qualifier;
         QByteArray variable;
-        if (read.name(&qualifier, &variable) && variable.toUpper().endsWith("GTID_PURGED")) facts.kind = Kind::gtidPurged;
+        if (read.name(&qualifier, &variable) && variable.toUpper().endsWith("GTID_PURGED"))
+            facts.kind = Kind::gtidPurged;
     } else if (read.keyword("LOCK")) {
         read.skipKeywords({"TABLES", "TABLE"});
         if (read.name(&facts.qualifier, &facts.table)) facts.kind = Kind::lockTables;

@@ -19,19 +19,19 @@ enum class Kind {
     alterDatabase,
     dropDatabase,
     createTable,
-    insert,          // INSERT or REPLACE
+    insert,  // INSERT or REPLACE
     lockTables,
-    gtidPurged,      // SET @@GLOBAL.GTID_PURGED: MySQL only
-    createRoutine,   // a view, trigger, procedure, function or event
+    gtidPurged,     // SET @@GLOBAL.GTID_PURGED: MySQL only
+    createRoutine,  // a view, trigger, procedure, function or event
 };
 
 struct Facts {
     Kind kind = Kind::other;
-    QByteArray database;  // use / create / alter / drop database
-    QByteArray table;     // createTable / insert / lockTables
-    QByteArray qualifier;  // the database the table name is qualified with, if any
-    QList<QByteArray> definers;  // "user@host" of each DEFINER= account
-    bool mysqlCollation = false;  // a utf8mb4_0900_* collation outside strings
+    QByteArray database;            // use / create / alter / drop database
+    QByteArray table;               // createTable / insert / lockTables
+    QByteArray qualifier;           // the database the table name is qualified with, if any
+    QList<QByteArray> definers;     // "user@host" of each DEFINER= account
+    bool mysqlCollation = false;    // a utf8mb4_0900_* collation outside strings
     bool encryptionClause = false;  // DEFAULT ENCRYPTION of a database
 };
 
@@ -45,7 +45,7 @@ Facts of(QByteArrayView statement);
 struct Account {
     qsizetype begin = 0;  // in the text
     qsizetype end = 0;
-    QByteArray name;      // "user@host"
+    QByteArray name;  // "user@host"
 };
 std::optional<Account> accountAt(QByteArrayView text, const QList<SqlTokens::Token>& tokens, qsizetype user);
 

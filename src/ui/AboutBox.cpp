@@ -10,13 +10,15 @@
 namespace AboutBox {
 
 QString text() {
-    QString html = QStringLiteral("<p><b>Tarnwell</b><br>%1</p><p>%2</p>")
-                       .arg(L10n::render(QStringLiteral("aboutVersion"), {QStringLiteral(TARNWELL_VERSION)}).toHtmlEscaped(),
-                            L10n::render(QStringLiteral("aboutLicence"), {QStringLiteral("MIT")}).toHtmlEscaped());
+    QString html =
+        QStringLiteral("<p><b>Tarnwell</b><br>%1</p><p>%2</p>")
+            .arg(L10n::render(QStringLiteral("aboutVersion"), {QStringLiteral(TARNWELL_VERSION)}).toHtmlEscaped(),
+                 L10n::render(QStringLiteral("aboutLicence"), {QStringLiteral("MIT")}).toHtmlEscaped());
     const QUrl site = BundledDocuments::website();
     if (site.isValid()) {
         const QString shown = site.isLocalFile() ? site.toLocalFile() : site.toString();
-        html += QStringLiteral("<p><a href=\"%1\">%2</a></p>").arg(site.toString().toHtmlEscaped(), shown.toHtmlEscaped());
+        html +=
+            QStringLiteral("<p><a href=\"%1\">%2</a></p>").arg(site.toString().toHtmlEscaped(), shown.toHtmlEscaped());
     }
     return html;
 }

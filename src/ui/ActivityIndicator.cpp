@@ -15,7 +15,10 @@ ActivityIndicator::ActivityIndicator(QWidget* parent) : QWidget(parent) {
 
 void ActivityIndicator::setAnimating(bool animating) {
     if (animating == timer_.isActive()) return;
-    if (animating) timer_.start(); else timer_.stop();
+    if (animating)
+        timer_.start();
+    else
+        timer_.stop();
     setAccessibleName(animating ? QStringLiteral("busy") : QString());
     update();
 }

@@ -6,8 +6,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "model/AppModel.h"
 #include "l10n/L10n.h"
+#include "model/AppModel.h"
 #include "ui/ContainerRow.h"
 #include "ui/ModelBinding.h"
 #include "ui/Style.h"

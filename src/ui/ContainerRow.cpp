@@ -50,7 +50,8 @@ void Delegate::paint(QPainter* painter, const QStyleOptionViewItem& option, cons
 
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
-    const QRect box = option.rect.adjusted(kHorizontalPadding, kVerticalPadding, -kHorizontalPadding, -kVerticalPadding);
+    const QRect box =
+        option.rect.adjusted(kHorizontalPadding, kVerticalPadding, -kHorizontalPadding, -kVerticalPadding);
     int y = box.top();
     int x = box.left();
 

@@ -12,13 +12,13 @@
 #include <limits>
 
 #include "l10n/ByteFormatting.h"
-#include "model/AppModel.h"
 #include "l10n/L10n.h"
+#include "model/AppModel.h"
 #include "ui/ActivityIndicator.h"
 #include "ui/ModelBinding.h"
 #include "ui/NewDatabaseDialog.h"
-#include "ui/Symbols.h"
 #include "ui/Style.h"
+#include "ui/Symbols.h"
 #include "ui/TabularText.h"
 
 namespace {
@@ -31,8 +31,7 @@ constexpr int kSidePadding = 10;
 
 }  // namespace
 
-DatabaseList::DatabaseList(AppModel& model, SettingsStore& settings, QWidget* parent)
-    : QWidget(parent), model_(model) {
+DatabaseList::DatabaseList(AppModel& model, SettingsStore& settings, QWidget* parent) : QWidget(parent), model_(model) {
     setObjectName(QStringLiteral("databaseSection"));
     header_ = new QLabel(this);
     header_->setFont(Style::headline());
@@ -77,9 +76,8 @@ DatabaseList::DatabaseList(AppModel& model, SettingsStore& settings, QWidget* pa
 
     connect(list_, &QListWidget::itemSelectionChanged, this, &DatabaseList::userSelected);
     // Clicking the target that was chosen automatically makes it the user's choice too.
-    connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        model_.pinDatabase(item->data(nameRole).toString());
-    });
+    connect(list_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { model_.pinDatabase(item->data(nameRole).toString()); });
     onFields(model_, this,
              {AppModel::Field::databases, AppModel::Field::isLoadingDatabases, AppModel::Field::selectedDatabase,
               AppModel::Field::selectedContainerID, AppModel::Field::containers, AppModel::Field::passwordOverride,
@@ -131,7 +129,8 @@ void DatabaseList::rebuild() {
 void DatabaseList::render() {
     const auto& selected = model_.selectedDatabase();
     const bool extraChanged = !extraShown_.isEmpty() ? (!selected || *selected != extraShown_)
-                                                     : (selected && !selected->isEmpty() && list_->findItems(*selected, Qt::MatchExactly).isEmpty());
+                                                     : (selected && !selected->isEmpty() &&
+                                                        list_->findItems(*selected, Qt::MatchExactly).isEmpty());
     if (model_.databases() != shown_ || extraChanged) rebuild();
     const bool loading = model_.isLoadingDatabases();
     const auto container = model_.selectedContainer();
@@ -170,8 +169,8 @@ void DatabaseList::userSelected() {
 }
 
 QSize DatabaseRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
-    const int height = kRowPadding * 2 + QFontMetrics(Style::body()).height() + 2 +
-                       QFontMetrics(Style::caption()).height();
+    const int height =
+        kRowPadding * 2 + QFontMetrics(Style::body()).height() + 2 + QFontMetrics(Style::caption()).height();
     return {option.rect.width() > 0 ? option.rect.width() : 200, height};
 }
 

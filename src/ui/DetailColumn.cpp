@@ -2,8 +2,8 @@
 
 #include <QVBoxLayout>
 
-#include "model/AppModel.h"
 #include "l10n/L10n.h"
+#include "model/AppModel.h"
 #include "ui/ContainerHeader.h"
 #include "ui/ImportDetail.h"
 #include "ui/ModelBinding.h"
@@ -31,8 +31,7 @@ DetailColumn::DetailColumn(AppModel& model, SettingsStore& settings, QWidget* pa
     addWidget(notMysqlPage_);
     addWidget(importDetail_);
 
-    onFields(model_, this,
-             {AppModel::Field::containers, AppModel::Field::selectedContainerID, AppModel::Field::engine},
+    onFields(model_, this, {AppModel::Field::containers, AppModel::Field::selectedContainerID, AppModel::Field::engine},
              [this] { render(); });
     onLanguageChange(settings, this, [this] { render(); });
     render();

@@ -12,8 +12,8 @@
 #include <QVBoxLayout>
 
 #include "l10n/ByteFormatting.h"
-#include "model/AppModel.h"
 #include "l10n/L10n.h"
+#include "model/AppModel.h"
 #include "ui/FileChoosers.h"
 #include "ui/ModelBinding.h"
 #include "ui/Style.h"

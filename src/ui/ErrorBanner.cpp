@@ -7,8 +7,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "model/FailureText.h"
 #include "l10n/L10n.h"
+#include "model/FailureText.h"
 #include "ui/Disclosure.h"
 #include "ui/Style.h"
 #include "ui/Symbols.h"

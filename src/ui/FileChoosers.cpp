@@ -23,11 +23,13 @@ QFileDialog* prepare(QWidget* parent, const SettingsStore& settings, const QStri
 
 }  // namespace
 
-QFileDialog* chooseDumpFile(QWidget* parent, const SettingsStore& settings, std::function<void(const QString&)> chosen) {
+QFileDialog* chooseDumpFile(QWidget* parent, const SettingsStore& settings,
+                            std::function<void(const QString&)> chosen) {
     QFileDialog* dialog = prepare(parent, settings, QStringLiteral("chooseFile"));
     dialog->setObjectName(QStringLiteral("dumpFileDialog"));
     dialog->setFileMode(QFileDialog::ExistingFile);
-    dialog->setNameFilters({QStringLiteral("SQL dumps (*.sql *.gz *.zst *.xz *.bz2)"), QStringLiteral("All files (*)")});
+    dialog->setNameFilters(
+        {QStringLiteral("SQL dumps (*.sql *.gz *.zst *.xz *.bz2)"), QStringLiteral("All files (*)")});
     QObject::connect(dialog, &QFileDialog::fileSelected, dialog, [chosen = std::move(chosen)](const QString& file) {
         if (!file.isEmpty()) chosen(file);
     });

@@ -4,13 +4,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "model/AppModel.h"
 #include "l10n/L10n.h"
+#include "model/AppModel.h"
 #include "ui/ModelBinding.h"
 #include "ui/Style.h"
 
-ImportButton::ImportButton(AppModel& model, SettingsStore& settings, QWidget* parent)
-    : QWidget(parent), model_(model) {
+ImportButton::ImportButton(AppModel& model, SettingsStore& settings, QWidget* parent) : QWidget(parent), model_(model) {
     setObjectName(QStringLiteral("importButtonSection"));
     start_ = new QPushButton(this);
     start_->setObjectName(QStringLiteral("startImport"));

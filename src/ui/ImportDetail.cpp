@@ -1,16 +1,15 @@
 #include "ui/ImportDetail.h"
 
 #include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
-
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QVBoxLayout>
 
-#include "model/AppModel.h"
 #include "l10n/L10n.h"
+#include "model/AppModel.h"
 #include "ui/ContainerHeader.h"
 #include "ui/DatabaseList.h"
 #include "ui/DropZone.h"
@@ -27,8 +26,7 @@ namespace {
 constexpr int kPageWidth = 760;
 }
 
-ImportDetail::ImportDetail(AppModel& model, SettingsStore& settings, QWidget* parent)
-    : QWidget(parent), model_(model) {
+ImportDetail::ImportDetail(AppModel& model, SettingsStore& settings, QWidget* parent) : QWidget(parent), model_(model) {
     setObjectName(QStringLiteral("importDetail"));
     scroll_ = new QScrollArea(this);
     scroll_->setObjectName(QStringLiteral("importScroll"));
@@ -120,8 +118,8 @@ void ImportDetail::render() {
     banner_->setVisible(error.has_value());
     if (error) {
         // A failed import's details end with what was run: the target, the file, the session.
-        const bool importFailed = model_.phase().kind() == AppModel::Phase::Kind::failed &&
-                                  model_.phase().message() == *error;
+        const bool importFailed =
+            model_.phase().kind() == AppModel::Phase::Kind::failed && model_.phase().message() == *error;
         banner_->setMessage(*error, importFailed ? model_.logHead() : QStringList());
     }
     banner_->retranslate();

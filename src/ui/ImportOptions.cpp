@@ -11,12 +11,12 @@
 #include <limits>
 
 #include "l10n/ByteFormatting.h"
-#include "model/AppModel.h"
 #include "l10n/L10n.h"
+#include "model/AppModel.h"
 #include "ui/Disclosure.h"
 #include "ui/ModelBinding.h"
-#include "ui/Style.h"
 #include "ui/StreamOptions.h"
+#include "ui/Style.h"
 
 namespace {
 
@@ -134,7 +134,8 @@ void ImportOptions::render() {
     const bool smallPool = server && server->bufferPoolBytes <= kSmallBufferPool;
     bufferPool_->setVisible(smallPool);
     if (smallPool) {
-        bufferPool_->setText(L10n::render(QStringLiteral("bufferPool"), {ByteFormatting::bytes(qint64(server->bufferPoolBytes))}));
+        bufferPool_->setText(
+            L10n::render(QStringLiteral("bufferPool"), {ByteFormatting::bytes(qint64(server->bufferPoolBytes))}));
     }
     setEnabled(!model_.phase().isRunning());
 }

@@ -40,6 +40,7 @@ void LogView::render() {
         QScrollBar* bar = verticalScrollBar();
         bar->setValue(bar->maximum());
         // The document lays out new lines later; follow again once it has.
-        QMetaObject::invokeMethod(bar, [bar] { bar->setValue(bar->maximum()); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            bar, [bar] { bar->setValue(bar->maximum()); }, Qt::QueuedConnection);
     }
 }

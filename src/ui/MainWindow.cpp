@@ -4,27 +4,27 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QFile>
 #include <QFileDialog>
-#include <QMenu>
-#include <QSaveFile>
-#include <QStandardPaths>
-#include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QShortcut>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QToolBar>
 #include <QToolButton>
 
-#include "model/AppModel.h"
 #include "l10n/L10n.h"
-#include "ui/ActivityIndicator.h"
+#include "model/AppModel.h"
 #include "ui/AboutBox.h"
-#include "ui/HelpView.h"
+#include "ui/ActivityIndicator.h"
 #include "ui/ContainerList.h"
 #include "ui/DetailColumn.h"
+#include "ui/HelpView.h"
 #include "ui/ImportButton.h"
 #include "ui/ImportDetail.h"
 #include "ui/ModelBinding.h"
@@ -42,8 +42,7 @@ QPointer<MainWindow>& lastActive() {
 
 }  // namespace
 
-MainWindow::MainWindow(AppModel& model, SettingsStore& settings, QWidget* parent)
-    : QMainWindow(parent), model_(model) {
+MainWindow::MainWindow(AppModel& model, SettingsStore& settings, QWidget* parent) : QMainWindow(parent), model_(model) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Tarnwell"));  // the product's name in every language
     setMinimumSize(860, 560);
@@ -128,9 +127,10 @@ void MainWindow::retranslate() {
     refresh_->setText(L10n::render(QStringLiteral("refresh")));
     refresh_->setToolTip(L10n::render(QStringLiteral("refresh")) + QStringLiteral(" (") +
                          refresh_->shortcut().toString(QKeySequence::NativeText) + QStringLiteral(")"));
-    settingsButton_->setToolTip(L10n::render(QStringLiteral("settings")) + QStringLiteral(" (") +
-                                menuActions_.value(QStringLiteral("preferences"))->shortcut().toString(QKeySequence::NativeText) +
-                                QStringLiteral(")"));
+    settingsButton_->setToolTip(
+        L10n::render(QStringLiteral("settings")) + QStringLiteral(" (") +
+        menuActions_.value(QStringLiteral("preferences"))->shortcut().toString(QKeySequence::NativeText) +
+        QStringLiteral(")"));
     settingsButton_->setAccessibleName(L10n::render(QStringLiteral("settings")));
     menuButton_->setToolTip(L10n::render(QStringLiteral("mainMenu")));
     menuButton_->setAccessibleName(menuButton_->toolTip());
@@ -290,9 +290,9 @@ void MainWindow::buildMenu() {
     add(QStringLiteral("copyLog"), QKeySequence(), [this] { copyLog(); });
     add(QStringLiteral("saveLog"), QKeySequence(Qt::CTRL | Qt::Key_S), [this] {
         const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        const QString path = QFileDialog::getSaveFileName(
-            this, L10n::render(QStringLiteral("saveLog")), folder + QStringLiteral("/tarnwell.log"),
-            QStringLiteral("*.log *.txt"));
+        const QString path =
+            QFileDialog::getSaveFileName(this, L10n::render(QStringLiteral("saveLog")),
+                                         folder + QStringLiteral("/tarnwell.log"), QStringLiteral("*.log *.txt"));
         if (!path.isEmpty()) saveLog(path);
     });
     menu_->addSeparator();
@@ -313,9 +313,9 @@ bool MainWindow::saveLog(const QString& path) {
     QSaveFile file(path);
     const QByteArray text = (model_.logLines().join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
     if (file.open(QIODevice::WriteOnly) && file.write(text) == text.size() && file.commit()) return true;
-    auto* box = new QMessageBox(QMessageBox::Warning, L10n::render(QStringLiteral("saveLog")),
-                                L10n::render(QStringLiteral("logNotSaved"), {path, file.errorString()}),
-                                QMessageBox::Ok, this);
+    auto* box =
+        new QMessageBox(QMessageBox::Warning, L10n::render(QStringLiteral("saveLog")),
+                        L10n::render(QStringLiteral("logNotSaved"), {path, file.errorString()}), QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("logNotSaved"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-
 #include <qcoro/qcorotask.h>
 
 class AppModel;

@@ -5,10 +5,10 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
-#include "l10n/ByteFormatting.h"
 #include "import/ProgressText.h"
-#include "model/AppModel.h"
+#include "l10n/ByteFormatting.h"
 #include "l10n/L10n.h"
+#include "model/AppModel.h"
 #include "ui/ModelBinding.h"
 #include "ui/Style.h"
 #include "ui/Symbols.h"

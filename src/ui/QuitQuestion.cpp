@@ -27,9 +27,8 @@ QMessageBox* ask(QWidget* window, const QString& database, std::function<void(bo
     // Losing an import is never the default: Return and Escape keep it.
     box->setDefaultButton(keep);
     box->setEscapeButton(keep);
-    QObject::connect(box, &QMessageBox::finished, box, [box, quit, answered = std::move(answered)] {
-        answered(box->clickedButton() == quit);
-    });
+    QObject::connect(box, &QMessageBox::finished, box,
+                     [box, quit, answered = std::move(answered)] { answered(box->clickedButton() == quit); });
     box->open();
     return box;
 }

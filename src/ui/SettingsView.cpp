@@ -147,8 +147,10 @@ void SettingsView::retranslate() {
     license_->setText(disclaimer.licenseButtonTitle);
     const QUrl site = BundledDocuments::website();
     const QString title = disclaimer.websiteButtonTitle.toHtmlEscaped();
-    website_->setText(site.isValid() ? QStringLiteral("<a href=\"%1\">%2</a>").arg(site.toString(QUrl::FullyEncoded).toHtmlEscaped(), title)
-                                     : title);
+    website_->setText(
+        site.isValid()
+            ? QStringLiteral("<a href=\"%1\">%2</a>").arg(site.toString(QUrl::FullyEncoded).toHtmlEscaped(), title)
+            : title);
     website_->setEnabled(site.isValid());
     website_->setToolTip(site.isValid() ? site.toDisplayString() : QString());
     renderFolder();

@@ -4,8 +4,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "model/AppModel.h"
 #include "l10n/L10n.h"
+#include "model/AppModel.h"
 #include "ui/ModelBinding.h"
 
 StreamOptions::StreamOptions(AppModel& model, SettingsStore& settings, QWidget* parent)

@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QPainter>
-#include <QStyleOptionViewItem>
-
 #include <QColor>
 #include <QFont>
+#include <QPainter>
+#include <QStyleOptionViewItem>
 
 class QLabel;
 class QWidget;
@@ -14,11 +13,11 @@ class QWidget;
 namespace Style {
 
 QFont body();
-QFont headline();       // body, bold
-QFont callout();        // a little smaller than body
-QFont caption();        // secondary lines
-QFont smallCaption();   // the smallest text: badges, port lists
-QFont title();          // the container's name in the header
+QFont headline();      // body, bold
+QFont callout();       // a little smaller than body
+QFont caption();       // secondary lines
+QFont smallCaption();  // the smallest text: badges, port lists
+QFont title();         // the container's name in the header
 QFont monospacedCaption();
 
 QColor secondary(const QWidget* widget);  // grey text

@@ -33,7 +33,8 @@ void WrappedText::setText(const QString& text) {
 
 void WrappedText::fitHeight() {
     document()->setTextWidth(viewport()->width());
-    const int height = int(std::ceil(document()->size().height())) + contentsMargins().top() + contentsMargins().bottom();
+    const int height =
+        int(std::ceil(document()->size().height())) + contentsMargins().top() + contentsMargins().bottom();
     if (height != this->height() || minimumHeight() != height) setFixedHeight(qMax(height, fontMetrics().height()));
 }
 

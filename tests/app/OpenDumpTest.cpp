@@ -39,7 +39,8 @@ TEST(InstanceChannel, HandsAnyFileNameOverIntact) {
     EXPECT_TRUE(InstanceChannel::handOver(name, odd));
     EXPECT_TRUE(InstanceChannel::handOver(name));
     EXPECT_TRUE(activations.wait(5000) || activations.size() > 0);
-    while (activations.size() < 2 && activations.wait(5000)) {}
+    while (activations.size() < 2 && activations.wait(5000)) {
+    }
     ASSERT_EQ(dumps.size(), 1);
     EXPECT_EQ(dumps.first().first().toString(), odd);
     EXPECT_EQ(activations.size(), 2);
@@ -49,7 +50,8 @@ TEST(InstanceChannel, HandsAnyFileNameOverIntact) {
 // its file to the running window and ends.
 TEST(OpenDumpProgram, FirstAndSecondStartSelectTheirFile) {
     QTemporaryDir home;
-    ASSERT_TRUE(QDir(home.path()).mkpath("config") && QDir(home.path()).mkpath("run") && QDir(home.path()).mkpath("dumps"));
+    ASSERT_TRUE(QDir(home.path()).mkpath("config") && QDir(home.path()).mkpath("run") &&
+                QDir(home.path()).mkpath("dumps"));
     for (const char* file : {"dumps/first.sql", "dumps/second.sql.gz"}) {
         QFile dump(home.filePath(file));
         ASSERT_TRUE(dump.open(QIODevice::WriteOnly));

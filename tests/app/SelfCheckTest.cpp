@@ -52,8 +52,9 @@ TEST(SelfCheckVerdict, ReportsTheFirstFailureWithWhatWasFound) {
     subjects = SelfCheck::Subjects::real();
     subjects.parseMysqlOutput = [](const QString& text) {
         auto info = DockerParse::parseMysqlOutput(text);
-        std::stable_sort(info->databases.begin(), info->databases.end(),
-                         [](const MysqlDatabase& a, const MysqlDatabase& b) { return a.name == "mysql" && b.name != "mysql"; });
+        std::stable_sort(
+            info->databases.begin(), info->databases.end(),
+            [](const MysqlDatabase& a, const MysqlDatabase& b) { return a.name == "mysql" && b.name != "mysql"; });
         return info;
     };
     verdict = SelfCheck::evaluate(subjects);

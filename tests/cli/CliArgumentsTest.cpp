@@ -24,7 +24,8 @@ TEST(CliArguments, UsableLinesGiveCommandOperandsAndOptions) {
     EXPECT_TRUE(CliArguments::parse({"--version"}).version);
 
     // The engine goes before the command as well as after it.
-    for (const QStringList& line : {QStringList{"--engine", "podman", "containers"}, {"--engine=podman", "containers"},
+    for (const QStringList& line : {QStringList{"--engine", "podman", "containers"},
+                                    {"--engine=podman", "containers"},
                                     {"containers", "--engine", "podman"}}) {
         const auto engine = CliArguments::parse(line);
         EXPECT_TRUE(engine.error.isEmpty()) << engine.error.toStdString();

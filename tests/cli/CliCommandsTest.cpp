@@ -1,8 +1,7 @@
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-
-#include <QFile>
 
 #include <csignal>
 
@@ -160,7 +159,8 @@ TEST_F(CommandsTest, InheritedSignalDispositionsNeitherBreakCommandsNorReachChil
                                                    .toUtf8());
     QFile::setPermissions(docker, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
-    struct sigaction ignore {}, oldChild {}, oldHangup {};
+    struct sigaction ignore {
+    }, oldChild{}, oldHangup{};
     ignore.sa_handler = SIG_IGN;
     ::sigaction(SIGCHLD, &ignore, &oldChild);
     ::sigaction(SIGHUP, &ignore, &oldHangup);
@@ -192,8 +192,8 @@ namespace {
 TEST_F(CommandsTest, CreateDatabaseMakesExactlyTheNamedDatabase) {
     const QString name = unique("new `db` 'x' ünï ");
     const QString literal = QString(name).replace("'", "''");
-    const CliResult created = run({"create-database", Fixtures::seeded(), "--name", name, "--collation",
-                                   "utf8mb4_unicode_520_ci"});
+    const CliResult created =
+        run({"create-database", Fixtures::seeded(), "--name", name, "--collation", "utf8mb4_unicode_520_ci"});
     ASSERT_EQ(created.status, 0) << created.err.toStdString();
     EXPECT_EQ(Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(),
                             "SELECT DEFAULT_COLLATION_NAME FROM information_schema.SCHEMATA WHERE SCHEMA_NAME = '" +
@@ -205,8 +205,8 @@ TEST_F(CommandsTest, CreateDatabaseMakesExactlyTheNamedDatabase) {
     EXPECT_TRUE(again.err.contains("database exists")) << again.err.toStdString();
 
     const QString other = unique("plain_");
-    const CliResult sneaky = run({"create-database", Fixtures::seeded(), "--name", other, "--collation",
-                                  "utf8mb4_bin; DROP DATABASE shop"});
+    const CliResult sneaky =
+        run({"create-database", Fixtures::seeded(), "--name", other, "--collation", "utf8mb4_bin; DROP DATABASE shop"});
     EXPECT_EQ(sneaky.status, 0) << sneaky.err.toStdString();
     EXPECT_EQ(Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(),
                             "SELECT COUNT(*) FROM information_schema.SCHEMATA WHERE SCHEMA_NAME = 'shop'"),

@@ -15,9 +15,9 @@
 namespace {
 
 struct EngineCase {
-    const char* name;        // for the test's name
-    const char* product;     // "podman" or "docker" in the JSON listing
-    const char* variable;    // the state file variable that says the engine is there
+    const char* name;      // for the test's name
+    const char* product;   // "podman" or "docker" in the JSON listing
+    const char* variable;  // the state file variable that says the engine is there
 };
 
 class CliOnEngine : public CliTest, public ::testing::WithParamInterface<EngineCase> {
@@ -56,12 +56,17 @@ protected:
     void becomeRootlessUser() {
         const QString user = qEnvironmentVariable("TARNWELL_FIXTURE_ROOTLESS_USER");
         const QString home = qEnvironmentVariable("TARNWELL_FIXTURE_ROOTLESS_HOME");
-        runAs_ = {"/usr/bin/setpriv", "--reuid=" + user, "--regid=" + user, "--init-groups", "/usr/bin/env",
-                  "HOME=" + home, "XDG_RUNTIME_DIR=" + qEnvironmentVariable("TARNWELL_FIXTURE_ROOTLESS_RUNTIME"),
+        runAs_ = {"/usr/bin/setpriv",
+                  "--reuid=" + user,
+                  "--regid=" + user,
+                  "--init-groups",
+                  "/usr/bin/env",
+                  "HOME=" + home,
+                  "XDG_RUNTIME_DIR=" + qEnvironmentVariable("TARNWELL_FIXTURE_ROOTLESS_RUNTIME"),
                   "CONTAINERS_CONF=" + home + "/.config/containers/containers.conf",
                   "CONTAINERS_STORAGE_CONF=" + home + "/.config/containers/storage.conf"};
-        ASSERT_TRUE(QFile::setPermissions(dir_.path(), QFile::permissions(dir_.path()) | QFile::ReadOther |
-                                                            QFile::ExeOther));
+        ASSERT_TRUE(
+            QFile::setPermissions(dir_.path(), QFile::permissions(dir_.path()) | QFile::ReadOther | QFile::ExeOther));
         ASSERT_EQ(DockerClient::run("/usr/bin/chown", {"-R", user + ":", settingsFolder()}, {}).status, 0);
     }
 
@@ -105,7 +110,8 @@ TEST_P(CliOnEngine, ListsTheContainersWithTheirEngineAndEndpoint) {
     QJsonObject seeded, plain;
     for (const QJsonValue& item : QJsonDocument::fromJson(listing.out.toUtf8()).array()) {
         if (item["name"].toString() == seeded_) seeded = item.toObject();
-        if (item["name"].toString() == qEnvironmentVariable("TARNWELL_FIXTURE_PODMAN_NOTMYSQL")) plain = item.toObject();
+        if (item["name"].toString() == qEnvironmentVariable("TARNWELL_FIXTURE_PODMAN_NOTMYSQL"))
+            plain = item.toObject();
     }
     ASSERT_FALSE(seeded.isEmpty()) << listing.out.toStdString();
     EXPECT_TRUE(seeded["mysql"].toBool());
@@ -119,7 +125,7 @@ TEST_P(CliOnEngine, ListsTheContainersWithTheirEngineAndEndpoint) {
 
     const CliResult table = runOn({"containers"});
     ASSERT_EQ(table.status, 0) << table.err.toStdString();
-    const QString engine = !runAs_.isEmpty()                          ? "Podman (rootless)"
+    const QString engine = !runAs_.isEmpty()                         ? "Podman (rootless)"
                            : QString(GetParam().product) == "podman" ? "Podman"
                                                                      : "Docker at " + endpoint_;
     EXPECT_TRUE(table.err.startsWith("Engine: " + engine + "\n")) << table.err.toStdString();
@@ -151,11 +157,14 @@ TEST_P(CliOnEngine, SigintCancelsAndLeavesNoProcessBehind) {
     QByteArray text = "SELECT SLEEP(3);\nCREATE TABLE big (id INT PRIMARY KEY, payload VARCHAR(200));\n";
     for (int i = 0; i < 20000; i += 100) {
         text += "INSERT INTO big VALUES ";
-        for (int j = i; j < i + 100; ++j) text += (j > i ? ",(" : "(") + QByteArray::number(j) + ",'" + QByteArray(180, 'x') + "')";
+        for (int j = i; j < i + 100; ++j)
+            text += (j > i ? ",(" : "(") + QByteArray::number(j) + ",'" + QByteArray(180, 'x') + "')";
         text += ";\n";
     }
-    CliRun* cli = start({"import", writeFile("slow.sql", text), "--container", seeded_, "--database", database_, "--yes"});
-    ASSERT_TRUE(cli->readUntil([](const CliRun& run) { return run.err().contains("MYSQL_PWD=***"); })) << cli->err().toStdString();
+    CliRun* cli =
+        start({"import", writeFile("slow.sql", text), "--container", seeded_, "--database", database_, "--yes"});
+    ASSERT_TRUE(cli->readUntil([](const CliRun& run) { return run.err().contains("MYSQL_PWD=***"); }))
+        << cli->err().toStdString();
     cli->signal(SIGINT);
     const CliResult result = cli->finish();
     EXPECT_EQ(result.status, 130) << result.err.toStdString();

@@ -35,8 +35,8 @@ CliRun::CliRun(const QString& settingsFolder, const QStringList& arguments, cons
     const QString cli = QStringLiteral(TARNWELL_CLI);
     const QString program = runAs.isEmpty() ? cli : runAs.first();
     const QStringList all = runAs.isEmpty() ? arguments : runAs.mid(1) + QStringList{cli} + arguments;
-    child_ = Process::Child::start(
-        {program, all, environment, in.readEnd.get(), out.writeEnd.get(), err.writeEnd.get()});
+    child_ =
+        Process::Child::start({program, all, environment, in.readEnd.get(), out.writeEnd.get(), err.writeEnd.get()});
     in.readEnd.reset();
     out.writeEnd.reset();
     err.writeEnd.reset();
@@ -119,11 +119,7 @@ CliResult CliTest::run(const QStringList& arguments, const QByteArray& input) {
     return cli.finish();
 }
 
-
-QString CliTest::unique(const QString& prefix) {
-    return prefix + QUuid::createUuid().toString(QUuid::Id128).left(10);
-}
-
+QString CliTest::unique(const QString& prefix) { return prefix + QUuid::createUuid().toString(QUuid::Id128).left(10); }
 
 QStringList CliTest::childrenWith(pid_t parent, const QString& text) {
     QStringList found;

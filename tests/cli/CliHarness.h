@@ -5,13 +5,12 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/types.h>
 
 #include "posix/Process.h"
 #include "support/Fixtures.h"
-
-#include <functional>
-#include <sys/types.h>
 
 // What one run of tarnwell-cli printed and how it ended.
 struct CliResult {

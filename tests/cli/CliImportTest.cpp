@@ -4,15 +4,15 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
-#include <random>
 #include <fcntl.h>
+#include <random>
 #include <thread>
 #include <unistd.h>
 
 #include "CliHarness.h"
 #include "docker/DockerClient.h"
-#include "support/Fixtures.h"
 #include "l10n/L10n.h"
+#include "support/Fixtures.h"
 #include "support/PrefixStates.h"
 
 namespace {
@@ -25,7 +25,7 @@ protected:
         database_ = unique("cli_");
         // A table makes the schema visible to the server probe, so it can be proposed.
         Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(),
-            QStringLiteral("CREATE DATABASE %1; CREATE TABLE %1.marker (x INT)").arg(database_));
+                      QStringLiteral("CREATE DATABASE %1; CREATE TABLE %1.marker (x INT)").arg(database_));
     }
     void TearDown() override {
         Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(), "DROP DATABASE IF EXISTS " + database_);
@@ -58,8 +58,9 @@ TEST_F(ImportTest, WithYesTheProposedDatabaseGetsTheRows) {
     ASSERT_EQ(result.status, 0) << result.err.toStdString();
     EXPECT_TRUE(result.err.contains("Proposed database: " + database_)) << result.err.toStdString();
     EXPECT_TRUE(result.err.contains("The file will be imported into “" + database_ + "” on container " +
-                                    Fixtures::seeded() + ". If the dump contains DROP TABLE, existing tables are "
-                                                         "replaced. Currently 1 table,"));
+                                    Fixtures::seeded() +
+                                    ". If the dump contains DROP TABLE, existing tables are "
+                                    "replaced. Currently 1 table,"));
     EXPECT_TRUE(result.err.contains("Import into " + database_ + " on " + Fixtures::seeded()));
     EXPECT_TRUE(result.err.contains("MYSQL_PWD=***"));
     EXPECT_TRUE(result.err.contains("Finished in "));
@@ -72,7 +73,8 @@ TEST_F(ImportTest, AFailedImportEndsWithStatus1AndTheClientsError) {
     const CliResult result = run({"import", dump, "--container", Fixtures::seeded(), "--database", database_, "--yes"});
     EXPECT_EQ(result.status, 1);
     // The server's line, then the statement it refused as the dump has it, with its table.
-    EXPECT_TRUE(result.err.trimmed().endsWith("doesn't exist\nAt line 1, table missing_table: INSERT INTO missing_table VALUES (1);"))
+    EXPECT_TRUE(result.err.trimmed().endsWith(
+        "doesn't exist\nAt line 1, table missing_table: INSERT INTO missing_table VALUES (1);"))
         << result.err.toStdString();
 }
 
@@ -84,8 +86,8 @@ TEST_F(ImportTest, APasswordFromStandardInputIsOnNoCommandLine) {
 
     QStringList carriers;
     const auto look = [&] { carriers << processesWith(password); };
-    CliRun cli(settingsFolder(), {"import", dump, "--container", container, "--database", database_,
-                                  "--password-stdin", "--yes"},
+    CliRun cli(settingsFolder(),
+               {"import", dump, "--container", container, "--database", database_, "--password-stdin", "--yes"},
                password.toUtf8() + "\n");
     const CliResult result = cli.finish(look);
     EXPECT_EQ(result.status, 0) << result.err.toStdString();
@@ -131,8 +133,8 @@ TEST_F(ImportTest, SignalsAtAnyMomentLeaveAPrefixAndNoProcess) {
     const struct {
         int number;
         bool wholeJob;
-    } signals[] = {{SIGINT, true}, {SIGINT, true}, {SIGINT, true}, {SIGTERM, true}, {SIGTERM, false},
-                   {SIGHUP, true}, {SIGKILL, false}, {SIGKILL, false}};
+    } signals[] = {{SIGINT, true},   {SIGINT, true}, {SIGINT, true},   {SIGTERM, true},
+                   {SIGTERM, false}, {SIGHUP, true}, {SIGKILL, false}, {SIGKILL, false}};
     for (const auto& signal : signals) {
         Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(),
                       "DROP TABLE IF EXISTS " + database_ + ".t; " + PrefixStates::tableSql(database_));
@@ -153,10 +155,10 @@ TEST_F(ImportTest, SignalsAtAnyMomentLeaveAPrefixAndNoProcess) {
         }
         const QString container = Fixtures::seeded();
         const auto processesLeft = [&] {
-            const QString inside = QString::fromUtf8(
-                DockerClient::run(DockerClient::resolve().docker, {"exec", container, "ps", "-o", "args"},
-                                  DockerClient::processEnvironment())
-                    .stdoutBytes);
+            const QString inside = QString::fromUtf8(DockerClient::run(DockerClient::resolve().docker,
+                                                                       {"exec", container, "ps", "-o", "args"},
+                                                                       DockerClient::processEnvironment())
+                                                         .stdoutBytes);
             QStringList left = processesWith(database_);
             for (const QString& guard : guards)
                 if (processesWith("tarnwell-guard").contains(guard)) left << guard;
@@ -170,8 +172,8 @@ TEST_F(ImportTest, SignalsAtAnyMomentLeaveAPrefixAndNoProcess) {
             left = processesLeft();
         }
         EXPECT_EQ(left, QStringList()) << "signal " << signal.number;
-        const auto prefix = states.prefixOf(
-            Fixtures::sql(container, Fixtures::seededPassword(), PrefixStates::rowsSql(database_)));
+        const auto prefix =
+            states.prefixOf(Fixtures::sql(container, Fixtures::seededPassword(), PrefixStates::rowsSql(database_)));
         EXPECT_TRUE(prefix.has_value()) << "signal " << signal.number << " left a state no prefix makes";
         std::printf("signal %d: %d of %d statements\n", signal.number, prefix.value_or(-1), states.statementCount());
     }
@@ -204,7 +206,8 @@ TEST_F(ImportTest, BadInputEndsWithAClearMessage) {
         // All SQL decodes, then gzip finds the end missing: no finished import.
         {writeFile("cut-trailer.sql.gz", packed.left(packed.size() - 8)), 1,
          L10n::render("fileDamaged", {QString("gzip: unexpected end of file")})},
-        {writeFile("cut.sql.gz", packed.left(20)), 1, L10n::render("fileDamaged", {QString("gzip: unexpected end of file")})},
+        {writeFile("cut.sql.gz", packed.left(20)), 1,
+         L10n::render("fileDamaged", {QString("gzip: unexpected end of file")})},
         {writeFile("with space.sql", "SELECT 1;\n"), 0, "Import finished in "},
         {writeFile("new\nline.sql", "SELECT 1;\n"), 0, "Import finished in "},
         {writeFile("-dash.sql", "SELECT 1;\n"), 0, "Import finished in "},
@@ -212,7 +215,8 @@ TEST_F(ImportTest, BadInputEndsWithAClearMessage) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file.toStdString());
         Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(), "DROP TABLE IF EXISTS " + database_ + ".g");
-        const CliResult result = run({"import", "--container", Fixtures::seeded(), "--database", database_, "--yes", "--", c.file});
+        const CliResult result =
+            run({"import", "--container", Fixtures::seeded(), "--database", database_, "--yes", "--", c.file});
         EXPECT_EQ(result.status, c.status) << result.err.toStdString();
         const QString last = (c.status == 0 ? result.out : result.err).trimmed().section('\n', -1);
         EXPECT_TRUE(last.contains(c.says)) << last.toStdString();

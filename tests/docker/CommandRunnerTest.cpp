@@ -5,8 +5,8 @@
 
 #include "docker/DockerClient.h"
 #include "docker/DockerError.h"
-#include "posix/Process.h"
 #include "l10n/L10n.h"
+#include "posix/Process.h"
 
 namespace {
 

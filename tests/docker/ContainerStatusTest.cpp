@@ -92,7 +92,8 @@ TEST(EngineTime, ReadsNanosecondsOffsetsAndTheZeroTime) {
 
     const auto record = DockerParse::parseInspectObject(QJsonDocument::fromJson(R"({"Id": "abc",
         "State": {"Status": "exited", "Running": false, "ExitCode": 3,
-                  "StartedAt": "2026-12-09T10:00:00.5Z", "FinishedAt": "2026-12-09T11:00:00Z"}})").object());
+                  "StartedAt": "2026-12-09T10:00:00.5Z", "FinishedAt": "2026-12-09T11:00:00Z"}})")
+                                                            .object());
     ASSERT_TRUE(record.has_value());
     EXPECT_EQ(record->exitCode, 3);
     EXPECT_EQ(record->startedAt, QDateTime(QDate(2026, 12, 9), QTime(10, 0, 0, 500), Qt::UTC));

@@ -5,7 +5,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
 #include <iostream>
 
 #include "docker/DockerClient.h"
@@ -27,14 +26,13 @@ QString query(const QString& container, const QString& password, const QString& 
     QProcessEnvironment environment = DockerClient::processEnvironment();
     environment.insert("MYSQL_PWD", password);
     const CommandResult result = DockerClient::run(
-        DockerClient::resolve().docker, {"exec", "-e", "MYSQL_PWD", container, "mariadb", "-uroot", "-N", "-B", "-e", sql},
-        environment);
+        DockerClient::resolve().docker,
+        {"exec", "-e", "MYSQL_PWD", container, "mariadb", "-uroot", "-N", "-B", "-e", sql}, environment);
     EXPECT_EQ(result.status, 0) << result.stderrBytes.toStdString();
     return QString::fromUtf8(result.stdoutBytes).trimmed();
 }
 
-QString probeError(const DockerClient& client, const QString& container, const QString& user,
-                   const QString& password) {
+QString probeError(const DockerClient& client, const QString& container, const QString& user, const QString& password) {
     try {
         client.fetchServerInfo(container, user, password);
     } catch (const DockerError& error) {
@@ -65,9 +63,9 @@ TEST(DockerEngine, ListsEveryFixture) {
         std::optional<QString> rootPassword;
         QString image;
     } cases[] = {
-        {Fixtures::seeded(), true, true, Fixtures::seededPassword(), image},  // MARIADB_ROOT_PASSWORD
-        {Fixtures::binlog(), true, true, Fixtures::binlogPassword(), image},  // MYSQL_ROOT_PASSWORD
-        {Fixtures::noPasswordEnv(), true, true, std::nullopt, image},  // its secret file is gone
+        {Fixtures::seeded(), true, true, Fixtures::seededPassword(), image},              // MARIADB_ROOT_PASSWORD
+        {Fixtures::binlog(), true, true, Fixtures::binlogPassword(), image},              // MYSQL_ROOT_PASSWORD
+        {Fixtures::noPasswordEnv(), true, true, std::nullopt, image},                     // its secret file is gone
         {Fixtures::passwordFile(), true, true, Fixtures::passwordFilePassword(), image},  // read inside it
         {Fixtures::stopped(), false, true, Fixtures::name("STOPPED_PASSWORD"), image},
         {Fixtures::mariadbOnly(), true, true, Fixtures::mariadbOnlyPassword(), Fixtures::name("IMAGE_MARIADB_ONLY")},
@@ -94,7 +92,8 @@ TEST(DockerEngine, ListsEveryFixture) {
         // The password files are mounted too and may count.
         const QString volumes = c.isMysql ? c.name + "-data" : "";
         if (c.name == Fixtures::noPasswordEnv() || c.name == Fixtures::passwordFile())
-            EXPECT_TRUE(container->volumeSummary.split(", ").contains(volumes)) << container->volumeSummary.toStdString();
+            EXPECT_TRUE(container->volumeSummary.split(", ").contains(volumes))
+                << container->volumeSummary.toStdString();
         else
             EXPECT_EQ(container->volumeSummary, volumes);
     }

@@ -23,15 +23,16 @@ QStringList names(const QList<MysqlDatabase>& databases) {
 }  // namespace
 
 TEST(DockerParse, PsLines) {
-    const PsEntry sample{"abc123def456", "db_basic", "mysql:8.0.46", "running", "Up 3 minutes",
-                         "0.0.0.0:4308->3306/tcp, [::]:4308->3306/tcp"};
+    const PsEntry sample{"abc123def456", "db_basic",     "mysql:8.0.46",
+                         "running",      "Up 3 minutes", "0.0.0.0:4308->3306/tcp, [::]:4308->3306/tcp"};
     const struct {
         QString line;
         std::optional<PsEntry> expected;
     } cases[] = {
         {kSampleLine, sample},
         {"  " + kSampleLine + "\n", sample},
-        {R"({"ID":"a1","State":"Running","Names":"/db_basic,/other"})", PsEntry{"a1", "db_basic", "", "running", "", ""}},
+        {R"({"ID":"a1","State":"Running","Names":"/db_basic,/other"})",
+         PsEntry{"a1", "db_basic", "", "running", "", ""}},
         {R"({"ID":"a1","Names":"","Name":"x"})", PsEntry{"a1", "a1", "", "", "", ""}},
         {R"({"ID":"a1","Names":",,"})", PsEntry{"a1", "a1", "", "", "", ""}},
         {R"({"ID":"a1","Names":"//a/b //"})", PsEntry{"a1", "a/b ", "", "", "", ""}},
@@ -66,8 +67,10 @@ TEST(DockerParse, InspectDocuments) {
         "Config":{"Image":"mysql:8.0.46","Env":["MYSQL_DATABASE=crm2","MYSQL_ROOT_PASSWORD=v7ndaq"],"Cmd":["mysqld"]},
         "State":{"Running":true,"Status":"running"},
         "Mounts":[{"Type":"volume","Name":"crm-20_db_basic_data","Destination":"/var/lib/mysql"}]}])";
-    const ParsedInspect record{"abc123def4567890", "db_basic", "mysql:8.0.46", true, "running",
-                               {"MYSQL_DATABASE=crm2", "MYSQL_ROOT_PASSWORD=v7ndaq"}, {"mysqld"}, "crm-20_db_basic_data"};
+    const ParsedInspect record{"abc123def4567890", "db_basic",
+                               "mysql:8.0.46",     true,
+                               "running",          {"MYSQL_DATABASE=crm2", "MYSQL_ROOT_PASSWORD=v7ndaq"},
+                               {"mysqld"},         "crm-20_db_basic_data"};
     const ParsedInspect bare{"x1", "x1", "", false, "", {}, {}, ""};
     const struct {
         QByteArray json;
@@ -145,15 +148,18 @@ TEST(DockerParse, LoginsFromTheEnvironment) {
         {{"MYSQL_ROOT_PASSWORD=r2", "MYSQL_ALLOW_EMPTY_PASSWORD=yes"}, "root", QString("r2")},
         {{"MARIADB_ALLOW_EMPTY_ROOT_PASSWORD=1", "MARIADB_USER=app", "MARIADB_PASSWORD=a1"}, "root", QString("")},
         {{"MYSQL_ALLOW_EMPTY_PASSWORD="}, "root", std::nullopt},  // empty means not set
-        {{"MYSQL_RANDOM_ROOT_PASSWORD=yes", "MYSQL_USER=app", "MYSQL_PASSWORD=a1", "MYSQL_DATABASE=shop"}, "app",
+        {{"MYSQL_RANDOM_ROOT_PASSWORD=yes", "MYSQL_USER=app", "MYSQL_PASSWORD=a1", "MYSQL_DATABASE=shop"},
+         "app",
          QString("a1")},
         {{"MARIADB_RANDOM_ROOT_PASSWORD=1", "MARIADB_USER=app", "MARIADB_PASSWORD="}, "app", QString("")},
         {{"MARIADB_RANDOM_ROOT_PASSWORD=1", "MARIADB_USER=app"}, "root", std::nullopt},
         {{"MARIADB_RANDOM_ROOT_PASSWORD=1"}, "root", std::nullopt},
         {{}, "root", std::nullopt},
         // Root's password is in a file: it is read inside the container, never from here.
-        {{"MYSQL_ROOT_PASSWORD_FILE=/run/secrets/root", "MYSQL_USER=app", "MYSQL_PASSWORD=a1"}, "root",
-         std::nullopt, "/run/secrets/root"},
+        {{"MYSQL_ROOT_PASSWORD_FILE=/run/secrets/root", "MYSQL_USER=app", "MYSQL_PASSWORD=a1"},
+         "root",
+         std::nullopt,
+         "/run/secrets/root"},
         {{"MARIADB_ROOT_PASSWORD_FILE=/s/pw", "MARIADB_ALLOW_EMPTY_ROOT_PASSWORD=1"}, "root", std::nullopt, "/s/pw"},
         {{"MARIADB_ROOT_PASSWORD=r1", "MARIADB_ROOT_PASSWORD_FILE=/s/pw"}, "root", QString("r1")},
         {{"MARIADB_ROOT_PASSWORD_FILE=", "MYSQL_ALLOW_EMPTY_PASSWORD=1"}, "root", QString("")},
@@ -172,9 +178,13 @@ TEST(DockerParse, LoginsFromTheEnvironment) {
 }
 
 TEST(DockerParse, MysqlOutput) {
-    const QString sample = "META\t8.0.46\t536870912\t1\t536870912\nDB\tmysql\t31\t1000\n"
-                           "DB\tcrm2\t176\t11000000000\nDB\tlegacy_tickets\t4\t2000";
-    const ServerInfo expected{"8.0.46", 536870912, true, 536870912,
+    const QString sample =
+        "META\t8.0.46\t536870912\t1\t536870912\nDB\tmysql\t31\t1000\n"
+        "DB\tcrm2\t176\t11000000000\nDB\tlegacy_tickets\t4\t2000";
+    const ServerInfo expected{"8.0.46",
+                              536870912,
+                              true,
+                              536870912,
                               {{"crm2", 176, 11000000000}, {"legacy_tickets", 4, 2000}, {"mysql", 31, 1000}}};
     EXPECT_EQ(parseMysqlOutput(sample), expected);
     EXPECT_EQ(parseMysqlOutput(QString(sample).replace("\n", "\r\n") + "\r\n"), expected);
@@ -221,8 +231,9 @@ TEST(DockerParse, LinesAndChunks) {
     EXPECT_EQ(splitLines(" \n"), QStringList({" "}));
 
     // A label holding U+0085 or U+2028 keeps its container's record whole.
-    const QString ps = QStringLiteral("{\"ID\":\"a1\",\"Names\":\"one\",\"Labels\":\"note=x\u0085y\u2028z\"}\r\n"
-                                      "{\"ID\":\"b2\",\"Names\":\"two\"}\n\n");
+    const QString ps = QStringLiteral(
+        "{\"ID\":\"a1\",\"Names\":\"one\",\"Labels\":\"note=x\u0085y\u2028z\"}\r\n"
+        "{\"ID\":\"b2\",\"Names\":\"two\"}\n\n");
     const QStringList records = splitRecords(ps);
     ASSERT_EQ(records.size(), 2);
     EXPECT_EQ(parsePsLine(records[0])->id, "a1");

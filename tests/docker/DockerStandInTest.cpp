@@ -4,13 +4,12 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
 #include <sys/wait.h>
 
 #include "docker/DockerClient.h"
 #include "docker/DockerError.h"
-#include "posix/Process.h"
 #include "l10n/L10n.h"
+#include "posix/Process.h"
 
 namespace {
 
@@ -56,8 +55,9 @@ TEST_F(DockerStandIn, ListingFailures) {
         {"down",
          DockerError::dockerNotRunning(
              "Cannot connect to the Docker daemon at unix:///var/run/docker.sock. Is the docker daemon running?\n"),
-         L10n::render("dockerNotRunningDetail", {QString("Cannot connect to the Docker daemon at "
-                                                         "unix:///var/run/docker.sock. Is the docker daemon running?")}),
+         L10n::render("dockerNotRunningDetail",
+                      {QString("Cannot connect to the Docker daemon at "
+                               "unix:///var/run/docker.sock. Is the docker daemon running?")}),
          1},
         {"down-silent", DockerError::dockerNotRunning(" \n"), L10n::render("dockerNotRunning"), 1},
         // Docker's first line, and what it usually means on Linux.
@@ -152,8 +152,8 @@ TEST_F(DockerStandIn, ProbeFailures) {
         QFile::remove(log);
         qputenv("TARNWELL_STANDIN", c.standIn);
         EXPECT_EQ(client.fetchServerInfo("db", "root", "pw"),
-                  (ServerInfo{"10.11.6-MariaDB", 16777216, false, 134217728, {{"shop", 4, 65536}}, c.clientProgram,
-                              c.sandbox}))
+                  (ServerInfo{
+                      "10.11.6-MariaDB", 16777216, false, 134217728, {{"shop", 4, 65536}}, c.clientProgram, c.sandbox}))
             << c.standIn;
         EXPECT_EQ(calls().size(), c.calls) << c.standIn;
     }

@@ -81,16 +81,18 @@ TEST(Engine, ResolveKeepsToTheChosenEngine) {
     QTemporaryDir dir;
     const QString docker = script(dir, "docker", "echo 'Docker version 27.5.1, build 9f9e405'\n");
     // podman-docker: a `docker` that is Podman.
-    const QString wrapped = script(dir, "docker-podman", "echo 'Emulate Docker CLI using podman.' >&2\n"
-                                                         "echo 'podman version 4.3.1'\n");
+    const QString wrapped = script(dir, "docker-podman",
+                                   "echo 'Emulate Docker CLI using podman.' >&2\n"
+                                   "echo 'podman version 4.3.1'\n");
     const QString silent = script(dir, "silent", "exit 1\n");
     const QString gzip = script(dir, "gzip", "");
 
     EXPECT_EQ(DockerClient::identify(wrapped), EngineKind::podman);
     EXPECT_EQ(DockerClient::identify(silent), EngineKind::docker);  // says nothing: taken for Docker
     // A Podman with a broken configuration fails even --version; its name still tells.
-    EXPECT_EQ(DockerClient::identify(script(dir, "podman", "echo 'level=error msg=\"finding config\"' >&2; exit 125\n")),
-              EngineKind::podman);
+    EXPECT_EQ(
+        DockerClient::identify(script(dir, "podman", "echo 'level=error msg=\"finding config\"' >&2; exit 125\n")),
+        EngineKind::podman);
     EXPECT_EQ(DockerClient::resolve({docker, wrapped}, gzip).docker, docker);
     EXPECT_EQ(DockerClient::resolve({wrapped, docker}, gzip).engine, EngineKind::podman);
     EXPECT_EQ(DockerClient::resolve({docker, wrapped}, gzip, EnginePreference::podman).docker, wrapped);
@@ -118,7 +120,8 @@ TEST(Engine, EndpointsComeFromTheEnvironmentAndTheDockerContext) {
     {
         QFile file(meta + "/meta.json");
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(R"({"Name":"build-box","Endpoints":{"docker":{"Host":"ssh://ci@build-box","SkipTLSVerify":false}}})");
+        file.write(
+            R"({"Name":"build-box","Endpoints":{"docker":{"Host":"ssh://ci@build-box","SkipTLSVerify":false}}})");
         QFile config(home.filePath(".docker/config.json"));
         ASSERT_TRUE(config.open(QIODevice::WriteOnly));
         config.write(R"({"auths":{},"currentContext":"build-box"})");
@@ -152,7 +155,8 @@ TEST(Engine, PodmanRecordsReadAsDockerOnes) {
     EXPECT_EQ(entries[1].ports, QString());
 
     // Docker's lines still read the same, and an array member that is no object is passed over.
-    EXPECT_EQ(DockerParse::parsePsOutput("{\"ID\":\"a1\",\"Names\":\"/x\",\"State\":\"running\"}\n").value(0).name, "x");
+    EXPECT_EQ(DockerParse::parsePsOutput("{\"ID\":\"a1\",\"Names\":\"/x\",\"State\":\"running\"}\n").value(0).name,
+              "x");
     EXPECT_EQ(DockerParse::parsePsOutput("[1, {\"Id\":\"b2\",\"Names\":[]}]").value(0).name, "b2");
     EXPECT_TRUE(DockerParse::parsePsOutput("[ not json").isEmpty());
 

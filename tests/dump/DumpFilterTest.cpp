@@ -1,10 +1,11 @@
 // The stream between the dump and the client: fixes, guards and what they must leave alone.
 #include <QFile>
+
 #include <gtest/gtest.h>
 
-#include "l10n/ByteFormatting.h"
 #include "dump/DumpFilter.h"
 #include "dump/DumpFixPlan.h"
+#include "l10n/ByteFormatting.h"
 #include "l10n/L10n.h"
 
 namespace {
@@ -42,7 +43,8 @@ Filtered filterChunks(const QList<QByteArrayView>& chunks, const DumpFixes& fixe
 // The text in chunks of 1 MiB, as a copy reads it.
 QList<QByteArrayView> megabytes(const QByteArray& text) {
     QList<QByteArrayView> chunks;
-    for (qsizetype at = 0; at < text.size(); at += 1 << 20) chunks << QByteArrayView(text).sliced(at).first(qMin<qsizetype>(1 << 20, text.size() - at));
+    for (qsizetype at = 0; at < text.size(); at += 1 << 20)
+        chunks << QByteArrayView(text).sliced(at).first(qMin<qsizetype>(1 << 20, text.size() - at));
     return chunks;
 }
 
@@ -58,8 +60,8 @@ Filtered filterEverySplit(const QByteArray& text, const DumpFixes& fixes) {
     return whole;
 }
 
-const QStringList kMariadbCollations = {"utf8mb4_general_ci", "utf8mb4_bin", "utf8mb4_unicode_ci", "utf8mb4_unicode_520_ci",
-                                        "utf8mb4_uca1400_ai_ci", "utf8mb4_uca1400_as_cs"};
+const QStringList kMariadbCollations = {"utf8mb4_general_ci",     "utf8mb4_bin",           "utf8mb4_unicode_ci",
+                                        "utf8mb4_unicode_520_ci", "utf8mb4_uca1400_ai_ci", "utf8mb4_uca1400_as_cs"};
 
 ServerInfo mariadb(bool sandbox) {
     ServerInfo server;
@@ -146,8 +148,8 @@ TEST_F(DumpFilterTest, TheDumpsOneDatabaseGoesToTheChosenOne) {
     EXPECT_EQ(filterChunks({dump}, kept).output, dump);
     EXPECT_EQ(DumpFixPlan::otherDatabases(kept), QStringList{"elsewhere"});
     // A name with a backtick stays one identifier.
-    EXPECT_TRUE(filterChunks({dump}, planFor(dump, mariadb(true), "a`b")).output.startsWith(
-        "CREATE DATABASE /*!32312 IF NOT EXISTS*/ `a``b`;\nUSE `a``b`;"));
+    EXPECT_TRUE(filterChunks({dump}, planFor(dump, mariadb(true), "a`b"))
+                    .output.startsWith("CREATE DATABASE /*!32312 IF NOT EXISTS*/ `a``b`;\nUSE `a``b`;"));
 }
 
 TEST_F(DumpFilterTest, ASwitchToADatabaseNobodyConfirmedStops) {
@@ -169,7 +171,8 @@ TEST_F(DumpFilterTest, ALongStatementIntoTheDumpsDatabaseByNameStops) {
     const Filtered stopped = filterChunks(megabytes(dump), fixes);
     EXPECT_EQ(stopped.result, DumpFilter::Result::refused);
     EXPECT_EQ(stopped.output, "USE `tgt`;\n");
-    EXPECT_EQ(stopped.refusal, L10n::render("longStatementNotRedirected", {qint64(2), QString("elsewhere"), QString("tgt")}));
+    EXPECT_EQ(stopped.refusal,
+              L10n::render("longStatementNotRedirected", {qint64(2), QString("elsewhere"), QString("tgt")}));
     // Unqualified, it goes to the chosen database as it comes; with the redirect off, where it says.
     const QByteArray plain = "USE `elsewhere`;\nINSERT INTO `notes` VALUES " + row + ";\n";
     const Filtered passed = filterChunks(megabytes(plain), planFor(plain, mariadb(true), "tgt"));

@@ -2,9 +2,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
 #include <cerrno>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <system_error>
 
@@ -13,7 +12,8 @@
 #include "dump/DumpText.h"
 
 static void PrintTo(const DumpPreview& preview, std::ostream* out) {
-    *out << preview.byteCount << (preview.compressed ? " gz" : " plain") << (preview.containsDropTable ? " drop " : " - ")
+    *out << preview.byteCount << (preview.compressed ? " gz" : " plain")
+         << (preview.containsDropTable ? " drop " : " - ")
          << preview.mentionedDatabase.value_or("(none)").toStdString();
 }
 
@@ -51,7 +51,9 @@ TEST(DumpInspection, PreviewsOfFiles) {
         {"version-comment.sql",
          "CREATE DATABASE /*!32312 IF NOT EXISTS*/ `other` /*!40100 DEFAULT CHARACTER SET utf8mb4 */;\n\nUSE `shop`;",
          {0, false, false, QString("shop"), {}}},
-        {"first-wins.sql", "create database if not exists `crm2`;\nUSE other;\n", {0, false, false, QString("crm2"), {}}},
+        {"first-wins.sql",
+         "create database if not exists `crm2`;\nUSE other;\n",
+         {0, false, false, QString("crm2"), {}}},
     };
     QTemporaryDir dir;
     for (const auto& c : cases) {

@@ -5,8 +5,12 @@
 
 TEST(DumpName, Stems) {
     const std::pair<const char*, const char*> cases[] = {
-        {"/Users/demo/Downloads/crm2 (2).sql.gz", "crm2 (2)"}, {"Shop.SQL", "Shop"}, {"backup.tar.gz", "backup.tar"},
-        {"/tmp/dump.gz.sql", "dump.gz"}, {"notes.txt", "notes.txt"}, {"/tmp/.sql.gz", ""},
+        {"/Users/demo/Downloads/crm2 (2).sql.gz", "crm2 (2)"},
+        {"Shop.SQL", "Shop"},
+        {"backup.tar.gz", "backup.tar"},
+        {"/tmp/dump.gz.sql", "dump.gz"},
+        {"notes.txt", "notes.txt"},
+        {"/tmp/.sql.gz", ""},
     };
     for (const auto& [path, stem] : cases) EXPECT_EQ(DumpName::stem(path), stem) << path;
 }
@@ -17,10 +21,18 @@ TEST(DumpName, WholeWordMatches) {
         const char* name;
         bool matches;
     } cases[] = {
-        {"crm2 (2)", "sql", false}, {"crm2 (2)", "crm", false},     {"crm2 (2)", "crm2", true},
-        {"crm2 (2)", "CRM2", true}, {"db_shop", "shop", false},     {"shop-2024", "shop", true},
-        {"shop", "shop", true},     {"ab", "ab", false},            {"xcrm2 crm2", "crm2", false},
-        {"éshop", "shop", false},   {"shop\U0001D7D8", "shop", false}, {"shop\U0001F600", "shop", true},
+        {"crm2 (2)", "sql", false},
+        {"crm2 (2)", "crm", false},
+        {"crm2 (2)", "crm2", true},
+        {"crm2 (2)", "CRM2", true},
+        {"db_shop", "shop", false},
+        {"shop-2024", "shop", true},
+        {"shop", "shop", true},
+        {"ab", "ab", false},
+        {"xcrm2 crm2", "crm2", false},
+        {"éshop", "shop", false},
+        {"shop\U0001D7D8", "shop", false},
+        {"shop\U0001F600", "shop", true},
     };
     for (const auto& c : cases) EXPECT_EQ(DumpName::matches(c.stem, c.name), c.matches) << c.stem << " / " << c.name;
 }
@@ -51,5 +63,6 @@ TEST(DatabaseChoice, Proposals) {
         {{}, std::nullopt, std::nullopt, std::nullopt},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(DatabaseChoice::preferred(c.databases, c.path, c.saved), c.expected) << c.path.value_or("-").toStdString();
+        EXPECT_EQ(DatabaseChoice::preferred(c.databases, c.path, c.saved), c.expected)
+            << c.path.value_or("-").toStdString();
 }

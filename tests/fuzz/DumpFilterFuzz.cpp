@@ -1,11 +1,11 @@
 // The stream an import runs must give the same bytes and the same end however the dump was cut
 // into chunks, with every fix on and a client without a sandbox. The input is the lengths of the
 // chunks (1 to 255, cycled) up to a zero byte, then the SQL text.
+#include <QList>
+
 #include "FuzzCheck.h"
 #include "FuzzInput.h"
 #include "dump/DumpFilter.h"
-
-#include <QList>
 
 namespace {
 

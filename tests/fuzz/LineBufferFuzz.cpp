@@ -1,9 +1,9 @@
 // Output lines must not depend on how the stream was cut into reads. The input is one flag
 // byte, the lengths of the reads (1 to 255, cycled) up to a zero byte, then the stream.
+#include <QList>
+
 #include "FuzzCheck.h"
 #include "import/LineBuffer.h"
-
-#include <QList>
 
 namespace {
 

@@ -1,10 +1,10 @@
 // The statements must not depend on how the stream was cut into chunks. The input is the
 // lengths of the chunks (1 to 255, cycled) up to a zero byte, then the SQL text.
+#include <QList>
+
 #include "FuzzCheck.h"
 #include "FuzzInput.h"
 #include "sql/SqlStream.h"
-
-#include <QList>
 
 namespace {
 

@@ -1,7 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <csignal>
 #include <cstring>
+#include <gtest/gtest.h>
 
 #include "import/ContainerFate.h"
 #include "l10n/L10n.h"
@@ -26,10 +25,13 @@ TEST(ContainerFate, EngineAnswersAndTheMessagesTheyGive) {
          State::engineGone},
         {99, "", "stand-in: unexpected call\n", State::running},  // says nothing: the outcome stands
     };
-    for (const auto& a : answers) EXPECT_EQ(ContainerFate::parseState(a.status, a.out, a.err), a.state) << a.out << a.err;
+    for (const auto& a : answers)
+        EXPECT_EQ(ContainerFate::parseState(a.status, a.out, a.err), a.state) << a.out << a.err;
 
-    const ImportOutcome lost = ImportOutcome::failed("ERROR 2013 (HY000) at line 12: Lost connection to server during query");
-    EXPECT_EQ(ContainerFate::explain(State::stopped, "db", lost), L10n::render("importContainerStopped", {QString("db")}));
+    const ImportOutcome lost =
+        ImportOutcome::failed("ERROR 2013 (HY000) at line 12: Lost connection to server during query");
+    EXPECT_EQ(ContainerFate::explain(State::stopped, "db", lost),
+              L10n::render("importContainerStopped", {QString("db")}));
     EXPECT_EQ(ContainerFate::explain(State::running, "db", lost), std::nullopt);
     EXPECT_EQ(ContainerFate::explain(State::gone, "db", lost), L10n::render("importContainerGone", {QString("db")}));
     EXPECT_EQ(ContainerFate::explain(State::engineGone, "db", lost), L10n::render("importEngineGone", {QString("db")}));
@@ -40,8 +42,9 @@ TEST(ContainerFate, EngineAnswersAndTheMessagesTheyGive) {
     const ImportOutcome killed = ImportOutcome::failed(L10n::render("mysqlStatus", {qint64(137)}));
     EXPECT_EQ(ContainerFate::explain(State::running, "db", killed),
               L10n::render("importClientSignalled", {qint64(SIGKILL), QString::fromLocal8Bit(strsignal(SIGKILL))}));
-    EXPECT_EQ(ContainerFate::explain(State::running, "db", ImportOutcome::failed(L10n::render("mysqlStatus", {qint64(1)}))),
-              std::nullopt);
+    EXPECT_EQ(
+        ContainerFate::explain(State::running, "db", ImportOutcome::failed(L10n::render("mysqlStatus", {qint64(1)}))),
+        std::nullopt);
 }
 
 }  // namespace

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "l10n/ByteFormatting.h"
 #include "import/SpeedWindow.h"
+#include "l10n/ByteFormatting.h"
 #include "l10n/UserSettings.h"
 
 namespace {
@@ -21,9 +21,9 @@ QString local(QString text) { return text.replace('.', QLocale::system().decimal
 
 TEST_F(English, Durations) {
     const std::pair<double, const char*> cases[] = {
-        {0, "0 sec"},          {-3, "0 sec"},           {59.4, "59 sec"},      {59.5, "1 min"},
-        {60, "1 min"},         {61, "1 min 1 sec"},     {3599, "59 min 59 sec"}, {3600, "1 hr 0 min"},
-        {3659, "1 hr 0 min"},  {7384, "2 hr 3 min"},    {75, "1 min 15 sec"},  {360000, "100 hr 0 min"},
+        {0, "0 sec"},         {-3, "0 sec"},        {59.4, "59 sec"},        {59.5, "1 min"},
+        {60, "1 min"},        {61, "1 min 1 sec"},  {3599, "59 min 59 sec"}, {3600, "1 hr 0 min"},
+        {3659, "1 hr 0 min"}, {7384, "2 hr 3 min"}, {75, "1 min 15 sec"},    {360000, "100 hr 0 min"},
     };
     for (const auto& [seconds, text] : cases) EXPECT_EQ(ByteFormatting::duration(seconds), text) << seconds;
 }
@@ -53,8 +53,14 @@ TEST(ByteFormatting, Sizes) {
 
 TEST(ByteFormatting, Speeds) {
     const std::pair<double, const char*> cases[] = {
-        {0, "…"}, {1, "…"}, {0.5, "…"}, {-5, "…"}, {std::nan(""), "…"},
-        {1.5, "1 byte/s"}, {2500000, "2.5 MB/s"}, {1e30, "9.22 EB/s"},
+        {0, "…"},
+        {1, "…"},
+        {0.5, "…"},
+        {-5, "…"},
+        {std::nan(""), "…"},
+        {1.5, "1 byte/s"},
+        {2500000, "2.5 MB/s"},
+        {1e30, "9.22 EB/s"},
     };
     for (const auto& [speed, text] : cases) EXPECT_EQ(ByteFormatting::speed(speed), local(text)) << speed;
 }

@@ -23,8 +23,14 @@ ImportRequest sampleRequest() {
 
 TEST(ImportCommand, PacketArgument) {
     const std::pair<quint64, const char*> cases[] = {
-        {0, "64M"},         {16777216, "64M"},           {67108864, "64M"},         {67108865, "67108865"},
-        {68157440, "65M"},  {536870912, "512M"},         {1073741824, "1024M"},     {100000000, "100000000"},
+        {0, "64M"},
+        {16777216, "64M"},
+        {67108864, "64M"},
+        {67108865, "67108865"},
+        {68157440, "65M"},
+        {536870912, "512M"},
+        {1073741824, "1024M"},
+        {100000000, "100000000"},
         {~0ULL, "18446744073709551615"},
     };
     for (const auto& [bytes, value] : cases)
@@ -68,10 +74,9 @@ TEST(ImportCommand, InvocationKeepsThePasswordOutOfArgumentsAndDisplay) {
     request.clientProgram = "mariadb";
     request.password.clear();
     const MysqlInvocation plain = ImportCommand::invocation(request, "/usr/bin/docker");
-    EXPECT_EQ(plain.arguments,
-              QStringList({"exec", "-i", "-e", "MYSQL_PWD", "db_basic", "mariadb", "-u", "--batch", "--unbuffered",
-                           "--skip-reconnect", "--default-character-set=utf8mb4", "--max-allowed-packet=512M",
-                           "--database=crm2"}));
+    EXPECT_EQ(plain.arguments, QStringList({"exec", "-i", "-e", "MYSQL_PWD", "db_basic", "mariadb", "-u", "--batch",
+                                            "--unbuffered", "--skip-reconnect", "--default-character-set=utf8mb4",
+                                            "--max-allowed-packet=512M", "--database=crm2"}));
     // A name that looks like an option stays glued to --database=.
     request.database = "--version";
     EXPECT_EQ(ImportCommand::invocation(request, "/usr/bin/docker").arguments.last(), "--database=--version");
@@ -93,8 +98,8 @@ TEST(ImportCommand, ClientEnvironmentCarriesThePasswordAlsoWhenEmpty) {
 
 TEST(ImportCommand, SessionAnswersAndClientLineNumbers) {
     EXPECT_EQ(ImportCommand::sessionId("tarnwell-session 42"), 42);
-    for (const char* line : {"tarnwell_session", "tarnwell-session ", "tarnwell-session x", "tarnwell-session -3",
-                             "42", "session 42"})
+    for (const char* line :
+         {"tarnwell_session", "tarnwell-session ", "tarnwell-session x", "tarnwell-session -3", "42", "session 42"})
         EXPECT_EQ(ImportCommand::sessionId(line), std::nullopt) << line;
     // The session query is the client's line 1, so its numbers are one ahead of the dump's.
     EXPECT_EQ(ImportCommand::inDumpLines("ERROR 1146 (42S02) at line 6: Table 'd.x' doesn't exist"),

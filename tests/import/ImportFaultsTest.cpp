@@ -9,14 +9,13 @@
 #include <QTemporaryDir>
 #include <QUuid>
 
-#include <gtest/gtest.h>
-
 #include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstring>
 #include <functional>
+#include <gtest/gtest.h>
 #include <map>
 #include <memory>
 #include <sys/wait.h>
@@ -24,9 +23,9 @@
 #include <unistd.h>
 
 #include "docker/DockerClient.h"
-#include "l10n/ByteFormatting.h"
 #include "import/ImportRunner.h"
 #include "import/ProgressText.h"
+#include "l10n/ByteFormatting.h"
 #include "l10n/L10n.h"
 #include "support/Fixtures.h"
 #include "support/PrefixStates.h"
@@ -95,8 +94,10 @@ protected:
     // The servers start together: each takes seconds to set up.
     static void SetUpTestSuite() {
         servers = new std::map<QString, std::unique_ptr<ScratchServer>>;
-        for (const char* role : {"stop", "pause", "remove"}) (*servers)[role] = std::make_unique<ScratchServer>(role, QStringList{});
-        (*servers)["full"] = std::make_unique<ScratchServer>("full", QStringList{"--tmpfs", "/var/lib/mysql:size=160m"});
+        for (const char* role : {"stop", "pause", "remove"})
+            (*servers)[role] = std::make_unique<ScratchServer>(role, QStringList{});
+        (*servers)["full"] =
+            std::make_unique<ScratchServer>("full", QStringList{"--tmpfs", "/var/lib/mysql:size=160m"});
     }
     static void TearDownTestSuite() {
         delete servers;
@@ -125,8 +126,9 @@ protected:
             if (line.endsWith(';')) whole.insert(QString::fromLatin1(line.chopped(1)));
         QStringList cut;
         for (const QString& received :
-             target.sql("SELECT argument FROM mysql.general_log WHERE command_type = 'Query' AND thread_id = " + session +
-                        " AND argument NOT LIKE '%AS tarnwell_session'")
+             target
+                 .sql("SELECT argument FROM mysql.general_log WHERE command_type = 'Query' AND thread_id = " + session +
+                      " AND argument NOT LIKE '%AS tarnwell_session'")
                  .split('\n', Qt::SkipEmptyParts))
             if (!whole.contains(received)) cut << received;
         return cut;
@@ -158,7 +160,8 @@ protected:
                                                     copied = std::max<qint64>(progress.bytesRead, 1);
                                                     std::lock_guard guard(lock);
                                                     last = progress;
-                                                    if (progress.bytesRead >= bytes) seen << ProgressText::line(progress);
+                                                    if (progress.bytesRead >= bytes)
+                                                        seen << ProgressText::line(progress);
                                                 },
                                                 {});
         copied = bytes;  // an import that ended early still lets the injector go
@@ -184,8 +187,9 @@ TEST_F(ImportFaults, AContainerStoppedMidImportIsNamedAndKeepsAPrefix) {
     ScratchServer& target = server("stop");
     ASSERT_TRUE(target.ready());
     resetTable(target);
-    const ImportOutcome outcome = runWithFault(request(target, statementsDump()), 400000,
-                                               [&] { docker({"stop", "-t", "3", target.name}); });
+    const ImportOutcome outcome = runWithFault(request(target, statementsDump()), 400000, [&] {
+        docker({"stop", "-t", "3", target.name});
+    });
     EXPECT_EQ(outcome, ImportOutcome::failed(L10n::render("importContainerStopped", {target.name})));
     EXPECT_TRUE(noChildLeft());
     ASSERT_EQ(docker({"start", target.name}).status, 0);
@@ -199,8 +203,9 @@ TEST_F(ImportFaults, AContainerRemovedMidImportIsNamedAsGone) {
     ScratchServer& target = server("remove");
     ASSERT_TRUE(target.ready());
     resetTable(target);
-    const ImportOutcome outcome = runWithFault(request(target, statementsDump()), 400000,
-                                               [&] { docker({"rm", "-f", "-v", target.name}); });
+    const ImportOutcome outcome = runWithFault(request(target, statementsDump()), 400000, [&] {
+        docker({"rm", "-f", "-v", target.name});
+    });
     EXPECT_EQ(outcome, ImportOutcome::failed(L10n::render("importContainerGone", {target.name})));
     EXPECT_TRUE(noChildLeft());
 }
@@ -270,8 +275,8 @@ TEST_F(ImportFaults, AKilledDockerClientIsNamedBySignal) {
                 ::kill(entry.toInt(), SIGKILL);
         }
     });
-    EXPECT_EQ(outcome, ImportOutcome::failed(L10n::render("importClientSignalled",
-                                                          {qint64(SIGKILL), QString::fromLocal8Bit(strsignal(SIGKILL))})));
+    EXPECT_EQ(outcome, ImportOutcome::failed(L10n::render(
+                           "importClientSignalled", {qint64(SIGKILL), QString::fromLocal8Bit(strsignal(SIGKILL))})));
     EXPECT_TRUE(noChildLeft());
     std::this_thread::sleep_for(2s);  // the client inside goes once its input is gone
     EXPECT_TRUE(prefixIn(target).has_value()) << "a state no prefix of the dump makes";

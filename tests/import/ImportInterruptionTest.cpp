@@ -3,9 +3,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
 #include <chrono>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -45,12 +44,13 @@ protected:
     // as a damaged stream does or stays silent until it is stopped.
     QString cutDecompressor(qint64 bytes, bool fail) const {
         const QString path = dir.filePath(QStringLiteral("gzip-%1-%2").arg(bytes).arg(fail));
-        Fixtures::writeFile(dir.path(), QFileInfo(path).fileName(),
-                            QStringLiteral("#!/bin/sh\nhead -c %1 '%2'\n%3\n")
-                                .arg(bytes)
-                                .arg(plain, fail ? "echo 'gzip: stdin: invalid compressed data--format violated' >&2; exit 1"
-                                                 : "exec sleep 1000")
-                                .toUtf8());
+        Fixtures::writeFile(
+            dir.path(), QFileInfo(path).fileName(),
+            QStringLiteral("#!/bin/sh\nhead -c %1 '%2'\n%3\n")
+                .arg(bytes)
+                .arg(plain, fail ? "echo 'gzip: stdin: invalid compressed data--format violated' >&2; exit 1"
+                                 : "exec sleep 1000")
+                .toUtf8());
         QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         return path;
     }
@@ -89,9 +89,8 @@ TEST_F(ImportInterruption, AFailingDecompressorNeverRunsTheCutStatement) {
         for (const qint64 bytes : offsetsAround(k)) {
             resetTable();
             ImportRunner runner;
-            const ImportOutcome outcome = runner.run(request(), DockerClient{DockerClient::resolve().docker,
-                                                                             cutDecompressor(bytes, true)},
-                                                     {}, {});
+            const ImportOutcome outcome = runner.run(
+                request(), DockerClient{DockerClient::resolve().docker, cutDecompressor(bytes, true)}, {}, {});
             EXPECT_EQ(outcome, ImportOutcome::failed(L10n::render(
                                    "fileDamaged", {QString("gzip: invalid compressed data--format violated")})))
                 << bytes;
@@ -115,7 +114,8 @@ TEST_F(ImportInterruption, ACancelNeverRunsTheStatementTheClientHolds) {
             ImportRunner runner;
             std::thread canceller([&] {
                 // The whole statements have run: the rest of what arrived is held by the client.
-                for (int attempt = 0; attempt < 400 && prefixNow() != whole; ++attempt) std::this_thread::sleep_for(25ms);
+                for (int attempt = 0; attempt < 400 && prefixNow() != whole; ++attempt)
+                    std::this_thread::sleep_for(25ms);
                 runner.cancel();
             });
             const ImportOutcome outcome = runner.run(

@@ -6,11 +6,10 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -95,15 +94,16 @@ protected:
         reports.clear();
         logged.clear();
         return (runner ? runner : &own)
-            ->run(request, seeded.client,
-                  [&](const ImportProgress& progress) {
-                      reports << progress;
-                      if (onBytes) onBytes(progress.bytesRead);
-                  },
-                  [this](const QString& line) {
-                      std::lock_guard guard(logLock);
-                      logged << line;
-                  });
+            ->run(
+                request, seeded.client,
+                [&](const ImportProgress& progress) {
+                    reports << progress;
+                    if (onBytes) onBytes(progress.bytesRead);
+                },
+                [this](const QString& line) {
+                    std::lock_guard guard(logLock);
+                    logged << line;
+                });
     }
     // INSERT statements of about 1 MB each with random payloads (they do not compress away).
     static QByteArray generatedDump(qint64 size) {
@@ -167,9 +167,10 @@ TEST_F(RunnerOnDocker, PlainAndGzipDumpsReplaceTablesAndMatchTheSource) {
 
 TEST_F(RunnerOnDocker, FailuresCarryTheClientsAndGzipsOwnLines) {
     const QString target = newDatabase(seeded, "fail");
-    const QString bad = write("bad.sql", "CREATE TABLE t (a INT);\nINSERT INTO t VALUES (1);\nINSERT INTO t VALUES (2);\n"
-                                         "INSERT INTO t VALUES (3);\nINSERT INTO no_such_table VALUES (4);\n"
-                                         "INSERT INTO t VALUES (5);\n");
+    const QString bad = write("bad.sql",
+                              "CREATE TABLE t (a INT);\nINSERT INTO t VALUES (1);\nINSERT INTO t VALUES (2);\n"
+                              "INSERT INTO t VALUES (3);\nINSERT INTO no_such_table VALUES (4);\n"
+                              "INSERT INTO t VALUES (5);\n");
     const ImportOutcome failed = run(seeded.request(bad, target));
     EXPECT_EQ(failed.kind, ImportOutcome::Kind::failed);
     EXPECT_TRUE(failed.message.contains("at line 5")) << failed.message.toStdString();
@@ -264,7 +265,8 @@ TEST_F(RunnerOnDocker, EveryDatabaseNameIsOnlyAName) {
         const QString quoted = "`" + QString(name).replace("`", "``") + "`";
         seeded.sql("DROP DATABASE IF EXISTS " + quoted + "; CREATE DATABASE " + quoted);
         const ImportOutcome outcome = run(seeded.request(dump, name));
-        EXPECT_EQ(outcome.kind, ImportOutcome::Kind::success) << name.toStdString() << " " << outcome.message.toStdString();
+        EXPECT_EQ(outcome.kind, ImportOutcome::Kind::success)
+            << name.toStdString() << " " << outcome.message.toStdString();
         EXPECT_EQ(seeded.sql("SELECT a FROM " + quoted + ".landed"), "7") << name.toStdString();
         const QString elsewhere = seeded.sql(
             "SELECT COUNT(*) FROM information_schema.tables WHERE table_name = 'landed' AND table_schema <> '" +
@@ -278,8 +280,8 @@ TEST_F(RunnerOnDocker, EveryDatabaseNameIsOnlyAName) {
 // refused and ends the import at its line; the statements before it stay.
 TEST_F(RunnerOnDocker, ShellCommandsInADumpNeverRun) {
     const QString marker = QString("/tmp/tarnwell-shell-%1").arg(::getpid());
-    const QString dump = write("shell.sql", ("CREATE TABLE t (a INT);\nINSERT INTO t VALUES (1);\n\\! touch " +
-                                             marker + "\nINSERT INTO t VALUES (2);\n")
+    const QString dump = write("shell.sql", ("CREATE TABLE t (a INT);\nINSERT INTO t VALUES (1);\n\\! touch " + marker +
+                                             "\nINSERT INTO t VALUES (2);\n")
                                                 .toUtf8());
     const QString target = newDatabase(seeded, "shell");
     ImportRequest request = seeded.request(dump, target);
@@ -297,8 +299,8 @@ TEST_F(RunnerOnDocker, ShellCommandsInADumpNeverRun) {
 // statements after the slow one never run.
 TEST_F(RunnerOnDocker, ACancelEndsAnImportWhoseServerStoppedReading) {
     const QString target = newDatabase(seeded, "stall");
-    const QString dump = write("stall.sql", "CREATE TABLE t (a INT);\nINSERT INTO t VALUES (1);\nDO SLEEP(600);\n" +
-                                                generatedDump(24 << 20));
+    const QString dump = write(
+        "stall.sql", "CREATE TABLE t (a INT);\nINSERT INTO t VALUES (1);\nDO SLEEP(600);\n" + generatedDump(24 << 20));
     ImportRunner runner;
     std::atomic<qint64> copied{0};
     std::chrono::steady_clock::time_point cancelledAt;
@@ -353,13 +355,15 @@ TEST_F(RunnerOnDocker, DumpsFromOtherServersImportCleanlyByDefault) {
     const ImportOutcome imported = run(planned(write("mysql80.sql", mysql), shop, mysql));
     ASSERT_EQ(imported.kind, ImportOutcome::Kind::success) << imported.message.toStdString();
     const QString reference = newDatabase(seeded, "mysql80ref");
-    seeded.sql("USE `" + reference + "`; "
-               "CREATE TABLE customers (id int NOT NULL AUTO_INCREMENT, name varchar(100) NOT NULL, note text, PRIMARY KEY (id)); "
-               "INSERT INTO customers VALUES (1,'Ada','collation utf8mb4_0900_ai_ci stays as written'),"
-               "(2,'Bo','DEFINER=`root`@`localhost` and USE elsewhere; are data'),(3,'Cy','line one\\nline two; -- not a comment'); "
-               "CREATE TABLE orders (id int NOT NULL, customer_id int NOT NULL, total decimal(10,2) NOT NULL, PRIMARY KEY (id)); "
-               "INSERT INTO orders VALUES (10,1,9.50),(11,2,120.00),(12,3,0.99); "
-               "CREATE VIEW big_orders AS SELECT id, total FROM orders WHERE total > 100;");
+    seeded.sql(
+        "USE `" + reference +
+        "`; "
+        "CREATE TABLE customers (id int NOT NULL AUTO_INCREMENT, name varchar(100) NOT NULL, note text, PRIMARY KEY (id)); "
+        "INSERT INTO customers VALUES (1,'Ada','collation utf8mb4_0900_ai_ci stays as written'),"
+        "(2,'Bo','DEFINER=`root`@`localhost` and USE elsewhere; are data'),(3,'Cy','line one\\nline two; -- not a comment'); "
+        "CREATE TABLE orders (id int NOT NULL, customer_id int NOT NULL, total decimal(10,2) NOT NULL, PRIMARY KEY (id)); "
+        "INSERT INTO orders VALUES (10,1,9.50),(11,2,120.00),(12,3,0.99); "
+        "CREATE VIEW big_orders AS SELECT id, total FROM orders WHERE total > 100;");
     EXPECT_EQ(seeded.fingerprint(shop), seeded.fingerprint(reference));
     EXPECT_EQ(seeded.sql("SELECT TABLE_COLLATION FROM information_schema.TABLES WHERE TABLE_SCHEMA='" + shop +
                          "' AND TABLE_NAME='orders'"),

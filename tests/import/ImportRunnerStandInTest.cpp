@@ -3,21 +3,20 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
 #include <cerrno>
 #include <chrono>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
-#include "l10n/ByteFormatting.h"
 #include "import/ImportRunner.h"
 #include "import/ProgressText.h"
-#include "posix/SystemMessage.h"
+#include "l10n/ByteFormatting.h"
 #include "l10n/L10n.h"
+#include "posix/SystemMessage.h"
 #include "support/Fixtures.h"
 
 static void PrintTo(const ImportOutcome& outcome, std::ostream* out) {
@@ -66,12 +65,12 @@ protected:
         reports.clear();
         logged.clear();
         return (runner ? runner : &own)
-            ->run(request, DockerClient{docker, gzip},
-                  [this](const ImportProgress& progress) { reports << progress; },
-                  [this](const QString& line) {
-                      std::lock_guard guard(logLock);
-                      logged << line;
-                  });
+            ->run(
+                request, DockerClient{docker, gzip}, [this](const ImportProgress& progress) { reports << progress; },
+                [this](const QString& line) {
+                    std::lock_guard guard(logLock);
+                    logged << line;
+                });
     }
 
     QString controlCalls() const {
@@ -106,7 +105,8 @@ TEST_F(RunnerStandIn, OutcomesByClientBehaviour) {
          small, ImportOutcome::failed(tail.join('\n'))},
         {"missing", "cat >/dev/null", dir.filePath("missing.sql"),
          ImportOutcome::failed(L10n::render("sizeUnreadable", {systemMessage(ENOENT)}))},
-        {"directory", "cat >/dev/null", dir.path(), ImportOutcome::failed(L10n::render("notRegularFile", {dir.path()}))},
+        {"directory", "cat >/dev/null", dir.path(),
+         ImportOutcome::failed(L10n::render("notRegularFile", {dir.path()}))},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(run(script(c.name, c.body), c.dump), c.expected) << c.name;
@@ -121,7 +121,8 @@ TEST_F(RunnerStandIn, OutcomesByClientBehaviour) {
 
     const ImportOutcome notStarted = run(dir.filePath("no-docker-here"), small);
     EXPECT_EQ(notStarted.kind, ImportOutcome::Kind::failed);
-    EXPECT_TRUE(notStarted.message.startsWith(L10n::render("importNotStarted", {QString()}))) << notStarted.message.toStdString();
+    EXPECT_TRUE(notStarted.message.startsWith(L10n::render("importNotStarted", {QString()})))
+        << notStarted.message.toStdString();
 }
 
 TEST_F(RunnerStandIn, PasswordTravelsOnlyInTheClientEnvironment) {
@@ -131,8 +132,9 @@ TEST_F(RunnerStandIn, PasswordTravelsOnlyInTheClientEnvironment) {
     ASSERT_EQ(run(docker, sparseFile("small.sql", 1000)).kind, ImportOutcome::Kind::success);
     QFile args(dir.filePath("args")), pwd(dir.filePath("pwd"));
     ASSERT_TRUE(args.open(QIODevice::ReadOnly) && pwd.open(QIODevice::ReadOnly));
-    EXPECT_EQ(args.readAll(), "exec\n-i\n-e\nMYSQL_PWD\nc\nmysql\n-uroot\n--batch\n--unbuffered\n--skip-reconnect\n"
-                              "--default-character-set=utf8mb4\n--max-allowed-packet=512M\n--database=d\n");
+    EXPECT_EQ(args.readAll(),
+              "exec\n-i\n-e\nMYSQL_PWD\nc\nmysql\n-uroot\n--batch\n--unbuffered\n--skip-reconnect\n"
+              "--default-character-set=utf8mb4\n--max-allowed-packet=512M\n--database=d\n");
     EXPECT_EQ(pwd.readAll(), "s3cret pass");
     EXPECT_FALSE(logged.join('\n').contains("s3cret"));
 }
@@ -240,14 +242,15 @@ TEST_F(RunnerStandIn, AnEngineGoneMidImportIsNamed) {
     const QString path = dir.filePath("engine-gone");
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("#!/bin/sh\n"
-               "gone() { echo 'Cannot connect to the Docker daemon at unix:///var/run/docker.sock. Is the docker daemon "
-               "running?' >&2; exit 1; }\n"
-               "case \" $* \" in *\" -i \"*) ;; *) gone ;; esac\n"
-               "IFS= read -r query\n"
-               "printf 'tarnwell_session\\ntarnwell-session 7\\n'\n"
-               "head -c 300000 >/dev/null\n"
-               "exit 1\n");
+    file.write(
+        "#!/bin/sh\n"
+        "gone() { echo 'Cannot connect to the Docker daemon at unix:///var/run/docker.sock. Is the docker daemon "
+        "running?' >&2; exit 1; }\n"
+        "case \" $* \" in *\" -i \"*) ;; *) gone ;; esac\n"
+        "IFS= read -r query\n"
+        "printf 'tarnwell_session\\ntarnwell-session 7\\n'\n"
+        "head -c 300000 >/dev/null\n"
+        "exit 1\n");
     file.close();
     file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     EXPECT_EQ(run(path, sparseFile("big.sql", 8 << 20)),
@@ -274,14 +277,17 @@ TEST_F(RunnerStandIn, AStalledCopySaysNoDataIsMoving) {
     request.containerName = "c";
     request.database = "d";
     request.user = "root";
-    const ImportOutcome outcome = runner.run(
-        request, DockerClient{script("stall", "i=0; while [ $i -lt 15 ]; do head -c 65536 >/dev/null; sleep 0.1; "
-                                               "i=$((i + 1)); done; exec sleep 1000"), "/usr/bin/gzip"},
-        [this](const ImportProgress& progress) {
-            std::lock_guard guard(logLock);
-            reports << progress;
-        },
-        {});
+    const ImportOutcome outcome =
+        runner.run(request,
+                   DockerClient{script("stall",
+                                       "i=0; while [ $i -lt 15 ]; do head -c 65536 >/dev/null; sleep 0.1; "
+                                       "i=$((i + 1)); done; exec sleep 1000"),
+                                "/usr/bin/gzip"},
+                   [this](const ImportProgress& progress) {
+                       std::lock_guard guard(logLock);
+                       reports << progress;
+                   },
+                   {});
     canceller.join();
     EXPECT_EQ(outcome, ImportOutcome::cancelled());
     ASSERT_FALSE(reports.isEmpty());

@@ -34,7 +34,8 @@ TEST(CatalogParse, SplitsAtTheFirstSpacedEqualsSignWithoutTrimmingKeyOrTemplate)
 }
 
 TEST(CatalogParse, IgnoresLinesBeforeHeadersWithoutSeparatorsAndUnderAnEmptyHeader) {
-    const auto tables = Catalog::parse(QStringLiteral("early = x\n[en]\nkey=value\nkey =value\nok = 1\n[]\nlost = y\r\n"));
+    const auto tables =
+        Catalog::parse(QStringLiteral("early = x\n[en]\nkey=value\nkey =value\nok = 1\n[]\nlost = y\r\n"));
     EXPECT_EQ(tables["en"].size(), 1);
     EXPECT_EQ(tables["en"]["ok"], "1");
     ASSERT_TRUE(tables.contains(QString()));
@@ -62,8 +63,9 @@ TEST(CompiledCatalog, HasEverySectionInOrderWithEnglishVerbatim) {
     }
     EXPECT_EQ(tables["en"].size(), 212);
     EXPECT_EQ(tables["en"]["currentSize"], " Currently %1$d tables, %2$@.");
-    EXPECT_EQ(tables["en"]["confirmDrop"],
-              QString::fromUtf8("This dump contains DROP TABLE and replaces the tables in “%1$@” on container %2$@.%3$@"));
+    EXPECT_EQ(
+        tables["en"]["confirmDrop"],
+        QString::fromUtf8("This dump contains DROP TABLE and replaces the tables in “%1$@” on container %2$@.%3$@"));
     for (auto section = tables.cbegin(); section != tables.cend(); ++section) {
         EXPECT_TRUE(section->value("currentSize").startsWith(u' ')) << section.key().toStdString();
         EXPECT_FALSE(section->value("currentSize").startsWith(QStringLiteral("  "))) << section.key().toStdString();

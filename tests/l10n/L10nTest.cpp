@@ -17,7 +17,8 @@ protected:
 };
 
 TEST(L10nFormat, FillsPositionalAndSequentialSpecifiers) {
-    EXPECT_EQ(L10n::format("%1$@ of %2$@ · %3$@ · %4$@", Args{QString("1 MB"), QString("2 MB"), QString("3 MB/s"), QString("4 sec")}),
+    EXPECT_EQ(L10n::format("%1$@ of %2$@ · %3$@ · %4$@",
+                           Args{QString("1 MB"), QString("2 MB"), QString("3 MB/s"), QString("4 sec")}),
               "1 MB of 2 MB · 3 MB/s · 4 sec");
     EXPECT_EQ(L10n::format("%2$@ に %1$@", Args{QString("db"), QString("box")}), "box に db");
     EXPECT_EQ(L10n::format("%d tables", Args{qint64(-1234567890123)}), "-1234567890123 tables");
@@ -101,12 +102,29 @@ TEST(SystemLanguage, MapsPreferredLanguagesOntoSections) {
         QStringList preferred;
         const char* code;
     } cases[] = {
-        {{"de-AT", "en-US"}, "de"}, {{"pt-BR"}, "pt"},       {{"es-419"}, "es"},       {{"fr-CA"}, "fr"},
-        {{"nn-NO"}, "nn"},          {{"nb-NO"}, "nb"},       {{"no"}, "nb"},           {{"sr-Latn-RS"}, "sr-Latn"},
-        {{"sr-Cyrl-RS"}, "sr"},     {{"sr-RS"}, "sr"},       {{"zh-Hans-CN"}, "zh-Hans"}, {{"zh-Hant-TW"}, "zh-Hant"},
-        {{"zh-HK"}, "zh-Hant"},     {{"zh-CN"}, "zh-Hans"},  {{"zh-Hans-HK"}, "zh-Hant"}, {{"yue-Hant-HK"}, "zh-Hant"},
-        {{"yue-Hans-CN"}, "zh-Hans"}, {{"uk-UA"}, "en"},     {{"he-IL"}, "en"},        {{}, "en"},
-        {{"C"}, "en"},              {{"ja_JP"}, "ja"},       {{"de_DE.UTF-8"}, "de"},
+        {{"de-AT", "en-US"}, "de"},
+        {{"pt-BR"}, "pt"},
+        {{"es-419"}, "es"},
+        {{"fr-CA"}, "fr"},
+        {{"nn-NO"}, "nn"},
+        {{"nb-NO"}, "nb"},
+        {{"no"}, "nb"},
+        {{"sr-Latn-RS"}, "sr-Latn"},
+        {{"sr-Cyrl-RS"}, "sr"},
+        {{"sr-RS"}, "sr"},
+        {{"zh-Hans-CN"}, "zh-Hans"},
+        {{"zh-Hant-TW"}, "zh-Hant"},
+        {{"zh-HK"}, "zh-Hant"},
+        {{"zh-CN"}, "zh-Hans"},
+        {{"zh-Hans-HK"}, "zh-Hant"},
+        {{"yue-Hant-HK"}, "zh-Hant"},
+        {{"yue-Hans-CN"}, "zh-Hans"},
+        {{"uk-UA"}, "en"},
+        {{"he-IL"}, "en"},
+        {{}, "en"},
+        {{"C"}, "en"},
+        {{"ja_JP"}, "ja"},
+        {{"de_DE.UTF-8"}, "de"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(L10n::systemCode(c.preferred, Catalog::tables()), c.code) << c.preferred.join(",").toStdString();
@@ -124,7 +142,8 @@ TEST(LanguageList, OffersEverySectionOnceSortedByNativeName) {
     }
     EXPECT_EQ(ids.size(), 34);
     auto indexOf = [&](const char* id) {
-        for (qsizetype i = 0; i < options.size(); ++i) if (options[i].id == id) return i;
+        for (qsizetype i = 0; i < options.size(); ++i)
+            if (options[i].id == id) return i;
         return qsizetype(-1);
     };
     EXPECT_LT(indexOf("da"), indexOf("de"));

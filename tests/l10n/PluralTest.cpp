@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <limits>
 
 #include "l10n/Catalog.h"
@@ -31,7 +30,8 @@ TEST(PluralRules, GermanicLanguagesSingularOnlyForOne) {
     EXPECT_EQ(counted("en", "systemTables", 1), QString::fromUtf8("System · 1 table"));
     EXPECT_EQ(counted("de", "upDays", 3), QString::fromUtf8("Läuft seit 3 Tagen"));
     // Icelandic counts 21 like 1, but not 11.
-    EXPECT_EQ(formsOf("is", {1, 11, 21, 111, 121}), QList<Form>({Form::one, Form::other, Form::one, Form::other, Form::one}));
+    EXPECT_EQ(formsOf("is", {1, 11, 21, 111, 121}),
+              QList<Form>({Form::one, Form::other, Form::one, Form::other, Form::one}));
 }
 
 TEST(PluralRules, RomanceLanguagesTreatZeroAndMillionsApart) {
@@ -61,13 +61,15 @@ TEST(PluralRules, SlavicLanguagesFollowTheLastDigits) {
     EXPECT_EQ(counted("pl", "tables", 22), "22 tabele");
     EXPECT_EQ(counted("pl", "tables", 25), "25 tabel");
     // Czech: 2 to 4 only, everything else from 5 takes the plain plural.
-    EXPECT_EQ(formsOf("cs", {1, 2, 4, 5, 22}), QList<Form>({Form::one, Form::few, Form::few, Form::other, Form::other}));
+    EXPECT_EQ(formsOf("cs", {1, 2, 4, 5, 22}),
+              QList<Form>({Form::one, Form::few, Form::few, Form::other, Form::other}));
     EXPECT_EQ(counted("cs", "tables", 4), "4 tabulky");
     EXPECT_EQ(counted("cs", "tables", 22), "22 tabulek");
     EXPECT_EQ(formsOf("sl", {1, 2, 3, 5, 101, 102}),
               QList<Form>({Form::one, Form::two, Form::few, Form::other, Form::one, Form::two}));
     EXPECT_EQ(counted("sl", "tables", 102), "102 tabeli");
-    EXPECT_EQ(formsOf("hr", {1, 3, 5, 11, 21}), QList<Form>({Form::one, Form::few, Form::other, Form::other, Form::one}));
+    EXPECT_EQ(formsOf("hr", {1, 3, 5, 11, 21}),
+              QList<Form>({Form::one, Form::few, Form::other, Form::other, Form::one}));
     EXPECT_EQ(formsOf("sr-Latn", {21, 24, 25}), QList<Form>({Form::one, Form::few, Form::other}));
 }
 

@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QTest>
-
 #include <qcoro/qcorotask.h>
 
 #include "docker/DockerClient.h"
@@ -13,9 +12,7 @@ void ModelTest::SetUp() {
     UserSettings::open()->setValue("appLanguage", "en");
 }
 
-void ModelTest::TearDown() {
-    UserSettings::open()->clear();
-}
+void ModelTest::TearDown() { UserSettings::open()->clear(); }
 
 bool ModelTest::waitUntil(const std::function<bool()>& condition, int timeoutMs) {
     const bool met = QTest::qWaitFor(condition, timeoutMs);
@@ -36,8 +33,6 @@ void ModelTest::refreshAndSelect(AppModel& model, const QString& name) {
     model.selectContainer(idOf(model, name));
     waitUntil([&] { return !model.isLoadingDatabases(); });
 }
-
-
 
 void ModelTest::waitForImportEnd(AppModel& model) {
     waitUntil([&] { return !model.isImportRunning(); }, 180000);

@@ -1,16 +1,14 @@
 #pragma once
 
 #include <QString>
-#include <QTest>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
-#include "support/Fixtures.h"
+#include <QTest>
 
 #include <functional>
+#include <gtest/gtest.h>
 
 #include "model/AppModel.h"
+#include "support/Fixtures.h"
 
 // Drives a real model against the fixture containers, with settings in a temporary folder.
 class ModelTest : public ::testing::Test {
@@ -24,8 +22,6 @@ protected:
     // Refreshes, then selects the named container and waits for its probe.
     void refreshAndSelect(AppModel& model, const QString& name);
     static QString idOf(const AppModel& model, const QString& name);
-
-
 
     QString writeFile(const QString& name, const QByteArray& content) const {
         return Fixtures::writeFile(dir_.path(), name, content);

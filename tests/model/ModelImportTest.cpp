@@ -1,11 +1,10 @@
 #include <QTimer>
-
 #include <qcoro/qcorotask.h>
 
-#include "support/ModelSteps.h"
 #include "ModelHarness.h"
 #include "docker/DockerClient.h"
 #include "support/Fixtures.h"
+#include "support/ModelSteps.h"
 
 namespace {
 
@@ -13,7 +12,8 @@ class ImportTest : public ModelTest {
 protected:
     void SetUp() override {
         ModelTest::SetUp();
-        Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(), "DROP DATABASE IF EXISTS model_target; CREATE DATABASE model_target");
+        Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(),
+                      "DROP DATABASE IF EXISTS model_target; CREATE DATABASE model_target");
     }
     void TearDown() override {
         Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(), "DROP DATABASE IF EXISTS model_target");
@@ -56,7 +56,8 @@ TEST_F(ImportTest, ASuccessfulImportLogsItsStepsAndLandsTheRows) {
     EXPECT_TRUE(log[3].contains(" --sandbox ")) << "the probe found the sandbox; the import must use it";
     EXPECT_FALSE(log.join('\n').contains(Fixtures::seededPassword()));
     EXPECT_TRUE(log.last().startsWith("Finished in ")) << log.last().toStdString();
-    EXPECT_EQ(Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(), "SELECT COUNT(*) FROM model_target.t"), "3");
+    EXPECT_EQ(Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(), "SELECT COUNT(*) FROM model_target.t"),
+              "3");
     // The list is read again after the import: the target now shows its table.
     waitUntil([&] {
         return std::any_of(model.databases().begin(), model.databases().end(),
@@ -88,7 +89,8 @@ TEST_F(ImportTest, TheLogKeepsItsHeadAndTheNewestLinesWithin400) {
     // What the log is about stays on top; the middle goes, and one line counts it.
     EXPECT_EQ(log.first(), "Import into model_target on " + Fixtures::seeded());
     const qsizetype head = model.logHead().size();
-    EXPECT_TRUE(log.at(head).startsWith(QString::fromUtf8("… ")) && log.at(head).endsWith(QString::fromUtf8(" lines left out …")))
+    EXPECT_TRUE(log.at(head).startsWith(QString::fromUtf8("… ")) &&
+                log.at(head).endsWith(QString::fromUtf8(" lines left out …")))
         << log.at(head).toStdString();
     const qint64 leftOut = log.at(head).section(' ', 1, 1).toLongLong();
     EXPECT_GT(leftOut, 0);
@@ -171,7 +173,8 @@ TEST_F(ImportTest, APreviewOfAnotherFileIsNeverUsed) {
         EXPECT_FALSE(preview->containsDropTable);
     }
     model.requestImport();
-    EXPECT_FALSE(model.confirmMessage().contains("contains DROP TABLE and replaces")) << model.confirmMessage().toStdString();
+    EXPECT_FALSE(model.confirmMessage().contains("contains DROP TABLE and replaces"))
+        << model.confirmMessage().toStdString();
     model.setConfirmImport(false);
     model.startImport();
     if (model.confirmImport()) {  // the inspection finished in between: asked again, as it should

@@ -2,8 +2,8 @@
 
 #include "ModelHarness.h"
 #include "docker/DockerClient.h"
-#include "model/PersistedKeys.h"
 #include "l10n/UserSettings.h"
+#include "model/PersistedKeys.h"
 #include "support/Fixtures.h"
 
 namespace {
@@ -51,8 +51,8 @@ TEST_F(RefreshTest, AFailedListingKeepsTheOldListAndShowsTheError) {
     EXPECT_EQ(model.containers(), before);
     EXPECT_EQ(model.selectedContainerID(), selected);
     // Where Podman is installed too, the message goes on to say so.
-    EXPECT_TRUE(model.errorMessage().value_or("").startsWith(
-        "Docker is not responding. Cannot connect to the Docker daemon."))
+    EXPECT_TRUE(
+        model.errorMessage().value_or("").startsWith("Docker is not responding. Cannot connect to the Docker daemon."))
         << model.errorMessage().value_or("").toStdString();
     EXPECT_FALSE(model.isLoading());
 }
@@ -105,7 +105,8 @@ TEST_F(RefreshTest, TypedLoginsStayWithTheirContainer) {
 TEST_F(RefreshTest, APinnedDatabaseStaysWhileItExists) {
     const QString seeded = Fixtures::seeded();
     const QString password = Fixtures::seededPassword();
-    Fixtures::sql(seeded, password, "CREATE DATABASE IF NOT EXISTS pinned_gone; CREATE TABLE IF NOT EXISTS pinned_gone.t(x int)");
+    Fixtures::sql(seeded, password,
+                  "CREATE DATABASE IF NOT EXISTS pinned_gone; CREATE TABLE IF NOT EXISTS pinned_gone.t(x int)");
     AppModel model;
     refreshAndSelect(model, seeded);
 
@@ -192,8 +193,9 @@ TEST_F(RefreshTest, TheConfirmationNamesTargetSizeAndDropTable) {
     model.setDump(writeFile("drops.sql", "DROP TABLE IF EXISTS customers;\n"));
     waitUntil([&] { return model.dumpPreview().has_value(); });
     const QString english = model.confirmMessage();
-    EXPECT_TRUE(english.startsWith(QString::fromUtf8("This dump contains DROP TABLE and replaces the tables in “shop” on container ") +
-                                   Fixtures::seeded() + ". Currently "))
+    EXPECT_TRUE(english.startsWith(
+        QString::fromUtf8("This dump contains DROP TABLE and replaces the tables in “shop” on container ") +
+        Fixtures::seeded() + ". Currently "))
         << english.toStdString();
     UserSettings::open()->setValue("appLanguage", "de");
     EXPECT_TRUE(model.confirmMessage().startsWith(QString::fromUtf8("Dieser Dump enthält DROP TABLE")));

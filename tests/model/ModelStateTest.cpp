@@ -1,15 +1,14 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <qcoro/qcorotask.h>
 
 #include <gtest/gtest.h>
 
-#include <qcoro/qcorotask.h>
-
+#include "l10n/L10n.h"
+#include "l10n/UserSettings.h"
 #include "model/AppModel.h"
 #include "model/PersistedKeys.h"
-#include "l10n/L10n.h"
 #include "settings/SettingsStore.h"
-#include "l10n/UserSettings.h"
 #include "support/Fixtures.h"
 
 namespace {

@@ -7,8 +7,9 @@ using SqlStreamTesting::lexed;
 
 // A long form names a whole line that starts a statement, as long as the line holds no delimiter.
 TEST(SqlStreamClientCommand, LongFormOnALineOfItsOwn) {
-    EXPECT_EQ(lexed("SELECT 1;\nsystem ls -l\nSELECT 2;"),
-              (QStringList{"statement 1: SELECT 1;", "clientCommand(system) 2: system ls -l", "statement 3: SELECT 2;"}));
+    EXPECT_EQ(
+        lexed("SELECT 1;\nsystem ls -l\nSELECT 2;"),
+        (QStringList{"statement 1: SELECT 1;", "clientCommand(system) 2: system ls -l", "statement 3: SELECT 2;"}));
     EXPECT_EQ(lexed("  SYSTEM ls\n"), (QStringList{"clientCommand(system) 1: SYSTEM ls", "trailing 2: "}));
     EXPECT_EQ(lexed("use db\r\nSELECT 1;"), (QStringList{"clientCommand(use) 1: use db\r", "statement 2: SELECT 1;"}));
     EXPECT_EQ(lexed("quit\r\n"), (QStringList{"clientCommand(quit) 1: quit\r", "trailing 2: "}));
@@ -27,8 +28,9 @@ TEST(SqlStreamClientCommand, LongFormOnALineOfItsOwn) {
 
 // A statement that ends in the delimiter is a command when its first word names one.
 TEST(SqlStreamClientCommand, LongFormAsAStatement) {
-    EXPECT_EQ(lexed("SELECT 1; use `db`;\nQUIT ;"),
-              (QStringList{"statement 1: SELECT 1;", "clientCommand(use) 1: use `db`;", "clientCommand(quit) 2: QUIT ;"}));
+    EXPECT_EQ(
+        lexed("SELECT 1; use `db`;\nQUIT ;"),
+        (QStringList{"statement 1: SELECT 1;", "clientCommand(use) 1: use `db`;", "clientCommand(quit) 2: QUIT ;"}));
     EXPECT_EQ(lexed("/* c */ system ls\n;"), QStringList{"clientCommand(system) 1: system ls\n;"});
     EXPECT_EQ(lexed("SELECT 1; system echo a\n  b;"),
               (QStringList{"statement 1: SELECT 1;", "clientCommand(system) 1: system echo a\n  b;"}));
@@ -38,15 +40,25 @@ TEST(SqlStreamClientCommand, LongFormAsAStatement) {
 
 TEST(SqlStreamClientCommand, TextsThatAreNotCommands) {
     const QByteArray texts[] = {
-        "user x;", "systems;", "SET x = 1;", "USE`db`;", "rehash now;", "status foo\nSELECT 5;",
+        "user x;",
+        "systems;",
+        "SET x = 1;",
+        "USE`db`;",
+        "rehash now;",
+        "status foo\nSELECT 5;",
         // The first word runs to a space or tab: a line feed is part of it.
         "SELECT 1; system\n echo x;",
         // Not at a line start, not a whole statement: sent as it is.
         "/* c */ system ls\n",
         // The delimiter or \g anywhere in the text, inside a string too.
-        "system echo 'a;b'\nx;", "DELIMITER $$$$$\nsystem echo '$$$$$'\nx$$$$$\nDELIMITER ;\n", "system echo x \\g\n",
+        "system echo 'a;b'\nx;",
+        "DELIMITER $$$$$\nsystem echo '$$$$$'\nx$$$$$\nDELIMITER ;\n",
+        "system echo x \\g\n",
         // An argument the client cannot read: an open or empty quoted string.
-        "use 'a\\\nSELECT 1;", "use 'a\\'\nSELECT 1;", "use 'a''\nSELECT 1;", "use ''\nSELECT 2;",
+        "use 'a\\\nSELECT 1;",
+        "use 'a\\'\nSELECT 1;",
+        "use 'a''\nSELECT 1;",
+        "use ''\nSELECT 2;",
         "DELIMITER ''\nSELECT 2;",
     };
     for (const QByteArray& text : texts) {
@@ -61,9 +73,9 @@ TEST(SqlStreamClientCommand, TextsThatAreNotCommands) {
 TEST(SqlStreamClientCommand, BackslashCommandStartingAStatement) {
     EXPECT_EQ(lexed("\\! ls -l\nSELECT 1;"),
               (QStringList{"clientCommand(system) 1: \\! ls -l", "statement 2: SELECT 1;"}));
-    EXPECT_EQ(lexed("SELECT 1; \\. /tmp/x.sql\r\nSELECT 2;"),
-              (QStringList{"statement 1: SELECT 1;", "clientCommand(source) 1: \\. /tmp/x.sql\r",
-                           "statement 2: SELECT 2;"}));
+    EXPECT_EQ(
+        lexed("SELECT 1; \\. /tmp/x.sql\r\nSELECT 2;"),
+        (QStringList{"statement 1: SELECT 1;", "clientCommand(source) 1: \\. /tmp/x.sql\r", "statement 2: SELECT 2;"}));
     EXPECT_EQ(lexed("\\T /tmp/log\n\\t\n\\q"),
               (QStringList{"clientCommand(tee) 1: \\T /tmp/log", "clientCommand(notee) 2: \\t",
                            "clientCommand(quit) 3: \\q"}));
@@ -80,7 +92,8 @@ TEST(SqlStreamClientCommand, BackslashCommandInsideAStatement) {
               (QStringList{"nested clientCommand(system) 1: \\! echo a ;", "statement 1: SELECT 1, \\! echo a ; 2;"}));
     // Inside /*! */ the argument ends before the */.
     EXPECT_EQ(lexed("SELECT 1 /*! \\! echo x ; */, 2;"),
-              (QStringList{"nested clientCommand(system) 1: \\! echo x ; ", "statement 1: SELECT 1 /*! \\! echo x ; */, 2;"}));
+              (QStringList{"nested clientCommand(system) 1: \\! echo x ; ",
+                           "statement 1: SELECT 1 /*! \\! echo x ; */, 2;"}));
     EXPECT_EQ(lexed("SELECT 1 \\W, 2;"),
               (QStringList{"nested clientCommand(warnings) 1: \\W", "statement 1: SELECT 1 \\W, 2;"}));
     // \d sets the delimiter for the rest of the same statement.

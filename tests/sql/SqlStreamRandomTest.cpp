@@ -1,9 +1,8 @@
 // Random mixes of known pieces, cut into random chunks, come out as exactly those pieces.
 #include <gtest/gtest.h>
+#include <random>
 
 #include "SqlStreamTesting.h"
-
-#include <random>
 
 namespace {
 
@@ -52,7 +51,8 @@ const QList<Fragment>& fragments() {
 }
 
 // What may stand between two fragments: whitespace and comments that end their line.
-const QByteArray kSeparators[] = {"", "\n", "\r\n", "\t\n", "-- note ;\n", "# x;\n", "/* c; */\n", "/* two\nlines */\n"};
+const QByteArray kSeparators[] = {
+    "", "\n", "\r\n", "\t\n", "-- note ;\n", "# x;\n", "/* c; */\n", "/* two\nlines */\n"};
 
 QList<QByteArray> randomChunks(const QByteArray& text, std::mt19937& random) {
     QList<QByteArray> chunks;

@@ -68,8 +68,7 @@ TEST(SqlStream, VersionedCommentsAreCode) {
                            "statement 2: /*M!100616 SET NOTE_VERBOSITY=0 */;"}));
     EXPECT_EQ(lexed("SELECT 1 /*!99999 ; SELECT 2 */;"),
               (QStringList{"statement 1: SELECT 1 /*!99999 ;", "statement 1: SELECT 2 */;"}));
-    EXPECT_EQ(lexed("/*M!100000 SET x=1; */;"),
-              (QStringList{"statement 1: /*M!100000 SET x=1;", "statement 1: */;"}));
+    EXPECT_EQ(lexed("/*M!100000 SET x=1; */;"), (QStringList{"statement 1: /*M!100000 SET x=1;", "statement 1: */;"}));
     EXPECT_EQ(lexed("/*!40101 '*/;' */;"), QStringList{"statement 1: /*!40101 '*/;' */;"});
     EXPECT_EQ(lexed("/*!40101 /* ; */ 1 */;"), QStringList{"statement 1: /*!40101 /* ; */ 1 */;"});
     // "/*M" without "!" opens an ordinary comment.
@@ -92,10 +91,10 @@ TEST(SqlStream, DelimiterBlocks) {
                                   "delimiterChange(;) 6: DELIMITER ;",
                                   "statement 7: SELECT 1;",
                               }));
-    EXPECT_EQ(lexed("delimiter $$\nCREATE PROCEDURE p() BEGIN SELECT 1; END$$\n  Delimiter ;\n"),
-              (QStringList{"delimiterChange($$) 1: delimiter $$",
-                           "statement 2: CREATE PROCEDURE p() BEGIN SELECT 1; END$$",
-                           "delimiterChange(;) 3: Delimiter ;", "trailing 4: "}));
+    EXPECT_EQ(
+        lexed("delimiter $$\nCREATE PROCEDURE p() BEGIN SELECT 1; END$$\n  Delimiter ;\n"),
+        (QStringList{"delimiterChange($$) 1: delimiter $$", "statement 2: CREATE PROCEDURE p() BEGIN SELECT 1; END$$",
+                     "delimiterChange(;) 3: Delimiter ;", "trailing 4: "}));
 }
 
 TEST(SqlStream, MultiByteDelimiter) {
@@ -105,9 +104,9 @@ TEST(SqlStream, MultiByteDelimiter) {
     // The delimiter is looked for before comments.
     EXPECT_EQ(lexed("DELIMITER //\nSELECT 1///* x */"),
               (QStringList{"delimiterChange(//) 1: DELIMITER //", "statement 2: SELECT 1//", "trailing 2: "}));
-    EXPECT_EQ(lexed("DELIMITER $a$b\nSELECT $a$a$b$a$b"),
-              (QStringList{"delimiterChange($a$b) 1: DELIMITER $a$b", "statement 2: SELECT $a$a$b",
-                           "statement 2: $a$b"}));
+    EXPECT_EQ(
+        lexed("DELIMITER $a$b\nSELECT $a$a$b$a$b"),
+        (QStringList{"delimiterChange($a$b) 1: DELIMITER $a$b", "statement 2: SELECT $a$a$b", "statement 2: $a$b"}));
 }
 
 TEST(SqlStream, DelimiterArguments) {
@@ -139,8 +138,9 @@ TEST(SqlStream, DelimiterCommandOnlyStartsAStatement) {
               (QStringList{"statement 1: SELECT 1\nDELIMITER ;", "statement 2: ;", "trailing 3: "}));
     // After a statement on the same line the client reads DELIMITER as the whole statement up to the next
     // delimiter, and takes its first word (up to a space) as the new delimiter, line feed and all.
-    EXPECT_EQ(lexed("SELECT 1; delimiter //\nSELECT 2//\nSELECT 3;"),
-              (QStringList{"statement 1: SELECT 1;", "delimiterChange(//\nSELECT) 1: delimiter //\nSELECT 2//\nSELECT 3;"}));
+    EXPECT_EQ(
+        lexed("SELECT 1; delimiter //\nSELECT 2//\nSELECT 3;"),
+        (QStringList{"statement 1: SELECT 1;", "delimiterChange(//\nSELECT) 1: delimiter //\nSELECT 2//\nSELECT 3;"}));
 }
 
 TEST(SqlStream, EmptyStatements) {

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "sql/SqlStream.h"
-
 #include <QByteArray>
 #include <QList>
 #include <QStringList>
 
 #include <ostream>
+
+#include "sql/SqlStream.h"
 
 namespace SqlStream {
 void PrintTo(const Piece& piece, std::ostream* out);

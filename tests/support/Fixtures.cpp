@@ -1,12 +1,12 @@
 #include "support/Fixtures.h"
 
-#include "docker/DockerClient.h"
-
 #include <QDir>
 #include <QFile>
 #include <QtGlobal>
 
 #include <gtest/gtest.h>
+
+#include "docker/DockerClient.h"
 
 namespace Fixtures {
 

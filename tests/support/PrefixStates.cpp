@@ -54,8 +54,9 @@ PrefixStates::PrefixStates(int statements, unsigned seed) {
 QString PrefixStates::tableSql(const QString& database) {
     QStringList rows;
     for (int id = 1; id <= kRows; ++id) rows << QStringLiteral("(%1,0)").arg(id);
-    return QStringLiteral("CREATE TABLE `%1`.t (id INT PRIMARY KEY, v INT NOT NULL) ENGINE=InnoDB; "
-                          "INSERT INTO `%1`.t VALUES %2;")
+    return QStringLiteral(
+               "CREATE TABLE `%1`.t (id INT PRIMARY KEY, v INT NOT NULL) ENGINE=InnoDB; "
+               "INSERT INTO `%1`.t VALUES %2;")
         .arg(database, rows.join(','));
 }
 

@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,12 +9,10 @@
 #include <QTest>
 #include <QToolButton>
 
-#include <QApplication>
-
-#include "support/ModelSteps.h"
 #include "UiHarness.h"
 #include "settings/SettingsStore.h"
 #include "support/Fixtures.h"
+#include "support/ModelSteps.h"
 #include "ui/ContainerList.h"
 #include "ui/DatabaseList.h"
 #include "ui/Disclosure.h"
@@ -62,8 +61,7 @@ TEST_F(ImportPanelTest, TheGateDisablesTheStartButtonAndFillsTheStatusLine) {
     model().pinDatabase(kTarget);
     model().setDump(writeFile("small.sql", kSmallDump));
     EXPECT_TRUE(button->startButton()->isEnabled());
-    EXPECT_EQ(button->statusLine()->text(),
-              "Straight into the mysql client inside the container, without Workbench.");
+    EXPECT_EQ(button->statusLine()->text(), "Straight into the mysql client inside the container, without Workbench.");
 }
 
 TEST_F(ImportPanelTest, ReturnOpensTheConfirmationAndCancelStartsNothing) {

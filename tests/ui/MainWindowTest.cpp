@@ -77,9 +77,10 @@ TEST_F(MainWindowTest, SelectingAContainerShowsItsHeaderAndDatabases) {
     QListWidget* databases = detail->importDetail()->databases()->list();
     ASSERT_FALSE(databases->findItems("shop", Qt::MatchExactly).isEmpty());
     for (const MysqlDatabase& database : model().databases()) {
-        const QString expected = (database.name == "mysql" || database.name == "sys")
-                                     ? QString("System · %1 %2").arg(database.tables).arg(database.tables == 1 ? "table" : "tables")
-                                     : QString("%1 %2").arg(database.tables).arg(database.tables == 1 ? "table" : "tables");
+        const QString expected =
+            (database.name == "mysql" || database.name == "sys")
+                ? QString("System · %1 %2").arg(database.tables).arg(database.tables == 1 ? "table" : "tables")
+                : QString("%1 %2").arg(database.tables).arg(database.tables == 1 ? "table" : "tables");
         EXPECT_EQ(DatabaseList::tableCountText(database), expected);
     }
     // Picking a database pins it.

@@ -1,31 +1,31 @@
 // Builds Tarnwell's windows against the fixture containers, drives them through the states
 // worth showing and saves each as a PNG. Usage: tarnwell_screenshots OUTPUT_FOLDER
 #include <QApplication>
-#include <QLineEdit>
-#include <QMenu>
-#include <QScreen>
-#include <QToolButton>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 #include <cstdio>
 
-#include "support/ModelSteps.h"
 #include "app/AppShell.h"
 #include "docker/DockerClient.h"
 #include "model/AppModel.h"
 #include "settings/SettingsStore.h"
-#include "ui/MainWindow.h"
+#include "support/ModelSteps.h"
 #include "ui/DatabaseList.h"
 #include "ui/Disclosure.h"
 #include "ui/ErrorBanner.h"
 #include "ui/HelpView.h"
 #include "ui/ImportDetail.h"
+#include "ui/MainWindow.h"
 #include "ui/NewDatabaseDialog.h"
 #include "ui/SettingsView.h"
 
@@ -53,8 +53,9 @@ QString writeDump(const QString& folder) {
     const QString path = QDir(folder).filePath(QStringLiteral("shop-2026-05-01.sql"));
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return {};
-    file.write("-- shop dump\nDROP TABLE IF EXISTS events;\n"
-               "CREATE TABLE events (id INT PRIMARY KEY, kind VARCHAR(32), payload VARCHAR(255));\n");
+    file.write(
+        "-- shop dump\nDROP TABLE IF EXISTS events;\n"
+        "CREATE TABLE events (id INT PRIMARY KEY, kind VARCHAR(32), payload VARCHAR(255));\n");
     const QByteArray payload(200, 'p');
     int id = 0;
     for (int batch = 0; batch < 700; ++batch) {
@@ -92,7 +93,8 @@ bool saveScreen(const QList<QWidget*>& widgets, const QString& folder, const QSt
         if (widget && widget->isVisible()) area |= widget->frameGeometry();
     }
     const QString path = QDir(folder).filePath(name);
-    const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+    const QPixmap shot =
+        QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
     const bool saved = !shot.isNull() && shot.save(path);
     std::printf("%s %s\n", saved ? "saved" : "FAILED", qPrintable(path));
     return saved;
@@ -210,8 +212,8 @@ int main(int argc, char* argv[]) {
     confirmAndStart(model);
     waitFor([&] {
         const auto& phase = model.phase();
-        return !phase.isRunning() || (phase.progress().bytesPerSecond > 1 &&
-                                      phase.progress().bytesRead * 3 > phase.progress().totalBytes);
+        return !phase.isRunning() ||
+               (phase.progress().bytesPerSecond > 1 && phase.progress().bytesRead * 3 > phase.progress().totalBytes);
     });
     scrollToBottom(window);
     ok &= saveScreen({window}, out, QStringLiteral("import-running.png"));
@@ -256,8 +258,8 @@ int main(int argc, char* argv[]) {
 
         // The menu, open.
         QMenu* menu = window->mainMenu();
-        menu->popup(window->menuButton()->mapToGlobal(QPoint(window->menuButton()->width() - menu->sizeHint().width(),
-                                                             window->menuButton()->height())));
+        menu->popup(window->menuButton()->mapToGlobal(
+            QPoint(window->menuButton()->width() - menu->sizeHint().width(), window->menuButton()->height())));
         ok &= saveScreen({window, menu}, out, QStringLiteral("menu") + suffix);
         menu->close();
     }

@@ -1,7 +1,7 @@
 #include <QAction>
-#include <QDir>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -10,15 +10,14 @@
 #include "UiHarness.h"
 #include "docker/DockerClient.h"
 #include "l10n/L10n.h"
-#include "settings/SettingsStore.h"
 #include "l10n/UserSettings.h"
+#include "settings/SettingsStore.h"
 #include "ui/ElidedLabel.h"
 #include "ui/SettingsView.h"
 
 namespace {
 
 using SettingsWindowTest = UiTest;
-
 
 TEST_F(SettingsWindowTest, ChoosingALanguageRedrawsEveryWindow) {
     window_->settingsButton()->click();

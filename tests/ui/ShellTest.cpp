@@ -11,12 +11,12 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include "support/ModelSteps.h"
 #include "UiHarness.h"
 #include "app/InstanceChannel.h"
 #include "app/QuitSignals.h"
-#include "ui/ImportButton.h"
+#include "support/ModelSteps.h"
 #include "ui/DesktopNotifier.h"
+#include "ui/ImportButton.h"
 #include "ui/ImportDetail.h"
 
 namespace {

@@ -9,8 +9,8 @@
 #include <QUrl>
 
 #include "docker/DockerClient.h"
-#include "settings/SettingsStore.h"
 #include "l10n/UserSettings.h"
+#include "settings/SettingsStore.h"
 #include "support/Fixtures.h"
 #include "ui/ContainerList.h"
 #include "ui/ContainerRow.h"
@@ -20,7 +20,7 @@ void UiTest::SetUp() {
     SettingsStore::shared().setLanguageChoice(QStringLiteral("en"));
     SettingsStore::shared().clearDumpFolder();
     Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(),
-        QStringLiteral("DROP DATABASE IF EXISTS %1; CREATE DATABASE %1").arg(QLatin1String(kTarget)));
+                  QStringLiteral("DROP DATABASE IF EXISTS %1; CREATE DATABASE %1").arg(QLatin1String(kTarget)));
     shell_ = std::make_unique<AppShell>();
     window_ = shell_->openMainWindow();
     QApplication::setActiveWindow(window_);
@@ -31,7 +31,8 @@ void UiTest::SetUp() {
 void UiTest::TearDown() {
     if (shell_) shell_->waitForImportToEnd(60000);
     shell_.reset();
-    Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(), QStringLiteral("DROP DATABASE IF EXISTS %1").arg(QLatin1String(kTarget)));
+    Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(),
+                  QStringLiteral("DROP DATABASE IF EXISTS %1").arg(QLatin1String(kTarget)));
     SettingsStore::shared().setLanguageChoice(QStringLiteral("en"));
     UserSettings::open()->clear();
 }
@@ -79,5 +80,3 @@ void UiTest::prepareImport(const QString& dumpPath) {
     model().setDump(dumpPath);
     waitUntil([&] { return model().dumpPreview().has_value(); });
 }
-
-

@@ -4,15 +4,13 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
-#include "support/Fixtures.h"
-
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 
 #include "app/AppShell.h"
 #include "model/AppModel.h"
+#include "support/Fixtures.h"
 #include "ui/MainWindow.h"
 
 class QWidget;
@@ -33,7 +31,9 @@ protected:
         return widget;
     }
     template <typename T>
-    T* find(const char* name) { return find<T>(window_, name); }
+    T* find(const char* name) {
+        return find<T>(window_, name);
+    }
 
     // Runs the event loop until the condition holds; fails the test after the timeout.
     static bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 60000);

@@ -16,9 +16,9 @@
 #include <QTextBrowser>
 #include <QToolButton>
 
-#include "support/ModelSteps.h"
 #include "UiHarness.h"
 #include "support/Fixtures.h"
+#include "support/ModelSteps.h"
 #include "ui/ContainerList.h"
 #include "ui/DatabaseList.h"
 #include "ui/Disclosure.h"
@@ -49,9 +49,10 @@ void runToEnd(AppModel& model) {
 }
 
 TEST_F(WindowTest, AFailedImportShowsTheServersErrorFirstAndTheCommandInItsDetails) {
-    prepareImport(writeFile("broken.sql", "CREATE TABLE t (x INT);\nINSERT INTO t VALUES (1),(2);\n"
-                                          "INSERT INTO t VALUES (3) ORDER WRONG WAY BY /work/some/very/long/path/that/"
-                                          "has/no/spaces/at/all/and/would/run/off/the/right/edge/of/the/window;\n"));
+    prepareImport(writeFile("broken.sql",
+                            "CREATE TABLE t (x INT);\nINSERT INTO t VALUES (1),(2);\n"
+                            "INSERT INTO t VALUES (3) ORDER WRONG WAY BY /work/some/very/long/path/that/"
+                            "has/no/spaces/at/all/and/would/run/off/the/right/edge/of/the/window;\n"));
     runToEnd(model());
     ASSERT_EQ(model().phase().kind(), AppModel::Phase::Kind::failed);
     // The databases are read again after every import; that leaves the failure standing.
@@ -77,7 +78,8 @@ TEST_F(WindowTest, AFailedImportShowsTheServersErrorFirstAndTheCommandInItsDetai
 
 TEST_F(WindowTest, ADamagedCompressedFileIsNamedAsTheCause) {
     QByteArray dump = "CREATE TABLE t (x INT, y VARCHAR(100));\n";
-    for (int i = 0; i < 20000; ++i) dump += "INSERT INTO t VALUES (" + QByteArray::number(i) + ", 'row " + QByteArray::number(i * 7919) + "');\n";
+    for (int i = 0; i < 20000; ++i)
+        dump += "INSERT INTO t VALUES (" + QByteArray::number(i) + ", 'row " + QByteArray::number(i * 7919) + "');\n";
     const QString plain = writeFile("cut.sql", dump);
     ASSERT_EQ(QProcess::execute("/usr/bin/gzip", {"-f", plain}), 0);
     QFile compressed(plain + ".gz");
@@ -119,7 +121,8 @@ TEST_F(WindowTest, TheMenuCopiesSavesAndExplains) {
     for (QAction* action : window_->mainMenu()->actions()) {
         if (!action->isSeparator()) shown << action->text();
     }
-    EXPECT_EQ(shown, QStringList({"Preferences…", "Refresh", "Copy Log", "Save Log…", "Help", "About Tarnwell", "Quit"}));
+    EXPECT_EQ(shown,
+              QStringList({"Preferences…", "Refresh", "Copy Log", "Save Log…", "Help", "About Tarnwell", "Quit"}));
     EXPECT_EQ(window_->menuAction("preferences")->shortcut(), QKeySequence("Ctrl+,"));
     EXPECT_EQ(window_->menuAction("help")->shortcut(), QKeySequence(Qt::Key_F1));
     EXPECT_EQ(window_->menuAction("quit")->shortcut(), QKeySequence("Ctrl+Q"));
