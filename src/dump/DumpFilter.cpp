@@ -7,7 +7,6 @@ namespace {
 
 using SqlStream::Piece;
 using SqlStream::PieceKind;
-using StatementFacts::kSandboxLine;
 
 }  // namespace
 
@@ -32,6 +31,7 @@ bool DumpFilter::write(QByteArrayView data, const Sink& sink) {
 // Bytes that replace the input up to `inputEnd`.
 bool DumpFilter::send(QByteArrayView data, qint64 inputEnd, const Sink& sink) {
     if (!flush(sink)) return false;
+    if (!data.isEmpty()) lastSent_ = data.back();
     outputBytes_ += data.size();
     sent_ = flushed_ = inputEnd;
     return write(data, sink);
@@ -41,6 +41,7 @@ bool DumpFilter::send(QByteArrayView data, qint64 inputEnd, const Sink& sink) {
 // small statements make one write.
 bool DumpFilter::sendRaw(qint64 upTo, const Sink& sink) {
     if (upTo <= sent_) return true;
+    lastSent_ = bytes(upTo - 1, upTo)[0];
     outputBytes_ += upTo - sent_;
     sent_ = upTo;
     return sent_ - flushed_ < kFlushBytes || flush(sink);
@@ -126,6 +127,25 @@ DumpFilter::Result DumpFilter::handleCommand(const Piece& piece) {
     return Result::goOn;
 }
 
+// The client runs in binary mode, which knows DELIMITER only in its long form and only at the
+// start of a line: `\d` there becomes DELIMITER, anywhere else the import stops before it.
+DumpFilter::Result DumpFilter::handleDelimiter(const Piece& piece, const Sink& sink) {
+    const QByteArrayView text = bytes(piece.textBegin, piece.end);
+    if (!text.startsWith("\\d")) return piece.nested || sendRaw(piece.end, sink) ? Result::goOn : Result::sinkStopped;
+    const char before = piece.textBegin == 0           ? '\n'
+                        : piece.textBegin - 1 >= sent_ ? bytes(piece.textBegin - 1, piece.textBegin)[0]
+                        : piece.textBegin == sent_     ? lastSent_
+                                                       : ' ';
+    const bool startsLine = !piece.nested && before == '\n';
+    if (!startsLine) {
+        const QString shown = QString::fromUtf8(text).simplified().left(80);
+        return refuse(L10n::render(QStringLiteral("shortDelimiterRefused"), {piece.firstLine, shown}));
+    }
+    if (!sendRaw(piece.textBegin, sink)) return Result::sinkStopped;
+    // The client reads the argument of both forms alike.
+    return send("DELIMITER " + text.sliced(2).toByteArray(), piece.end, sink) ? Result::goOn : Result::sinkStopped;
+}
+
 DumpFilter::Result DumpFilter::handleStatement(const Piece& piece, const Sink& sink) {
     if (passingLongStatement_) {
         passingLongStatement_ = false;
@@ -177,6 +197,7 @@ DumpFilter::Result DumpFilter::handle(const Piece& piece, const Sink& sink) {
 
 DumpFilter::Result DumpFilter::handlePiece(const Piece& piece, const Sink& sink) {
     // A command inside a statement goes out with the statement, when that is whole.
+    if (piece.nested && piece.kind == PieceKind::delimiterChange) return handleDelimiter(piece, sink);
     if (piece.nested) return piece.kind == PieceKind::clientCommand ? handleCommand(piece) : Result::goOn;
     switch (piece.kind) {
     case PieceKind::clientCommand:
@@ -185,7 +206,7 @@ DumpFilter::Result DumpFilter::handlePiece(const Piece& piece, const Sink& sink)
         // USE is the client's command; what it names is still the database written to.
         return handleStatement(piece, sink);
     case PieceKind::statement: return handleStatement(piece, sink);
-    case PieceKind::delimiterChange:
+    case PieceKind::delimiterChange: return handleDelimiter(piece, sink);
     case PieceKind::unknownCommand:
     case PieceKind::trailing: return sendRaw(piece.end, sink) ? Result::goOn : Result::sinkStopped;
     }
@@ -250,11 +271,11 @@ DumpFilter::Result DumpFilter::feed(QByteArrayView chunk, const Sink& sink) {
     if (fixes_.dropSandboxLine && !headDecided_) {
         // The dump's first bytes decide; a line that arrives in pieces waits for the rest.
         head_.append(chunk);
-        if (head_.size() < kSandboxLine.size() && kSandboxLine.startsWith(head_)) return Result::goOn;
+        if (StatementFacts::maybeSandboxLine(head_)) return Result::goOn;
         headDecided_ = true;
-        if (head_.startsWith(kSandboxLine)) {
+        if (const qsizetype length = StatementFacts::sandboxLineAt(head_)) {
             // Blanked, not cut: the lines keep their numbers.
-            head_.replace(0, kSandboxLine.size(), QByteArray(kSandboxLine.size(), ' '));
+            head_.replace(0, length, QByteArray(length, ' '));
             if (onLog_) onLog_(L10n::render(QStringLiteral("fixSandboxLine")));
         }
         return lex(head_, sink);

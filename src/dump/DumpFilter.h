@@ -49,6 +49,7 @@ private:
     Result handle(const SqlStream::Piece& piece, const Sink& sink);
     Result handlePiece(const SqlStream::Piece& piece, const Sink& sink);
     Result handleCommand(const SqlStream::Piece& piece);
+    Result handleDelimiter(const SqlStream::Piece& piece, const Sink& sink);
     Result handleStatement(const SqlStream::Piece& piece, const Sink& sink);
     // Whether what the dump writes into this database by name goes to the chosen one instead.
     bool needsRedirect(const QByteArray& database) const;
@@ -77,7 +78,8 @@ private:
     qint64 sent_ = 0;     // input offset up to which the output is decided
     qint64 flushed_ = 0;  // input offset up to which it went to the sink; the rest goes unchanged
     static constexpr qint64 kFlushBytes = 1 << 20;
-    qint64 wholeEnd_ = 0;  // end of the last whole piece handled
+    qint64 wholeEnd_ = 0;   // end of the last whole piece handled
+    char lastSent_ = '\n';  // the byte before sent_, as it went out
     QByteArray scratch_;
     // A statement too long to hold: sent as it comes, unchanged.
     bool passingLongStatement_ = false;

@@ -18,7 +18,7 @@ DumpScan scan(QByteArrayView text, bool complete) {
     DumpScan result;
     result.scannedBytes = text.size();
     result.complete = complete;
-    result.sandboxLine = text.startsWith(StatementFacts::kSandboxLine);
+    result.sandboxLine = StatementFacts::sandboxLineAt(text) > 0;
     const auto onPiece = [&](const SqlStream::Piece& piece) {
         // A statement cut off by the end of the head says nothing reliable.
         if (piece.kind == SqlStream::PieceKind::trailing) return;

@@ -113,7 +113,7 @@ std::optional<CopyResult> DumpCopy::afterFilter(DumpFilter::Result result) {
 }
 
 CopyResult DumpCopy::run() {
-    const DumpFilter::Sink sink = [this](QByteArrayView data) { return write(data); };
+    const DumpFilter::Sink sink = [this](QByteArrayView data) { return write(lineEnds_.fold(data)); };
     report(true, false);
     const std::unique_ptr<char[]> chunk(new char[kChunkBytes]);
     for (;;) {
@@ -133,6 +133,7 @@ CopyResult DumpCopy::run() {
         }
         if (got == 0) {
             if (const auto ended = afterFilter(filter_.finish(sink))) return *ended;
+            if (!write(lineEnds_.finish())) return *afterFilter(DumpFilter::Result::sinkStopped);
             report(true, true);
             return CopyResult{CopyResult::Kind::finished, {}, false, fileBytes(), false};
         }

@@ -8,6 +8,7 @@
 
 #include "dump/DumpFilter.h"
 #include "import/ImportProgress.h"
+#include "import/LineEndFolding.h"
 #include "import/SpeedWindow.h"
 
 class EventFlag;
@@ -69,6 +70,7 @@ private:
     const ProgressHandler onProgress_;
 
     SpeedWindow window_;
+    LineEndFolding lineEnds_;
     double lastReport_;
     qint64 textBytes_ = 0;
     qint64 movedBytes_ = 0;

@@ -34,7 +34,12 @@ MysqlInvocation invocation(const ImportRequest& request, const QString& dockerPa
     result.arguments << QStringLiteral("exec") << QStringLiteral("-i") << QStringLiteral("-e") << kPasswordVariable
                      << request.containerName << request.clientProgram << QStringLiteral("-u") + request.user
                      << QStringLiteral("--batch");
-    // A dump is data, often from a stranger: the commands a client runs itself stay refused.
+    // A dump is data, often from a stranger. In binary mode every client, MySQL's since 5.6.3 and
+    // every MariaDB one, refuses the commands it would run itself (a shell, an editor, a file,
+    // another server) and keeps only DELIMITER and \C; the sandbox refuses them again where
+    // the client has one. LOAD DATA LOCAL would read any file of the container (its environment
+    // holds the password) into a table.
+    result.arguments << QStringLiteral("--binary-mode") << QStringLiteral("--local-infile=0");
     if (request.fixes.clientHasSandbox) result.arguments << QStringLiteral("--sandbox");
     // The session id must arrive while the client waits for more input; after its session
     // was ended on purpose, the client must not open another.

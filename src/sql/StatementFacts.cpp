@@ -142,4 +142,15 @@ Facts of(QByteArrayView statement) {
     return facts;
 }
 
+qsizetype sandboxLineAt(QByteArrayView text) {
+    if (text.startsWith(kSandboxLine)) return kSandboxLine.size();
+    if (text.startsWith(kOlderSandboxLine)) return kOlderSandboxLine.size();
+    return 0;
+}
+
+bool maybeSandboxLine(QByteArrayView text) {
+    return (text.size() < kSandboxLine.size() && kSandboxLine.startsWith(text)) ||
+           (text.size() < kOlderSandboxLine.size() && kOlderSandboxLine.startsWith(text));
+}
+
 }  // namespace StatementFacts

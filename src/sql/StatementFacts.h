@@ -49,8 +49,15 @@ struct Account {
 };
 std::optional<Account> accountAt(QByteArrayView text, const QList<SqlTokens::Token>& tokens, qsizetype user);
 
-// New mariadb-dump files start with this line, which turns on the sandbox of MariaDB's client.
+// New mariadb-dump files start with one of these lines, which turn on the sandbox of MariaDB's
+// client; a client without one stops at `\-`, even inside the older, versioned form.
 constexpr QByteArrayView kSandboxLine = "/*M!999999\\- enable the sandbox mode */";
+constexpr QByteArrayView kOlderSandboxLine = "/*!999999\\- enable the sandbox mode */";
+
+// The length of the sandbox line the text starts with, or 0.
+qsizetype sandboxLineAt(QByteArrayView text);
+// Whether the text, too short to tell, may still grow into a sandbox line.
+bool maybeSandboxLine(QByteArrayView text);
 
 // A collation name that MySQL 8 has and MariaDB before 11.4.5 lacks.
 bool isMysqlCollation(QByteArrayView name);

@@ -238,3 +238,38 @@ TEST_F(DumpFilterTest, PreflightSaysWhatItFoundAndWhatWillHappen) {
 }
 
 }  // namespace
+
+// The client runs in binary mode, which knows only DELIMITER at a line's start: `\d` there
+// becomes it, with the same argument; anywhere else the import stops before it.
+TEST_F(DumpFilterTest, ShortDelimiterBecomesTheLongFormOrStops) {
+    const QByteArray dump =
+        "CREATE TABLE t (a INT);\n\\d ;;\nCREATE TRIGGER tr BEFORE INSERT ON t FOR EACH ROW SET NEW.a = 1;;\n\\d ;\n"
+        "INSERT INTO t VALUES (0);\n";
+    for (const bool sandbox : {true, false}) {
+        const Filtered filtered = filterEverySplit(dump, planFor(dump, mariadb(sandbox), "shop"));
+        ASSERT_EQ(filtered.result, DumpFilter::Result::goOn) << filtered.refusal.toStdString();
+        EXPECT_EQ(filtered.output,
+                  "CREATE TABLE t (a INT);\nDELIMITER  ;;\nCREATE TRIGGER tr BEFORE INSERT ON t FOR EACH ROW SET "
+                  "NEW.a = 1;;\nDELIMITER  ;\nINSERT INTO t VALUES (0);\n");
+    }
+    // After a statement on the same line, and inside a statement, it stops: whole statements before it.
+    for (const QByteArray& cut : {QByteArray("INSERT INTO t VALUES (1); \\d ;;\nINSERT INTO t VALUES (2);;\n"),
+                                  QByteArray("INSERT INTO t VALUES (1);\nINSERT INTO t \\d ;;\nVALUES (2);;\n")}) {
+        const Filtered filtered = filterEverySplit(cut, planFor(cut, mariadb(true), "shop"));
+        EXPECT_EQ(filtered.result, DumpFilter::Result::refused) << cut.toStdString();
+        EXPECT_TRUE(filtered.refusal.contains("DELIMITER")) << filtered.refusal.toStdString();
+        EXPECT_TRUE(filtered.output.startsWith("INSERT INTO t VALUES (1);")) << filtered.output.toStdString();
+        EXPECT_FALSE(filtered.output.contains("(2)")) << filtered.output.toStdString();
+    }
+}
+
+// Both forms of the line that turns MariaDB's sandbox on stop a client without one at `\-`.
+TEST_F(DumpFilterTest, EitherSandboxLineIsBlankedForAClientWithoutOne) {
+    for (const QByteArray& line : {QByteArray("/*M!999999\\- enable the sandbox mode */"),
+                                   QByteArray("/*!999999\\- enable the sandbox mode */")}) {
+        const QByteArray dump = line + " \nCREATE TABLE t (a INT);\n";
+        const Filtered without = filterEverySplit(dump, planFor(dump, mariadb(false), "shop"));
+        EXPECT_EQ(without.output, QByteArray(line.size(), ' ') + " \nCREATE TABLE t (a INT);\n");
+        EXPECT_EQ(filterEverySplit(dump, planFor(dump, mariadb(true), "shop")).output, dump);
+    }
+}

@@ -38,4 +38,19 @@ got=$(sql "SELECT COUNT(*), SUM(x) FROM \`$db\`.t") || fail "query on $container
 seeded=$(sql "SELECT COUNT(*) FROM shop.orders") || fail "shop.orders missing on $container"
 [[ $seeded == 200 ]] || fail "expected 200 seeded orders, got '$seeded'"
 
+# The stand-in for a client without --sandbox refuses the option in that client's words
+# and works without it.
+if [[ -n ${TARNWELL_FIXTURE_NOSANDBOX:-} ]]; then
+    nosandbox=$TARNWELL_FIXTURE_NOSANDBOX
+    status=0
+    said=$(MYSQL_PWD=${TARNWELL_FIXTURE_NOSANDBOX_PASSWORD:-} \
+        docker exec -e MYSQL_PWD "$nosandbox" mysql -uroot --sandbox -e 'SELECT 1' 2>&1) || status=$?
+    [[ $status == 2 && $said == "mysql: unknown option '--sandbox'" ]] \
+        || fail "$nosandbox: expected exit 2 and \"mysql: unknown option '--sandbox'\", got $status and '$said'"
+    orders=$(MYSQL_PWD=${TARNWELL_FIXTURE_NOSANDBOX_PASSWORD:-} \
+        docker exec -e MYSQL_PWD "$nosandbox" mysql -uroot -N -B -e 'SELECT COUNT(*) FROM shop.orders') \
+        || fail "query on $nosandbox failed"
+    [[ $orders == 200 ]] || fail "expected 200 seeded orders on $nosandbox, got '$orders'"
+fi
+
 echo "smoke_test: OK ($container, database $db)"

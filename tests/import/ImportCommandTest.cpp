@@ -61,11 +61,12 @@ TEST(ImportCommand, SessionStatements) {
 TEST(ImportCommand, InvocationKeepsThePasswordOutOfArgumentsAndDisplay) {
     ImportRequest request = sampleRequest();
     const MysqlInvocation invocation = ImportCommand::invocation(request, "/usr/local/bin/docker");
-    EXPECT_EQ(invocation.display,
-              "/usr/local/bin/docker exec -i -e MYSQL_PWD=*** db_basic mysql -uroot --batch --unbuffered "
-              "--skip-reconnect --default-character-set=utf8mb4 --max-allowed-packet=512M --init-command=SET "
-              "SESSION unique_checks=0; SET SESSION foreign_key_checks=0; --database=crm2");
-    EXPECT_EQ(invocation.arguments.size(), 14);
+    EXPECT_EQ(
+        invocation.display,
+        "/usr/local/bin/docker exec -i -e MYSQL_PWD=*** db_basic mysql -uroot --batch --binary-mode --local-infile=0 --unbuffered "
+        "--skip-reconnect --default-character-set=utf8mb4 --max-allowed-packet=512M --init-command=SET "
+        "SESSION unique_checks=0; SET SESSION foreign_key_checks=0; --database=crm2");
+    EXPECT_EQ(invocation.arguments.size(), 16);
     EXPECT_EQ(invocation.arguments.at(3), "MYSQL_PWD");
     EXPECT_FALSE(invocation.arguments.join('\n').contains("n=daq"));
 
@@ -74,13 +75,19 @@ TEST(ImportCommand, InvocationKeepsThePasswordOutOfArgumentsAndDisplay) {
     request.clientProgram = "mariadb";
     request.password.clear();
     const MysqlInvocation plain = ImportCommand::invocation(request, "/usr/bin/docker");
-    EXPECT_EQ(plain.arguments, QStringList({"exec", "-i", "-e", "MYSQL_PWD", "db_basic", "mariadb", "-u", "--batch",
-                                            "--unbuffered", "--skip-reconnect", "--default-character-set=utf8mb4",
-                                            "--max-allowed-packet=512M", "--database=crm2"}));
+    EXPECT_EQ(plain.arguments,
+              QStringList({"exec", "-i", "-e", "MYSQL_PWD", "db_basic", "mariadb", "-u", "--batch", "--binary-mode",
+                           "--local-infile=0", "--unbuffered", "--skip-reconnect", "--default-character-set=utf8mb4",
+                           "--max-allowed-packet=512M", "--database=crm2"}));
     // A name that looks like an option stays glued to --database=.
     request.database = "--version";
     EXPECT_EQ(ImportCommand::invocation(request, "/usr/bin/docker").arguments.last(), "--database=--version");
-    EXPECT_TRUE(plain.display.contains(" -e MYSQL_PWD=*** db_basic mariadb -u --batch"));
+    EXPECT_TRUE(plain.display.contains(" -e MYSQL_PWD=*** db_basic mariadb -u --batch --binary-mode"));
+    // Binary mode always; the sandbox where the client has one.
+    request.fixes.clientHasSandbox = true;
+    EXPECT_TRUE(ImportCommand::invocation(request, "/usr/bin/docker")
+                    .arguments.join(' ')
+                    .contains("--binary-mode --local-infile=0 --sandbox"));
 }
 
 TEST(ImportCommand, ClientEnvironmentCarriesThePasswordAlsoWhenEmpty) {

@@ -404,6 +404,24 @@ TEST_F(RunnerOnDocker, DumpsFromOtherServersImportCleanlyByDefault) {
     EXPECT_TRUE(noChildLeft());
 }
 
+// The client runs in binary mode, which keeps a carriage return before a line feed; the rows must
+// still be what a plain pipe made of them, where the client dropped it. `\d` still changes the
+// delimiter.
+TEST_F(RunnerOnDocker, LineEndsAndDelimitersImportAsThroughAPlainPipe) {
+    const QByteArray lf =
+        "CREATE TABLE t (id INT PRIMARY KEY, v VARBINARY(100));\nINSERT INTO t VALUES (1, 'a\nb'), (2, 'c\rd');\n"
+        "\\d ;;\nCREATE TRIGGER tr BEFORE INSERT ON t FOR EACH ROW SET NEW.v = CONCAT(NEW.v, '!');;\n\\d ;\n"
+        "INSERT INTO t VALUES (3, 'e');\n";
+    QByteArray crlf = lf;
+    crlf.replace("\n", "\r\n");
+    const QString viaLf = newDatabase(seeded, "lf"), viaCrlf = newDatabase(seeded, "crlf");
+    ASSERT_EQ(run(seeded.request(write("lf.sql", lf), viaLf)).kind, ImportOutcome::Kind::success);
+    const ImportOutcome outcome = run(seeded.request(write("crlf.sql", crlf), viaCrlf));
+    ASSERT_EQ(outcome.kind, ImportOutcome::Kind::success) << outcome.message.toStdString();
+    EXPECT_EQ(seeded.fingerprint(viaCrlf), seeded.fingerprint(viaLf));
+    EXPECT_EQ(seeded.sql("SELECT HEX(v) FROM `" + viaCrlf + "`.t ORDER BY id"), "610A62\n630D64\n6521");
+}
+
 // zstd, xz and bzip2 dumps, told by their first bytes, import as the plain one does; a damaged
 // one is the file's fault, in its program's words.
 TEST_F(RunnerOnDocker, ZstdXzAndBzip2DumpsImportAsThePlainOne) {

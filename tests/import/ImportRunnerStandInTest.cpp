@@ -133,7 +133,8 @@ TEST_F(RunnerStandIn, PasswordTravelsOnlyInTheClientEnvironment) {
     QFile args(dir.filePath("args")), pwd(dir.filePath("pwd"));
     ASSERT_TRUE(args.open(QIODevice::ReadOnly) && pwd.open(QIODevice::ReadOnly));
     EXPECT_EQ(args.readAll(),
-              "exec\n-i\n-e\nMYSQL_PWD\nc\nmysql\n-uroot\n--batch\n--unbuffered\n--skip-reconnect\n"
+              "exec\n-i\n-e\nMYSQL_PWD\nc\nmysql\n-uroot\n--batch\n--binary-mode\n--local-infile=0\n--unbuffered\n"
+              "--skip-reconnect\n"
               "--default-character-set=utf8mb4\n--max-allowed-packet=512M\n--database=d\n");
     EXPECT_EQ(pwd.readAll(), "s3cret pass");
     EXPECT_FALSE(logged.join('\n').contains("s3cret"));

@@ -20,6 +20,8 @@ QString name(const char* variable) {
 }
 
 QString seeded() { return name("SEEDED"); }
+QString noSandbox() { return name("NOSANDBOX"); }
+QString noSandboxPassword() { return name("NOSANDBOX_PASSWORD"); }
 QString seededPassword() { return name("SEEDED_PASSWORD"); }
 QString binlog() { return name("BINLOG"); }
 QString binlogPassword() { return name("BINLOG_PASSWORD"); }

@@ -20,6 +20,9 @@ QString stopped();
 QString notMysql();
 QString mariadbOnly();
 QString mariadbOnlyPassword();
+// A client that refuses --sandbox, standing for MySQL's and older MariaDB clients.
+QString noSandbox();
+QString noSandboxPassword();
 
 // Runs SQL in a fixture as root through the real docker client; the password travels in
 // the environment only. Returns the trimmed output.

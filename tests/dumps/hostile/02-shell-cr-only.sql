@@ -1,0 +1,1 @@
+CREATE TABLE a (id INT PRIMARY KEY, note VARCHAR(200));INSERT INTO a VALUES (1, 'before');\! touch /tmp/tw-marker-shell-cr-only #INSERT INTO a VALUES (2, 'after');

@@ -1,0 +1,126 @@
+// Dumps written to break the promise that no client command in a dump runs, imported through
+// the real runner into a client with a sandbox and into one without (a stand-in for MySQL's and
+// older MariaDB clients). The stream's guard is off: the client's own binary mode must hold.
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "docker/DockerClient.h"
+#include "dump/DumpFixPlan.h"
+#include "import/ImportRunner.h"
+#include "support/Fixtures.h"
+
+namespace {
+
+const QString kHostile = QStringLiteral(TARNWELL_TEST_DUMPS "/hostile");
+
+struct Case {
+    QString file;
+    QString name;  // the `-- case:` name, which the markers carry
+    QString holds;
+};
+
+// The rows of cases.tsv of one class.
+QList<Case> casesOf(const QString& wanted) {
+    QFile table(kHostile + "/cases.tsv");
+    EXPECT_TRUE(table.open(QIODevice::ReadOnly));
+    QList<Case> cases;
+    for (const QByteArray& line : table.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.split('\t');
+        if (fields.size() != 3 || fields[1] != wanted.toUtf8()) continue;
+        // "07-shell-after-quote-in-comment.sql" is case "shell-after-quote-in-comment".
+        const QString file = QString::fromUtf8(fields[0]);
+        cases << Case{file, file.section('-', 1).chopped(4), QString::fromUtf8(fields[2])};
+    }
+    return cases;
+}
+
+struct Server {
+    QString container;
+    QString password;
+    DockerClient client = DockerClient::resolve();
+
+    CommandResult exec(const QStringList& command) const {
+        QProcessEnvironment environment = DockerClient::processEnvironment();
+        environment.insert("MYSQL_PWD", password);
+        return DockerClient::run(client.docker, QStringList{"exec", "-e", "MYSQL_PWD", container} + command,
+                                 environment);
+    }
+    QString sql(const QString& statements) const { return Fixtures::sql(container, password, statements); }
+    // What is in the container's /tmp, less the files a dump has the server write (a server
+    // matter, not the client's), which are removed.
+    QStringList tmpFiles() const {
+        QStringList files = QString::fromUtf8(exec({"ls", "-a", "/tmp"}).stdoutBytes).split('\n', Qt::SkipEmptyParts);
+        files.removeIf([](const QString& name) { return name.startsWith("tw-hostile-"); });
+        exec({"sh", "-c", "rm -f /tmp/tw-hostile-*"});
+        return files;
+    }
+};
+
+class HostileDumps : public ::testing::TestWithParam<bool> {
+protected:
+    void SetUp() override {
+        server = GetParam() ? Server{Fixtures::seeded(), Fixtures::seededPassword()}
+                            : Server{Fixtures::noSandbox(), Fixtures::noSandboxPassword()};
+        info = server.client.fetchServerInfo(server.container, "root", server.password);
+        ASSERT_EQ(info.clientSandbox, GetParam()) << server.container.toStdString();
+    }
+    void TearDown() override { server.sql("DROP DATABASE IF EXISTS target; DROP DATABASE IF EXISTS elsewhere"); }
+
+    QString elsewhereState() const { return server.sql("SHOW TABLES IN elsewhere; CHECKSUM TABLE elsewhere.t"); }
+
+    Server server;
+    ServerInfo info;
+    QTemporaryDir dir;
+};
+
+}  // namespace
+
+TEST_P(HostileDumps, NoClientCommandRuns) {
+    const QList<Case> cases = casesOf("client-command");
+    ASSERT_GE(cases.size(), 20);
+    for (const Case& hostile : cases) {
+        SCOPED_TRACE(hostile.file.toStdString());
+        server.sql(
+            "DROP DATABASE IF EXISTS target; CREATE DATABASE target; DROP DATABASE IF EXISTS elsewhere; "
+            "CREATE DATABASE elsewhere; CREATE TABLE elsewhere.t (id INT PRIMARY KEY, v VARCHAR(100)); "
+            "INSERT INTO elsewhere.t VALUES (1, 'original')");
+        const QString before = elsewhereState();
+        const QStringList tmpBefore = server.tmpFiles();
+
+        QFile file(kHostile + "/" + hostile.file);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
+        FixChoices choices;
+        choices.guardClientCommands = false;
+        ImportRequest request;
+        request.fileURL = file.fileName();
+        request.containerName = server.container;
+        request.database = "target";
+        request.user = "root";
+        request.password = server.password;
+        request.clientProgram = info.clientProgram;
+        request.fixes = DumpFixPlan::plan(DumpScanning::scan(text, true), info, choices, "target");
+        QStringList log;
+        ImportRunner runner;
+        const ImportOutcome outcome = runner.run(request, server.client, {}, [&](const QString& line) { log << line; });
+
+        // Whatever it did, it ran no program and left no file: no marker, no editor's temporary file.
+        EXPECT_EQ(server.tmpFiles(), tmpBefore) << log.join('\n').toStdString();
+        if (hostile.holds == "target.leak empty") {
+            EXPECT_EQ(server.sql("SELECT COUNT(*) FROM target.leak"), "0");
+        }
+        EXPECT_EQ(elsewhereState(), before);
+        // Stopped where the dump asked for the command, in the client's words and line.
+        if (outcome.kind != ImportOutcome::Kind::success) {
+            EXPECT_TRUE(outcome.message.contains("line")) << outcome.message.toStdString();
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(ClientWithAndWithoutSandbox, HostileDumps, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return info.param ? std::string("sandbox") : std::string("noSandbox");
+                         });
