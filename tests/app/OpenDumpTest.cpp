@@ -8,6 +8,7 @@
 #include <QThread>
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "app/InstanceChannel.h"
 #include "app/StartArguments.h"
@@ -57,6 +58,11 @@ TEST(OpenDumpProgram, FirstAndSecondStartSelectTheirFile) {
         ASSERT_TRUE(dump.open(QIODevice::WriteOnly));
         dump.write("SELECT 1;\n");
     }
+    // Qt takes a runtime folder only when it is private: with any other mode it falls back to
+    // the shared /tmp/runtime-<user>, and the test's program would hand its dumps to a window
+    // the user has open.
+    ASSERT_TRUE(QFile::setPermissions(home.filePath("run"),
+                                      QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
@@ -77,6 +83,8 @@ TEST(OpenDumpProgram, FirstAndSecondStartSelectTheirFile) {
     first.start(TARNWELL_BINARY, {"first.sql"});
     ASSERT_TRUE(first.waitForStarted());
     EXPECT_EQ(waitForDump(home.filePath("dumps/first.sql")), home.filePath("dumps/first.sql"));
+    // Its channel is in the test's own runtime folder, where no window of the user's can hear it.
+    EXPECT_TRUE(QFile::exists(home.filePath(QString("run/tarnwell-%1.socket").arg(::getuid()))));
 
     QProcess second;
     second.setProcessEnvironment(environment);
