@@ -2,6 +2,7 @@
 
 #include "l10n/L10n.h"
 #include "sql/SqlClientCommands.h"
+#include "sql/SqlTokens.h"
 
 namespace {
 
@@ -169,6 +170,14 @@ DumpFilter::Result DumpFilter::handleStatement(const Piece& piece, const Sink& s
     if ((facts.kind == Kind::use || facts.kind == Kind::createDatabase) &&
         !checkDatabase(facts.database, piece.firstLine))
         return Result::refused;
+    // A USE whose name cannot be read here may still switch the database for the server (the
+    // name after a long comment, on a later line): nobody confirmed where it leads.
+    if (facts.kind != Kind::use && !fixes_.confirmedDatabases.isEmpty()) {
+        const QList<SqlTokens::Token> head = SqlTokens::codeTokens(text, 1);
+        if (!head.isEmpty() && SqlTokens::isKeyword(text, head[0], "USE"))
+            return refuse(L10n::render(QStringLiteral("databaseNotConfirmed"),
+                                       {piece.firstLine, QString::fromUtf8(text).simplified().left(80)}));
+    }
     noteTable(facts.table, !facts.qualifier.isEmpty());
 
     QList<DumpFixing::Change> changes;
@@ -185,8 +194,26 @@ DumpFilter::Result DumpFilter::handleStatement(const Piece& piece, const Sink& s
     return Result::goOn;
 }
 
+// No SQL text holds a NUL byte. The client in binary mode would pass it on (a NUL before a
+// statement even makes it an empty one), where without binary mode it refused the line: a
+// binary file taken for a dump must not end as a finished import.
+std::optional<qint64> DumpFilter::firstNul(qint64 begin, qint64 end) {
+    if (end <= begin) return std::nullopt;
+    const qsizetype at = bytes(begin, end).indexOf('\0');
+    return at < 0 ? std::nullopt : std::optional<qint64>(begin + at);
+}
+
+DumpFilter::Result DumpFilter::refuseNul(qint64 line) {
+    return refuse(L10n::render(QStringLiteral("nulByteRefused"), {qMax<qint64>(line, 1)}));
+}
+
 DumpFilter::Result DumpFilter::handle(const Piece& piece, const Sink& sink) {
-    const Result result = handlePiece(piece, sink);
+    // Bytes before sent_ went out already, as part of a statement too long to hold.
+    const std::optional<qint64> nul =
+        piece.nested || passingLongStatement_ ? std::nullopt : firstNul(qMax(piece.begin, sent_), piece.end);
+    qint64 nulAt = piece.firstLine;
+    if (nul && *nul > piece.textBegin && piece.textBegin >= sent_) nulAt += bytes(piece.textBegin, *nul).count('\n');
+    const Result result = nul ? refuseNul(nulAt) : handlePiece(piece, sink);
     if (result == Result::goOn && !piece.nested) wholeEnd_ = piece.end;
     // What came before a refusal is whole statements: the client may have all of them.
     if (result == Result::refused && !passingLongStatement_ && (!sendRaw(wholeEnd_, sink) || !sendBlanks(sink)))
@@ -206,9 +233,12 @@ DumpFilter::Result DumpFilter::handlePiece(const Piece& piece, const Sink& sink)
         // USE is the client's command; what it names is still the database written to.
         return handleStatement(piece, sink);
     case PieceKind::statement: return handleStatement(piece, sink);
+    // The client runs an unterminated statement at the end of its input: it is one like the others.
+    case PieceKind::trailing:
+        return piece.textBegin < piece.end ? handleStatement(piece, sink)
+                                           : (sendRaw(piece.end, sink) ? Result::goOn : Result::sinkStopped);
     case PieceKind::delimiterChange: return handleDelimiter(piece, sink);
-    case PieceKind::unknownCommand:
-    case PieceKind::trailing: return sendRaw(piece.end, sink) ? Result::goOn : Result::sinkStopped;
+    case PieceKind::unknownCommand: return sendRaw(piece.end, sink) ? Result::goOn : Result::sinkStopped;
     }
     return Result::goOn;
 }

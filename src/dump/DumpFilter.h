@@ -50,6 +50,9 @@ private:
     Result handlePiece(const SqlStream::Piece& piece, const Sink& sink);
     Result handleCommand(const SqlStream::Piece& piece);
     Result handleDelimiter(const SqlStream::Piece& piece, const Sink& sink);
+    // The offset of the first NUL byte in [begin, end).
+    std::optional<qint64> firstNul(qint64 begin, qint64 end);
+    Result refuseNul(qint64 line);
     Result handleStatement(const SqlStream::Piece& piece, const Sink& sink);
     // Whether what the dump writes into this database by name goes to the chosen one instead.
     bool needsRedirect(const QByteArray& database) const;

@@ -273,3 +273,32 @@ TEST_F(DumpFilterTest, EitherSandboxLineIsBlankedForAClientWithoutOne) {
         EXPECT_EQ(filterEverySplit(dump, planFor(dump, mariadb(true), "shop")).output, dump);
     }
 }
+
+// No SQL text holds a NUL byte; the client in binary mode would pass it on, and a binary file
+// would end as a finished import. The statements before it are whole and go out.
+TEST_F(DumpFilterTest, ANulByteStopsBeforeItsStatement) {
+    const QByteArray dump = QByteArray("SELECT 1;\nINSERT INTO t VALUES ('a\0b');\nSELECT 2;\n", 50);
+    const Filtered filtered = filterEverySplit(dump, planFor(dump, mariadb(true), "shop"));
+    EXPECT_EQ(filtered.result, DumpFilter::Result::refused);
+    EXPECT_TRUE(filtered.refusal.contains("line 2")) << filtered.refusal.toStdString();
+    EXPECT_EQ(filtered.output, "SELECT 1;\n");
+    const QByteArray garbage = QByteArray(4096, '\0') + "\x89PNG";
+    const Filtered binary = filterChunks({garbage}, planFor(garbage, mariadb(true), "shop"));
+    EXPECT_EQ(binary.result, DumpFilter::Result::refused);
+    EXPECT_TRUE(binary.output.isEmpty());
+}
+
+// Where the stream cannot read a USE's name, nobody confirmed where it leads; an unterminated last
+// statement, which the client runs at the end of its input, is redirected like the others.
+TEST_F(DumpFilterTest, UnreadableUseStopsAndTheLastStatementIsLookedAt) {
+    const QByteArray padded = "CREATE TABLE a (id INT);\nUSE\n/* " + QByteArray(2000, 'x') + " */\nelsewhere;\n";
+    const Filtered stopped = filterEverySplit(padded, planFor(padded, mariadb(true), "shop"));
+    EXPECT_EQ(stopped.result, DumpFilter::Result::refused);
+    EXPECT_TRUE(stopped.refusal.contains("line 2")) << stopped.refusal.toStdString();
+    EXPECT_EQ(stopped.output, "CREATE TABLE a (id INT);\n");
+
+    const QByteArray unterminated = "USE elsewhere;\nINSERT INTO `elsewhere`.`t` VALUES (1)";
+    const Filtered redirected = filterEverySplit(unterminated, planFor(unterminated, mariadb(true), "shop"));
+    ASSERT_EQ(redirected.result, DumpFilter::Result::goOn) << redirected.refusal.toStdString();
+    EXPECT_FALSE(redirected.output.contains("elsewhere")) << redirected.output.toStdString();
+}

@@ -10,6 +10,7 @@
 #include "docker/DockerClient.h"
 #include "dump/DumpFixPlan.h"
 #include "import/ImportRunner.h"
+#include "support/FixtureServer.h"
 #include "support/Fixtures.h"
 
 namespace {
@@ -37,33 +38,21 @@ QList<Case> casesOf(const QString& wanted) {
     return cases;
 }
 
-struct Server {
-    QString container;
-    QString password;
-    DockerClient client = DockerClient::resolve();
-
-    CommandResult exec(const QStringList& command) const {
-        QProcessEnvironment environment = DockerClient::processEnvironment();
-        environment.insert("MYSQL_PWD", password);
-        return DockerClient::run(client.docker, QStringList{"exec", "-e", "MYSQL_PWD", container} + command,
-                                 environment);
-    }
-    QString sql(const QString& statements) const { return Fixtures::sql(container, password, statements); }
-    // What is in the container's /tmp, less the files a dump has the server write (a server
-    // matter, not the client's), which are removed.
-    QStringList tmpFiles() const {
-        QStringList files = QString::fromUtf8(exec({"ls", "-a", "/tmp"}).stdoutBytes).split('\n', Qt::SkipEmptyParts);
-        files.removeIf([](const QString& name) { return name.startsWith("tw-hostile-"); });
-        exec({"sh", "-c", "rm -f /tmp/tw-hostile-*"});
-        return files;
-    }
-};
+// What is in the container's /tmp, less the files a dump has the server write (a server
+// matter, not the client's), which are removed.
+QStringList tmpFiles(const FixtureServer& server) {
+    QStringList files =
+        QString::fromUtf8(server.exec({"ls", "-a", "/tmp"}).stdoutBytes).split('\n', Qt::SkipEmptyParts);
+    files.removeIf([](const QString& name) { return name.startsWith("tw-hostile-"); });
+    server.exec({"sh", "-c", "rm -f /tmp/tw-hostile-*"});
+    return files;
+}
 
 class HostileDumps : public ::testing::TestWithParam<bool> {
 protected:
     void SetUp() override {
-        server = GetParam() ? Server{Fixtures::seeded(), Fixtures::seededPassword()}
-                            : Server{Fixtures::noSandbox(), Fixtures::noSandboxPassword()};
+        server = GetParam() ? FixtureServer{Fixtures::seeded(), Fixtures::seededPassword()}
+                            : FixtureServer{Fixtures::noSandbox(), Fixtures::noSandboxPassword()};
         info = server.client.fetchServerInfo(server.container, "root", server.password);
         ASSERT_EQ(info.clientSandbox, GetParam()) << server.container.toStdString();
     }
@@ -71,7 +60,7 @@ protected:
 
     QString elsewhereState() const { return server.sql("SHOW TABLES IN elsewhere; CHECKSUM TABLE elsewhere.t"); }
 
-    Server server;
+    FixtureServer server;
     ServerInfo info;
     QTemporaryDir dir;
 };
@@ -88,7 +77,7 @@ TEST_P(HostileDumps, NoClientCommandRuns) {
             "CREATE DATABASE elsewhere; CREATE TABLE elsewhere.t (id INT PRIMARY KEY, v VARCHAR(100)); "
             "INSERT INTO elsewhere.t VALUES (1, 'original')");
         const QString before = elsewhereState();
-        const QStringList tmpBefore = server.tmpFiles();
+        const QStringList tmpBefore = tmpFiles(server);
 
         QFile file(kHostile + "/" + hostile.file);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -108,7 +97,7 @@ TEST_P(HostileDumps, NoClientCommandRuns) {
         const ImportOutcome outcome = runner.run(request, server.client, {}, [&](const QString& line) { log << line; });
 
         // Whatever it did, it ran no program and left no file: no marker, no editor's temporary file.
-        EXPECT_EQ(server.tmpFiles(), tmpBefore) << log.join('\n').toStdString();
+        EXPECT_EQ(tmpFiles(server), tmpBefore) << log.join('\n').toStdString();
         if (hostile.holds == "target.leak empty") {
             EXPECT_EQ(server.sql("SELECT COUNT(*) FROM target.leak"), "0");
         }
