@@ -71,7 +71,8 @@ that server.
   --user NAME        log in as NAME instead of root
   --password-stdin   read the password from standard input (first line)
   --json             print a JSON object instead
-  --no-command-guard, --no-redirect, --no-mysql-fixes, --keep-definers
+  --no-command-guard, --no-redirect, --no-mysql-fixes, --keep-definers,
+  --no-import-account
                      as for import
 )";
 
@@ -95,12 +96,21 @@ Ctrl-C cancels a running import.
                               into --database
   --no-mysql-fixes            send MySQL-only statements to MariaDB unchanged
                               (GTID_PURGED, DEFAULT ENCRYPTION, 0900 collations)
-  --keep-definers             keep DEFINER accounts the server does not have
+  --keep-definers             keep DEFINER accounts the server does not have, when
+                              importing as the login
+  --no-import-account         import as the login itself, not as a temporary
+                              account that can write only to the chosen database
   --yes                       start without asking
 
 Before the question, the pre-flight lists what the dump's head shows (its
 databases, client commands, MySQL- or MariaDB-only statements, DEFINER
 accounts) and what the import will do about each.
+
+On MariaDB, when the login may create accounts, the import runs as a temporary
+account made for it, which can write only to the confirmed databases and is
+removed at the end; what the dump creates (triggers, views, routines, events)
+belongs to a role that reaches only those databases. Otherwise the pre-flight
+says in one line that the server cannot hold the import to the chosen database.
 
 Exit status: 0 imported, 1 the import failed, 2 bad usage or the import cannot
 start, 3 Docker or the database server did not answer, 130 cancelled.

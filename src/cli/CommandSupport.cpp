@@ -26,6 +26,7 @@ void applyFixChoices(AppModel& model, const CliArguments::Parsed& arguments) {
     choices.guardClientCommands = !arguments.has("--no-command-guard");
     choices.redirectDatabase = !arguments.has("--no-redirect");
     choices.mysqlToMariadb = !arguments.has("--no-mysql-fixes");
+    choices.importAccount = !arguments.has("--no-import-account");
     choices.rewriteDefiners = !arguments.has("--keep-definers");
     model.setFixChoices(choices);
 }

@@ -81,6 +81,8 @@ std::optional<ServerInfo> parseMysqlOutput(const QString& text) {
             info.collations.append(fields.at(1));
         } else if (fields.at(0) == QLatin1String("USER") && fields.size() >= 2) {
             info.accounts.append(accountOfGrantee(fields.at(1)));
+        } else if (fields.at(0).startsWith(QLatin1String("GRANT "))) {
+            info.grants.append(line);
         }
     }
     if (!metaSeen) return std::nullopt;

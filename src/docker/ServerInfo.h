@@ -29,6 +29,8 @@ struct ServerInfo {
     // utf8mb4 collations the server has, and the accounts the login may see ("user@host").
     QStringList collations{};
     QStringList accounts{};
+    // The login's grants as SHOW GRANTS prints them, one statement each.
+    QStringList grants{};
 
     bool isMariadb() const { return version.contains(QLatin1String("MariaDB"), Qt::CaseInsensitive); }
 

@@ -14,7 +14,8 @@ const QString kProbeQuery = QStringLiteral(
     "WHERE table_schema NOT IN ('information_schema','performance_schema')\n"
     "GROUP BY table_schema;\n"
     "SELECT 'COLL', COLLATION_NAME FROM information_schema.COLLATIONS WHERE COLLATION_NAME LIKE 'utf8mb4\\_%';\n"
-    "SELECT DISTINCT 'USER', GRANTEE FROM information_schema.USER_PRIVILEGES;");
+    "SELECT DISTINCT 'USER', GRANTEE FROM information_schema.USER_PRIVILEGES;\n"
+    "SHOW GRANTS;");
 
 const QString kPasswordVariable = QStringLiteral("MYSQL_PWD");
 

@@ -82,6 +82,10 @@ void DumpFilter::logChanges(const QList<DumpFixing::Change>& changes, qint64 lin
             text = L10n::render(QStringLiteral("fixCollation"), {line, change.from, change.to});
             break;
         case Kind::definerRewritten: text = L10n::render(QStringLiteral("fixDefiner"), {line, change.from}); break;
+        case Kind::definerToRole:
+            text = L10n::render(QStringLiteral("fixDefinerRole"), {line, change.from, change.to});
+            break;
+        case Kind::binlogSwitchDropped: text = L10n::render(QStringLiteral("fixBinlogSwitch"), {line}); break;
         case Kind::databaseRedirected:
             text = L10n::render(QStringLiteral("fixRedirect"), {line, change.from, change.to});
             break;

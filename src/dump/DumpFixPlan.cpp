@@ -2,6 +2,10 @@
 
 #include <QSet>
 
+#include <algorithm>
+
+#include "account/AccountNames.h"
+#include "account/AccountRights.h"
 #include "l10n/ByteFormatting.h"
 #include "l10n/L10n.h"
 
@@ -9,6 +13,25 @@ namespace DumpFixPlan {
 namespace {
 
 QString text(const QByteArray& bytes) { return QString::fromUtf8(bytes); }
+
+QList<QByteArray> sorted(const QSet<QByteArray>& names) {
+    QList<QByteArray> list(names.begin(), names.end());
+    std::sort(list.begin(), list.end());
+    return list;
+}
+
+// Whether the server can hold this import to its databases. Before the server has answered
+// nothing is known, and the account is tried: its creation decides.
+DumpFixes::Confinement confinementOf(const ServerInfo& server, const FixChoices& choices,
+                                     const QSet<QByteArray>& databases) {
+    using Confinement = DumpFixes::Confinement;
+    if (!choices.importAccount) return Confinement::turnedOff;
+    if (server.version.isEmpty()) return Confinement::account;
+    // MySQL has no CURRENT_ROLE to own what the dump creates.
+    if (!server.isMariadb()) return Confinement::serverHasNoRoles;
+    if (!AccountRights::mayConfine(server.grants, sorted(databases))) return Confinement::loginMayNot;
+    return Confinement::account;
+}
 
 QString joined(const QList<QByteArray>& names) {
     QStringList shown;
@@ -37,6 +60,9 @@ DumpFixes plan(const DumpScan& scan, const ServerInfo& server, const FixChoices&
     // Only a client without a sandbox chokes on the line that turns one on.
     fixes.dropSandboxLine = !server.clientSandbox;
     fixes.rewriteDefiners = choices.rewriteDefiners;
+    fixes.confinement = confinementOf(server, choices, fixes.confirmedDatabases);
+    if (fixes.confinement == DumpFixes::Confinement::account)
+        fixes.ownerRole = AccountNames::ownerRole(fixes.confirmedDatabases).toUtf8();
     for (const QString& account : server.accounts) fixes.serverAccounts.insert(account.toUtf8());
     return fixes;
 }
@@ -78,7 +104,13 @@ QStringList findings(const DumpScan& scan, const DumpFixes& fixes) {
     if (scan.sandboxLine && !fixes.clientHasSandbox)
         lines << L10n::render(fixes.dropSandboxLine ? QStringLiteral("preflightSandboxLine")
                                                     : QStringLiteral("preflightSandboxLineKept"));
+    if (scan.binlogSwitchLine > 0 && !fixes.ownerRole.isEmpty())
+        lines << L10n::render(QStringLiteral("preflightBinlogSwitch"), {scan.binlogSwitchLine});
     for (const QByteArray& definer : scan.definers) {
+        if (!fixes.ownerRole.isEmpty()) {
+            lines << L10n::render(QStringLiteral("preflightDefinerRole"), {text(definer), text(fixes.ownerRole)});
+            continue;
+        }
         if (!DumpFixing::isMissingAccount(definer, fixes)) continue;
         lines << L10n::render(
             fixes.rewriteDefiners ? QStringLiteral("preflightDefiner") : QStringLiteral("preflightDefinerKept"),
@@ -88,7 +120,23 @@ QStringList findings(const DumpScan& scan, const DumpFixes& fixes) {
         lines << L10n::render(QStringLiteral("preflightHeadOnly"), {ByteFormatting::bytes(scan.scannedBytes)});
     else if (lines.isEmpty())
         lines << L10n::render(QStringLiteral("preflightNothing"));
+    // First, what holds the import to its databases: the server, or only the stream.
+    if (const auto unconfined = unconfinedLine(fixes))
+        lines.prepend(*unconfined);
+    else
+        lines.prepend(L10n::render(QStringLiteral("preflightAccount"), {joined(sorted(fixes.confirmedDatabases))}));
     return lines;
+}
+
+std::optional<QString> unconfinedLine(const DumpFixes& fixes) {
+    using Confinement = DumpFixes::Confinement;
+    switch (fixes.confinement) {
+    case Confinement::account: return std::nullopt;
+    case Confinement::loginMayNot: return L10n::render(QStringLiteral("preflightLoginOnly"));
+    case Confinement::serverHasNoRoles: return L10n::render(QStringLiteral("preflightServerNoRoles"));
+    case Confinement::turnedOff: return L10n::render(QStringLiteral("preflightAccountOff"));
+    }
+    return std::nullopt;
 }
 
 QStringList otherDatabases(const DumpFixes& fixes) {

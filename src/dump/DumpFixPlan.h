@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 #include "docker/ServerInfo.h"
 #include "dump/DumpFixing.h"
 #include "dump/DumpScanning.h"
@@ -13,6 +15,8 @@ struct FixChoices {
     bool redirectDatabase = true;
     bool mysqlToMariadb = true;
     bool rewriteDefiners = true;
+    // Import as a temporary account that the server holds to the confirmed databases.
+    bool importAccount = true;
 
     bool operator==(const FixChoices&) const = default;
 };
@@ -25,6 +29,10 @@ DumpFixes plan(const DumpScan& scan, const ServerInfo& server, const FixChoices&
 
 // The pre-flight: one line per finding, saying what will happen about it, in the user's language.
 QStringList findings(const DumpScan& scan, const DumpFixes& fixes);
+
+// The one line that says the server will not hold the import to its databases, and why;
+// nothing when it will.
+std::optional<QString> unconfinedLine(const DumpFixes& fixes);
 
 // Databases beyond the chosen one that the dump will write to, for the confirmation.
 QStringList otherDatabases(const DumpFixes& fixes);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "dump/DefinerFixing.h"
 #include "sql/SqlTokens.h"
 
 namespace DumpFixing {
@@ -107,6 +108,11 @@ std::optional<QByteArray> rewrite(QByteArrayView statement, const StatementFacts
         note(Change::Kind::gtidDropped);
         return lineBreaksOf(statement);
     }
+    const bool toRole = !fixes.ownerRole.isEmpty();
+    if (toRole && facts.kind == StatementFacts::Kind::binlogSwitch) {
+        note(Change::Kind::binlogSwitchDropped);
+        return lineBreaksOf(statement);
+    }
     // Emptying the chosen database goes beyond replacing the dump's tables.
     if (redirect && facts.kind == StatementFacts::Kind::dropDatabase && facts.database == fixes.dumpDatabase) {
         note(Change::Kind::dropDatabaseSkipped, textOf(facts.database));
@@ -117,7 +123,8 @@ std::optional<QByteArray> rewrite(QByteArrayView statement, const StatementFacts
         redirect && (facts.kind != StatementFacts::Kind::insert || facts.qualifier == fixes.dumpDatabase);
     const bool mayMention = redirectHere ||
                             (fixes.mysqlToMariadb && (facts.mysqlCollation || facts.encryptionClause)) ||
-                            (fixes.rewriteDefiners && !facts.definers.isEmpty());
+                            (toRole && (facts.definerClause || facts.kind == StatementFacts::Kind::createRoutine)) ||
+                            (!toRole && fixes.rewriteDefiners && !facts.definers.isEmpty());
     if (!mayMention) return std::nullopt;
 
     const bool insert = facts.kind == StatementFacts::Kind::insert;
@@ -144,7 +151,12 @@ std::optional<QByteArray> rewrite(QByteArrayView statement, const StatementFacts
             note(Change::Kind::collationMapped, textOf(word), textOf(closest));
         }
     }
-    if (fixes.rewriteDefiners) {
+    if (toRole) {
+        for (const DefinerFixing::Replacement& replacement : DefinerFixing::toCurrentRole(statement, tokens)) {
+            edits.append({replacement.begin, replacement.end, replacement.text});
+            note(Change::Kind::definerToRole, textOf(replacement.replaced), textOf(fixes.ownerRole));
+        }
+    } else if (fixes.rewriteDefiners) {
         for (qsizetype i = 0; i + 2 < tokens.size(); ++i) {
             if (!SqlTokens::isKeyword(statement, tokens[i], "DEFINER") || !isSymbol(statement, tokens[i + 1], '='))
                 continue;

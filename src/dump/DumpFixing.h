@@ -34,7 +34,15 @@ struct DumpFixes {
     // MariaDB dumps into a MySQL client: drop the first line that turns on a sandbox it lacks.
     bool dropSandboxLine = false;
 
-    // DEFINER accounts missing on the target become CURRENT_USER.
+    // Whether the server holds the import to the confirmed databases, and why not.
+    enum class Confinement { account, loginMayNot, serverHasNoRoles, turnedOff };
+    Confinement confinement = Confinement::account;
+    // Under a temporary account, what the dump creates belongs to this role: every DEFINER, and
+    // every stored object created without one, becomes CURRENT_ROLE, and SQL_LOG_BIN switches,
+    // which the account may not make, are left out. Empty: the import runs as the login.
+    QByteArray ownerRole;
+
+    // DEFINER accounts missing on the target become CURRENT_USER, when the import runs as the login.
     bool rewriteDefiners = false;
     QSet<QByteArray> serverAccounts;  // "user@host"; empty when unknown, then nothing is rewritten
 
@@ -57,6 +65,8 @@ struct Change {
         encryptionDropped,
         collationMapped,
         definerRewritten,
+        definerToRole,
+        binlogSwitchDropped,
         databaseRedirected,
         dropDatabaseSkipped
     };

@@ -35,6 +35,7 @@ DumpScan scan(QByteArrayView text, bool complete) {
         if (facts.kind == Kind::use || facts.kind == Kind::createDatabase) addOnce(result.databases, facts.database);
         if (facts.kind == Kind::createTable) ++result.tables;
         if (facts.kind == Kind::gtidPurged && result.gtidLine == 0) result.gtidLine = piece.firstLine;
+        if (facts.kind == Kind::binlogSwitch && result.binlogSwitchLine == 0) result.binlogSwitchLine = piece.firstLine;
         if (facts.encryptionClause && result.encryptionLine == 0) result.encryptionLine = piece.firstLine;
         for (const QByteArray& definer : facts.definers) addOnce(result.definers, definer);
         if (facts.mysqlCollation) {

@@ -18,6 +18,7 @@ struct DumpScan {
     QList<Command> clientCommands;  // only those that reach beyond the client
     qint64 gtidLine = 0;            // SET GTID_PURGED; 0 when absent
     qint64 encryptionLine = 0;      // DEFAULT ENCRYPTION; 0 when absent
+    qint64 binlogSwitchLine = 0;    // SET SQL_LOG_BIN; 0 when absent
     QList<QByteArray> mysqlCollations;
     bool sandboxLine = false;    // starts with the line that turns on MariaDB's sandbox
     QList<QByteArray> definers;  // "user@host"

@@ -2,6 +2,8 @@
 
 #include <QRegularExpression>
 
+#include "account/AccountSql.h"
+
 namespace ImportCommand {
 namespace {
 
@@ -10,6 +12,25 @@ constexpr quint64 kMebibyte = 1048576;
 const QString kPasswordVariable = QStringLiteral("MYSQL_PWD");
 const QString kMaskedPassword = QStringLiteral("MYSQL_PWD=***");
 const QString kSessionTag = QStringLiteral("tarnwell-session ");
+
+QStringList checkStatements(const ImportRequest& request) {
+    QStringList statements;
+    if (request.disableUniqueChecks) statements << QStringLiteral("SET SESSION unique_checks=0");
+    if (request.disableForeignKeyChecks) statements << QStringLiteral("SET SESSION foreign_key_checks=0");
+    return statements;
+}
+
+QString sessionUser(const ImportRequest& request) {
+    return request.account.isSet() ? request.account.user : request.user;
+}
+
+QStringList oneStatement(const ImportRequest& request, const QString& user, const QString& sql) {
+    return {QStringLiteral("exec"),    QStringLiteral("-e"),
+            kPasswordVariable,         request.containerName,
+            request.clientProgram,     QStringLiteral("-u") + user,
+            QStringLiteral("--batch"), QStringLiteral("--skip-column-names"),
+            QStringLiteral("-e"),      sql};
+}
 
 }  // namespace
 
@@ -20,9 +41,7 @@ QString packetArgument(quint64 bytes) {
 }
 
 QString sessionStatements(const ImportRequest& request) {
-    QStringList statements;
-    if (request.disableUniqueChecks) statements << QStringLiteral("SET SESSION unique_checks=0");
-    if (request.disableForeignKeyChecks) statements << QStringLiteral("SET SESSION foreign_key_checks=0");
+    QStringList statements = checkStatements(request);
     // Without binary logging on the server the option has nothing to disable.
     if (request.disableBinlog && request.serverLogBin) statements << QStringLiteral("SET SESSION sql_log_bin=0");
     if (statements.isEmpty()) return {};
@@ -32,7 +51,7 @@ QString sessionStatements(const ImportRequest& request) {
 MysqlInvocation invocation(const ImportRequest& request, const QString& dockerPath) {
     MysqlInvocation result;
     result.arguments << QStringLiteral("exec") << QStringLiteral("-i") << QStringLiteral("-e") << kPasswordVariable
-                     << request.containerName << request.clientProgram << QStringLiteral("-u") + request.user
+                     << request.containerName << request.clientProgram << QStringLiteral("-u") + sessionUser(request)
                      << QStringLiteral("--batch");
     // A dump is data, often from a stranger. In binary mode every client, MySQL's since 5.6.3 and
     // every MariaDB one, refuses the commands it would run itself (a shell, an editor, a file,
@@ -45,9 +64,16 @@ MysqlInvocation invocation(const ImportRequest& request, const QString& dockerPa
     // was ended on purpose, the client must not open another.
     result.arguments << QStringLiteral("--unbuffered") << QStringLiteral("--skip-reconnect")
                      << QStringLiteral("--default-character-set=utf8mb4") << packetArgument(request.maxAllowedPacket);
-    const QString statements = sessionStatements(request);
-    if (!statements.isEmpty()) result.arguments << QStringLiteral("--init-command=") + statements;
-    result.arguments << QStringLiteral("--database=") + request.database;
+    if (request.account.isSet()) {
+        // Binary logging is switched off by the account's first role, not by the user's choice.
+        QStringList statements{AccountSql::sessionStart(request.account, request.database.toUtf8())};
+        statements << checkStatements(request);
+        result.arguments << QStringLiteral("--init-command=") + statements.join(QStringLiteral("; "));
+    } else {
+        const QString statements = sessionStatements(request);
+        if (!statements.isEmpty()) result.arguments << QStringLiteral("--init-command=") + statements;
+        result.arguments << QStringLiteral("--database=") + request.database;
+    }
 
     QStringList shown{dockerPath};
     for (qsizetype i = 0; i < result.arguments.size(); ++i) {
@@ -73,11 +99,11 @@ std::optional<qint64> sessionId(const QString& line) {
 }
 
 QStringList controlArguments(const ImportRequest& request, const QString& sql) {
-    return {QStringLiteral("exec"),    QStringLiteral("-e"),
-            kPasswordVariable,         request.containerName,
-            request.clientProgram,     QStringLiteral("-u") + request.user,
-            QStringLiteral("--batch"), QStringLiteral("--skip-column-names"),
-            QStringLiteral("-e"),      sql};
+    return oneStatement(request, sessionUser(request), sql);
+}
+
+QStringList loginArguments(const ImportRequest& request, const QString& sql) {
+    return oneStatement(request, request.user, sql);
 }
 
 QString inDumpLines(const QString& clientLine) {
@@ -96,8 +122,22 @@ QString sessionAliveStatement(qint64 sessionId) {
 }
 
 QProcessEnvironment clientEnvironment(const ImportRequest& request, QProcessEnvironment base) {
+    base.insert(kPasswordVariable, request.account.isSet() ? request.account.password : request.password);
+    return base;
+}
+
+QProcessEnvironment loginEnvironment(const ImportRequest& request, QProcessEnvironment base) {
     base.insert(kPasswordVariable, request.password);
     return base;
+}
+
+QString shellLine(const QStringList& arguments) {
+    QStringList quoted;
+    for (QString argument : arguments) {
+        argument.replace(QLatin1Char('\''), QLatin1String("'\\''"));
+        quoted << u'\'' + argument + u'\'';
+    }
+    return quoted.join(QLatin1Char(' '));
 }
 
 }  // namespace ImportCommand

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "account/TemporaryAccount.h"
 #include "dump/DumpFixing.h"
 
 // Everything one import needs.
@@ -20,6 +21,9 @@ struct ImportRequest {
     QString clientProgram = QStringLiteral("mysql");
     // What the stream may change on the way, and what it knows of the target for that.
     DumpFixes fixes;
+    // The account the session logs in as, made by the run when fixes.ownerRole is set; unset,
+    // the session uses the login above.
+    TemporaryAccount account;
     // Tables the dump holds, when its inspection saw all of it; 0 when unknown.
     int expectedTables = 0;
 

@@ -1,5 +1,6 @@
 #include <QRegularExpression>
 
+#include "import/AccountLifetime_p.h"
 #include "import/ContainerFate.h"
 #include "import/ImportRun_p.h"
 #include "import/ImportRunner.h"
@@ -26,6 +27,13 @@ std::optional<qint64> errorLine(const QString& text) {
     return match.captured(1).toLongLong();
 }
 
+// The request as this run carries it out: with a temporary account of its own when the
+// server is to hold the import to its databases.
+ImportRequest withAccount(ImportRequest request) {
+    if (!request.fixes.ownerRole.isEmpty()) request.account = AccountLifetime::prepared(request);
+    return request;
+}
+
 QString tail(const QStringList& lines, qsizetype count) {
     QStringList kept = lines.mid(qMax<qsizetype>(0, lines.size() - count));
     for (QString& line : kept) line = LogText::shown(ImportCommand::inDumpLines(line));
@@ -46,12 +54,12 @@ std::vector<bool> awaitReadable(std::initializer_list<int> fds, Milliseconds lim
 
 ImportRun::ImportRun(const ImportRequest& request, const DockerClient& tools, const EventFlag& cancelled,
                      const ProgressHandler& onProgress, const LogHandler& onLog)
-    : request_(request),
+    : request_(withAccount(request)),
       tools_(tools),
       cancelled_(cancelled),
       onProgress_(onProgress),
       onLog_(onLog),
-      invocation_(ImportCommand::invocation(request, tools.docker)),
+      invocation_(ImportCommand::invocation(request_, tools.docker)),
       clientErrors_([this](const QString& line) { log(ImportCommand::inDumpLines(line)); }),
       clientOutput_([this](const QString& line) {
           const QString trimmed = line.trimmed();
@@ -73,7 +81,7 @@ ImportRun::ImportRun(const ImportRequest& request, const DockerClient& tools, co
           const QString prefix = DumpFormat::programName(compression_) + QStringLiteral(": ");
           log(trimmed.startsWith(prefix) ? trimmed : prefix + trimmed);
       }),
-      pipeline_(tools, request, invocation_),
+      pipeline_(tools, request_, invocation_),
       filter_(
           request.fixes, [this](const QString& line) { log(line); }, request.expectedTables) {}
 
@@ -84,6 +92,33 @@ void ImportRun::log(const QString& line) const {
 
 ImportOutcome ImportRun::execute() {
     log(invocation_.display);
+    const QProcessEnvironment login = ImportCommand::loginEnvironment(request_, tools_.processEnvironment());
+    if (request_.account.isSet()) {
+        const AccountLifetime::Made made =
+            AccountLifetime::make(tools_, request_, login, [this](const QString& line) { log(line); });
+        if (made.failure) return ImportOutcome::failed(*made.failure);
+        accountMade_ = true;
+        trustTurnedOn_ = made.trustTurnedOn;
+        QStringList databases;
+        for (const QByteArray& database : request_.account.databases)
+            databases << QStringLiteral("“%1”").arg(QString::fromUtf8(database));
+        log(L10n::render(QStringLiteral("accountLog"), {request_.account.user, databases.join(QStringLiteral(", "))}));
+    }
+    const ImportOutcome outcome = importDump();
+    removeAccount();
+    return outcome;
+}
+
+void ImportRun::removeAccount() {
+    // A session the watchdog still has to end keeps its account until then: the watchdog
+    // removes it after.
+    if (!accountMade_ || leftToGuard_) return;
+    const QProcessEnvironment login = ImportCommand::loginEnvironment(request_, tools_.processEnvironment());
+    AccountLifetime::remove(tools_, request_, login, trustTurnedOn_, [this](const QString& line) { log(line); });
+    guard_.done();
+}
+
+ImportOutcome ImportRun::importDump() {
     DumpSource dump = DumpSource::open(request_.fileURL);
     if (!dump.error.isEmpty()) return ImportOutcome::failed(dump.error);
     compression_ = dump.compression;
@@ -92,6 +127,13 @@ ImportOutcome ImportRun::execute() {
         return ImportOutcome::failed(L10n::render(QStringLiteral("importNotStarted"), {*failure}));
     const Session session = learnSession();
     if (session != Session::known) return endBeforeDump(session);
+    if (request_.account.binlogOff) {
+        const QProcessEnvironment login = ImportCommand::loginEnvironment(request_, tools_.processEnvironment());
+        if (const auto failure = AccountLifetime::takeBackBinlogRole(tools_, request_, login)) {
+            endBeforeDump(Session::cancelled);
+            return ImportOutcome::failed(*failure);
+        }
+    }
     if (const auto failure = guardAndDecompress(dump.file.get())) {
         endEarly(false);
         collect(CopyResult{});
@@ -159,7 +201,10 @@ std::optional<QString> ImportRun::guardAndDecompress(int dumpFile) {
     try {
         QStringList endSession{tools_.docker};
         endSession << ImportCommand::controlArguments(request_, ImportCommand::killStatement(sessionId_));
-        guard_.start(request_.containerName, endSession, pipeline_.clientEnvironment(), pipeline_.clientInput());
+        QStringList removal;
+        if (accountMade_) removal = AccountLifetime::removalCommand(tools_, request_, trustTurnedOn_);
+        guard_.start(request_.containerName, endSession, pipeline_.clientEnvironment(), pipeline_.clientInput(), removal,
+                     request_.password);
         if (compression_ != DumpFormat::Compression::none) {
             pipeline_.startDecompressor(DumpFormat::program(compression_, tools_),
                                         DumpFormat::decompressArguments(compression_), dumpFile);

@@ -42,6 +42,8 @@ private:
     enum class Session { known, clientEnded, cancelled, silent };
 
     void log(const QString& line) const;
+    ImportOutcome importDump();
+    void removeAccount();
     std::optional<QString> startPipeline();
     Session learnSession();
     ImportOutcome endBeforeDump(Session session);
@@ -70,6 +72,8 @@ private:
     // Written under the lock by this run's thread, and read under it by the reader's lines.
     mutable std::mutex logLock_;
     bool leftToGuard_ = false;
+    bool accountMade_ = false;
+    bool trustTurnedOn_ = false;
     DumpFormat::Compression compression_ = DumpFormat::Compression::none;
 
     // Destroyed in reverse: the watchdog lets go, the children are stopped, the reader is

@@ -1,5 +1,6 @@
 #include "l10n/CatalogParts.h"
 
+extern const CatalogParts::Part kCatalogAccounts;
 extern const CatalogParts::Part kCatalogDumpChecks;
 extern const CatalogParts::Part kCatalogEngines;
 extern const CatalogParts::Part kCatalogWindow;
@@ -10,7 +11,7 @@ namespace CatalogParts {
 
 const std::vector<Part>& extra() {
     static const std::vector<Part> parts = {kCatalogDumpChecks, kCatalogEngines, kCatalogWindow, kCatalogDesktop,
-                                            kCatalogReliability};
+                                            kCatalogReliability, kCatalogAccounts};
     return parts;
 }
 

@@ -68,10 +68,13 @@ QString AppModel::confirmMessage() const {
     QString message = L10n::render(drops ? QStringLiteral("confirmDrop") : QStringLiteral("confirmPlain"),
                                    {database, containerName, sizeSentence});
     // A dump that writes to databases of its own names them here, before anything runs.
-    const QStringList others = DumpFixPlan::otherDatabases(plannedFixes());
+    const DumpFixes fixes = plannedFixes();
+    const QStringList others = DumpFixPlan::otherDatabases(fixes);
     if (!others.isEmpty())
         message += QStringLiteral("\n\n") +
                    L10n::render(QStringLiteral("confirmDatabases"), {others.join(QStringLiteral(", "))});
+    // Whether the server will hold the import to them is part of what is confirmed.
+    if (const auto unconfined = DumpFixPlan::unconfinedLine(fixes)) message += QStringLiteral("\n\n") + *unconfined;
     return message;
 }
 

@@ -52,13 +52,12 @@ private:
     qsizetype at_ = 0;
 };
 
-QList<QByteArray> definersIn(QByteArrayView text, const QList<Token>& tokens) {
-    QList<QByteArray> accounts;
-    for (qsizetype i = 0; i + 2 < tokens.size(); ++i) {
+void readDefiners(QByteArrayView text, const QList<Token>& tokens, Facts& facts) {
+    for (qsizetype i = 0; i + 1 < tokens.size(); ++i) {
         if (!SqlTokens::isKeyword(text, tokens[i], "DEFINER") || !isSymbol(text, tokens[i + 1], '=')) continue;
-        if (const auto account = accountAt(text, tokens, i + 2)) accounts.append(account->name);
+        facts.definerClause = true;
+        if (const auto account = accountAt(text, tokens, i + 2)) facts.definers.append(account->name);
     }
-    return accounts;
 }
 
 }  // namespace
@@ -101,16 +100,24 @@ Facts of(QByteArrayView statement) {
         const QByteArrayView word = statement.sliced(token.begin, token.end - token.begin);
         if (word.size() > 12 && isMysqlCollation(word)) facts.mysqlCollation = true;
     }
-    facts.definers = definersIn(statement, tokens);
+    readDefiners(statement, tokens, facts);
     if (read.keyword("USE")) {
         if (read.name(nullptr, &facts.database)) facts.kind = Kind::use;
     } else if (read.keyword("SET")) {
-        // SET @@GLOBAL.GTID_PURGED, SET @@GTID_PURGED or SET GLOBAL gtid_purged.
-        read.skipKeywords({"GLOBAL"});
+        // SET @@GLOBAL.GTID_PURGED, SET @@GTID_PURGED or SET GLOBAL gtid_purged; the same forms of
+        // SQL_LOG_BIN, but not a user variable (@name) that keeps its value.
+        read.skipKeywords({"GLOBAL", "SESSION", "LOCAL"});
         QByteArray qualifier;
         QByteArray variable;
-        if (read.name(&qualifier, &variable) && variable.toUpper().endsWith("GTID_PURGED"))
-            facts.kind = Kind::gtidPurged;
+        if (read.name(&qualifier, &variable)) {
+            const QByteArray upper = variable.toUpper();
+            const QByteArray first = qualifier.isEmpty() ? variable : qualifier;
+            const bool userVariable = first.startsWith('@') && !first.startsWith("@@");
+            if (upper.endsWith("GTID_PURGED"))
+                facts.kind = Kind::gtidPurged;
+            else if (!userVariable && (upper == "SQL_LOG_BIN" || upper == "@@SQL_LOG_BIN"))
+                facts.kind = Kind::binlogSwitch;
+        }
     } else if (read.keyword("LOCK")) {
         read.skipKeywords({"TABLES", "TABLE"});
         if (read.name(&facts.qualifier, &facts.table)) facts.kind = Kind::lockTables;

@@ -23,6 +23,7 @@ enum class Kind {
     lockTables,
     gtidPurged,     // SET @@GLOBAL.GTID_PURGED: MySQL only
     createRoutine,  // a view, trigger, procedure, function or event
+    binlogSwitch,   // SET [@@SESSION.]SQL_LOG_BIN = …
 };
 
 struct Facts {
@@ -31,6 +32,7 @@ struct Facts {
     QByteArray table;               // createTable / insert / lockTables
     QByteArray qualifier;           // the database the table name is qualified with, if any
     QList<QByteArray> definers;     // "user@host" of each DEFINER= account
+    bool definerClause = false;     // any DEFINER =, CURRENT_USER and unreadable ones included
     bool mysqlCollation = false;    // a utf8mb4_0900_* collation outside strings
     bool encryptionClause = false;  // DEFAULT ENCRYPTION of a database
 };

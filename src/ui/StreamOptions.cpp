@@ -19,10 +19,12 @@ StreamOptions::StreamOptions(AppModel& model, SettingsStore& settings, QWidget* 
     mysqlFixes_->setObjectName(QStringLiteral("mysqlFixes"));
     definers_ = new QCheckBox(this);
     definers_->setObjectName(QStringLiteral("rewriteDefiners"));
+    account_ = new QCheckBox(this);
+    account_->setObjectName(QStringLiteral("importAccount"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
-    for (QCheckBox* box : {guard_, redirect_, mysqlFixes_, definers_}) {
+    for (QCheckBox* box : {account_, guard_, redirect_, mysqlFixes_, definers_}) {
         layout->addWidget(box);
         connect(box, &QCheckBox::toggled, this, [this] { store(); });
     }
@@ -36,16 +38,18 @@ void StreamOptions::retranslate() {
     redirect_->setText(L10n::render(QStringLiteral("optionRedirect")));
     mysqlFixes_->setText(L10n::render(QStringLiteral("optionMysqlFixes")));
     definers_->setText(L10n::render(QStringLiteral("optionDefiners")));
+    account_->setText(L10n::render(QStringLiteral("optionImportAccount")));
     render();
 }
 
 void StreamOptions::render() {
     const FixChoices& choices = model_.fixChoices();
-    const QSignalBlocker a(guard_), b(redirect_), c(mysqlFixes_), d(definers_);
+    const QSignalBlocker a(guard_), b(redirect_), c(mysqlFixes_), d(definers_), e(account_);
     guard_->setChecked(choices.guardClientCommands);
     redirect_->setChecked(choices.redirectDatabase);
     mysqlFixes_->setChecked(choices.mysqlToMariadb);
     definers_->setChecked(choices.rewriteDefiners);
+    account_->setChecked(choices.importAccount);
     setEnabled(!model_.phase().isRunning());
 }
 
@@ -55,5 +59,6 @@ void StreamOptions::store() {
     choices.redirectDatabase = redirect_->isChecked();
     choices.mysqlToMariadb = mysqlFixes_->isChecked();
     choices.rewriteDefiners = definers_->isChecked();
+    choices.importAccount = account_->isChecked();
     model_.setFixChoices(choices);
 }

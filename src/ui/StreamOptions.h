@@ -23,4 +23,5 @@ private:
     QCheckBox* redirect_;
     QCheckBox* mysqlFixes_;
     QCheckBox* definers_;
+    QCheckBox* account_;
 };
