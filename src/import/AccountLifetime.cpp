@@ -18,6 +18,11 @@ CommandResult asLogin(const DockerClient& tools, const ImportRequest& request, c
     return DockerClient::run(tools.docker, ImportCommand::loginArguments(request, sql), login, kStatementLimitMs);
 }
 
+// With binary logging off for the import, the account's making and removal stay out of it too.
+QString unlogged(const ImportRequest& request, const QString& sql) {
+    return request.account.binlogOff ? QStringLiteral("SET SESSION sql_log_bin=0; ") + sql : sql;
+}
+
 // The server's own words, or the exit status when it said nothing.
 QString complaint(const CommandResult& result) {
     const QString words = QString::fromUtf8(result.stderrBytes).trimmed();
@@ -70,7 +75,8 @@ Made make(const DockerClient& tools, const ImportRequest& request, const QProces
             log(L10n::render(QStringLiteral("trustCreatorsLog")));
         }
     }
-    const CommandResult created = asLogin(tools, request, login, AccountSql::creation(request.account));
+    const CommandResult created =
+        asLogin(tools, request, login, unlogged(request, AccountSql::creation(request.account)));
     if (created.status != 0) {
         made.failure = L10n::render(QStringLiteral("accountNotCreated"), {complaint(created)});
         // Whatever part of it was made goes again.
@@ -82,7 +88,8 @@ Made make(const DockerClient& tools, const ImportRequest& request, const QProces
 
 std::optional<QString> takeBackBinlogRole(const DockerClient& tools, const ImportRequest& request,
                                           const QProcessEnvironment& login) {
-    const CommandResult result = asLogin(tools, request, login, AccountSql::binlogRoleTakenBack(request.account));
+    const CommandResult result =
+        asLogin(tools, request, login, unlogged(request, AccountSql::binlogRoleTakenBack(request.account)));
     if (result.status == 0) return std::nullopt;
     return L10n::render(QStringLiteral("accountNotCreated"), {complaint(result)});
 }
@@ -90,7 +97,7 @@ std::optional<QString> takeBackBinlogRole(const DockerClient& tools, const Impor
 QString removal(const ImportRequest& request, bool trustTurnedOn) {
     QString sql = AccountSql::removal(request.account.user, request.account.host);
     if (trustTurnedOn) sql += u' ' + AccountSql::trustSet(false) + u';';
-    return sql;
+    return unlogged(request, sql);
 }
 
 QStringList removalCommand(const DockerClient& tools, const ImportRequest& request, bool trustTurnedOn) {

@@ -44,6 +44,12 @@ protected:
         return text;
     }
 
+    // Temporary accounts of imports on the server; every way an import ends removes its own.
+    static QString temporaryAccounts(const QString& container, const QString& password) {
+        return Fixtures::sql(container, password,
+                             "SELECT GROUP_CONCAT(User) FROM mysql.user WHERE User LIKE 'tarnwell\\_imp\\_%'");
+    }
+
     QString count(const QString& container, const QString& password) const {
         return Fixtures::sql(container, password, "SELECT COUNT(*) FROM " + database_ + ".big");
     }
@@ -66,6 +72,8 @@ TEST_F(ImportTest, WithYesTheProposedDatabaseGetsTheRows) {
     EXPECT_TRUE(result.err.contains("Finished in "));
     EXPECT_TRUE(result.out.startsWith("Import finished in ")) << result.out.toStdString();
     EXPECT_EQ(count(Fixtures::seeded(), Fixtures::seededPassword()), "1000");
+    EXPECT_TRUE(result.err.contains("Importing as the temporary account tarnwell_imp_")) << result.err.toStdString();
+    EXPECT_EQ(temporaryAccounts(Fixtures::seeded(), Fixtures::seededPassword()), "NULL");
 }
 
 TEST_F(ImportTest, AFailedImportEndsWithStatus1AndTheClientsError) {
@@ -76,6 +84,7 @@ TEST_F(ImportTest, AFailedImportEndsWithStatus1AndTheClientsError) {
     EXPECT_TRUE(result.err.trimmed().endsWith(
         "doesn't exist\nAt line 1, table missing_table: INSERT INTO missing_table VALUES (1);"))
         << result.err.toStdString();
+    EXPECT_EQ(temporaryAccounts(Fixtures::seeded(), Fixtures::seededPassword()), "NULL");
 }
 
 TEST_F(ImportTest, APasswordFromStandardInputIsOnNoCommandLine) {
@@ -117,6 +126,7 @@ TEST_F(ImportTest, SigintInMidImportCancelsAndLeavesNoProcessBehind) {
         left = processesWith(database_);
     }
     EXPECT_TRUE(left.isEmpty()) << left.join('\n').toStdString();
+    EXPECT_EQ(temporaryAccounts(Fixtures::seeded(), Fixtures::seededPassword()), "NULL");
 }
 
 }  // namespace
@@ -162,7 +172,9 @@ TEST_F(ImportTest, SignalsAtAnyMomentLeaveAPrefixAndNoProcess) {
             QStringList left = processesWith(database_);
             for (const QString& guard : guards)
                 if (processesWith("tarnwell-guard").contains(guard)) left << guard;
-            if (inside.contains("--database=" + database_)) left << "in the container: " + inside;
+            if (inside.contains(database_)) left << "in the container: " + inside;
+            const QString accounts = temporaryAccounts(container, Fixtures::seededPassword());
+            if (accounts != "NULL") left << "accounts: " + accounts;
             return left;
         };
         const auto ended = std::chrono::steady_clock::now();
