@@ -17,6 +17,7 @@
 #include "dump/DumpFixPlan.h"
 #include "dump/DumpInspection.h"
 #include "import/ImportRunner.h"
+#include "account/AccountNames.h"
 #include "support/FixtureServer.h"
 #include "support/Fixtures.h"
 
@@ -332,10 +333,13 @@ TEST_F(RunnerOnDocker, DumpsFromOtherServersImportCleanlyByDefault) {
     EXPECT_EQ(seeded.sql("SELECT TABLE_COLLATION FROM information_schema.TABLES WHERE TABLE_SCHEMA='" + shop +
                          "' AND TABLE_NAME='orders'"),
               QString::fromUtf8(DumpFixing::closestCollation("utf8mb4_0900_ai_ci", server.collations)));
-    // What the dump defines works, as the importing account.
+    // What the dump defines works, and belongs to the role that reaches only this database.
     EXPECT_EQ(seeded.sql("SELECT COUNT(*) FROM `" + shop + "`.big_orders"), "1");
     EXPECT_EQ(seeded.sql("SELECT DEFINER FROM information_schema.TRIGGERS WHERE TRIGGER_SCHEMA='" + shop + "'"),
-              "root@localhost");
+              AccountNames::ownerRole({shop.toUtf8()}) + "@");
+    seeded.sql("INSERT INTO `" + shop + "`.orders VALUES (13, 1, -5)");
+    EXPECT_EQ(seeded.sql("SELECT total FROM `" + shop + "`.orders WHERE id = 13"), "0.00");
+    EXPECT_EQ(seeded.sql("CALL `" + shop + "`.order_count(@n); SELECT @n"), "4");
     EXPECT_TRUE(logged.join('\n').contains("SET GTID_PURGED left out")) << logged.join('\n').toStdString();
     // The fixture has a `shop` of its own: the dump's database, which it must not get.
     EXPECT_EQ(seeded.sql("SELECT COUNT(*) FROM information_schema.TABLES WHERE TABLE_SCHEMA='shop' AND "
