@@ -174,6 +174,8 @@ DumpFilter::Result DumpFilter::handleStatement(const Piece& piece, const Sink& s
     if ((facts.kind == Kind::use || facts.kind == Kind::createDatabase) &&
         !checkDatabase(facts.database, piece.firstLine))
         return Result::refused;
+    // A table named with its database writes there whatever USE said.
+    if (!facts.qualifier.isEmpty() && !checkDatabase(facts.qualifier, piece.firstLine)) return Result::refused;
     // A USE whose name cannot be read here may still switch the database for the server (the
     // name after a long comment, on a later line): nobody confirmed where it leads.
     if (facts.kind != Kind::use && !fixes_.confirmedDatabases.isEmpty()) {
@@ -280,6 +282,9 @@ DumpFilter::Result DumpFilter::keepRest(const Sink& sink) {
                                      QString::fromUtf8(fixes_.chosenDatabase)}));
                 return flush(sink) ? Result::refused : Result::sinkStopped;
             }
+            if (!facts.qualifier.isEmpty() &&
+                !checkDatabase(facts.qualifier, lexer_.pendingStatementLine().value_or(0)))
+                return flush(sink) ? Result::refused : Result::sinkStopped;
             noteTable(facts.table, !facts.qualifier.isEmpty());
             passingLongStatement_ = true;
         }

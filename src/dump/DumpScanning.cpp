@@ -33,6 +33,8 @@ DumpScan scan(QByteArrayView text, bool complete) {
         const StatementFacts::Facts facts = StatementFacts::of(body);
         using Kind = StatementFacts::Kind;
         if (facts.kind == Kind::use || facts.kind == Kind::createDatabase) addOnce(result.databases, facts.database);
+        // A dump may name its database only where it qualifies a table.
+        if (!facts.qualifier.isEmpty()) addOnce(result.databases, facts.qualifier);
         if (facts.kind == Kind::createTable) ++result.tables;
         if (facts.kind == Kind::gtidPurged && result.gtidLine == 0) result.gtidLine = piece.firstLine;
         if (facts.kind == Kind::binlogSwitch && result.binlogSwitchLine == 0) result.binlogSwitchLine = piece.firstLine;

@@ -14,7 +14,7 @@ struct DumpScan {
         friend bool operator==(const Command&, const Command&) = default;
     };
 
-    QList<QByteArray> databases;    // of USE and CREATE DATABASE, first mention first
+    QList<QByteArray> databases;    // of USE, CREATE DATABASE and qualified tables, first mention first
     QList<Command> clientCommands;  // only those that reach beyond the client
     qint64 gtidLine = 0;            // SET GTID_PURGED; 0 when absent
     qint64 encryptionLine = 0;      // DEFAULT ENCRYPTION; 0 when absent

@@ -305,3 +305,27 @@ TEST_F(DumpFilterTest, UnreadableUseStopsAndTheLastStatementIsLookedAt) {
     ASSERT_EQ(redirected.result, DumpFilter::Result::goOn) << redirected.refusal.toStdString();
     EXPECT_FALSE(redirected.output.contains("elsewhere")) << redirected.output.toStdString();
 }
+
+namespace {
+
+// A dump that names its database only where it qualifies tables goes to the chosen one too; a
+// table qualified with a database nobody confirmed stops the import, also past the head.
+TEST_F(DumpFilterTest, QualifiedNamesAreRedirectedOrStopTheImport) {
+    const QByteArray qualified = "CREATE TABLE `shop`.`t` (a INT);\nINSERT INTO shop.t VALUES (1);\n";
+    const DumpFixes fixes = planFor(qualified, mariadb(false), "tgt");
+    EXPECT_EQ(fixes.dumpDatabase, "shop");
+    const Filtered redirected = filterEverySplit(qualified, fixes);
+    EXPECT_EQ(redirected.result, DumpFilter::Result::goOn) << redirected.refusal.toStdString();
+    EXPECT_EQ(redirected.output, "CREATE TABLE `tgt`.`t` (a INT);\nINSERT INTO `tgt`.t VALUES (1);\n");
+
+    const QByteArray head = "CREATE TABLE t (a INT);\nINSERT INTO t VALUES (1);\n";
+    const QByteArray later = head + "INSERT INTO `other`.t VALUES (2);\nINSERT INTO t VALUES (3);\n";
+    const DumpFixes headOnly = DumpFixPlan::plan(DumpScanning::scan(head, false), mariadb(false), {}, "tgt");
+    const Filtered stopped = filterEverySplit(later, headOnly);
+    EXPECT_EQ(stopped.result, DumpFilter::Result::refused);
+    EXPECT_EQ(stopped.output, head);
+    EXPECT_TRUE(stopped.refusal.startsWith("Stopped before line 3: the dump switches to database “other”"))
+        << stopped.refusal.toStdString();
+}
+
+}  // namespace
