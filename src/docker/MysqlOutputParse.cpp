@@ -74,6 +74,7 @@ std::optional<ServerInfo> parseMysqlOutput(const QString& text) {
             info.maxAllowedPacket = readUnsigned(fields.at(2));
             info.logBin = fields.at(3) == QLatin1String("1");
             info.bufferPoolBytes = readUnsigned(fields.at(4));
+            if (fields.size() >= 6) info.sqlMode = fields.at(5);
             metaSeen = true;
         } else if (fields.at(0) == QLatin1String("DB") && fields.size() >= 4) {
             databases.append(MysqlDatabase{fields.at(1), readSigned(fields.at(2)), readUnsigned(fields.at(3))});

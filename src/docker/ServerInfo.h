@@ -31,6 +31,7 @@ struct ServerInfo {
     QStringList accounts{};
     // The login's grants as SHOW GRANTS prints them, one statement each.
     QStringList grants{};
+    QString sqlMode{};  // global: what a new session starts with
 
     bool isMariadb() const { return version.contains(QLatin1String("MariaDB"), Qt::CaseInsensitive); }
 

@@ -8,7 +8,7 @@
 namespace {
 
 const QString kProbeQuery = QStringLiteral(
-    "SELECT 'META', @@version, @@max_allowed_packet, @@log_bin, @@innodb_buffer_pool_size;\n"
+    "SELECT 'META', @@version, @@max_allowed_packet, @@log_bin, @@innodb_buffer_pool_size, @@GLOBAL.sql_mode;\n"
     "SELECT 'DB', table_schema, COUNT(*), IFNULL(SUM(data_length+index_length),0)\n"
     "FROM information_schema.tables\n"
     "WHERE table_schema NOT IN ('information_schema','performance_schema')\n"

@@ -1,5 +1,7 @@
 #include "dump/DumpFilter.h"
 
+#include "dump/DumpScanning.h"
+
 #include "l10n/L10n.h"
 #include "sql/SqlClientCommands.h"
 #include "sql/SqlTokens.h"
@@ -12,7 +14,10 @@ using SqlStream::PieceKind;
 }  // namespace
 
 DumpFilter::DumpFilter(DumpFixes fixes, LogHandler onLog, int expectedTables)
-    : fixes_(std::move(fixes)), onLog_(std::move(onLog)), expectedTables_(expectedTables) {}
+    : fixes_(std::move(fixes)), onLog_(std::move(onLog)), expectedTables_(expectedTables) {
+    sqlMode_ = SqlModeTracker(fixes_.serverSqlMode);
+    lexer_.setBackslashEscapes(sqlMode_.quoting().backslashEscapes);
+}
 
 QByteArrayView DumpFilter::bytes(qint64 begin, qint64 end) {
     if (begin >= chunkStart_) return chunk_.sliced(begin - chunkStart_, end - begin);
@@ -160,6 +165,10 @@ DumpFilter::Result DumpFilter::handleStatement(const Piece& piece, const Sink& s
         return Result::goOn;
     }
     const QByteArrayView text = bytes(piece.textBegin, piece.end);
+    // Where the dump made the quoting unknowable, a statement that reads differently with and without
+    // NO_BACKSLASH_ESCAPES or ANSI_QUOTES may be cut elsewhere by the client, or name elsewhere.
+    if (!sqlMode_.isKnown() && (text.contains('\\') || text.contains('"')))
+        return refuse(L10n::render(QStringLiteral("sqlModeUnknown"), {piece.firstLine}));
     // The bulk of a dump: one INSERT after another into the same table, nothing to look at.
     if (!insertPrefix_.isEmpty() && text.size() > insertPrefix_.size() && text.startsWith(insertPrefix_) &&
         (text[insertPrefix_.size()] == ' ' || text[insertPrefix_.size()] == '(')) {
@@ -169,7 +178,7 @@ DumpFilter::Result DumpFilter::handleStatement(const Piece& piece, const Sink& s
         history_.recordStatement(piece.firstLine, begin, outputBytes_, tableIndex_);
         return Result::goOn;
     }
-    const StatementFacts::Facts facts = StatementFacts::of(text);
+    const StatementFacts::Facts facts = StatementFacts::of(text, sqlMode_.quoting());
     using Kind = StatementFacts::Kind;
     if ((facts.kind == Kind::use || facts.kind == Kind::createDatabase) &&
         !checkDatabase(facts.database, piece.firstLine))
@@ -197,6 +206,10 @@ DumpFilter::Result DumpFilter::handleStatement(const Piece& piece, const Sink& s
         return Result::sinkStopped;
     }
     history_.recordStatement(piece.firstLine, begin, outputBytes_, tableIndex_);
+    if (facts.kind == Kind::other) {
+        sqlMode_.note(DumpScanning::withoutDelimiter(rewritten ? QByteArrayView(*rewritten) : text, lexer_.delimiter()));
+        lexer_.setBackslashEscapes(sqlMode_.quoting().backslashEscapes);
+    }
     return Result::goOn;
 }
 
@@ -271,6 +284,10 @@ DumpFilter::Result DumpFilter::keepRest(const Sink& sink) {
     if (!sendBlanks(sink)) return Result::sinkStopped;
     if (chunkEnd - sent_ > kHoldBytes) {
         if (!passingLongStatement_) {
+            if (!sqlMode_.isKnown()) {
+                refuse(L10n::render(QStringLiteral("sqlModeUnknown"), {lexer_.pendingStatementLine().value_or(0)}));
+                return flush(sink) ? Result::refused : Result::sinkStopped;
+            }
             // Too long to hold: it goes as it comes, but never a client command's first byte.
             const StatementFacts::Facts facts =
                 StatementFacts::of(bytes(sent_, sent_ + qMin<qint64>(chunkEnd - sent_, 65536)));
@@ -324,10 +341,12 @@ DumpFilter::Result DumpFilter::feed(QByteArrayView chunk, const Sink& sink) {
 
 DumpFilter::Result DumpFilter::lex(QByteArrayView chunk, const Sink& sink) {
     chunk_ = chunk;
-    pieces_.clear();
-    lexer_.feed(chunk_, [this](const Piece& piece) { pieces_.push_back(piece); });
-    for (const Piece& piece : pieces_)
-        if (const Result result = handle(piece, sink); result != Result::goOn) return result;
+    // Each piece is handled as the lexer finds it: a statement may change how the next ones split.
+    Result result = Result::goOn;
+    lexer_.feed(chunk_, [&](const Piece& piece) {
+        if (result == Result::goOn) result = handle(piece, sink);
+    });
+    if (result != Result::goOn) return result;
     return keepRest(sink);
 }
 
@@ -336,10 +355,11 @@ DumpFilter::Result DumpFilter::finish(const Sink& sink) {
         headDecided_ = true;
         if (const Result result = lex(head_, sink); result != Result::goOn) return result;
     }
-    pieces_.clear();
-    lexer_.finish([this](const Piece& piece) { pieces_.push_back(piece); });
-    for (const Piece& piece : pieces_)
-        if (const Result result = handle(piece, sink); result != Result::goOn) return result;
+    Result result = Result::goOn;
+    lexer_.finish([&](const Piece& piece) {
+        if (result == Result::goOn) result = handle(piece, sink);
+    });
+    if (result != Result::goOn) return result;
     const qint64 end = chunkStart_ + chunk_.size();
     return sendRaw(end, sink) && flush(sink) ? Result::goOn : Result::sinkStopped;
 }

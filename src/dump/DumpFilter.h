@@ -12,6 +12,7 @@
 
 #include "dump/DumpFixing.h"
 #include "dump/StatementHistory.h"
+#include "sql/SqlModeTracking.h"
 #include "sql/SqlStream.h"
 
 // The dump on its way from the file (or the decompressor) to the client, statement by statement:
@@ -71,7 +72,7 @@ private:
     DumpFixes fixes_;
     LogHandler onLog_;
     SqlStream::Lexer lexer_;
-    std::vector<SqlStream::Piece> pieces_;
+    SqlModeTracker sqlMode_;
 
     // Input bytes not yet sent: [heldStart_, chunkStart_) in held_, the rest in the current chunk.
     QByteArray held_;

@@ -57,6 +57,7 @@ DumpFixes plan(const DumpScan& scan, const ServerInfo& server, const FixChoices&
     fixes.serverIsMariadb = server.isMariadb();
     fixes.mysqlToMariadb = choices.mysqlToMariadb && fixes.serverIsMariadb;
     fixes.serverCollations = server.collations;
+    fixes.serverSqlMode = server.sqlMode.toUtf8();
     // Only a client without a sandbox chokes on the line that turns one on.
     fixes.dropSandboxLine = !server.clientSandbox;
     fixes.rewriteDefiners = choices.rewriteDefiners;

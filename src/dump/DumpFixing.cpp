@@ -43,7 +43,7 @@ void redirectNames(QByteArrayView text, const QList<Token>& tokens, const Statem
     bool databaseNameSeen = false;
     for (qsizetype i = 0; i < tokens.size(); ++i) {
         const Token& token = tokens[i];
-        if (!isName(token) || SqlTokens::nameOf(text, token) != fixes.dumpDatabase) continue;
+        if (!isName(token) || SqlTokens::nameOf(text, token, facts.quoting) != fixes.dumpDatabase) continue;
         const bool qualifies = i + 2 < tokens.size() && isSymbol(text, tokens[i + 1], '.') && isName(tokens[i + 2]);
         // In USE and CREATE DATABASE the first such name is the database itself.
         const bool isTheDatabase = namesDatabase && !databaseNameSeen;
@@ -128,7 +128,8 @@ std::optional<QByteArray> rewrite(QByteArrayView statement, const StatementFacts
     if (!mayMention) return std::nullopt;
 
     const bool insert = facts.kind == StatementFacts::Kind::insert;
-    const QList<Token> tokens = SqlTokens::codeTokens(statement, insert ? StatementFacts::kInsertHead : -1);
+    const QList<Token> tokens =
+        SqlTokens::codeTokens(statement, insert ? StatementFacts::kInsertHead : -1, facts.quoting);
     QList<Edit> edits;
     if (redirectHere) {
         const qsizetype before = edits.size();

@@ -26,6 +26,9 @@ struct DumpFixes {
     // Databases the confirmation named; a switch to any other stops the import. Empty: no check.
     QSet<QByteArray> confirmedDatabases;
 
+    // The server's global sql_mode, which the import's session starts with.
+    QByteArray serverSqlMode;
+
     // MySQL dumps into MariaDB: drop GTID_PURGED and DEFAULT ENCRYPTION, map 0900 collations.
     bool mysqlToMariadb = false;
     bool serverIsMariadb = false;  // the target, whatever the switch says

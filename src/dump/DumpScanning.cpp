@@ -1,6 +1,7 @@
 #include "dump/DumpScanning.h"
 
 #include "sql/SqlClientCommands.h"
+#include "sql/SqlModeTracking.h"
 #include "sql/SqlStream.h"
 #include "sql/SqlTokens.h"
 #include "sql/StatementFacts.h"
@@ -14,11 +15,18 @@ void addOnce(QList<QByteArray>& list, const QByteArray& item) {
 
 }  // namespace
 
+QByteArrayView withoutDelimiter(QByteArrayView statement, QByteArrayView delimiter) {
+    return statement.endsWith(delimiter) ? statement.first(statement.size() - delimiter.size()) : statement;
+}
+
 DumpScan scan(QByteArrayView text, bool complete) {
     DumpScan result;
     result.scannedBytes = text.size();
     result.complete = complete;
     result.sandboxLine = StatementFacts::sandboxLineAt(text) > 0;
+    SqlStream::Lexer lexer;
+    // The dump's own sql_mode decides how its strings split; the server's is not known yet.
+    SqlModeTracker sqlMode;
     const auto onPiece = [&](const SqlStream::Piece& piece) {
         // A statement cut off by the end of the head says nothing reliable.
         if (piece.kind == SqlStream::PieceKind::trailing) return;
@@ -30,8 +38,12 @@ DumpScan scan(QByteArrayView text, bool complete) {
         if (piece.nested ||
             (piece.kind != SqlStream::PieceKind::statement && piece.kind != SqlStream::PieceKind::clientCommand))
             return;
-        const StatementFacts::Facts facts = StatementFacts::of(body);
+        const StatementFacts::Facts facts = StatementFacts::of(body, sqlMode.quoting());
         using Kind = StatementFacts::Kind;
+        if (facts.kind == Kind::other) {
+            sqlMode.note(withoutDelimiter(body, lexer.delimiter()));
+            lexer.setBackslashEscapes(sqlMode.quoting().backslashEscapes);
+        }
         if (facts.kind == Kind::use || facts.kind == Kind::createDatabase) addOnce(result.databases, facts.database);
         // A dump may name its database only where it qualifies a table.
         if (!facts.qualifier.isEmpty()) addOnce(result.databases, facts.qualifier);
@@ -48,7 +60,6 @@ DumpScan scan(QByteArrayView text, bool complete) {
             }
         }
     };
-    SqlStream::Lexer lexer;
     lexer.feed(text, onPiece);
     if (complete) lexer.finish(onPiece);
     return result;

@@ -33,4 +33,7 @@ namespace DumpScanning {
 
 DumpScan scan(QByteArrayView text, bool complete);
 
+// A statement as the lexer reports it, without the delimiter that ends it.
+QByteArrayView withoutDelimiter(QByteArrayView statement, QByteArrayView delimiter);
+
 }  // namespace DumpScanning

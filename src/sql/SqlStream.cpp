@@ -171,6 +171,13 @@ const char* Lexer::scanBody(const char* p, const char* end) {
         case Mode::singleQuoted:
         case Mode::doubleQuoted: {
             const char quote = mode_ == Mode::singleQuoted ? '\'' : '"';
+            if (!backslashEscapes_) {
+                const char* closing = findByte(p, end, quote);
+                if (!closing) return end;
+                mode_ = Mode::code;
+                p = closing + 1;
+                break;
+            }
             for (;;) {
                 p = findQuoteOrBackslash(p, end, quote);
                 if (p == end) return p;
@@ -321,7 +328,7 @@ const char* Lexer::stepQuoted(const char* p, const char* end, const char* limit,
             mode_ = Mode::code;
             return p + 1;
         }
-        if (c == '\\') {
+        if (c == '\\' && backslashEscapes_) {
             if (end - p < 2) return final ? end : (p == start ? nullptr : p);
             // An escaped line feed is left to the next step, so that run() sees every line end.
             p += p[1] == '\n' ? 1 : 2;

@@ -66,6 +66,9 @@ public:
     QByteArrayView delimiter() const { return {delimiter_.data(), delimiterLength_}; }
     // Where a backslash command begins that has not ended yet; -1 when there is none.
     qint64 pendingCommandBegin() const { return command_ ? commandBegin_ : -1; }
+    // The server's NO_BACKSLASH_ESCAPES, which the client follows in strings from the next statement on.
+    void setBackslashEscapes(bool on) { backslashEscapes_ = on; }
+
     // The first line of the statement not yet complete, once its text has begun.
     std::optional<qint64> pendingStatementLine() const {
         return hasText_ ? std::optional<qint64>(firstLine_) : std::nullopt;
@@ -116,6 +119,7 @@ private:
 
     Mode mode_ = Mode::code;
     bool versioned_ = false;
+    bool backslashEscapes_ = true;
 
     // The piece in progress.
     qint64 pieceBegin_ = 0;

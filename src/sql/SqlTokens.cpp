@@ -11,9 +11,8 @@ bool isWordByte(unsigned char c) {
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
 
 // Past the closing quote; doubled quotes stay inside, and so does what a backslash escapes.
-qsizetype endOfQuoted(QByteArrayView text, qsizetype at) {
+qsizetype endOfQuoted(QByteArrayView text, qsizetype at, bool escapes) {
     const char quote = text[at];
-    const bool escapes = quote != '`';
     qsizetype p = at + 1;
     while (p < text.size()) {
         const char c = text[p];
@@ -45,7 +44,7 @@ qsizetype versionMarkLength(QByteArrayView text, qsizetype at) {
 
 }  // namespace
 
-QList<Token> split(QByteArrayView text, qsizetype limit) {
+QList<Token> split(QByteArrayView text, qsizetype limit, Quoting quoting) {
     QList<Token> tokens;
     const qsizetype stop = limit < 0 ? text.size() : qMin(limit, text.size());
     bool versioned = false;
@@ -57,11 +56,11 @@ QList<Token> split(QByteArrayView text, qsizetype limit) {
         if (isSpace(c)) {
             while (p < text.size() && isSpace(text[p])) ++p;
             kind = Kind::whitespace;
-        } else if (c == '\'' || c == '"') {
-            p = endOfQuoted(text, p);
+        } else if (c == '\'' || (c == '"' && !quoting.ansiQuotes)) {
+            p = endOfQuoted(text, p, quoting.backslashEscapes);
             kind = Kind::string;
-        } else if (c == '`') {
-            p = endOfQuoted(text, p);
+        } else if (c == '`' || c == '"') {
+            p = endOfQuoted(text, p, false);
             kind = Kind::quotedIdentifier;
         } else if (c == '/' && p + 1 < text.size() && text[p + 1] == '*') {
             if (const qsizetype mark = versionMarkLength(text, p); mark > 0 && !versioned) {
@@ -92,14 +91,14 @@ QList<Token> split(QByteArrayView text, qsizetype limit) {
     return tokens;
 }
 
-QList<Token> codeTokens(QByteArrayView text, qsizetype limit) {
+QList<Token> codeTokens(QByteArrayView text, qsizetype limit, Quoting quoting) {
     QList<Token> code;
-    for (const Token& token : split(text, limit))
+    for (const Token& token : split(text, limit, quoting))
         if (token.isCode()) code.append(token);
     return code;
 }
 
-QByteArray nameOf(QByteArrayView text, const Token& token) {
+QByteArray nameOf(QByteArrayView text, const Token& token, Quoting quoting) {
     const QByteArrayView raw = text.sliced(token.begin, token.end - token.begin);
     if (token.kind != Kind::quotedIdentifier && token.kind != Kind::string) return raw.toByteArray();
     if (raw.size() < 2) return {};
@@ -109,7 +108,7 @@ QByteArray nameOf(QByteArrayView text, const Token& token) {
     for (qsizetype i = 0; i < inner.size(); ++i) {
         if (inner[i] == quote && i + 1 < inner.size() && inner[i + 1] == quote)
             ++i;
-        else if (quote != '`' && inner[i] == '\\' && i + 1 < inner.size())
+        else if (token.kind == Kind::string && quoting.backslashEscapes && inner[i] == '\\' && i + 1 < inner.size())
             ++i;
         name += inner[i];
     }

@@ -22,16 +22,24 @@ struct Token {
     friend bool operator==(const Token&, const Token&) = default;
 };
 
+// How the server reads quotes, which its sql_mode decides: NO_BACKSLASH_ESCAPES makes a backslash in a
+// string a plain character, ANSI_QUOTES makes "x" a name.
+struct Quoting {
+    bool backslashEscapes = true;
+    bool ansiQuotes = false;
+    friend bool operator==(const Quoting&, const Quoting&) = default;
+};
+
 // Tokens that start within the first `limit` bytes (all of them when limit < 0). A string or comment
 // left open runs to the end of the text.
-QList<Token> split(QByteArrayView text, qsizetype limit = -1);
+QList<Token> split(QByteArrayView text, qsizetype limit = -1, Quoting quoting = {});
 
 // Only the tokens a server reads as code: no whitespace, comments or version marks.
-QList<Token> codeTokens(QByteArrayView text, qsizetype limit = -1);
+QList<Token> codeTokens(QByteArrayView text, qsizetype limit = -1, Quoting quoting = {});
 
 // A name as written: a word as is, a `quoted` identifier without its quotes and with doubled
 // backticks made single, a quoted string likewise.
-QByteArray nameOf(QByteArrayView text, const Token& token);
+QByteArray nameOf(QByteArrayView text, const Token& token, Quoting quoting = {});
 // Whether a word token equals the keyword, in any letter case.
 bool isKeyword(QByteArrayView text, const Token& token, QByteArrayView upperCaseKeyword);
 

@@ -17,7 +17,8 @@ bool isSymbol(QByteArrayView text, const Token& token, char symbol) {
 // Reads code tokens from a position, skipping optional keywords.
 class Reader {
 public:
-    Reader(QByteArrayView text, const QList<Token>& tokens) : text_(text), tokens_(tokens) {}
+    Reader(QByteArrayView text, const QList<Token>& tokens, SqlTokens::Quoting quoting)
+        : text_(text), tokens_(tokens), quoting_(quoting) {}
 
     bool keyword(QByteArrayView upper) {
         if (at_ < tokens_.size() && SqlTokens::isKeyword(text_, tokens_[at_], upper)) {
@@ -35,10 +36,10 @@ public:
     // A possibly qualified name: the last part, and the first when there are two.
     bool name(QByteArray* qualifier, QByteArray* last) {
         if (at_ >= tokens_.size() || !isName(tokens_[at_])) return false;
-        QByteArray first = SqlTokens::nameOf(text_, tokens_[at_++]);
+        QByteArray first = SqlTokens::nameOf(text_, tokens_[at_++], quoting_);
         if (at_ + 1 < tokens_.size() && isSymbol(text_, tokens_[at_], '.') && isName(tokens_[at_ + 1])) {
             if (qualifier) *qualifier = first;
-            *last = SqlTokens::nameOf(text_, tokens_[at_ + 1]);
+            *last = SqlTokens::nameOf(text_, tokens_[at_ + 1], quoting_);
             at_ += 2;
             return true;
         }
@@ -49,6 +50,7 @@ public:
 private:
     QByteArrayView text_;
     const QList<Token>& tokens_;
+    SqlTokens::Quoting quoting_;
     qsizetype at_ = 0;
 };
 
@@ -81,15 +83,16 @@ bool isMysqlCollation(QByteArrayView name) {
     return lower.startsWith("utf8mb4_") && lower.contains("_0900_");
 }
 
-Facts of(QByteArrayView statement) {
+Facts of(QByteArrayView statement, SqlTokens::Quoting quoting) {
     Facts facts;
+    facts.quoting = quoting;
     // INSERTs are the bulk of a dump: their first bytes say all that matters here.
-    const QList<Token> head = SqlTokens::codeTokens(statement, 64);
+    const QList<Token> head = SqlTokens::codeTokens(statement, 64, quoting);
     if (head.isEmpty()) return facts;
     const bool insert =
         SqlTokens::isKeyword(statement, head[0], "INSERT") || SqlTokens::isKeyword(statement, head[0], "REPLACE");
-    const QList<Token> tokens = SqlTokens::codeTokens(statement, insert ? kInsertHead : -1);
-    Reader read(statement, tokens);
+    const QList<Token> tokens = SqlTokens::codeTokens(statement, insert ? kInsertHead : -1, quoting);
+    Reader read(statement, tokens, quoting);
     if (insert) {
         read.skipKeywords({"INSERT", "REPLACE", "IGNORE", "LOW_PRIORITY", "DELAYED", "HIGH_PRIORITY", "INTO"});
         if (read.name(&facts.qualifier, &facts.table)) facts.kind = Kind::insert;

@@ -35,12 +35,13 @@ struct Facts {
     bool definerClause = false;     // any DEFINER =, CURRENT_USER and unreadable ones included
     bool mysqlCollation = false;    // a utf8mb4_0900_* collation outside strings
     bool encryptionClause = false;  // DEFAULT ENCRYPTION of a database
+    SqlTokens::Quoting quoting;     // as the statement was read
 };
 
 // Bytes of an INSERT that are enough to know its table.
 constexpr qsizetype kInsertHead = 512;
 
-Facts of(QByteArrayView statement);
+Facts of(QByteArrayView statement, SqlTokens::Quoting quoting = {});
 
 // The account written from tokens[user] on, after DEFINER=: `u`@`h`, 'u'@'h' or u@h. Nothing for
 // CURRENT_USER or what is no account.

@@ -329,3 +329,43 @@ TEST_F(DumpFilterTest, QualifiedNamesAreRedirectedOrStopTheImport) {
 }
 
 }  // namespace
+
+namespace {
+
+// The client splits strings by the server's NO_BACKSLASH_ESCAPES from the statement after the one
+// that sets it; the stream must split and rewrite exactly so, or stop where it cannot know.
+TEST_F(DumpFilterTest, TheStreamFollowsTheQuotingTheDumpsSqlModeSets) {
+    // Without escapes, 'x\' ends at its second quote, and the next string holds a name as data.
+    const QByteArray noEscapes = "USE shop;\nSET sql_mode = 'NO_BACKSLASH_ESCAPES';\n"
+                                 "INSERT INTO t VALUES ('x\\', '`shop`.`t`;');\nINSERT INTO `shop`.t VALUES ('y');\n";
+    const Filtered redirected = filterEverySplit(noEscapes, planFor(noEscapes, mariadb(false), "tgt"));
+    EXPECT_EQ(redirected.result, DumpFilter::Result::goOn) << redirected.refusal.toStdString();
+    EXPECT_EQ(redirected.output, "USE `tgt`;\nSET sql_mode = 'NO_BACKSLASH_ESCAPES';\n"
+                                 "INSERT INTO t VALUES ('x\\', '`shop`.`t`;');\nINSERT INTO `tgt`.t VALUES ('y');\n");
+    // A server that runs with it from the start.
+    const QByteArray plain = "INSERT INTO t VALUES ('a\\');\nUSE other;\n";
+    ServerInfo strict = mariadb(false);
+    strict.sqlMode = "STRICT_TRANS_TABLES,NO_BACKSLASH_ESCAPES";
+    const Filtered fromServer =
+        filterEverySplit(plain, DumpFixPlan::plan(DumpScanning::scan("", false), strict, {}, "tgt"));
+    EXPECT_EQ(fromServer.result, DumpFilter::Result::refused);
+    EXPECT_EQ(fromServer.output, "INSERT INTO t VALUES ('a\\');\n");
+
+    // ANSI_QUOTES makes "other" a database, which nobody confirmed.
+    const QByteArray ansi = "CREATE TABLE t (a INT);\nSET sql_mode = 'ANSI_QUOTES';\nINSERT INTO \"other\".\"t\" VALUES (1);\n";
+    const Filtered named = filterEverySplit(ansi, DumpFixPlan::plan(DumpScanning::scan("CREATE TABLE t (a INT);\n", false),
+                                                                    mariadb(false), {}, "tgt"));
+    EXPECT_EQ(named.result, DumpFilter::Result::refused);
+    EXPECT_TRUE(named.refusal.contains("line 3")) << named.refusal.toStdString();
+
+    // A mode that can only be read when it runs: what reads differently with it stops the import.
+    const QByteArray unknown = "SET sql_mode = CONCAT(@@sql_mode, ',NO_BACKSLASH_ESCAPES');\n"
+                               "INSERT INTO t VALUES (1);\nINSERT INTO t VALUES ('a\\'), ('b');\n";
+    const Filtered stopped = filterEverySplit(unknown, planFor(unknown, mariadb(false), "tgt"));
+    EXPECT_EQ(stopped.result, DumpFilter::Result::refused);
+    EXPECT_EQ(stopped.output, unknown.first(unknown.indexOf("INSERT INTO t VALUES ('a")));
+    EXPECT_TRUE(stopped.refusal.startsWith("Stopped before line 3: the dump set sql_mode"))
+        << stopped.refusal.toStdString();
+}
+
+}  // namespace
