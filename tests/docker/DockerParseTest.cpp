@@ -188,8 +188,17 @@ TEST(DockerParse, MysqlOutput) {
                               {{"crm2", 176, 11000000000}, {"legacy_tickets", 4, 2000}, {"mysql", 31, 1000}}};
     EXPECT_EQ(parseMysqlOutput(sample), expected);
     EXPECT_EQ(parseMysqlOutput(QString(sample).replace("\n", "\r\n") + "\r\n"), expected);
-    EXPECT_EQ(parseMysqlOutput("DB\tshop\t2\t5\u2028META\t8\t1\t0\t2\textra\f\v"),
-              (ServerInfo{"8", 1, false, 2, {{"shop", 2, 5}}}));
+    ServerInfo short8{"8", 1, false, 2, {{"shop", 2, 5}}};
+    short8.sqlMode = "extra";
+    EXPECT_EQ(parseMysqlOutput("DB\tshop\t2\t5\u2028META\t8\t1\t0\t2\textra\f\v"), short8);
+    // The global sql_mode and the login's grants.
+    const std::optional<ServerInfo> full = parseMysqlOutput(
+        "META\t10.11.6-MariaDB\t1\t0\t2\tSTRICT_TRANS_TABLES,NO_BACKSLASH_ESCAPES\n"
+        "GRANT ALL PRIVILEGES ON *.* TO `root`@`localhost` WITH GRANT OPTION\nGRANT PROXY ON ``@`%` TO `root`@`localhost`");
+    ASSERT_TRUE(full);
+    EXPECT_EQ(full->sqlMode, "STRICT_TRANS_TABLES,NO_BACKSLASH_ESCAPES");
+    EXPECT_EQ(full->grants, QStringList({"GRANT ALL PRIVILEGES ON *.* TO `root`@`localhost` WITH GRANT OPTION",
+                                         "GRANT PROXY ON ``@`%` TO `root`@`localhost`"}));
 
     const struct {
         QString text;
