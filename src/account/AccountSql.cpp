@@ -84,8 +84,6 @@ QString leftoverQuery(qint64 graceSeconds) {
 
 QString trustQuery() { return QStringLiteral("SELECT @@GLOBAL.log_bin_trust_function_creators"); }
 
-QString trustSet(bool on) {
-    return QStringLiteral("SET GLOBAL log_bin_trust_function_creators=%1").arg(on ? 1 : 0);
-}
+QString trustSet(bool on) { return QStringLiteral("SET GLOBAL log_bin_trust_function_creators=%1").arg(on ? 1 : 0); }
 
 }  // namespace AccountSql

@@ -1,7 +1,6 @@
 #include "dump/DumpFilter.h"
 
 #include "dump/DumpScanning.h"
-
 #include "l10n/L10n.h"
 #include "sql/SqlClientCommands.h"
 #include "sql/SqlTokens.h"
@@ -207,7 +206,8 @@ DumpFilter::Result DumpFilter::handleStatement(const Piece& piece, const Sink& s
     }
     history_.recordStatement(piece.firstLine, begin, outputBytes_, tableIndex_);
     if (facts.kind == Kind::other) {
-        sqlMode_.note(DumpScanning::withoutDelimiter(rewritten ? QByteArrayView(*rewritten) : text, lexer_.delimiter()));
+        sqlMode_.note(
+            DumpScanning::withoutDelimiter(rewritten ? QByteArrayView(*rewritten) : text, lexer_.delimiter()));
         lexer_.setBackslashEscapes(sqlMode_.quoting().backslashEscapes);
     }
     return Result::goOn;

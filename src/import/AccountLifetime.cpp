@@ -52,8 +52,8 @@ void removeLeftovers(const DockerClient& tools, const ImportRequest& request, co
 
 TemporaryAccount prepared(const ImportRequest& request) {
     TemporaryAccount account;
-    account.user = AccountNames::temporaryName(QDateTime::currentSecsSinceEpoch(),
-                                               AccountNames::randomText(kRandomNameLength));
+    account.user =
+        AccountNames::temporaryName(QDateTime::currentSecsSinceEpoch(), AccountNames::randomText(kRandomNameLength));
     account.password = AccountNames::randomText(kPasswordLength);
     account.ownerRole = QString::fromUtf8(request.fixes.ownerRole);
     QSet<QByteArray> databases = request.fixes.confirmedDatabases;

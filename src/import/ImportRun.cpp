@@ -203,8 +203,8 @@ std::optional<QString> ImportRun::guardAndDecompress(int dumpFile) {
         endSession << ImportCommand::controlArguments(request_, ImportCommand::killStatement(sessionId_));
         QStringList removal;
         if (accountMade_) removal = AccountLifetime::removalCommand(tools_, request_, trustTurnedOn_);
-        guard_.start(request_.containerName, endSession, pipeline_.clientEnvironment(), pipeline_.clientInput(), removal,
-                     request_.password);
+        guard_.start(request_.containerName, endSession, pipeline_.clientEnvironment(), pipeline_.clientInput(),
+                     removal, request_.password);
         if (compression_ != DumpFormat::Compression::none) {
             pipeline_.startDecompressor(DumpFormat::program(compression_, tools_),
                                         DumpFormat::decompressArguments(compression_), dumpFile);

@@ -112,8 +112,7 @@ void SqlModeTracker::note(QByteArrayView statement) {
                 next = initial_;
             } else if (value.size() == 1 && value[0].kind == Kind::word) {
                 const QByteArray word = lowerWord(statement, value[0]);
-                if (word.startsWith('@') && !word.startsWith("@@"))
-                    next = saved_.value(word.mid(1), next);
+                if (word.startsWith('@') && !word.startsWith("@@")) next = saved_.value(word.mid(1), next);
             }
             // A value the server reads later still changes the mode the statements after it see.
             if (!next.known) next.quoting = current_.quoting;

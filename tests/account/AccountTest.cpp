@@ -54,13 +54,14 @@ TEST(AccountSql, TheAccountMayOnlyTakeItsRoleAndTheSessionSwitchesBinaryLoggingO
     account.databases = {"shop", "shop_archive"};
     const QString made = AccountSql::creation(account);
     EXPECT_FALSE(made.contains(account.password));
-    EXPECT_EQ(made, "CREATE ROLE IF NOT EXISTS 'tarnwell_own_shop_12345678';\n"
-                    "GRANT ALL PRIVILEGES ON `shop`.* TO 'tarnwell_own_shop_12345678';\n"
-                    "GRANT ALL PRIVILEGES ON `shop\\_archive`.* TO 'tarnwell_own_shop_12345678';\n"
-                    "CREATE USER 'tarnwell_imp_00000001_aaaaaaaaaa'@'localhost' IDENTIFIED BY PASSWORD '" +
-                        AccountSql::nativeHash(account.password) +
-                        "';\n"
-                        "GRANT 'tarnwell_own_shop_12345678' TO 'tarnwell_imp_00000001_aaaaaaaaaa'@'localhost';");
+    EXPECT_EQ(made,
+              "CREATE ROLE IF NOT EXISTS 'tarnwell_own_shop_12345678';\n"
+              "GRANT ALL PRIVILEGES ON `shop`.* TO 'tarnwell_own_shop_12345678';\n"
+              "GRANT ALL PRIVILEGES ON `shop\\_archive`.* TO 'tarnwell_own_shop_12345678';\n"
+              "CREATE USER 'tarnwell_imp_00000001_aaaaaaaaaa'@'localhost' IDENTIFIED BY PASSWORD '" +
+                  AccountSql::nativeHash(account.password) +
+                  "';\n"
+                  "GRANT 'tarnwell_own_shop_12345678' TO 'tarnwell_imp_00000001_aaaaaaaaaa'@'localhost';");
     EXPECT_EQ(AccountSql::sessionStart(account, "shop"),
               "SET ROLE 'tarnwell_own_shop_12345678'; DO GET_LOCK('tarnwell_imp_00000001_aaaaaaaaaa', 0); USE `shop`");
     account.binlogOff = true;
@@ -75,12 +76,12 @@ TEST(AccountSql, TheAccountMayOnlyTakeItsRoleAndTheSessionSwitchesBinaryLoggingO
 TEST(AccountRights, TheLoginMustCreateAccountsAndGrantOnEveryDatabase) {
     const QString root =
         "GRANT ALL PRIVILEGES ON *.* TO `root`@`localhost` IDENTIFIED BY PASSWORD '*30' WITH GRANT OPTION";
-    EXPECT_TRUE(AccountRights::mayConfine({root, "GRANT PROXY ON ``@`%` TO `root`@`localhost` WITH GRANT OPTION"},
-                                          {"shop"}));
+    EXPECT_TRUE(
+        AccountRights::mayConfine({root, "GRANT PROXY ON ``@`%` TO `root`@`localhost` WITH GRANT OPTION"}, {"shop"}));
     // An ordinary user, such as the one an image makes for its database.
-    EXPECT_FALSE(AccountRights::mayConfine({"GRANT USAGE ON *.* TO `app`@`%` IDENTIFIED BY PASSWORD '*1'",
-                                            "GRANT ALL PRIVILEGES ON `app`.* TO `app`@`%`"},
-                                           {"app"}));
+    EXPECT_FALSE(AccountRights::mayConfine(
+        {"GRANT USAGE ON *.* TO `app`@`%` IDENTIFIED BY PASSWORD '*1'", "GRANT ALL PRIVILEGES ON `app`.* TO `app`@`%`"},
+        {"app"}));
     const QStringList delegated = {"GRANT CREATE USER ON *.* TO `dlg`@`localhost`",
                                    "GRANT ALL PRIVILEGES ON `shop`.* TO `dlg`@`localhost` WITH GRANT OPTION"};
     EXPECT_TRUE(AccountRights::mayConfine(delegated, {"shop"}));

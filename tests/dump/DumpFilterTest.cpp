@@ -215,8 +215,9 @@ TEST_F(DumpFilterTest, TheSandboxLineGoesOnlyWhereTheClientLacksASandbox) {
 
 TEST_F(DumpFilterTest, PreflightSaysWhatItFoundAndWhatWillHappen) {
     // A server whose login may not create accounts: the first line says so.
-    const QString kLoginOnly = "This login may not create accounts, so the server cannot hold the import to the "
-                               "chosen database; only the check of the dump as it streams does.";
+    const QString kLoginOnly =
+        "This login may not create accounts, so the server cannot hold the import to the "
+        "chosen database; only the check of the dump as it streams does.";
     const QByteArray mysql = dumpFile("mysql80.sql");
     const DumpScan scan = DumpScanning::scan(mysql, true);
     EXPECT_EQ(scan.databases, QList<QByteArray>{"shop"});
@@ -234,10 +235,11 @@ TEST_F(DumpFilterTest, PreflightSaysWhatItFoundAndWhatWillHappen) {
                            "The DEFINER account app@% does not exist here; CURRENT_USER will take its place."}));
     const QByteArray shell = dumpFile("shell.sql");
     const DumpScan commands = DumpScanning::scan(shell, false);
-    EXPECT_EQ(DumpFixPlan::findings(commands, DumpFixPlan::plan(commands, mariadb(false), {}, "tgt")),
-              QStringList({kLoginOnly, "Line 3 asks the client to run “\\! touch MARKER”; the import will stop before it.",
-                           "Checked the first " + ByteFormatting::bytes(shell.size()) +
-                               " of the dump; the rest is checked while it streams."}));
+    EXPECT_EQ(
+        DumpFixPlan::findings(commands, DumpFixPlan::plan(commands, mariadb(false), {}, "tgt")),
+        QStringList({kLoginOnly, "Line 3 asks the client to run “\\! touch MARKER”; the import will stop before it.",
+                     "Checked the first " + ByteFormatting::bytes(shell.size()) +
+                         " of the dump; the rest is checked while it streams."}));
 }
 
 }  // namespace
@@ -336,12 +338,14 @@ namespace {
 // that sets it; the stream must split and rewrite exactly so, or stop where it cannot know.
 TEST_F(DumpFilterTest, TheStreamFollowsTheQuotingTheDumpsSqlModeSets) {
     // Without escapes, 'x\' ends at its second quote, and the next string holds a name as data.
-    const QByteArray noEscapes = "USE shop;\nSET sql_mode = 'NO_BACKSLASH_ESCAPES';\n"
-                                 "INSERT INTO t VALUES ('x\\', '`shop`.`t`;');\nINSERT INTO `shop`.t VALUES ('y');\n";
+    const QByteArray noEscapes =
+        "USE shop;\nSET sql_mode = 'NO_BACKSLASH_ESCAPES';\n"
+        "INSERT INTO t VALUES ('x\\', '`shop`.`t`;');\nINSERT INTO `shop`.t VALUES ('y');\n";
     const Filtered redirected = filterEverySplit(noEscapes, planFor(noEscapes, mariadb(false), "tgt"));
     EXPECT_EQ(redirected.result, DumpFilter::Result::goOn) << redirected.refusal.toStdString();
-    EXPECT_EQ(redirected.output, "USE `tgt`;\nSET sql_mode = 'NO_BACKSLASH_ESCAPES';\n"
-                                 "INSERT INTO t VALUES ('x\\', '`shop`.`t`;');\nINSERT INTO `tgt`.t VALUES ('y');\n");
+    EXPECT_EQ(redirected.output,
+              "USE `tgt`;\nSET sql_mode = 'NO_BACKSLASH_ESCAPES';\n"
+              "INSERT INTO t VALUES ('x\\', '`shop`.`t`;');\nINSERT INTO `tgt`.t VALUES ('y');\n");
     // A server that runs with it from the start.
     const QByteArray plain = "INSERT INTO t VALUES ('a\\');\nUSE other;\n";
     ServerInfo strict = mariadb(false);
@@ -352,15 +356,17 @@ TEST_F(DumpFilterTest, TheStreamFollowsTheQuotingTheDumpsSqlModeSets) {
     EXPECT_EQ(fromServer.output, "INSERT INTO t VALUES ('a\\');\n");
 
     // ANSI_QUOTES makes "other" a database, which nobody confirmed.
-    const QByteArray ansi = "CREATE TABLE t (a INT);\nSET sql_mode = 'ANSI_QUOTES';\nINSERT INTO \"other\".\"t\" VALUES (1);\n";
-    const Filtered named = filterEverySplit(ansi, DumpFixPlan::plan(DumpScanning::scan("CREATE TABLE t (a INT);\n", false),
-                                                                    mariadb(false), {}, "tgt"));
+    const QByteArray ansi =
+        "CREATE TABLE t (a INT);\nSET sql_mode = 'ANSI_QUOTES';\nINSERT INTO \"other\".\"t\" VALUES (1);\n";
+    const Filtered named = filterEverySplit(
+        ansi, DumpFixPlan::plan(DumpScanning::scan("CREATE TABLE t (a INT);\n", false), mariadb(false), {}, "tgt"));
     EXPECT_EQ(named.result, DumpFilter::Result::refused);
     EXPECT_TRUE(named.refusal.contains("line 3")) << named.refusal.toStdString();
 
     // A mode that can only be read when it runs: what reads differently with it stops the import.
-    const QByteArray unknown = "SET sql_mode = CONCAT(@@sql_mode, ',NO_BACKSLASH_ESCAPES');\n"
-                               "INSERT INTO t VALUES (1);\nINSERT INTO t VALUES ('a\\'), ('b');\n";
+    const QByteArray unknown =
+        "SET sql_mode = CONCAT(@@sql_mode, ',NO_BACKSLASH_ESCAPES');\n"
+        "INSERT INTO t VALUES (1);\nINSERT INTO t VALUES ('a\\'), ('b');\n";
     const Filtered stopped = filterEverySplit(unknown, planFor(unknown, mariadb(false), "tgt"));
     EXPECT_EQ(stopped.result, DumpFilter::Result::refused);
     EXPECT_EQ(stopped.output, unknown.first(unknown.indexOf("INSERT INTO t VALUES ('a")));

@@ -67,10 +67,12 @@ TEST_F(OwnerRoleTest, ThePreflightSaysFirstWhetherTheServerHoldsTheImport) {
     ASSERT_EQ(root.confinement, DumpFixes::Confinement::account);
     EXPECT_TRUE(root.ownerRole.startsWith("tarnwell_own_tgt_")) << root.ownerRole.constData();
     const QStringList lines = DumpFixPlan::findings(scan, root);
-    EXPECT_EQ(lines.first(), "The server holds this import to “tgt”: it runs as a temporary account that can write "
-                             "nowhere else, removed when the import ends.");
-    EXPECT_TRUE(lines.contains("Line 18 turns binary logging off for the session, which the temporary account may "
-                               "not do; it will be left out."));
+    EXPECT_EQ(lines.first(),
+              "The server holds this import to “tgt”: it runs as a temporary account that can write "
+              "nowhere else, removed when the import ends.");
+    EXPECT_TRUE(
+        lines.contains("Line 18 turns binary logging off for the session, which the temporary account may "
+                       "not do; it will be left out."));
     EXPECT_TRUE(lines.contains("What the dump gives to app@% will belong to the role " + QString(root.ownerRole) +
                                ", which reaches only this import’s databases."));
     // The missing account is not the question under a role: nothing says CURRENT_USER.
@@ -114,8 +116,7 @@ TEST_F(OwnerRoleTest, LoginsThatMayGrantOnlyTheTargetStillGetTheAccount) {
     const QByteArray other = "USE `my_db`;\nCREATE TABLE t (a INT);\n";
     FixChoices noRedirect;
     noRedirect.redirectDatabase = false;
-    EXPECT_EQ(planFor(other, server(kMariadb, delegated), noRedirect).confinement,
-              DumpFixes::Confinement::loginMayNot);
+    EXPECT_EQ(planFor(other, server(kMariadb, delegated), noRedirect).confinement, DumpFixes::Confinement::loginMayNot);
 }
 
 TEST_F(OwnerRoleTest, EveryStoredObjectOfARealDumpGoesToTheRole) {
@@ -126,8 +127,7 @@ TEST_F(OwnerRoleTest, EveryStoredObjectOfARealDumpGoesToTheRole) {
         EXPECT_EQ(out.output.count('\n'), dump.count('\n')) << name;
         // Only the data row that mentions a definer keeps its text.
         EXPECT_EQ(out.output.count("DEFINER=`"), dump.count("'DEFINER=`")) << name;
-        EXPECT_EQ(out.output.count("DEFINER=CURRENT_ROLE"), dump.count("DEFINER=`") - dump.count("'DEFINER=`"))
-            << name;
+        EXPECT_EQ(out.output.count("DEFINER=CURRENT_ROLE"), dump.count("DEFINER=`") - dump.count("'DEFINER=`")) << name;
         EXPECT_FALSE(out.output.contains("@@SESSION.SQL_LOG_BIN=")) << name;
         EXPECT_FALSE(out.output.contains("SET @@SESSION.SQL_LOG_BIN")) << name;
         // The user variable that only reads it stays.
@@ -172,8 +172,8 @@ TEST_F(OwnerRoleTest, ObjectsWithoutADefinerOrWithTheCurrentUserGetTheRole) {
     off.importAccount = false;
     const DumpFixes login = planFor("CREATE TABLE t (a INT);\n", server(kMariadb, kRootGrants), off);
     for (const QByteArray& text : {QByteArray("CREATE DEFINER=`root`@`localhost` PROCEDURE p() SELECT 1;\n"),
-                                  QByteArray("CREATE TRIGGER tr BEFORE INSERT ON t FOR EACH ROW SET NEW.a = 1;\n"),
-                                  QByteArray("SET sql_log_bin = 0;\n")})
+                                   QByteArray("CREATE TRIGGER tr BEFORE INSERT ON t FOR EACH ROW SET NEW.a = 1;\n"),
+                                   QByteArray("SET sql_log_bin = 0;\n")})
         EXPECT_EQ(filtered(text, login).output, text);
 }
 

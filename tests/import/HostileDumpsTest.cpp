@@ -184,19 +184,27 @@ TEST_F(HostileDumpsUnderAccount, NothingReachesAnotherDatabase) {
             use("INSERT IGNORE INTO " + target + ".`" + table + "` () VALUES ()");
             use("SELECT * FROM " + target + ".`" + table + "`");
         }
-        for (const QString& routine : server.sql("SELECT ROUTINE_NAME FROM information_schema.ROUTINES WHERE "
-                                                 "ROUTINE_SCHEMA = '" + target + "' AND ROUTINE_TYPE = 'PROCEDURE'")
+        for (const QString& routine : server
+                                          .sql("SELECT ROUTINE_NAME FROM information_schema.ROUTINES WHERE "
+                                               "ROUTINE_SCHEMA = '" +
+                                               target + "' AND ROUTINE_TYPE = 'PROCEDURE'")
                                           .split('\n', Qt::SkipEmptyParts))
             use("CALL " + target + ".`" + routine + "`()");
         EXPECT_EQ(untouched(), before) << said;
         // Everything the dump made belongs to the owner role, and the account is gone.
         EXPECT_EQ(server.sql("SELECT COUNT(*) FROM mysql.user WHERE User LIKE 'tarnwell\\\\_imp\\\\_%'"), "0") << said;
         EXPECT_EQ(server.sql("SELECT COUNT(*) FROM (SELECT DEFINER FROM information_schema.TRIGGERS WHERE "
-                             "TRIGGER_SCHEMA = '" + target + "' UNION ALL SELECT DEFINER FROM information_schema.VIEWS "
-                             "WHERE TABLE_SCHEMA = '" + target + "' UNION ALL SELECT DEFINER FROM "
-                             "information_schema.EVENTS WHERE EVENT_SCHEMA = '" + target + "' UNION ALL SELECT "
-                             "DEFINER FROM information_schema.ROUTINES WHERE ROUTINE_SCHEMA = '" + target +
-                             "') d WHERE DEFINER NOT LIKE 'tarnwell\\\\_own\\\\_%'"),
+                             "TRIGGER_SCHEMA = '" +
+                             target +
+                             "' UNION ALL SELECT DEFINER FROM information_schema.VIEWS "
+                             "WHERE TABLE_SCHEMA = '" +
+                             target +
+                             "' UNION ALL SELECT DEFINER FROM "
+                             "information_schema.EVENTS WHERE EVENT_SCHEMA = '" +
+                             target +
+                             "' UNION ALL SELECT "
+                             "DEFINER FROM information_schema.ROUTINES WHERE ROUTINE_SCHEMA = '" +
+                             target + "') d WHERE DEFINER NOT LIKE 'tarnwell\\\\_own\\\\_%'"),
                   "0")
             << said;
         if (outcome.kind != ImportOutcome::Kind::success) {

@@ -6,9 +6,8 @@
 #include <QTemporaryDir>
 #include <QThread>
 
-#include <unistd.h>
-
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "account/AccountNames.h"
 #include "account/AccountSql.h"
@@ -57,8 +56,9 @@ protected:
         return runner.run(request, server.client, {}, [this](const QString& line) { logged << line; });
     }
     QString temporaryAccounts() const {
-        return server.sql("SELECT IFNULL(GROUP_CONCAT(User ORDER BY User), '') FROM mysql.user "
-                          "WHERE User LIKE 'tarnwell\\\\_imp\\\\_%'");
+        return server.sql(
+            "SELECT IFNULL(GROUP_CONCAT(User ORDER BY User), '') FROM mysql.user "
+            "WHERE User LIKE 'tarnwell\\\\_imp\\\\_%'");
     }
 
     FixtureServer server{Fixtures::seeded(), Fixtures::seededPassword()};
@@ -99,7 +99,8 @@ TEST_F(ImportAccount, ARealDumpsStoredProgramsWorkAndBelongToTheRole) {
     EXPECT_EQ(server.sql("SELECT GROUP_CONCAT(DEFINER) FROM information_schema.VIEWS WHERE TABLE_SCHEMA=" + in),
               role + "@");
     EXPECT_EQ(server.sql("SELECT GROUP_CONCAT(DEFINER ORDER BY ROUTINE_NAME) FROM information_schema.ROUTINES "
-                         "WHERE ROUTINE_SCHEMA=" + in),
+                         "WHERE ROUTINE_SCHEMA=" +
+                         in),
               role + "," + role);
     EXPECT_EQ(server.sql("SELECT CONCAT(DEFINER, ' ', STATUS) FROM information_schema.EVENTS WHERE EVENT_SCHEMA=" + in),
               role + "@ DISABLED");
@@ -110,7 +111,8 @@ TEST_F(ImportAccount, ARealDumpsStoredProgramsWorkAndBelongToTheRole) {
     EXPECT_EQ(server.sql("USE `" + target + "`; SELECT GROUP_CONCAT(id ORDER BY id) FROM v"), "2,3");
     EXPECT_EQ(server.sql("USE `" + target + "`; CALL p(@c); SELECT @c, f(21)"), "3\t42");
     const QString said = logged.join('\n');
-    EXPECT_TRUE(said.contains("DEFINER root@localhost replaced by CURRENT_ROLE, the role " + role)) << said.toStdString();
+    EXPECT_TRUE(said.contains("DEFINER root@localhost replaced by CURRENT_ROLE, the role " + role))
+        << said.toStdString();
     EXPECT_TRUE(said.contains("The temporary account tarnwell_imp_")) << said.toStdString();
 }
 
@@ -161,8 +163,8 @@ TEST_F(ImportAccount, ALoginThatMayNotCreateAccountsImportsAsItself) {
     EXPECT_EQ(fixes.confinement, DumpFixes::Confinement::loginMayNot);
     EXPECT_TRUE(DumpFixPlan::findings({}, fixes).first().startsWith("This login may not create accounts"));
 
-    const ImportOutcome outcome =
-        import(write("plain.sql", "CREATE TABLE a (x INT);\nINSERT INTO a VALUES (1);\n"), target, plain, user, password);
+    const ImportOutcome outcome = import(write("plain.sql", "CREATE TABLE a (x INT);\nINSERT INTO a VALUES (1);\n"),
+                                         target, plain, user, password);
     EXPECT_EQ(outcome.kind, ImportOutcome::Kind::success) << outcome.message.toStdString();
     EXPECT_EQ(server.sql("SELECT x FROM `" + target + "`.a"), "1");
     EXPECT_FALSE(logged.join('\n').contains("temporary account")) << logged.join('\n').toStdString();

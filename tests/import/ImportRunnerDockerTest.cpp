@@ -14,10 +14,10 @@
 #include <thread>
 #include <unistd.h>
 
+#include "account/AccountNames.h"
 #include "dump/DumpFixPlan.h"
 #include "dump/DumpInspection.h"
 #include "import/ImportRunner.h"
-#include "account/AccountNames.h"
 #include "support/FixtureServer.h"
 #include "support/Fixtures.h"
 
@@ -388,6 +388,41 @@ TEST_F(RunnerOnDocker, LineEndsAndDelimitersImportAsThroughAPlainPipe) {
     ASSERT_EQ(outcome.kind, ImportOutcome::Kind::success) << outcome.message.toStdString();
     EXPECT_EQ(seeded.fingerprint(viaCrlf), seeded.fingerprint(viaLf));
     EXPECT_EQ(seeded.sql("SELECT HEX(v) FROM `" + viaCrlf + "`.t ORDER BY id"), "610A62\n630D64\n6521");
+}
+
+// A dump that turns NO_BACKSLASH_ESCAPES on and off again, as tools write it around stored
+// programs: redirected and with the temporary account, the rows are what a plain pipe into the
+// dump's own database makes of them.
+TEST_F(RunnerOnDocker, SqlModeQuotingImportsAsThroughAPlainPipe) {
+    const ServerInfo server = seeded.client.fetchServerInfo(seeded.container, "root", seeded.password);
+    const QString named = newDatabase(seeded, "nbe_named");
+    const QByteArray dump = "USE `" + named.toUtf8() +
+                            "`;\nCREATE TABLE t (id INT PRIMARY KEY, v VARCHAR(100));\n"
+                            "SET @saved = @@sql_mode;\nSET sql_mode = 'NO_BACKSLASH_ESCAPES';\n"
+                            "INSERT INTO t VALUES (1, 'x\\'), (2, '`" +
+                            named.toUtf8() +
+                            "`.`t`;'), (3, 'it''s');\n"
+                            "SET sql_mode = @saved;\nINSERT INTO t VALUES (4, 'y\\'z'), (5, '\\\\');\n";
+    const QString file = write("nbe.sql", dump);
+    const CommandResult bare =
+        DockerClient::run("/bin/sh",
+                          {"-c", QString("\"$0\" exec -i -e MYSQL_PWD \"$1\" mariadb -uroot < \"$2\""),
+                           seeded.client.docker, seeded.container, file},
+                          [&] {
+                              QProcessEnvironment environment = DockerClient::processEnvironment();
+                              environment.insert("MYSQL_PWD", seeded.password);
+                              return environment;
+                          }());
+    ASSERT_EQ(bare.status, 0) << bare.stderrBytes.toStdString();
+    const QString chosen = newDatabase(seeded, "nbe_chosen");
+    ImportRequest request = seeded.request(file, chosen);
+    request.fixes = DumpFixPlan::plan(DumpScanning::scan(dump, true), server, {}, chosen);
+    ASSERT_FALSE(request.fixes.ownerRole.isEmpty());
+    const ImportOutcome outcome = run(request);
+    ASSERT_EQ(outcome.kind, ImportOutcome::Kind::success) << outcome.message.toStdString();
+    EXPECT_EQ(seeded.fingerprint(chosen), seeded.fingerprint(named));
+    EXPECT_EQ(seeded.sql("SELECT GROUP_CONCAT(v ORDER BY id SEPARATOR '|') FROM `" + chosen + "`.t"),
+              "x\\\\|`" + named + "`.`t`;|it's|y'z|\\\\");
 }
 
 // zstd, xz and bzip2 dumps, told by their first bytes, import as the plain one does; a damaged

@@ -52,9 +52,9 @@ TEST(SqlModeTracking, WhatCannotBeReadBeforeItRunsMakesTheModeUnknown) {
 TEST(SqlModeTracking, OnlyTheSessionsModeCounts) {
     SqlModeTracker mode("NO_BACKSLASH_ESCAPES");
     EXPECT_EQ(mode.quoting(), (Quoting{false, false}));
-    for (const char* statement : {"SET GLOBAL sql_mode = 'ANSI_QUOTES'", "SET @@GLOBAL.sql_mode = 'ANSI_QUOTES'",
-                                  "SELECT 'SET sql_mode = 1'", "SET @x = 'sql_mode = ANSI'",
-                                  "INSERT INTO t VALUES ('SET sql_mode=\\'ANSI\\'')"})
+    for (const char* statement :
+         {"SET GLOBAL sql_mode = 'ANSI_QUOTES'", "SET @@GLOBAL.sql_mode = 'ANSI_QUOTES'", "SELECT 'SET sql_mode = 1'",
+          "SET @x = 'sql_mode = ANSI'", "INSERT INTO t VALUES ('SET sql_mode=\\'ANSI\\'')"})
         mode.note(statement);
     EXPECT_TRUE(mode.isKnown());
     EXPECT_EQ(mode.quoting(), (Quoting{false, false}));
