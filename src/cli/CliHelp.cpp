@@ -100,6 +100,8 @@ Ctrl-C cancels a running import.
                               importing as the login
   --no-import-account         import as the login itself, not as a temporary
                               account that can write only to the chosen database
+  --commit-every N            commit rows in batches of N statements (default
+                              1000); 0 commits every statement by itself
   --yes                       start without asking
 
 Before the question, the pre-flight lists what the dump's head shows (its

@@ -87,7 +87,7 @@ QCoro::Task<int> import(const CliArguments::Parsed& arguments) {
     model.setDisableUniqueChecks(!arguments.has("--keep-unique-checks"));
     model.setDisableForeignKeyChecks(!arguments.has("--keep-foreign-key-checks"));
     model.setDisableBinlog(!arguments.has("--keep-binlog"));
-    CommandSupport::applyFixChoices(model, arguments);
+    if (!CommandSupport::applyFixChoices(model, arguments)) co_return ExitStatus::refused;
 
     // A failed inspection does not stop the import, as in the window: the import tests the
     // file itself and reports its own errors.

@@ -32,7 +32,7 @@ QCoro::Task<int> inspect(const CliArguments::Parsed& arguments) {
         auto opening = CommandSupport::openContainer(session, *container);
         if (const int status = co_await opening; status != ExitStatus::success) co_return status;
     }
-    CommandSupport::applyFixChoices(model, arguments);
+    if (!CommandSupport::applyFixChoices(model, arguments)) co_return ExitStatus::refused;
     const DumpPreview preview = model.dumpPreview().value_or(DumpPreview{});
     const QString none(QChar(0x2014));
 

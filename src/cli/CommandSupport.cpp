@@ -21,14 +21,23 @@ int usageError(const QString& command, const QString& problem) {
     return ExitStatus::refused;
 }
 
-void applyFixChoices(AppModel& model, const CliArguments::Parsed& arguments) {
+bool applyFixChoices(AppModel& model, const CliArguments::Parsed& arguments) {
     FixChoices choices;
+    if (const auto every = arguments.value("--commit-every")) {
+        bool ok = false;
+        choices.commitEvery = every->toInt(&ok);
+        if (!ok || choices.commitEvery < 0) {
+            usageError(arguments.command, QStringLiteral("--commit-every: a number of statements, 0 or more"));
+            return false;
+        }
+    }
     choices.guardClientCommands = !arguments.has("--no-command-guard");
     choices.redirectDatabase = !arguments.has("--no-redirect");
     choices.mysqlToMariadb = !arguments.has("--no-mysql-fixes");
     choices.importAccount = !arguments.has("--no-import-account");
     choices.rewriteDefiners = !arguments.has("--keep-definers");
     model.setFixChoices(choices);
+    return true;
 }
 
 void printPreflight(const AppModel& model) {

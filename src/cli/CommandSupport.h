@@ -19,7 +19,8 @@ int usageError(const QString& command, const QString& problem);
 // none to read.
 bool applyLogin(AppModel& model, const CliArguments::Parsed& arguments);
 // The stream's guards and fixes the flags turn off.
-void applyFixChoices(AppModel& model, const CliArguments::Parsed& arguments);
+// False, after saying why, when an option's value is wrong.
+bool applyFixChoices(AppModel& model, const CliArguments::Parsed& arguments);
 // The pre-flight, under its title, on standard error.
 void printPreflight(const AppModel& model);
 

@@ -161,7 +161,7 @@ DumpFilter::Result DumpFilter::handleStatement(const Piece& piece, const Sink& s
         const qint64 begin = outputBytes_;
         if (!sendRaw(piece.end, sink)) return Result::sinkStopped;
         history_.recordStatement(piece.firstLine, begin, outputBytes_, tableIndex_);
-        return Result::goOn;
+        return afterStatement(piece, outputBytes_ - begin, sink) ? Result::goOn : Result::sinkStopped;
     }
     const QByteArrayView text = bytes(piece.textBegin, piece.end);
     // Where the dump made the quoting unknowable, a statement that reads differently with and without
@@ -175,7 +175,7 @@ DumpFilter::Result DumpFilter::handleStatement(const Piece& piece, const Sink& s
         const qint64 begin = outputBytes_;
         if (!sendRaw(piece.end, sink)) return Result::sinkStopped;
         history_.recordStatement(piece.firstLine, begin, outputBytes_, tableIndex_);
-        return Result::goOn;
+        return afterStatement(piece, outputBytes_ - begin, sink) ? Result::goOn : Result::sinkStopped;
     }
     const StatementFacts::Facts facts = StatementFacts::of(text, sqlMode_.quoting());
     using Kind = StatementFacts::Kind;
@@ -210,7 +210,38 @@ DumpFilter::Result DumpFilter::handleStatement(const Piece& piece, const Sink& s
             DumpScanning::withoutDelimiter(rewritten ? QByteArrayView(*rewritten) : text, lexer_.delimiter()));
         lexer_.setBackslashEscapes(sqlMode_.quoting().backslashEscapes);
     }
-    return Result::goOn;
+    return afterStatement(piece, outputBytes_ - begin, sink) ? Result::goOn : Result::sinkStopped;
+}
+
+bool DumpFilter::afterStatement(const Piece& piece, qint64 size, const Sink& sink) {
+    if (!batching()) return true;
+    // The client runs an unterminated statement only at the end of its input; a command takes
+    // the rest of its line: nothing may follow either on the same line.
+    if (piece.kind == PieceKind::trailing) trailingOpen_ = true;
+    if (piece.kind != PieceKind::statement) return true;
+    ++batchStatements_;
+    batchBytes_ += size;
+    batchLastLine_ = piece.firstLine;
+    if (batchStatements_ < fixes_.batchStatements && batchBytes_ < fixes_.batchBytes) return true;
+    return commitBatch(sink);
+}
+
+// COMMIT on the statement's own line, so line numbers stay the dump's, then the marker the client
+// prints once the commit is through.
+bool DumpFilter::commitBatch(const Sink& sink) {
+    if (batchStatements_ == 0) return true;
+    batchEnds_.append({batchLastLine_, currentTable_});
+    batchStatements_ = 0;
+    batchBytes_ = 0;
+    const QByteArray delimiter = lexer_.delimiter().toByteArray();
+    const QByteArray text = " COMMIT " + delimiter + " SELECT '" + fixes_.batchTag + ' ' +
+                            QByteArray::number(batchEnds_.size()) + "' AS tarnwell_batch " + delimiter;
+    return send(text, sent_, sink);
+}
+
+std::optional<DumpFilter::BatchEnd> DumpFilter::batchEnd(qint64 number) const {
+    if (number < 1 || number > batchEnds_.size()) return std::nullopt;
+    return batchEnds_.at(number - 1);
 }
 
 // No SQL text holds a NUL byte. The client in binary mode would pass it on (a NUL before a
@@ -237,6 +268,8 @@ DumpFilter::Result DumpFilter::handle(const Piece& piece, const Sink& sink) {
     // What came before a refusal is whole statements: the client may have all of them.
     if (result == Result::refused && !passingLongStatement_ && (!sendRaw(wholeEnd_, sink) || !sendBlanks(sink)))
         return Result::sinkStopped;
+    // The whole statements before it are kept, as without batches.
+    if (result == Result::refused && !passingLongStatement_ && !commitBatch(sink)) return Result::sinkStopped;
     if (result == Result::refused && !flush(sink)) return Result::sinkStopped;
     return result;
 }
@@ -361,5 +394,11 @@ DumpFilter::Result DumpFilter::finish(const Sink& sink) {
     });
     if (result != Result::goOn) return result;
     const qint64 end = chunkStart_ + chunk_.size();
-    return sendRaw(end, sink) && flush(sink) ? Result::goOn : Result::sinkStopped;
+    if (!sendRaw(end, sink) || !flush(sink)) return Result::sinkStopped;
+    if (!batching()) return Result::goOn;
+    // The session ends with its input: what is not committed by then is undone.
+    const QByteArray delimiter = lexer_.delimiter().toByteArray();
+    return send((trailingOpen_ ? delimiter : QByteArray()) + "\nCOMMIT " + delimiter + '\n', end, sink)
+               ? Result::goOn
+               : Result::sinkStopped;
 }

@@ -42,6 +42,13 @@ public:
     int tableNumber() const { return tableNumber_; }
     int expectedTables() const { return expectedTables_; }
     const StatementHistory& history() const { return history_; }
+    // Where batch `number` (from 1) ended: the first line of its last statement, and its table.
+    struct BatchEnd {
+        qint64 line = 0;
+        QString table;
+    };
+    std::optional<BatchEnd> batchEnd(qint64 number) const;
+
     // Whether what went out so far ends where a statement ended: nothing of one is missing.
     bool sentOnlyWholeStatements() const { return !passingLongStatement_ && sent_ <= wholeEnd_; }
 
@@ -68,6 +75,9 @@ private:
     bool write(QByteArrayView bytes, const Sink& sink);
     bool sendBlanks(const Sink& sink);
     Result keepRest(const Sink& sink);
+    bool batching() const { return fixes_.batchStatements > 0; }
+    bool afterStatement(const SqlStream::Piece& piece, qint64 size, const Sink& sink);
+    bool commitBatch(const Sink& sink);
 
     DumpFixes fixes_;
     LogHandler onLog_;
@@ -102,4 +112,10 @@ private:
     QSet<QString> loggedChanges_;
     qint64 outputBytes_ = 0;
     StatementHistory history_;
+
+    int batchStatements_ = 0;
+    qint64 batchBytes_ = 0;
+    qint64 batchLastLine_ = 0;
+    QList<BatchEnd> batchEnds_;
+    bool trailingOpen_ = false;  // an unterminated last statement went out
 };

@@ -58,6 +58,7 @@ DumpFixes plan(const DumpScan& scan, const ServerInfo& server, const FixChoices&
     fixes.mysqlToMariadb = choices.mysqlToMariadb && fixes.serverIsMariadb;
     fixes.serverCollations = server.collations;
     fixes.serverSqlMode = server.sqlMode.toUtf8();
+    fixes.batchStatements = qMax(0, choices.commitEvery);
     // Only a client without a sandbox chokes on the line that turns one on.
     fixes.dropSandboxLine = !server.clientSandbox;
     fixes.rewriteDefiners = choices.rewriteDefiners;

@@ -17,6 +17,9 @@ struct FixChoices {
     bool rewriteDefiners = true;
     // Import as a temporary account that the server holds to the confirmed databases.
     bool importAccount = true;
+    // Statements per committed batch of rows; 0 commits each statement by itself.
+    int commitEvery = kDefaultCommitEvery;
+    static constexpr int kDefaultCommitEvery = 1000;
 
     bool operator==(const FixChoices&) const = default;
 };

@@ -26,6 +26,13 @@ struct DumpFixes {
     // Databases the confirmation named; a switch to any other stops the import. Empty: no check.
     QSet<QByteArray> confirmedDatabases;
 
+    // Rows go in batches: the session runs with autocommit off, and the stream commits after this many
+    // statements or bytes, then has the client print `batchTag` and the batch's number, so the run
+    // knows what is kept. 0 statements: every statement commits by itself, as through a plain pipe.
+    int batchStatements = 0;
+    qint64 batchBytes = 8 << 20;
+    QByteArray batchTag;
+
     // The server's global sql_mode, which the import's session starts with.
     QByteArray serverSqlMode;
 

@@ -17,6 +17,8 @@ QStringList checkStatements(const ImportRequest& request) {
     QStringList statements;
     if (request.disableUniqueChecks) statements << QStringLiteral("SET SESSION unique_checks=0");
     if (request.disableForeignKeyChecks) statements << QStringLiteral("SET SESSION foreign_key_checks=0");
+    // Rows go in batches, each committed by the stream.
+    if (request.fixes.batchStatements > 0) statements << QStringLiteral("SET SESSION autocommit=0");
     return statements;
 }
 

@@ -1,5 +1,6 @@
 #include <QRegularExpression>
 
+#include "account/AccountNames.h"
 #include "import/AccountLifetime_p.h"
 #include "import/ContainerFate.h"
 #include "import/ImportRun_p.h"
@@ -18,6 +19,7 @@ constexpr Milliseconds kTick{200};           // backstop for waits where no pidf
 constexpr Milliseconds kClientLeaves{2000};  // for the client to go by itself once its input ended
 constexpr qsizetype kErrorTailLines = 12;    // the client's last error lines in a failure
 const QString kSessionHeader = QStringLiteral("tarnwell_session");
+const QString kBatchHeader = QStringLiteral("tarnwell_batch");
 
 // The error's line in the dump, from the client's "ERROR 1064 (42000) at line 12: …".
 std::optional<qint64> errorLine(const QString& text) {
@@ -29,8 +31,10 @@ std::optional<qint64> errorLine(const QString& text) {
 
 // The request as this run carries it out: with a temporary account of its own when the
 // server is to hold the import to its databases.
-ImportRequest withAccount(ImportRequest request) {
+ImportRequest prepared(ImportRequest request) {
     if (!request.fixes.ownerRole.isEmpty()) request.account = AccountLifetime::prepared(request);
+    // A dump cannot guess it, so no row of the dump passes for a batch's marker.
+    request.fixes.batchTag = "tarnwell-batch-" + AccountNames::randomText(16).toLatin1();
     return request;
 }
 
@@ -54,7 +58,7 @@ std::vector<bool> awaitReadable(std::initializer_list<int> fds, Milliseconds lim
 
 ImportRun::ImportRun(const ImportRequest& request, const DockerClient& tools, const EventFlag& cancelled,
                      const ProgressHandler& onProgress, const LogHandler& onLog)
-    : request_(withAccount(request)),
+    : request_(prepared(request)),
       tools_(tools),
       cancelled_(cancelled),
       onProgress_(onProgress),
@@ -71,6 +75,12 @@ ImportRun::ImportRun(const ImportRequest& request, const DockerClient& tools, co
                   return;
               }
               if (trimmed == kSessionHeader) return;
+          }
+          // A batch's marker: the client printed it once the batch was committed.
+          if (trimmed == kBatchHeader) return;
+          if (trimmed.startsWith(QString::fromLatin1(request_.fixes.batchTag) + u' ')) {
+              committedBatches_ = trimmed.section(u' ', 1).toLongLong();
+              return;
           }
           if (!trimmed.isEmpty()) log(trimmed);
       }),
@@ -105,8 +115,18 @@ ImportOutcome ImportRun::execute() {
         log(L10n::render(QStringLiteral("accountLog"), {request_.account.user, databases.join(QStringLiteral(", "))}));
     }
     const ImportOutcome outcome = importDump();
+    if (outcome.kind != ImportOutcome::Kind::success && request_.fixes.batchStatements > 0) tellWhatIsKept();
     removeAccount();
     return outcome;
+}
+
+void ImportRun::tellWhatIsKept() {
+    // Read once the reader is done; the watchdog's own end is not this run's to tell.
+    if (leftToGuard_) return;
+    if (const auto end = filter_.batchEnd(committedBatches_))
+        log(L10n::render(QStringLiteral("batchesKept"), {end->line, end->table}));
+    else
+        log(L10n::render(QStringLiteral("batchesNoneKept")));
 }
 
 void ImportRun::removeAccount() {

@@ -44,6 +44,7 @@ private:
     void log(const QString& line) const;
     ImportOutcome importDump();
     void removeAccount();
+    void tellWhatIsKept();
     std::optional<QString> startPipeline();
     Session learnSession();
     ImportOutcome endBeforeDump(Session session);
@@ -66,6 +67,7 @@ private:
 
     EventFlag sessionKnown_;
     std::atomic<qint64> sessionId_{0};
+    std::atomic<qint64> committedBatches_{0};
     double startTime_ = 0;
     bool clientEndedOnItsOwn_ = true;
     bool decompressorEndedOnItsOwn_ = true;

@@ -1,6 +1,7 @@
 #include "l10n/CatalogParts.h"
 
 extern const CatalogParts::Part kCatalogAccounts;
+extern const CatalogParts::Part kCatalogBatches;
 extern const CatalogParts::Part kCatalogDumpChecks;
 extern const CatalogParts::Part kCatalogEngines;
 extern const CatalogParts::Part kCatalogWindow;
@@ -11,7 +12,8 @@ namespace CatalogParts {
 
 const std::vector<Part>& extra() {
     static const std::vector<Part> parts = {kCatalogDumpChecks, kCatalogEngines, kCatalogWindow, kCatalogDesktop,
-                                            kCatalogReliability, kCatalogAccounts};
+                                            kCatalogReliability, kCatalogAccounts,
+                                            kCatalogBatches};
     return parts;
 }
 
