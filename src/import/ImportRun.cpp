@@ -93,7 +93,7 @@ ImportRun::ImportRun(const ImportRequest& request, const DockerClient& tools, co
       }),
       pipeline_(tools, request_, invocation_),
       filter_(
-          request.fixes, [this](const QString& line) { log(line); }, request.expectedTables) {}
+          request_.fixes, [this](const QString& line) { log(line); }, request_.expectedTables) {}
 
 void ImportRun::log(const QString& line) const {
     std::lock_guard hold(logLock_);
@@ -124,7 +124,8 @@ void ImportRun::tellWhatIsKept() {
     // Read once the reader is done; the watchdog's own end is not this run's to tell.
     if (leftToGuard_) return;
     if (const auto end = filter_.batchEnd(committedBatches_))
-        log(L10n::render(QStringLiteral("batchesKept"), {end->line, end->table}));
+        log(L10n::render(QStringLiteral("batchesKept"),
+                         {end->line, end->table.isEmpty() ? QStringLiteral("—") : end->table}));
     else
         log(L10n::render(QStringLiteral("batchesNoneKept")));
 }

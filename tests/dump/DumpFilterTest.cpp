@@ -375,3 +375,44 @@ TEST_F(DumpFilterTest, TheStreamFollowsTheQuotingTheDumpsSqlModeSets) {
 }
 
 }  // namespace
+
+namespace {
+
+DumpFixes batchesOf(int statements) {
+    DumpFixes fixes;
+    fixes.batchStatements = statements;
+    fixes.batchTag = "tag";
+    return fixes;
+}
+
+// Batches: a COMMIT and the marker after every few statements, on the statement's own line so line
+// numbers stay the dump's; never after a client command or an unterminated last statement, whose
+// line belongs to them; always one at the end, or what was sent would be undone.
+TEST_F(DumpFilterTest, RowsGoInCommittedBatchesOnTheirOwnLines) {
+    const QByteArray dump =
+        "CREATE TABLE t (a INT);\nINSERT INTO t VALUES (1);\nINSERT INTO t VALUES (2);\n"
+        "use other\nINSERT INTO t VALUES (3); INSERT INTO t VALUES (4);\n";
+    const Filtered batched = filterEverySplit(dump, batchesOf(2));
+    EXPECT_EQ(batched.result, DumpFilter::Result::goOn);
+    EXPECT_EQ(batched.output,
+              "CREATE TABLE t (a INT);\nINSERT INTO t VALUES (1); COMMIT ; SELECT 'tag 1' AS "
+              "tarnwell_batch ;\nINSERT INTO t VALUES (2);\nuse other\nINSERT INTO t VALUES (3); "
+              "COMMIT ; SELECT 'tag 2' AS tarnwell_batch ; INSERT INTO t VALUES (4);\n\nCOMMIT ;\n");
+
+    // An unterminated last statement is ended before the last COMMIT, in the delimiter of the moment.
+    const Filtered trailing = filterEverySplit("DELIMITER ;;\nINSERT INTO t VALUES (5)", batchesOf(1000));
+    EXPECT_EQ(trailing.output, "DELIMITER ;;\nINSERT INTO t VALUES (5);;\nCOMMIT ;;\n");
+
+    // Before a refusal, the whole statements are committed, as they were kept without batches.
+    DumpFixes guarded = batchesOf(1000);
+    guarded.confirmedDatabases = {"tgt"};
+    const Filtered refused =
+        filterEverySplit("INSERT INTO t VALUES (6);\nUSE elsewhere;\nINSERT INTO t VALUES (7);\n", guarded);
+    EXPECT_EQ(refused.result, DumpFilter::Result::refused);
+    EXPECT_EQ(refused.output, "INSERT INTO t VALUES (6);\n COMMIT ; SELECT 'tag 1' AS tarnwell_batch ;");
+
+    // Without batches the stream adds nothing.
+    EXPECT_EQ(filterEverySplit(dump, DumpFixes{}).output, dump);
+}
+
+}  // namespace

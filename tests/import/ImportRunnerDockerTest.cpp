@@ -425,6 +425,26 @@ TEST_F(RunnerOnDocker, SqlModeQuotingImportsAsThroughAPlainPipe) {
               "x\\\\|`" + named + "`.`t`;|it's|y'z|\\\\");
 }
 
+// In batches, a failure undoes the batch that was loading; the database keeps whole batches, and the
+// log says up to which line.
+TEST_F(RunnerOnDocker, AFailureKeepsWholeBatchesAndSaysUpToWhere) {
+    QByteArray dump = "CREATE TABLE r (id INT PRIMARY KEY);\n";
+    for (int i = 1; i <= 2500; ++i) dump += "INSERT INTO r VALUES (" + QByteArray::number(i) + ");\n";
+    dump.replace("INSERT INTO r VALUES (1700);", "INSERT INTO r VALUES (1699);");
+    const QString database = newDatabase(seeded, "batches");
+    ImportRequest request = seeded.request(write("batches.sql", dump), database);
+    request.fixes.batchStatements = 1000;
+    const ImportOutcome outcome = run(request);
+    ASSERT_EQ(outcome.kind, ImportOutcome::Kind::failed);
+    EXPECT_TRUE(outcome.message.contains("Duplicate entry '1699'")) << outcome.message.toStdString();
+    // The first batch is the CREATE TABLE and 999 rows; the second ended at line 2000.
+    EXPECT_EQ(seeded.sql("SELECT COUNT(*), MAX(id) FROM `" + database + "`.r"), "999\t999");
+    EXPECT_TRUE(
+        logged.contains("Rows are committed in batches: the database keeps what the dump’s statements up to "
+                        "line 1000 (table r) made, at least; the batch that was loading was undone."))
+        << logged.join('\n').toStdString();
+}
+
 // zstd, xz and bzip2 dumps, told by their first bytes, import as the plain one does; a damaged
 // one is the file's fault, in its program's words.
 TEST_F(RunnerOnDocker, ZstdXzAndBzip2DumpsImportAsThePlainOne) {
