@@ -72,7 +72,15 @@ ServerInfo mariadb(bool sandbox) {
     return server;
 }
 
+FixChoices unbatched() {
+    FixChoices choices;
+    choices.commitEvery = 0;
+    return choices;
+}
+
+// Batches have a test of their own; here the stream's other changes are the point.
 DumpFixes planFor(const QByteArray& dump, const ServerInfo& server, const QString& chosen, FixChoices choices = {}) {
+    choices.commitEvery = 0;
     return DumpFixPlan::plan(DumpScanning::scan(dump, true), server, choices, chosen);
 }
 
@@ -322,7 +330,7 @@ TEST_F(DumpFilterTest, QualifiedNamesAreRedirectedOrStopTheImport) {
 
     const QByteArray head = "CREATE TABLE t (a INT);\nINSERT INTO t VALUES (1);\n";
     const QByteArray later = head + "INSERT INTO `other`.t VALUES (2);\nINSERT INTO t VALUES (3);\n";
-    const DumpFixes headOnly = DumpFixPlan::plan(DumpScanning::scan(head, false), mariadb(false), {}, "tgt");
+    const DumpFixes headOnly = DumpFixPlan::plan(DumpScanning::scan(head, false), mariadb(false), unbatched(), "tgt");
     const Filtered stopped = filterEverySplit(later, headOnly);
     EXPECT_EQ(stopped.result, DumpFilter::Result::refused);
     EXPECT_EQ(stopped.output, head);
@@ -351,7 +359,7 @@ TEST_F(DumpFilterTest, TheStreamFollowsTheQuotingTheDumpsSqlModeSets) {
     ServerInfo strict = mariadb(false);
     strict.sqlMode = "STRICT_TRANS_TABLES,NO_BACKSLASH_ESCAPES";
     const Filtered fromServer =
-        filterEverySplit(plain, DumpFixPlan::plan(DumpScanning::scan("", false), strict, {}, "tgt"));
+        filterEverySplit(plain, DumpFixPlan::plan(DumpScanning::scan("", false), strict, unbatched(), "tgt"));
     EXPECT_EQ(fromServer.result, DumpFilter::Result::refused);
     EXPECT_EQ(fromServer.output, "INSERT INTO t VALUES ('a\\');\n");
 
@@ -359,7 +367,7 @@ TEST_F(DumpFilterTest, TheStreamFollowsTheQuotingTheDumpsSqlModeSets) {
     const QByteArray ansi =
         "CREATE TABLE t (a INT);\nSET sql_mode = 'ANSI_QUOTES';\nINSERT INTO \"other\".\"t\" VALUES (1);\n";
     const Filtered named = filterEverySplit(
-        ansi, DumpFixPlan::plan(DumpScanning::scan("CREATE TABLE t (a INT);\n", false), mariadb(false), {}, "tgt"));
+        ansi, DumpFixPlan::plan(DumpScanning::scan("CREATE TABLE t (a INT);\n", false), mariadb(false), unbatched(), "tgt"));
     EXPECT_EQ(named.result, DumpFilter::Result::refused);
     EXPECT_TRUE(named.refusal.contains("line 3")) << named.refusal.toStdString();
 

@@ -28,6 +28,7 @@ const QStringList kRootGrants = {
     "GRANT ALL PRIVILEGES ON *.* TO `root`@`localhost` IDENTIFIED BY PASSWORD '*30' WITH GRANT OPTION"};
 
 DumpFixes planFor(const QByteArray& dump, const ServerInfo& info, FixChoices choices = {}) {
+    choices.commitEvery = 0;  // batches add a COMMIT at the end
     return DumpFixPlan::plan(DumpScanning::scan(dump, true), info, choices, "tgt");
 }
 

@@ -77,7 +77,8 @@ TEST_F(Settings, TheGateNamesTheFirstMissingPieceWithoutAContainer) {
     EXPECT_EQ(model.importBlockedReason(), "No container selected.");
     EXPECT_EQ(model.confirmMessage(),
               QString::fromUtf8("The file will be imported into “—” on container —. If the dump contains DROP TABLE, "
-                                "existing tables are replaced."));
+                                "existing tables are replaced.\n\nRows are committed in batches of 1000 statements: if "
+                                "the import stops early, each table keeps its rows up to the last batch committed."));
     model.requestImport();
     EXPECT_FALSE(model.confirmImport());
 }
