@@ -84,7 +84,8 @@ timed() {
 bare() { timed sh -c 'docker exec -i -e MYSQL_PWD "$0" mariadb -uroot bench < "$1"' "$name" "$1"; }
 tarnwell() {
     local dump=$1; shift
-    timed sh -c 'printf "%s\n" "$MYSQL_PWD" | "$0" import "$1" --container "$2" --database bench --password-stdin --yes "$@"' \
+    timed sh -c 'cli=$0 dump=$1 container=$2; shift 2
+        printf "%s\n" "$MYSQL_PWD" | "$cli" import "$dump" --container "$container" --database bench --password-stdin --yes "$@"' \
         "$CLI" "$dump" "$name" "$@"
 }
 median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2}'; }
