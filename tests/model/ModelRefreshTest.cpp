@@ -206,7 +206,10 @@ TEST_F(RefreshTest, TheConfirmationNamesTargetSizeAndDropTable) {
     waitUntil([&] { return model.dumpPreview() && !model.dumpPreview()->containsDropTable; });
     EXPECT_EQ(model.confirmMessage(),
               QString::fromUtf8("Die Datei wird in „not_there“ im Container ") + Fixtures::seeded() +
-                  QString::fromUtf8(" importiert. Enthält der Dump DROP TABLE, werden vorhandene Tabellen ersetzt."));
+                  QString::fromUtf8(" importiert. Enthält der Dump DROP TABLE, werden vorhandene Tabellen ersetzt.\n\n"
+                                    "Datensätze werden in Stapeln von je 1000 Anweisungen festgeschrieben: Endet der "
+                                    "Import vorzeitig, behält jede Tabelle ihre Datensätze bis zum zuletzt "
+                                    "festgeschriebenen Stapel."));
 }
 
 }  // namespace
