@@ -23,6 +23,7 @@
 #include <unistd.h>
 
 #include "docker/DockerClient.h"
+#include "dump/DumpFixPlan.h"
 #include "import/ImportRunner.h"
 #include "import/ProgressText.h"
 #include "l10n/ByteFormatting.h"
@@ -255,6 +256,35 @@ TEST_F(ImportFaults, AContainerPausedMidImportShowsNoDataMovingAndCancels) {
     EXPECT_TRUE(prefix.has_value()) << "a state no prefix of the dump makes";
     EXPECT_EQ(cutStatementsIn(target), QStringList{});
     logStatements(target, false);
+}
+
+// The same under a temporary account and in batches: the watchdog ends the session once the
+// container runs again, and only then removes the account; the rows are a prefix of the dump.
+TEST_F(ImportFaults, APausedImportsAccountGoesAfterItsSession) {
+    ScratchServer& target = server("pause");
+    ASSERT_TRUE(target.ready());
+    resetTable(target);
+    ImportRequest request = this->request(target, statementsDump());
+    const ServerInfo info = DockerClient::resolve().fetchServerInfo(target.name, "root", target.password);
+    request.fixes = DumpFixPlan::plan({}, info, {}, "d");
+    ASSERT_FALSE(request.fixes.ownerRole.isEmpty());
+    ASSERT_GT(request.fixes.batchStatements, 0);
+    ImportRunner runner;
+    const ImportOutcome outcome = runWithFault(
+        request, 400000,
+        [&] {
+            docker({"pause", target.name});
+            runner.cancel();
+        },
+        &runner);
+    EXPECT_EQ(outcome, ImportOutcome::failed(L10n::render("importContainerPaused", {target.name})));
+    std::this_thread::sleep_for(2s);
+    ASSERT_EQ(docker({"unpause", target.name}).status, 0);
+    EXPECT_TRUE(within20s(noChildLeft)) << "the watchdog or the client stayed after the container ran again";
+    EXPECT_TRUE(within20s([&] {
+        return target.sql("SELECT COUNT(*) FROM mysql.user WHERE User LIKE 'tarnwell\\_imp\\_%'") == "0";
+    })) << "the temporary account stayed";
+    EXPECT_TRUE(prefixIn(target).has_value()) << "a state no prefix of the dump makes";
 }
 
 // The local docker client killed: the message names the signal, not only a status of 137.
