@@ -27,9 +27,18 @@ DumpFixes everyFix() {
     return fixes;
 }
 
-Filtered run(const QByteArray& stream, const QList<int>& chunks) {
+// Under a temporary account's role, in batches of three statements.
+DumpFixes underRoleInBatches() {
+    DumpFixes fixes = everyFix();
+    fixes.ownerRole = "tarnwell_own_tgt_00000000";
+    fixes.batchStatements = 3;
+    fixes.batchTag = "tag";
+    return fixes;
+}
+
+Filtered run(const QByteArray& stream, const QList<int>& chunks, const DumpFixes& fixes = everyFix()) {
     Filtered filtered;
-    DumpFilter filter(everyFix(), {});
+    DumpFilter filter(fixes, {});
     const DumpFilter::Sink sink = [&](QByteArrayView bytes) {
         filtered.output += bytes;
         return true;
@@ -56,5 +65,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(whole.result == split.result);
     // Fixes keep every line break: error lines stay the dump's own.
     if (whole.result == DumpFilter::Result::goOn) FUZZ_CHECK(whole.output.count('\n') == stream.count('\n'));
+
+    const Filtered batched = run(stream, {}, underRoleInBatches());
+    const Filtered batchedSplit = run(stream, chunks, underRoleInBatches());
+    FUZZ_CHECK(batched.output == batchedSplit.output);
+    FUZZ_CHECK(batched.result == batchedSplit.result);
     return 0;
 }
