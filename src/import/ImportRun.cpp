@@ -64,6 +64,7 @@ ImportRun::ImportRun(const ImportRequest& request, const DockerClient& tools, co
       onProgress_(onProgress),
       onLog_(onLog),
       invocation_(ImportCommand::invocation(request_, tools.docker)),
+      loginEnvironment_(ImportCommand::loginEnvironment(request_, DockerClient::processEnvironment())),
       clientErrors_([this](const QString& line) { log(ImportCommand::inDumpLines(line)); }),
       clientOutput_([this](const QString& line) {
           const QString trimmed = line.trimmed();
@@ -102,10 +103,9 @@ void ImportRun::log(const QString& line) const {
 
 ImportOutcome ImportRun::execute() {
     log(invocation_.display);
-    const QProcessEnvironment login = ImportCommand::loginEnvironment(request_, tools_.processEnvironment());
     if (request_.account.isSet()) {
         const AccountLifetime::Made made =
-            AccountLifetime::make(tools_, request_, login, [this](const QString& line) { log(line); });
+            AccountLifetime::make(tools_, request_, loginEnvironment_, [this](const QString& line) { log(line); });
         if (made.failure) return ImportOutcome::failed(*made.failure);
         accountMade_ = true;
         trustTurnedOn_ = made.trustTurnedOn;
@@ -121,8 +121,9 @@ ImportOutcome ImportRun::execute() {
 }
 
 void ImportRun::tellWhatIsKept() {
-    // Read once the reader is done; the watchdog's own end is not this run's to tell.
-    if (leftToGuard_) return;
+    // Read once the reader is done; the watchdog's own end is not this run's to tell, and
+    // before the dump began there is nothing to tell.
+    if (leftToGuard_ || startTime_ == 0) return;
     if (const auto end = filter_.batchEnd(committedBatches_))
         log(L10n::render(QStringLiteral("batchesKept"),
                          {end->line, end->table.isEmpty() ? QStringLiteral("—") : end->table}));
@@ -134,8 +135,8 @@ void ImportRun::removeAccount() {
     // A session the watchdog still has to end keeps its account until then: the watchdog
     // removes it after.
     if (!accountMade_ || leftToGuard_) return;
-    const QProcessEnvironment login = ImportCommand::loginEnvironment(request_, tools_.processEnvironment());
-    AccountLifetime::remove(tools_, request_, login, trustTurnedOn_, [this](const QString& line) { log(line); });
+    AccountLifetime::remove(tools_, request_, loginEnvironment_, trustTurnedOn_,
+                            [this](const QString& line) { log(line); });
     guard_.done();
 }
 
@@ -149,8 +150,7 @@ ImportOutcome ImportRun::importDump() {
     const Session session = learnSession();
     if (session != Session::known) return endBeforeDump(session);
     if (request_.account.binlogOff) {
-        const QProcessEnvironment login = ImportCommand::loginEnvironment(request_, tools_.processEnvironment());
-        if (const auto failure = AccountLifetime::takeBackBinlogRole(tools_, request_, login)) {
+        if (const auto failure = AccountLifetime::takeBackBinlogRole(tools_, request_, loginEnvironment_)) {
             endBeforeDump(Session::cancelled);
             return ImportOutcome::failed(*failure);
         }

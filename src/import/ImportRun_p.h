@@ -64,6 +64,8 @@ private:
     const ProgressHandler onProgress_;
     const LogHandler onLog_;
     const MysqlInvocation invocation_;
+    // The user's login's: it makes and removes the temporary account.
+    const QProcessEnvironment loginEnvironment_;
 
     EventFlag sessionKnown_;
     std::atomic<qint64> sessionId_{0};
