@@ -6,7 +6,7 @@
 # Prints per variant the median wall time of the runs, its ratio to the bare pipe, and the median
 # CPU seconds and peak resident memory of the importing process (tarnwell-cli, or docker for the pipe).
 #
-#   bench/restore_bench.sh [BUILD_DIR] [--runs N] [--size-mb M] [--rows R]
+#   bench/restore_bench.sh [BUILD_DIR] [--runs N] [--size-mb M] [--rows R] [--shapes "a b c"]
 set -euo pipefail
 
 TOP=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -15,11 +15,13 @@ if [[ $# -gt 0 && $1 != --* ]]; then BUILD=$1; shift; fi
 RUNS=3
 SIZE_MB=200
 ROWS=100000
+SHAPES="a b c"
 while [[ $# -gt 0 ]]; do
     case $1 in
     --runs) RUNS=$2; shift 2 ;;
     --size-mb) SIZE_MB=$2; shift 2 ;;
     --rows) ROWS=$2; shift 2 ;;
+    --shapes) SHAPES=$2; shift 2 ;;
     *) echo "restore_bench.sh: unknown option $1" >&2; exit 2 ;;
     esac
 done
@@ -91,7 +93,7 @@ tarnwell() {
 median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2}'; }
 
 printf '%-6s %-22s %8s %7s %8s %9s\n' shape variant wall_s ratio cpu_s rss_mib
-for shape in a b c; do
+for shape in $SHAPES; do
     dump=$work/$shape.sql
     declare -A walls=() cpus=() rsss=()
     reference=
@@ -114,11 +116,15 @@ for shape in a b c; do
         wall=$(tr ' ' '\n' <<<"${walls[$variant]}" | grep . | median)
         cpu=$(tr ' ' '\n' <<<"${cpus[$variant]}" | grep . | median)
         rss=$(tr ' ' '\n' <<<"${rsss[$variant]}" | grep . | median)
-        label=$variant
-        [[ $variant == each ]] && label="tarnwell --commit-every 0"
-        [[ $variant == batches ]] && label="tarnwell (batches)"
-        printf '%-6s %-22s %8.2f %7.2f %8.2f %9.1f\n' "$shape" "${label:0:22}" "$wall" "$(echo "$base / $wall" | bc -l)" \
-            "$cpu" "$(echo "$rss / 1024" | bc -l)"
+        case $variant in
+        each) label="commit-every 0" ;;
+        batches) label="batches (default)" ;;
+        *) label=$variant ;;
+        esac
+        ratio=$(echo "$base / $wall" | bc -l)
+        mib=$(echo "$rss / 1024" | bc -l)
+        printf '%-6s %-22s %8.2f %7.2f %8.2f %9.1f\n' "$shape" "$label" "$wall" "$ratio" "$cpu" "$mib"
     done
     unset walls cpus rsss
 done
+exit 0

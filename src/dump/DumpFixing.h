@@ -30,7 +30,7 @@ struct DumpFixes {
     // statements or bytes, then has the client print `batchTag` and the batch's number, so the run
     // knows what is kept. 0 statements: every statement commits by itself, as through a plain pipe.
     int batchStatements = 0;
-    qint64 batchBytes = 8 << 20;
+    qint64 batchBytes = 1 << 20;
     QByteArray batchTag;
 
     // The server's global sql_mode, which the import's session starts with.
