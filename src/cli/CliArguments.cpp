@@ -32,7 +32,7 @@ const QList<Grammar>& grammars() {
          {"--password-stdin", "--keep-unique-checks", "--keep-foreign-key-checks", "--keep-binlog", "--yes",
           "--no-command-guard", "--no-redirect", "--no-mysql-fixes", "--keep-definers",
           "--no-import-account"},
-         {"--container", "--database", "--user", "--engine", "--commit-every"},
+         {"--container", "--database", "--user", "--engine", "--commit-every", "--jobs"},
          {"--container"}},
         {"import-each", {}, {}, {"--container", "--user", "--engine"}, {"--container"}},
     };

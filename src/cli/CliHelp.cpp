@@ -102,6 +102,8 @@ Ctrl-C cancels a running import.
                               account that can write only to the chosen database
   --commit-every N            commit rows in batches of N statements (default
                               1000); 0 commits every statement by itself
+  --jobs N                    load rows in N sessions at once (default: one per
+                              core, at most 4); 1 runs the dump in one session
   --yes                       start without asking
 
 Before the question, the pre-flight lists what the dump's head shows (its

@@ -31,6 +31,14 @@ bool applyFixChoices(AppModel& model, const CliArguments::Parsed& arguments) {
             return false;
         }
     }
+    if (const auto jobs = arguments.value("--jobs")) {
+        bool ok = false;
+        choices.jobs = jobs->toInt(&ok);
+        if (!ok || choices.jobs < 1 || choices.jobs > FixChoices::kMostJobs) {
+            usageError(arguments.command, QStringLiteral("--jobs: a number of sessions, 1 to %1").arg(FixChoices::kMostJobs));
+            return false;
+        }
+    }
     choices.guardClientCommands = !arguments.has("--no-command-guard");
     choices.redirectDatabase = !arguments.has("--no-redirect");
     choices.mysqlToMariadb = !arguments.has("--no-mysql-fixes");

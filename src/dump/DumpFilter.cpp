@@ -2,6 +2,7 @@
 
 #include "dump/DumpScanning.h"
 #include "l10n/L10n.h"
+#include "sql/SessionSettings.h"
 #include "sql/SqlClientCommands.h"
 #include "sql/SqlTokens.h"
 
@@ -9,6 +10,21 @@ namespace {
 
 using SqlStream::Piece;
 using SqlStream::PieceKind;
+
+// The statement's text with every byte but its line breaks made blank: it runs nothing, and the
+// lines keep their numbers.
+QByteArray blanked(QByteArrayView text) {
+    QByteArray blank(text.size(), ' ');
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text[i] == '\n') blank[i] = '\n';
+    return blank;
+}
+
+bool isUnlockTables(QByteArrayView text, SqlTokens::Quoting quoting) {
+    const QList<SqlTokens::Token> head = SqlTokens::codeTokens(text, 64, quoting);
+    return head.size() >= 2 && SqlTokens::isKeyword(text, head[0], "UNLOCK") &&
+           SqlTokens::isKeyword(text, head[1], "TABLES");
+}
 
 }  // namespace
 
@@ -129,6 +145,7 @@ void DumpFilter::noteTable(const QByteArray& table, bool qualified) {
 
 DumpFilter::Result DumpFilter::handleCommand(const Piece& piece) {
     const QByteArray name = piece.commandName;
+    if (name != "use") spreading_.noteClientCommand();
     if (fixes_.guardClientCommands && !fixes_.clientHasSandbox && !SqlStream::isHarmlessCommand(name)) {
         const QString shown = QString::fromUtf8(bytes(piece.textBegin, piece.end)).simplified().left(80);
         return refuse(L10n::render(QStringLiteral("clientCommandRefused"), {piece.firstLine, shown}));
@@ -140,6 +157,7 @@ DumpFilter::Result DumpFilter::handleCommand(const Piece& piece) {
 // start of a line: `\d` there becomes DELIMITER, anywhere else the import stops before it.
 DumpFilter::Result DumpFilter::handleDelimiter(const Piece& piece, const Sink& sink) {
     const QByteArrayView text = bytes(piece.textBegin, piece.end);
+    if (!piece.nested && !toLane(false, sink)) return Result::sinkStopped;
     if (!text.startsWith("\\d")) return piece.nested || sendRaw(piece.end, sink) ? Result::goOn : Result::sinkStopped;
     const char before = piece.textBegin == 0           ? '\n'
                         : piece.textBegin - 1 >= sent_ ? bytes(piece.textBegin - 1, piece.textBegin)[0]
@@ -172,6 +190,7 @@ DumpFilter::Result DumpFilter::handleStatement(const Piece& piece, const Sink& s
     if (!insertPrefix_.isEmpty() && text.size() > insertPrefix_.size() && text.startsWith(insertPrefix_) &&
         (text[insertPrefix_.size()] == ' ' || text[insertPrefix_.size()] == '(')) {
         if (!sendRaw(piece.textBegin, sink)) return Result::sinkStopped;
+        if (!toLane(spreads(text, piece), sink)) return Result::sinkStopped;
         const qint64 begin = outputBytes_;
         if (!sendRaw(piece.end, sink)) return Result::sinkStopped;
         history_.recordStatement(piece.firstLine, begin, outputBytes_, tableIndex_);
@@ -195,9 +214,17 @@ DumpFilter::Result DumpFilter::handleStatement(const Piece& piece, const Sink& s
     noteTable(facts.table, !facts.qualifier.isEmpty());
 
     QList<DumpFixing::Change> changes;
-    const std::optional<QByteArray> rewritten = DumpFixing::rewrite(text, facts, fixes_, &changes);
+    std::optional<QByteArray> rewritten = DumpFixing::rewrite(text, facts, fixes_, &changes);
+    if (lanes_ && (facts.kind == Kind::lockTables || isUnlockTables(text, sqlMode_.quoting()))) {
+        rewritten = blanked(text);
+        if (!loggedChanges_.contains(QStringLiteral("lockTables"))) {
+            loggedChanges_.insert(QStringLiteral("lockTables"));
+            if (onLog_) onLog_(L10n::render(QStringLiteral("fixLockTables"), {piece.firstLine}));
+        }
+    }
     if (!changes.isEmpty()) logChanges(changes, piece.firstLine);
     if (!sendRaw(piece.textBegin, sink)) return Result::sinkStopped;
+    if (!toLane(false, sink)) return Result::sinkStopped;
     const qint64 begin = outputBytes_;
     if (rewritten) {
         if (!send(*rewritten, piece.end, sink)) return Result::sinkStopped;
@@ -205,6 +232,7 @@ DumpFilter::Result DumpFilter::handleStatement(const Piece& piece, const Sink& s
         return Result::sinkStopped;
     }
     history_.recordStatement(piece.firstLine, begin, outputBytes_, tableIndex_);
+    if (lanes_) noteForLanes(facts, rewritten ? QByteArrayView(*rewritten) : text);
     if (facts.kind == Kind::other) {
         sqlMode_.note(
             DumpScanning::withoutDelimiter(rewritten ? QByteArrayView(*rewritten) : text, lexer_.delimiter()));
@@ -214,6 +242,13 @@ DumpFilter::Result DumpFilter::handleStatement(const Piece& piece, const Sink& s
 }
 
 bool DumpFilter::afterStatement(const Piece& piece, qint64 size, const Sink& sink) {
+    if (inRows_) {
+        ++batchStatements_;
+        batchBytes_ += size;
+        batchLastLine_ = piece.firstLine;
+        if (batchStatements_ < fixes_.batchStatements && batchBytes_ < fixes_.batchBytes) return true;
+        return endRowsBatch(sink);
+    }
     if (!batching()) return true;
     // The client runs an unterminated statement only at the end of its input; a command takes
     // the rest of its line: nothing may follow either on the same line.
@@ -229,6 +264,7 @@ bool DumpFilter::afterStatement(const Piece& piece, qint64 size, const Sink& sin
 // COMMIT on the statement's own line, so line numbers stay the dump's, then the marker the client
 // prints once the commit is through.
 bool DumpFilter::commitBatch(const Sink& sink) {
+    if (lanes_) return toLane(false, sink);
     if (batchStatements_ == 0) return true;
     batchEnds_.append({batchLastLine_, currentTable_});
     batchStatements_ = 0;
@@ -237,6 +273,45 @@ bool DumpFilter::commitBatch(const Sink& sink) {
     const QByteArray text = " COMMIT " + delimiter + " SELECT '" + fixes_.batchTag + ' ' +
                             QByteArray::number(batchEnds_.size()) + "' AS tarnwell_batch " + delimiter;
     return send(text, sent_, sink);
+}
+
+bool DumpFilter::endRowsBatch(const Sink& sink) {
+    if (batchStatements_ == 0) return true;
+    if (!flush(sink)) return false;
+    batchEnds_.append({batchLastLine_, currentTable_});
+    batchStatements_ = 0;
+    batchBytes_ = 0;
+    return lanes_->endBatch();
+}
+
+bool DumpFilter::toLane(bool rows, const Sink& sink) {
+    if (!lanes_ || rows == inRows_) return true;
+    if (!flush(sink)) return false;
+    if (inRows_ && !endRowsBatch(sink)) return false;
+    inRows_ = rows;
+    return lanes_->switchTo(rows);
+}
+
+// A whole statement of the current table's rows, literals only, into a table made just before.
+bool DumpFilter::spreads(QByteArrayView insert, const Piece& piece) const {
+    return lanes_ && piece.kind == PieceKind::statement && !piece.nested &&
+           spreading_.maySpread(currentTableBytes_, insert, sqlMode_.quoting());
+}
+
+void DumpFilter::noteForLanes(const StatementFacts::Facts& facts, QByteArrayView sent) {
+    using Kind = StatementFacts::Kind;
+    spreading_.note(facts, sent, sqlMode_.quoting());
+    if (facts.kind == Kind::use) {
+        const QByteArray& lands = needsRedirect(facts.database) ? fixes_.chosenDatabase : facts.database;
+        spreading_.noteSessionSetting();
+        lanes_->sessionSetting("USE " + DumpFixing::quotedName(lands));
+        return;
+    }
+    if (facts.kind != Kind::other && facts.kind != Kind::binlogSwitch) return;
+    const QByteArrayView statement = DumpScanning::withoutDelimiter(sent, lexer_.delimiter());
+    if (!SessionSettings::isSessionSetting(statement, sqlMode_.quoting())) return;
+    spreading_.noteSessionSetting();
+    lanes_->sessionSetting(statement);
 }
 
 std::optional<DumpFilter::BatchEnd> DumpFilter::batchEnd(qint64 number) const {
@@ -281,6 +356,7 @@ DumpFilter::Result DumpFilter::handlePiece(const Piece& piece, const Sink& sink)
     switch (piece.kind) {
     case PieceKind::clientCommand:
         if (piece.nested) return handleCommand(piece);
+        if (!toLane(false, sink)) return Result::sinkStopped;
         if (const Result result = handleCommand(piece); result != Result::goOn) return result;
         // USE is the client's command; what it names is still the database written to.
         return handleStatement(piece, sink);
@@ -290,7 +366,8 @@ DumpFilter::Result DumpFilter::handlePiece(const Piece& piece, const Sink& sink)
         return piece.textBegin < piece.end ? handleStatement(piece, sink)
                                            : (sendRaw(piece.end, sink) ? Result::goOn : Result::sinkStopped);
     case PieceKind::delimiterChange: return handleDelimiter(piece, sink);
-    case PieceKind::unknownCommand: return sendRaw(piece.end, sink) ? Result::goOn : Result::sinkStopped;
+    case PieceKind::unknownCommand:
+        return toLane(false, sink) && sendRaw(piece.end, sink) ? Result::goOn : Result::sinkStopped;
     }
     return Result::goOn;
 }
@@ -336,6 +413,7 @@ DumpFilter::Result DumpFilter::keepRest(const Sink& sink) {
                 !checkDatabase(facts.qualifier, lexer_.pendingStatementLine().value_or(0)))
                 return flush(sink) ? Result::refused : Result::sinkStopped;
             noteTable(facts.table, !facts.qualifier.isEmpty());
+            if (!toLane(false, sink)) return Result::sinkStopped;
             passingLongStatement_ = true;
         }
         qint64 safeEnd = chunkEnd - 16;
@@ -395,6 +473,7 @@ DumpFilter::Result DumpFilter::finish(const Sink& sink) {
     if (result != Result::goOn) return result;
     const qint64 end = chunkStart_ + chunk_.size();
     if (!sendRaw(end, sink) || !flush(sink)) return Result::sinkStopped;
+    if (!toLane(false, sink)) return Result::sinkStopped;
     if (!batching()) return Result::goOn;
     // The session ends with its input: what is not committed by then is undone.
     const QByteArray delimiter = lexer_.delimiter().toByteArray();

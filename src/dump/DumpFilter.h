@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "dump/DumpFixing.h"
+#include "dump/RowSpreading.h"
 #include "dump/StatementHistory.h"
 #include "sql/SqlModeTracking.h"
 #include "sql/SqlStream.h"
@@ -30,6 +31,20 @@ public:
     static constexpr qsizetype kHoldBytes = 8 << 20;
 
     DumpFilter(DumpFixes fixes, LogHandler onLog, int expectedTables = 0);
+
+    // Where the output goes when rows are spread over several sessions. The sink's bytes go to the
+    // session that runs the dump in order until switchTo(true); from then on they are rows, in
+    // batches of fixes.batchStatements statements or batchBytes bytes, each closed by endBatch(),
+    // until switchTo(false). sessionSetting() hands on each statement, without its delimiter,
+    // that every session repeats before its next rows. Each call comes once everything before it
+    // went to the sink; false stops the stream, as the sink's false does. LOCK TABLES and UNLOCK
+    // TABLES are left out: one session's lock would stop the others.
+    struct Lanes {
+        std::function<bool(bool rows)> switchTo;
+        std::function<bool()> endBatch;
+        std::function<void(QByteArrayView statement)> sessionSetting;
+    };
+    void spreadRows(Lanes lanes) { lanes_ = std::move(lanes); }
 
     Result feed(QByteArrayView chunk, const Sink& sink);
     // The input is over: sends what is left.
@@ -75,7 +90,12 @@ private:
     bool write(QByteArrayView bytes, const Sink& sink);
     bool sendBlanks(const Sink& sink);
     Result keepRest(const Sink& sink);
-    bool batching() const { return fixes_.batchStatements > 0; }
+    // The stream itself commits batches: one session with autocommit off.
+    bool batching() const { return fixes_.batchStatements > 0 && !lanes_; }
+    bool toLane(bool rows, const Sink& sink);
+    bool endRowsBatch(const Sink& sink);
+    bool spreads(QByteArrayView insert, const SqlStream::Piece& piece) const;
+    void noteForLanes(const StatementFacts::Facts& facts, QByteArrayView sent);
     bool afterStatement(const SqlStream::Piece& piece, qint64 size, const Sink& sink);
     bool commitBatch(const Sink& sink);
 
@@ -118,4 +138,8 @@ private:
     qint64 batchLastLine_ = 0;
     QList<BatchEnd> batchEnds_;
     bool trailingOpen_ = false;  // an unterminated last statement went out
+
+    std::optional<Lanes> lanes_;
+    bool inRows_ = false;
+    RowSpreading spreading_;
 };

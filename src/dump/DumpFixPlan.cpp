@@ -1,5 +1,7 @@
 #include "dump/DumpFixPlan.h"
 
+#include <QThread>
+
 #include <QSet>
 
 #include <algorithm>
@@ -8,6 +10,8 @@
 #include "account/AccountRights.h"
 #include "l10n/ByteFormatting.h"
 #include "l10n/L10n.h"
+
+int FixChoices::defaultJobs() { return qBound(1, QThread::idealThreadCount(), 4); }
 
 namespace DumpFixPlan {
 namespace {

@@ -20,6 +20,11 @@ struct FixChoices {
     // Statements per committed batch of rows; 0 commits each statement by itself.
     int commitEvery = kDefaultCommitEvery;
     static constexpr int kDefaultCommitEvery = 1000;
+    // Sessions that load rows at once; 1 runs the whole dump in one session.
+    int jobs = defaultJobs();
+    static constexpr int kMostJobs = 8;
+    // One per core, at most 4: past that the server's log and the one reader limit more than cores.
+    static int defaultJobs();
 
     bool operator==(const FixChoices&) const = default;
 };

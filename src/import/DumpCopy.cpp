@@ -6,6 +6,7 @@
 
 #include "dump/DumpFilter.h"
 #include "import/DumpCopy_p.h"
+#include "import/ParallelFeed_p.h"
 #include "l10n/L10n.h"
 #include "posix/EventFlag.h"
 #include "posix/Readiness.h"
@@ -36,7 +37,7 @@ double DumpCopy::secondsNow() {
 }
 
 DumpCopy::DumpCopy(const CopySource& source, qint64 totalBytes, int clientInput, DumpFilter& filter,
-                   const EventFlag& cancelled, double startTime, ProgressHandler onProgress)
+                   const EventFlag& cancelled, double startTime, ProgressHandler onProgress, ParallelFeed* feed)
     : source_(source),
       totalBytes_(totalBytes),
       clientInput_(clientInput),
@@ -44,8 +45,11 @@ DumpCopy::DumpCopy(const CopySource& source, qint64 totalBytes, int clientInput,
       cancelled_(cancelled),
       startTime_(startTime),
       onProgress_(std::move(onProgress)),
+      feed_(feed),
       lastReport_(-std::numeric_limits<double>::infinity()),
-      movedAt_(startTime) {}
+      movedAt_(startTime) {
+    if (feed_) feed_->onStall([this] { report(true, false); });
+}
 
 qint64 DumpCopy::fileBytes() const {
     if (!source_.decompressed) return textBytes_;
@@ -74,6 +78,12 @@ CopyResult DumpCopy::stopped() {
 }
 
 bool DumpCopy::write(QByteArrayView data) {
+    if (feed_) {
+        if (feed_->write(data)) return true;
+        // A client that exited stopped the stream: its own end says why.
+        if (feed_->clientGone()) writeError_ = feed_->writeError() ? feed_->writeError() : EPIPE;
+        return false;
+    }
     qsizetype written = 0;
     while (written < data.size()) {
         const ssize_t n = ::write(clientInput_, data.data() + written, size_t(data.size() - written));

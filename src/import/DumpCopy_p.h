@@ -12,6 +12,7 @@
 #include "import/SpeedWindow.h"
 
 class EventFlag;
+class ParallelFeed;
 
 // How copying the dump into the pipeline ended.
 struct CopyResult {
@@ -45,8 +46,9 @@ public:
     static constexpr qint64 kChunkBytes = 262144;
     static constexpr double kReportInterval = 0.15;
 
+    // With a feed, the filter's output goes through it to several sessions instead of to clientInput.
     DumpCopy(const CopySource& source, qint64 totalBytes, int clientInput, DumpFilter& filter,
-             const EventFlag& cancelled, double startTime, ProgressHandler onProgress);
+             const EventFlag& cancelled, double startTime, ProgressHandler onProgress, ParallelFeed* feed = nullptr);
 
     CopyResult run();
 
@@ -68,6 +70,7 @@ private:
     const EventFlag& cancelled_;
     const double startTime_;
     const ProgressHandler onProgress_;
+    ParallelFeed* const feed_;
 
     SpeedWindow window_;
     LineEndFolding lineEnds_;

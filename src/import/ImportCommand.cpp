@@ -13,12 +13,13 @@ const QString kPasswordVariable = QStringLiteral("MYSQL_PWD");
 const QString kMaskedPassword = QStringLiteral("MYSQL_PWD=***");
 const QString kSessionTag = QStringLiteral("tarnwell-session ");
 
-QStringList checkStatements(const ImportRequest& request) {
+QStringList checkStatements(const ImportRequest& request, SessionPart part) {
     QStringList statements;
     if (request.disableUniqueChecks) statements << QStringLiteral("SET SESSION unique_checks=0");
     if (request.disableForeignKeyChecks) statements << QStringLiteral("SET SESSION foreign_key_checks=0");
     // Rows go in batches, each committed by the stream.
-    if (request.fixes.batchStatements > 0) statements << QStringLiteral("SET SESSION autocommit=0");
+    const bool batches = part == SessionPart::rows || (part == SessionPart::whole && request.fixes.batchStatements > 0);
+    if (batches) statements << QStringLiteral("SET SESSION autocommit=0");
     return statements;
 }
 
@@ -42,15 +43,15 @@ QString packetArgument(quint64 bytes) {
     return QStringLiteral("--max-allowed-packet=%1").arg(value);
 }
 
-QString sessionStatements(const ImportRequest& request) {
-    QStringList statements = checkStatements(request);
+QString sessionStatements(const ImportRequest& request, SessionPart part) {
+    QStringList statements = checkStatements(request, part);
     // Without binary logging on the server the option has nothing to disable.
     if (request.disableBinlog && request.serverLogBin) statements << QStringLiteral("SET SESSION sql_log_bin=0");
     if (statements.isEmpty()) return {};
     return statements.join(QStringLiteral("; ")) + QLatin1Char(';');
 }
 
-MysqlInvocation invocation(const ImportRequest& request, const QString& dockerPath) {
+MysqlInvocation invocation(const ImportRequest& request, const QString& dockerPath, SessionPart part) {
     MysqlInvocation result;
     result.arguments << QStringLiteral("exec") << QStringLiteral("-i") << QStringLiteral("-e") << kPasswordVariable
                      << request.containerName << request.clientProgram << QStringLiteral("-u") + sessionUser(request)
@@ -69,10 +70,10 @@ MysqlInvocation invocation(const ImportRequest& request, const QString& dockerPa
     if (request.account.isSet()) {
         // Binary logging is switched off by the account's first role, not by the user's choice.
         QStringList statements{AccountSql::sessionStart(request.account, request.database.toUtf8())};
-        statements << checkStatements(request);
+        statements << checkStatements(request, part);
         result.arguments << QStringLiteral("--init-command=") + statements.join(QStringLiteral("; "));
     } else {
-        const QString statements = sessionStatements(request);
+        const QString statements = sessionStatements(request, part);
         if (!statements.isEmpty()) result.arguments << QStringLiteral("--init-command=") + statements;
         result.arguments << QStringLiteral("--database=") + request.database;
     }
@@ -108,13 +109,14 @@ QStringList loginArguments(const ImportRequest& request, const QString& sql) {
     return oneStatement(request, request.user, sql);
 }
 
-QString inDumpLines(const QString& clientLine) {
+QString inDumpLines(const QString& clientLine, const std::function<qint64(qint64)>& toDump) {
     static const QRegularExpression atLine(QStringLiteral("^(ERROR(?: [^:]*?)? at line )(\\d+)"));
     const QRegularExpressionMatch match = atLine.match(clientLine);
     if (!match.hasMatch()) return clientLine;
     const qint64 line = match.captured(2).toLongLong();
-    if (line <= 1) return clientLine;
-    return match.captured(1) + QString::number(line - 1) + clientLine.mid(match.capturedEnd(2));
+    const qint64 inDump = toDump ? toDump(line) : line - 1;
+    if (inDump < 1) return clientLine;
+    return match.captured(1) + QString::number(inDump) + clientLine.mid(match.capturedEnd(2));
 }
 
 QString killStatement(qint64 sessionId) { return QStringLiteral("KILL CONNECTION %1").arg(sessionId); }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 #include "import/ImportRequest.h"
@@ -18,18 +19,24 @@ struct MysqlInvocation {
 
 namespace ImportCommand {
 
+// Which statements of the dump a session runs: all of them, or with rows spread over several
+// sessions, the dump in its order (each statement committed by itself) or the spread rows (in
+// batches, autocommit off).
+enum class SessionPart { whole, inOrder, rows };
+
 // "--max-allowed-packet=" with at least 64 MiB, in mebibytes ("512M") when whole.
 QString packetArgument(quint64 bytes);
 
 // The statements the client runs on connecting ("SET SESSION …;") that the user chose, or empty.
-QString sessionStatements(const ImportRequest& request);
+QString sessionStatements(const ImportRequest& request, SessionPart part = SessionPart::whole);
 
 // `docker exec -i -e MYSQL_PWD <container> mysql … --database=<name>`, as the session's
 // account. The password is not among the arguments: "-e MYSQL_PWD" makes docker forward it
 // from its own environment. The database is glued to its option, so no name can be read as an
 // option of its own. A temporary account takes its role and database in its first statements
 // instead, since it may enter the database only under its role.
-MysqlInvocation invocation(const ImportRequest& request, const QString& dockerPath);
+MysqlInvocation invocation(const ImportRequest& request, const QString& dockerPath,
+                           SessionPart part = SessionPart::whole);
 
 // The first statement of every import, before any dump byte: it makes the client print its
 // session's connection id, so the session can be ended on the server if the import ends early.
@@ -47,8 +54,8 @@ QStringList controlArguments(const ImportRequest& request, const QString& sql);
 QStringList loginArguments(const ImportRequest& request, const QString& sql);
 
 // A line of the client's error output with "at line N" counted in the dump's own lines: the
-// client counts the session query as line 1.
-QString inDumpLines(const QString& clientLine);
+// client counts the session query as line 1. `toDump`, when given, maps a client's line instead.
+QString inDumpLines(const QString& clientLine, const std::function<qint64(qint64)>& toDump = {});
 
 QString killStatement(qint64 sessionId);
 // Answers 1 while the session still exists, 0 once it is gone.

@@ -26,6 +26,8 @@ struct ImportRequest {
     TemporaryAccount account;
     // Tables the dump holds, when its inspection saw all of it; 0 when unknown.
     int expectedTables = 0;
+    // Sessions that load rows at once; with 1 the whole dump runs in one session.
+    int jobs = 1;
 
     bool operator==(const ImportRequest&) const = default;
 };

@@ -38,14 +38,8 @@ ImportRequest prepared(ImportRequest request) {
     return request;
 }
 
-QString tail(const QStringList& lines, qsizetype count) {
-    QStringList kept = lines.mid(qMax<qsizetype>(0, lines.size() - count));
-    for (QString& line : kept) line = LogText::shown(ImportCommand::inDumpLines(line));
-    return kept.join(QLatin1Char('\n'));
-}
-
 // Polls the descriptors for up to the time given; answers which became readable.
-std::vector<bool> awaitReadable(std::initializer_list<int> fds, Milliseconds limit) {
+std::vector<bool> awaitReadable(const std::vector<int>& fds, Milliseconds limit) {
     std::vector<pollfd> watched;
     for (const int fd : fds) watched.push_back({fd, POLLIN, 0});
     Readiness::wait(watched, limit);
@@ -63,28 +57,13 @@ ImportRun::ImportRun(const ImportRequest& request, const DockerClient& tools, co
       cancelled_(cancelled),
       onProgress_(onProgress),
       onLog_(onLog),
-      invocation_(ImportCommand::invocation(request_, tools.docker)),
+      invocation_(ImportCommand::invocation(
+          request_, tools.docker,
+          spreadsRows() ? ImportCommand::SessionPart::inOrder : ImportCommand::SessionPart::whole)),
+      rowInvocation_(ImportCommand::invocation(request_, tools.docker, ImportCommand::SessionPart::rows)),
       loginEnvironment_(ImportCommand::loginEnvironment(request_, DockerClient::processEnvironment())),
-      clientErrors_([this](const QString& line) { log(ImportCommand::inDumpLines(line)); }),
-      clientOutput_([this](const QString& line) {
-          const QString trimmed = line.trimmed();
-          // The answer to the session query is for this run, not for the log.
-          if (!sessionKnown_.isRaised()) {
-              if (const auto id = ImportCommand::sessionId(trimmed)) {
-                  sessionId_ = *id;
-                  sessionKnown_.raise();
-                  return;
-              }
-              if (trimmed == kSessionHeader) return;
-          }
-          // A batch's marker: the client printed it once the batch was committed.
-          if (trimmed == kBatchHeader) return;
-          if (trimmed.startsWith(QString::fromLatin1(request_.fixes.batchTag) + u' ')) {
-              committedBatches_ = trimmed.section(u' ', 1).toLongLong();
-              return;
-          }
-          if (!trimmed.isEmpty()) log(trimmed);
-      }),
+      clientErrors_([this](const QString& line) { log(inDump(line, 0)); }),
+      clientOutput_([this](const QString& line) { handleOutput(line, sessionKnown_, sessionId_); }),
       decompressorErrors_([this](const QString& line) {
           const QString trimmed = line.trimmed();
           if (trimmed.isEmpty()) return;
@@ -94,7 +73,50 @@ ImportRun::ImportRun(const ImportRequest& request, const DockerClient& tools, co
       }),
       pipeline_(tools, request_, invocation_),
       filter_(
-          request_.fixes, [this](const QString& line) { log(line); }, request_.expectedTables) {}
+          request_.fixes, [this](const QString& line) { log(line); }, request_.expectedTables) {
+    if (!spreadsRows()) return;
+    for (int session = 1; session <= request_.jobs; ++session) {
+        rowSessions_.push_back(std::make_unique<RowSession>(tools_, request_, rowInvocation_));
+        RowSession& row = *rowSessions_.back();
+        rowErrors_.push_back(
+            std::make_unique<LineBuffer>([this, session](const QString& line) { log(inDump(line, session)); }));
+        rowOutputs_.push_back(std::make_unique<LineBuffer>(
+            [this, &row](const QString& line) { handleOutput(line, row.known, row.id); }));
+    }
+}
+
+void ImportRun::handleOutput(const QString& line, EventFlag& known, std::atomic<qint64>& id) {
+    const QString trimmed = line.trimmed();
+    // The answer to the session query is for this run, not for the log.
+    if (!known.isRaised()) {
+        if (const auto answer = ImportCommand::sessionId(trimmed)) {
+            id = *answer;
+            known.raise();
+            return;
+        }
+        if (trimmed == kSessionHeader) return;
+    }
+    // A batch's marker: the client printed it once the batch was committed.
+    if (trimmed == kBatchHeader) return;
+    if (ParallelFeed* feed = feedInUse_.load(); feed && feed->takeMarker(trimmed)) return;
+    if (trimmed.startsWith(QString::fromLatin1(request_.fixes.batchTag) + u' ')) {
+        committedBatches_ = trimmed.section(u' ', 1).toLongLong();
+        return;
+    }
+    if (!trimmed.isEmpty()) log(trimmed);
+}
+
+QString ImportRun::inDump(const QString& line, int session) const {
+    const ParallelFeed* feed = feedInUse_.load();
+    if (!feed) return ImportCommand::inDumpLines(line);
+    return ImportCommand::inDumpLines(line, [feed, session](qint64 at) { return feed->dumpLine(session, at); });
+}
+
+std::vector<Process::Child*> ImportRun::clients() {
+    std::vector<Process::Child*> all{&pipeline_.client()};
+    for (const auto& row : rowSessions_) all.push_back(&row->pipeline.client());
+    return all;
+}
 
 void ImportRun::log(const QString& line) const {
     std::lock_guard hold(logLock_);
@@ -115,7 +137,7 @@ ImportOutcome ImportRun::execute() {
         log(L10n::render(QStringLiteral("accountLog"), {request_.account.user, databases.join(QStringLiteral(", "))}));
     }
     const ImportOutcome outcome = importDump();
-    if (outcome.kind != ImportOutcome::Kind::success && request_.fixes.batchStatements > 0) tellWhatIsKept();
+    if (outcome.kind != ImportOutcome::Kind::success && (request_.fixes.batchStatements > 0 || feed_)) tellWhatIsKept();
     removeAccount();
     return outcome;
 }
@@ -124,7 +146,7 @@ void ImportRun::tellWhatIsKept() {
     // Read once the reader is done; the watchdog's own end is not this run's to tell, and
     // before the dump began there is nothing to tell.
     if (leftToGuard_ || startTime_ == 0) return;
-    if (const auto end = filter_.batchEnd(committedBatches_))
+    if (const auto end = filter_.batchEnd(feed_ ? feed_->committedBatches() : committedBatches_.load()))
         log(L10n::render(QStringLiteral("batchesKept"),
                          {end->line, end->table.isEmpty() ? QStringLiteral("—") : end->table}));
     else
@@ -165,8 +187,9 @@ ImportOutcome ImportRun::importDump() {
     const bool decompressed = compression_ != DumpFormat::Compression::none;
     const CopySource source{decompressed ? pipeline_.decompressedOutput() : dump.file.get(), decompressed,
                             dump.file.get()};
-    CopyResult copy =
-        DumpCopy(source, dump.totalBytes, pipeline_.clientInput(), filter_, cancelled_, startTime_, onProgress_).run();
+    CopyResult copy = DumpCopy(source, dump.totalBytes, pipeline_.clientInput(), filter_, cancelled_, startTime_,
+                               onProgress_, feed_.get())
+                          .run();
     // A file that shrank or grew meanwhile may end inside a statement: that is no whole dump.
     if (copy.kind == CopyResult::Kind::finished) {
         // A decompressor reads the file itself, and may stop at the end of the compressed data.
@@ -184,37 +207,70 @@ std::optional<QString> ImportRun::startPipeline() {
         reader_.add(pipeline_.takeClientErrors(), clientErrors_);
         reader_.add(pipeline_.takeClientOutput(), clientOutput_);
         reader_.add(pipeline_.takeDecompressorErrors(), decompressorErrors_);
+        startRowSessions();
         reader_.start();
     } catch (const std::exception& error) {
         return QString::fromLocal8Bit(error.what());
     }
-    // The input is empty, so this small write never waits.
+    // The inputs are empty, so these small writes never wait.
     const QByteArray query = ImportCommand::sessionQuery();
     PipeIo::writeAll(pipeline_.clientInput(), query.constData(), query.size());
+    for (const auto& row : rowSessions_) PipeIo::writeAll(row->pipeline.clientInput(), query.constData(), query.size());
     return std::nullopt;
 }
 
+void ImportRun::startRowSessions() {
+    for (size_t i = 0; i < rowSessions_.size(); ++i) {
+        ImportPipeline& rows = rowSessions_[i]->pipeline;
+        rows.startClient();
+        reader_.add(rows.takeClientErrors(), *rowErrors_[i]);
+        reader_.add(rows.takeClientOutput(), *rowOutputs_[i]);
+    }
+}
+
+bool ImportRun::allSessionsKnown() const {
+    if (!sessionKnown_.isRaised()) return false;
+    for (const auto& row : rowSessions_)
+        if (!row->known.isRaised()) return false;
+    return true;
+}
+
 ImportRun::Session ImportRun::learnSession() {
-    Process::Child& client = pipeline_.client();
-    for (Milliseconds waited{0}; waited.count() < kSessionLimitMs; waited += kTick) {
-        awaitReadable({sessionKnown_.descriptor(), cancelled_.descriptor(), client.exitDescriptor()}, kTick);
-        if (sessionKnown_.isRaised()) return Session::known;
+    const double deadline = DumpCopy::secondsNow() + kSessionLimitMs / 1000.0;
+    while (DumpCopy::secondsNow() < deadline) {
+        if (allSessionsKnown()) return Session::known;
+        // A flag once raised stays readable: only those still down are waited for.
+        std::vector<int> watched{cancelled_.descriptor()};
+        if (!sessionKnown_.isRaised()) watched.push_back(sessionKnown_.descriptor());
+        for (const auto& row : rowSessions_)
+            if (!row->known.isRaised()) watched.push_back(row->known.descriptor());
+        for (Process::Child* client : clients()) watched.push_back(client->exitDescriptor());
+        awaitReadable(watched, kTick);
+        if (allSessionsKnown()) return Session::known;
         if (cancelled_.isRaised()) return Session::cancelled;
-        if (client.waitFor(Milliseconds(0))) return Session::clientEnded;
+        for (Process::Child* client : clients())
+            if (client->waitFor(Milliseconds(0))) return Session::clientEnded;
     }
     return Session::silent;
 }
 
 ImportOutcome ImportRun::endBeforeDump(Session session) {
-    // Not one byte of the dump was sent: ending the input is safe.
+    // Not one byte of the dump was sent: ending the inputs is safe.
     pipeline_.closeInputs();
-    Process::Child& client = pipeline_.client();
-    if (!client.waitFor(session == Session::clientEnded ? Milliseconds(0) : kClientLeaves))
-        client.stop(Process::kStopGrace);
-    const int status = client.wait();
+    for (const auto& row : rowSessions_) row->pipeline.closeInputs();
+    std::vector<int> statuses;
+    for (Process::Child* client : clients()) {
+        if (!client->waitFor(session == Session::clientEnded ? Milliseconds(0) : kClientLeaves))
+            client->stop(Process::kStopGrace);
+        statuses.push_back(client->wait());
+    }
     reader_.join();
     if (cancelled_.isRaised()) return ImportOutcome::cancelled();
-    if (session == Session::clientEnded && status != 0) return clientFailure(status);
+    if (session == Session::clientEnded) {
+        if (statuses[0] != 0) return clientFailure(statuses[0], clientErrors_, 0);
+        for (size_t i = 1; i < statuses.size(); ++i)
+            if (statuses[i] != 0) return clientFailure(statuses[i], *rowErrors_[i - 1], int(i));
+    }
     return ImportOutcome::failed(L10n::render(QStringLiteral("mysqlNoReply")));
 }
 
@@ -226,16 +282,35 @@ std::optional<QString> ImportRun::guardAndDecompress(int dumpFile) {
         if (accountMade_) removal = AccountLifetime::removalCommand(tools_, request_, trustTurnedOn_);
         guard_.start(request_.containerName, endSession, pipeline_.clientEnvironment(), pipeline_.clientInput(),
                      removal, request_.password);
+        for (const auto& row : rowSessions_) {
+            QStringList endRows{tools_.docker};
+            endRows << ImportCommand::controlArguments(request_, ImportCommand::killStatement(row->id));
+            row->guard.start(request_.containerName, endRows, row->pipeline.clientEnvironment(),
+                             row->pipeline.clientInput());
+            row->pipeline.feedClientDirectly();
+        }
         if (compression_ != DumpFormat::Compression::none) {
             pipeline_.startDecompressor(DumpFormat::program(compression_, tools_),
                                         DumpFormat::decompressArguments(compression_), dumpFile);
         } else {
             pipeline_.feedClientDirectly();
         }
+        startFeed();
     } catch (const std::exception& error) {
         return QString::fromLocal8Bit(error.what());
     }
     return std::nullopt;
+}
+
+void ImportRun::startFeed() {
+    if (!spreadsRows()) return;
+    std::vector<ParallelFeed::Session> sessions;
+    for (Process::Child* client : clients()) sessions.push_back({-1, client->exitDescriptor()});
+    sessions[0].input = pipeline_.clientInput();
+    for (size_t i = 0; i < rowSessions_.size(); ++i) sessions[i + 1].input = rowSessions_[i]->pipeline.clientInput();
+    feed_ = std::make_unique<ParallelFeed>(sessions, request_.fixes.batchTag, cancelled_);
+    filter_.spreadRows(feed_->lanes());
+    feedInUse_ = feed_.get();
 }
 
 bool ImportRun::awaitExit(Process::Child& child) {
@@ -260,10 +335,14 @@ void ImportRun::endInput(const CopyResult& copy) {
         early = !awaitExit(decompressor) || !DumpFormat::decompressedWhole(compression_, *decompressor.status());
     }
     if (!early) {
+        // The rows' sessions have committed all they got and wait for more: none holds a part.
         guard_.release();
+        for (const auto& row : rowSessions_) row->guard.release();
         pipeline_.closeClientInput();
-        // A cancel while the client works through the end still ends its session first.
-        early = !awaitExit(pipeline_.client());
+        for (const auto& row : rowSessions_) row->pipeline.closeClientInput();
+        // A cancel while the clients work through the end still ends their sessions first.
+        for (Process::Child* client : clients())
+            if (!early && !awaitExit(*client)) early = true;
     }
     if (early) endEarly(copy.readerGone);
 }
@@ -272,21 +351,33 @@ void ImportRun::endEarly(bool readerGone) {
     Process::Child& client = pipeline_.client();
     Process::Child& decompressor = pipeline_.decompressor();
     // A child that stopped reading is on its way out; its own end says why.
-    if (readerGone) awaitReadable({client.exitDescriptor(), decompressor.exitDescriptor()}, kClientLeaves);
+    if (readerGone) {
+        std::vector<int> exits{decompressor.exitDescriptor()};
+        for (Process::Child* each : clients()) exits.push_back(each->exitDescriptor());
+        awaitReadable(exits, kClientLeaves);
+    }
     clientEndedOnItsOwn_ = client.waitFor(Milliseconds(0)).has_value();
+    for (const auto& row : rowSessions_) row->endedOnItsOwn = row->pipeline.client().waitFor(Milliseconds(0)).has_value();
     decompressorEndedOnItsOwn_ = !decompressor.isStarted() || decompressor.waitFor(Milliseconds(0)).has_value();
-    // First the session, so that nothing the client still holds can run; only then may the
-    // client see the end of its input.
-    if (!clientEndedOnItsOwn_ && sessionId_ > 0 &&
-        !SessionEnd::endSession(tools_, request_, sessionId_, pipeline_.clientEnvironment()) &&
-        ContainerFate::stateOf(tools_, request_.containerName) == ContainerFate::State::paused) {
+    // First every session, so that nothing a client still holds can run; only then may the
+    // clients see the end of their input.
+    bool unended = !clientEndedOnItsOwn_ && sessionId_ > 0 &&
+                   !SessionEnd::endSession(tools_, request_, sessionId_, pipeline_.clientEnvironment());
+    for (const auto& row : rowSessions_)
+        if (!row->endedOnItsOwn && row->id > 0 &&
+            !SessionEnd::endSession(tools_, request_, row->id, row->pipeline.clientEnvironment()))
+            unended = true;
+    if (unended && ContainerFate::stateOf(tools_, request_.containerName) == ContainerFate::State::paused) {
         leaveToGuard();
         return;
     }
     guard_.release();
+    for (const auto& row : rowSessions_) row->guard.release();
     pipeline_.closeInputs();
+    for (const auto& row : rowSessions_) row->pipeline.closeInputs();
     if (decompressor.isStarted()) decompressor.stop(Process::kStopGrace);
-    if (!client.waitFor(kClientLeaves)) client.stop(Process::kStopGrace);
+    for (Process::Child* each : clients())
+        if (!each->waitFor(kClientLeaves)) each->stop(Process::kStopGrace);
 }
 
 void ImportRun::leaveToGuard() {
@@ -299,14 +390,19 @@ void ImportRun::leaveToGuard() {
     // until the session has ended; only this program's own copies go now.
     guard_.leave();
     pipeline_.closeInputs();
+    for (const auto& row : rowSessions_) {
+        row->guard.leave();
+        row->pipeline.closeInputs();
+    }
     Process::Child& decompressor = pipeline_.decompressor();
     if (decompressor.isStarted()) decompressor.stop(Process::kStopGrace);
 }
 
 void ImportRun::awaitGuard() {
     guard_.awaitEnd();
-    Process::Child& client = pipeline_.client();
-    if (!client.waitFor(kClientLeaves)) client.stop(Process::kStopGrace);
+    for (const auto& row : rowSessions_) row->guard.awaitEnd();
+    for (Process::Child* client : clients())
+        if (!client->waitFor(kClientLeaves)) client->stop(Process::kStopGrace);
     reader_.join();
 }
 
@@ -314,6 +410,8 @@ ImportOutcome ImportRun::collect(const CopyResult& copy) {
     // The container's state says why; the rest is the watchdog's.
     if (leftToGuard_) return cancelled_.isRaised() ? ImportOutcome::cancelled() : ImportOutcome::failed(copy.message);
     const int clientStatus = pipeline_.client().wait();
+    std::vector<int> rowStatuses;
+    for (const auto& row : rowSessions_) rowStatuses.push_back(row->pipeline.client().wait());
     Process::Child& decompressor = pipeline_.decompressor();
     const bool decompressorFailed =
         decompressor.isStarted() && !DumpFormat::decompressedWhole(compression_, decompressor.wait());
@@ -321,12 +419,17 @@ ImportOutcome ImportRun::collect(const CopyResult& copy) {
 
     if (cancelled_.isRaised()) return ImportOutcome::cancelled();
     // A child that failed by itself says why better than the broken pipe it left behind.
-    if (clientEndedOnItsOwn_ && clientStatus != 0) return clientFailure(clientStatus);
+    if (clientEndedOnItsOwn_ && clientStatus != 0) return clientFailure(clientStatus, clientErrors_, 0);
+    for (size_t i = 0; i < rowStatuses.size(); ++i)
+        if (rowSessions_[i]->endedOnItsOwn && rowStatuses[i] != 0)
+            return clientFailure(rowStatuses[i], *rowErrors_[i], int(i) + 1);
     // A damaged compressed file is the cause; whatever the server said of the rest follows from it.
     if (decompressorFailed && decompressorEndedOnItsOwn_ && (copy.kind != CopyResult::Kind::failed || copy.readerGone))
         return decompressorFailure(*decompressor.status());
     if (copy.kind == CopyResult::Kind::failed) return ImportOutcome::failed(copy.message);
-    if (clientStatus != 0) return clientFailure(clientStatus);
+    if (clientStatus != 0) return clientFailure(clientStatus, clientErrors_, 0);
+    for (size_t i = 0; i < rowStatuses.size(); ++i)
+        if (rowStatuses[i] != 0) return clientFailure(rowStatuses[i], *rowErrors_[i], int(i) + 1);
     return ImportOutcome::success(DumpCopy::secondsNow() - startTime_);
 }
 
@@ -345,13 +448,15 @@ ImportOutcome ImportRun::decompressorFailure(int status) const {
         L10n::render(QStringLiteral("fileDamaged"), {LogText::shown(name + QStringLiteral(": ") + complaint)}));
 }
 
-ImportOutcome ImportRun::clientFailure(int status) const {
-    const QStringList lines = clientErrors_.lines();
-    QString errors = tail(lines, kErrorTailLines);
+ImportOutcome ImportRun::clientFailure(int status, const LineBuffer& errorOutput, int session) const {
+    const QStringList lines = errorOutput.lines();
+    QStringList kept = lines.mid(qMax<qsizetype>(0, lines.size() - kErrorTailLines));
+    for (QString& line : kept) line = LogText::shown(inDump(line, session));
+    QString errors = kept.join(QLatin1Char('\n'));
     if (!errors.isEmpty()) {
         // The statement the server refused, as the dump has it, with its table.
         for (const QString& line : lines) {
-            const auto at = errorLine(ImportCommand::inDumpLines(line));
+            const auto at = errorLine(inDump(line, session));
             if (!at) continue;
             if (const auto found = filter_.history().statementAt(*at)) {
                 const QString context =

@@ -2,8 +2,10 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <optional>
+#include <vector>
 
 #include "docker/DockerClient.h"
 #include "dump/DumpFilter.h"
@@ -15,6 +17,8 @@
 #include "import/ImportPipeline_p.h"
 #include "import/LineBuffer.h"
 #include "import/OutputReader_p.h"
+#include "import/ParallelFeed_p.h"
+#include "import/RowSession_p.h"
 #include "import/SessionGuard_p.h"
 #include "posix/EventFlag.h"
 
@@ -42,6 +46,15 @@ private:
     enum class Session { known, clientEnded, cancelled, silent };
 
     void log(const QString& line) const;
+    bool spreadsRows() const { return request_.jobs > 1; }
+    // A line of a session's error output, its "at line N" counted in the dump's lines.
+    QString inDump(const QString& line, int session) const;
+    void handleOutput(const QString& line, EventFlag& known, std::atomic<qint64>& id);
+    bool allSessionsKnown() const;
+    void startRowSessions();
+    void startFeed();
+    // The processes of every session: the first, then the rows' ones.
+    std::vector<Process::Child*> clients();
     ImportOutcome importDump();
     void removeAccount();
     void tellWhatIsKept();
@@ -53,7 +66,7 @@ private:
     void endEarly(bool readerGone);
     void leaveToGuard();
     ImportOutcome collect(const CopyResult& copy);
-    ImportOutcome clientFailure(int status) const;
+    ImportOutcome clientFailure(int status, const LineBuffer& errors, int session) const;
     ImportOutcome decompressorFailure(int status) const;
     // Waits until the child exits; false when a cancel came first.
     bool awaitExit(Process::Child& child);
@@ -64,6 +77,7 @@ private:
     const ProgressHandler onProgress_;
     const LogHandler onLog_;
     const MysqlInvocation invocation_;
+    const MysqlInvocation rowInvocation_;
     // The user's login's: it makes and removes the temporary account.
     const QProcessEnvironment loginEnvironment_;
 
@@ -85,8 +99,14 @@ private:
     LineBuffer clientErrors_;
     LineBuffer clientOutput_;
     LineBuffer decompressorErrors_;
+    std::vector<std::unique_ptr<LineBuffer>> rowErrors_;
+    std::vector<std::unique_ptr<LineBuffer>> rowOutputs_;
     OutputReader reader_;
     ImportPipeline pipeline_;
     SessionGuard guard_;
+    std::vector<std::unique_ptr<RowSession>> rowSessions_;
     DumpFilter filter_;
+    std::unique_ptr<ParallelFeed> feed_;
+    // Read by the output reader's thread once the dump flows.
+    std::atomic<ParallelFeed*> feedInUse_{nullptr};
 };

@@ -64,6 +64,7 @@ void AppModel::startImport() {
     // The client that answered the probe; images without `mysql` need `mariadb`.
     if (serverInfo_) request.clientProgram = serverInfo_->clientProgram;
     request.fixes = plannedFixes();
+    request.jobs = qBound(1, fixChoices_.jobs, FixChoices::kMostJobs);
     if (dumpPreview_ && dumpPreview_->scan.complete) request.expectedTables = dumpPreview_->scan.tables;
 
     QStringList opening = {L10n::render(QStringLiteral("importTo"), {request.database, request.containerName}),

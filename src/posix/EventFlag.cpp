@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <sys/eventfd.h>
+#include <unistd.h>
 
 #include "posix/Readiness.h"
 #include "posix/SystemMessage.h"
@@ -18,3 +19,9 @@ void EventFlag::raise() {
 }
 
 bool EventFlag::isRaised() const { return Readiness::readableNow(fd_.get()); }
+
+void EventFlag::lower() {
+    std::uint64_t count = 0;
+    // Nothing to read means it was not raised.
+    (void)!::read(fd_.get(), &count, sizeof count);
+}

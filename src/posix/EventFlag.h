@@ -12,6 +12,8 @@ public:
 
     void raise();
     bool isRaised() const;
+    // For a flag raised again and again: lower it, then look at what it stands for, then wait.
+    void lower();
     // Readable once raised.
     int descriptor() const { return fd_.get(); }
 

@@ -54,7 +54,8 @@ void StreamOptions::render() {
 }
 
 void StreamOptions::store() {
-    FixChoices choices;
+    // What these boxes do not show stays as it was.
+    FixChoices choices = model_.fixChoices();
     choices.guardClientCommands = guard_->isChecked();
     choices.redirectDatabase = redirect_->isChecked();
     choices.mysqlToMariadb = mysqlFixes_->isChecked();
