@@ -34,10 +34,18 @@ AppShell::AppShell(QObject* parent)
         applyEngineChoice(engine);
         model_->refresh();  // the list shows the chosen engine's containers
     });
+    applyRowSessions(settings_.rowSessions());
+    connect(&settings_, &SettingsStore::rowSessionsChanged, this, &AppShell::applyRowSessions);
     connect(notifier_, &DesktopNotifier::activated, this, &AppShell::reactivate);
     connect(model_.get(), &AppModel::fieldChanged, this, [this](AppModel::Field field) {
         if (field == AppModel::Field::phase) importPhaseChanged();
     });
+}
+
+void AppShell::applyRowSessions(int sessions) {
+    FixChoices choices = model_->fixChoices();
+    choices.jobs = sessions > 0 ? sessions : FixChoices::defaultJobs();
+    model_->setFixChoices(choices);
 }
 
 AppShell::~AppShell() {

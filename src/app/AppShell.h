@@ -32,6 +32,8 @@ public:
 
     // Brings back hidden or minimised main windows, or opens one, and raises it.
     void reactivate();
+    // The Settings choice of sessions that load rows, into the model.
+    void applyRowSessions(int sessions);
     bool isImporting() const;
 
     // The program is about to end: a running import stops its processes.

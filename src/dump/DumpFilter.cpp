@@ -289,7 +289,16 @@ bool DumpFilter::toLane(bool rows, const Sink& sink) {
     if (!flush(sink)) return false;
     if (inRows_ && !endRowsBatch(sink)) return false;
     inRows_ = rows;
-    return lanes_->switchTo(rows);
+    if (rows) {
+        runStart_ = batchEnds_.size();
+        return lanes_->switchTo(true);
+    }
+    // Every batch of the run is committed once the switch returns.
+    if (!lanes_->switchTo(false)) return false;
+    if (batchEnds_.size() > runStart_ && onLog_)
+        onLog_(L10n::render(QStringLiteral("tableRowsDone"),
+                            {batchEnds_.back().table, qint64(batchEnds_.size() - runStart_)}));
+    return true;
 }
 
 // A whole statement of the current table's rows, literals only, into a table made just before.
@@ -356,7 +365,6 @@ DumpFilter::Result DumpFilter::handlePiece(const Piece& piece, const Sink& sink)
     switch (piece.kind) {
     case PieceKind::clientCommand:
         if (piece.nested) return handleCommand(piece);
-        if (!toLane(false, sink)) return Result::sinkStopped;
         if (const Result result = handleCommand(piece); result != Result::goOn) return result;
         // USE is the client's command; what it names is still the database written to.
         return handleStatement(piece, sink);

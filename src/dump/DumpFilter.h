@@ -141,5 +141,6 @@ private:
 
     std::optional<Lanes> lanes_;
     bool inRows_ = false;
+    qsizetype runStart_ = 0;  // batches before the rows now loading
     RowSpreading spreading_;
 };

@@ -75,6 +75,8 @@ QString AppModel::confirmMessage() const {
                    L10n::render(QStringLiteral("confirmDatabases"), {others.join(QStringLiteral(", "))});
     if (fixes.batchStatements > 0)
         message += QStringLiteral("\n\n") + L10n::render(QStringLiteral("confirmBatches"), {fixes.batchStatements});
+    if (fixChoices_.jobs > 1)
+        message += QStringLiteral("\n\n") + L10n::render(QStringLiteral("confirmParallel"), {fixChoices_.jobs});
     // Whether the server will hold the import to them is part of what is confirmed.
     if (const auto unconfined = DumpFixPlan::unconfinedLine(fixes)) message += QStringLiteral("\n\n") + *unconfined;
     return message;

@@ -9,6 +9,8 @@ namespace {
 const QString kLanguageKey = QStringLiteral("appLanguage");
 const QString kFolderKey = QStringLiteral("dumpFolderBookmark");
 const QString kEngineKey = QStringLiteral("containerEngine");
+const QString kRowSessionsKey = QStringLiteral("rowSessions");
+constexpr int kMostRowSessions = 8;
 
 QString knownEngine(const QString& word) {
     return word == QLatin1String("docker") || word == QLatin1String("podman") ? word : QString();
@@ -34,6 +36,16 @@ SettingsStore::SettingsStore(QObject* parent) : QObject(parent) {
         if (!path.isEmpty() && QFileInfo(path).isDir()) dumpFolderURL_ = path;
     }
     engineChoice_ = knownEngine(UserSettings::open()->value(kEngineKey).toString());
+    rowSessions_ = qBound(0, UserSettings::open()->value(kRowSessionsKey).toInt(), kMostRowSessions);
+}
+
+void SettingsStore::setRowSessions(int sessions) {
+    sessions = qBound(0, sessions, kMostRowSessions);
+    if (sessions == 0) UserSettings::open()->remove(kRowSessionsKey);
+    else UserSettings::open()->setValue(kRowSessionsKey, sessions);
+    if (sessions == rowSessions_) return;
+    rowSessions_ = sessions;
+    Q_EMIT rowSessionsChanged(sessions);
 }
 
 void SettingsStore::setEngineChoice(const QString& engine) {

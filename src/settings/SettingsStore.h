@@ -5,8 +5,8 @@
 
 #include <optional>
 
-// The user's settings: the interface language, the default folder for dumps and the
-// container engine.
+// The user's settings: the interface language, the default folder for dumps, the
+// container engine and how many sessions load rows.
 // One instance per process, on the GUI thread. The folder and file dialogs live with the
 // views; they hand their answers to this store.
 class SettingsStore : public QObject {
@@ -32,13 +32,19 @@ public:
     const QString& engineChoice() const { return engineChoice_; }
     void setEngineChoice(const QString& engine);
 
+    // Sessions that load rows at once; 0 leaves it to the machine.
+    int rowSessions() const { return rowSessions_; }
+    void setRowSessions(int sessions);
+
 Q_SIGNALS:
     void languageChoiceChanged(const QString& code);
     void dumpFolderChanged();
     void engineChoiceChanged(const QString& engine);
+    void rowSessionsChanged(int sessions);
 
 private:
     QString languageChoice_;
     QString engineChoice_;
     std::optional<QString> dumpFolderURL_;
+    int rowSessions_ = 0;
 };

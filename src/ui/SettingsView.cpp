@@ -9,9 +9,11 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "dump/DumpFixPlan.h"
 #include "l10n/L10n.h"
 #include "settings/SettingsStore.h"
 #include "ui/BundledDocuments.h"
@@ -59,6 +61,13 @@ SettingsView::SettingsView(SettingsStore& settings, QWidget* parent) : QWidget(p
     engine_->setObjectName(QStringLiteral("enginePicker"));
     engineLabel_->setBuddy(engine_);
 
+    jobsLabel_ = new QLabel(this);
+    jobs_ = new QSpinBox(this);
+    jobs_->setObjectName(QStringLiteral("rowSessions"));
+    jobs_->setRange(0, FixChoices::kMostJobs);
+    jobs_->setValue(settings_.rowSessions());
+    jobsLabel_->setBuddy(jobs_);
+
     auto* form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -68,6 +77,7 @@ SettingsView::SettingsView(SettingsStore& settings, QWidget* parent) : QWidget(p
     form->addRow(QString(), hint_);
     form->addRow(folderLabel_, folderRow);
     form->addRow(engineLabel_, engine_);
+    form->addRow(jobsLabel_, jobs_);
 
     auto* rule = new QFrame(this);
     rule->setFrameShape(QFrame::HLine);
@@ -106,6 +116,7 @@ SettingsView::SettingsView(SettingsStore& settings, QWidget* parent) : QWidget(p
     connect(engine_, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index >= 0) settings_.setEngineChoice(engine_->itemData(index).toString());
     });
+    connect(jobs_, &QSpinBox::valueChanged, this, [this](int value) { settings_.setRowSessions(value); });
     connect(chooseFolder_, &QPushButton::clicked, this, [this] { FileChoosers::chooseDumpFolder(this, settings_); });
     connect(clearFolder_, &QPushButton::clicked, this, [this] { settings_.clearDumpFolder(); });
     connect(license_, &QPushButton::clicked, this, &SettingsView::openLicense);
@@ -139,6 +150,9 @@ void SettingsView::retranslate() {
     chooseFolder_->setText(L10n::render(QStringLiteral("chooseFolder")));
     clearFolder_->setText(L10n::render(QStringLiteral("clearFolder")));
     engineLabel_->setText(L10n::render(QStringLiteral("engineSetting")));
+    jobsLabel_->setText(L10n::render(QStringLiteral("settingJobs")));
+    jobs_->setSpecialValueText(L10n::render(QStringLiteral("settingJobsAutomatic"), {FixChoices::defaultJobs()}));
+    jobs_->setToolTip(L10n::render(QStringLiteral("settingJobsHint")));
     fillLanguages();
     fillEngines();
 

@@ -4,6 +4,7 @@
 
 class ElidedLabel;
 class QComboBox;
+class QSpinBox;
 class QLabel;
 class QPushButton;
 class SettingsStore;
@@ -20,6 +21,7 @@ public:
 
     QComboBox* languagePicker() const { return language_; }
     QComboBox* enginePicker() const { return engine_; }
+    QSpinBox* rowSessionsField() const { return jobs_; }
     ElidedLabel* folderPath() const { return folderPath_; }
     QPushButton* chooseFolderButton() const { return chooseFolder_; }
     QPushButton* clearFolderButton() const { return clearFolder_; }
@@ -44,6 +46,8 @@ private:
     QPushButton* clearFolder_;
     QLabel* engineLabel_;
     QComboBox* engine_;
+    QLabel* jobsLabel_;
+    QSpinBox* jobs_;
     QLabel* summary_;
     QPushButton* license_;
     QLabel* website_;
