@@ -69,9 +69,12 @@ QString binlogRoleTakenBack(const TemporaryAccount& account) {
         .arg(literal(AccountNames::kBinlogRole), AccountSql::account(account.user, account.host));
 }
 
+QString sessionsEnded(const QString& user, const QString& host) {
+    return QStringLiteral("KILL CONNECTION USER %1").arg(account(user, host));
+}
+
 QString removal(const QString& user, const QString& host) {
-    const QString name = account(user, host);
-    return QStringLiteral("KILL CONNECTION USER %1; DROP USER IF EXISTS %1;").arg(name);
+    return sessionsEnded(user, host) + QStringLiteral("; DROP USER IF EXISTS %1;").arg(account(user, host));
 }
 
 QString leftoverQuery(qint64 graceSeconds) {

@@ -39,6 +39,8 @@ QString binlogRoleTakenBack(const TemporaryAccount& account);
 
 // Run by the login: ends every session of the account and drops it. Safe to run twice.
 QString removal(const QString& user, const QString& host);
+// Ends every session of the account; the account itself may run it.
+QString sessionsEnded(const QString& user, const QString& host);
 
 // Temporary accounts that no session holds and that are older than `graceSeconds`, as
 // "user<TAB>host" lines: left behind by an import that could not end them.

@@ -1,6 +1,7 @@
 #include <QRegularExpression>
 
 #include "account/AccountNames.h"
+#include "account/AccountSql.h"
 #include "import/AccountLifetime_p.h"
 #include "import/ContainerFate.h"
 #include "import/ImportRun_p.h"
@@ -169,6 +170,14 @@ ImportOutcome ImportRun::importDump() {
 
     if (const auto failure = startPipeline())
         return ImportOutcome::failed(L10n::render(QStringLiteral("importNotStarted"), {*failure}));
+    // A temporary account's sessions all end with one KILL: the watchdogs can take them at once,
+    // and a sudden death before the sessions are known still leaves no account behind.
+    if (accountMade_) {
+        if (const auto failure = startGuards()) {
+            endBeforeDump(Session::cancelled);
+            return ImportOutcome::failed(L10n::render(QStringLiteral("importNotStarted"), {*failure}));
+        }
+    }
     const Session session = learnSession();
     if (session != Session::known) return endBeforeDump(session);
     if (request_.account.binlogOff) {
@@ -255,7 +264,9 @@ ImportRun::Session ImportRun::learnSession() {
 }
 
 ImportOutcome ImportRun::endBeforeDump(Session session) {
-    // Not one byte of the dump was sent: ending the inputs is safe.
+    // Not one byte of the dump was sent: ending the inputs is safe, the watchdogs' copies too.
+    guard_.release();
+    for (const auto& row : rowSessions_) row->guard.release();
     pipeline_.closeInputs();
     for (const auto& row : rowSessions_) row->pipeline.closeInputs();
     std::vector<int> statuses;
@@ -274,21 +285,32 @@ ImportOutcome ImportRun::endBeforeDump(Session session) {
     return ImportOutcome::failed(L10n::render(QStringLiteral("mysqlNoReply")));
 }
 
-std::optional<QString> ImportRun::guardAndDecompress(int dumpFile) {
+std::optional<QString> ImportRun::startGuards() {
+    const auto ending = [this](qint64 id) {
+        const QString sql = accountMade_ ? AccountSql::sessionsEnded(request_.account.user, request_.account.host)
+                                         : ImportCommand::killStatement(id);
+        return QStringList{tools_.docker} + ImportCommand::controlArguments(request_, sql);
+    };
     try {
-        QStringList endSession{tools_.docker};
-        endSession << ImportCommand::controlArguments(request_, ImportCommand::killStatement(sessionId_));
         QStringList removal;
         if (accountMade_) removal = AccountLifetime::removalCommand(tools_, request_, trustTurnedOn_);
-        guard_.start(request_.containerName, endSession, pipeline_.clientEnvironment(), pipeline_.clientInput(),
-                     removal, request_.password);
-        for (const auto& row : rowSessions_) {
-            QStringList endRows{tools_.docker};
-            endRows << ImportCommand::controlArguments(request_, ImportCommand::killStatement(row->id));
-            row->guard.start(request_.containerName, endRows, row->pipeline.clientEnvironment(),
+        guard_.start(request_.containerName, ending(sessionId_), pipeline_.clientEnvironment(),
+                     pipeline_.clientInput(), removal, request_.password);
+        for (const auto& row : rowSessions_)
+            row->guard.start(request_.containerName, ending(row->id), row->pipeline.clientEnvironment(),
                              row->pipeline.clientInput());
-            row->pipeline.feedClientDirectly();
-        }
+    } catch (const std::exception& error) {
+        return QString::fromLocal8Bit(error.what());
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> ImportRun::guardAndDecompress(int dumpFile) {
+    if (!accountMade_) {
+        if (const auto failure = startGuards()) return failure;
+    }
+    try {
+        for (const auto& row : rowSessions_) row->pipeline.feedClientDirectly();
         if (compression_ != DumpFormat::Compression::none) {
             pipeline_.startDecompressor(DumpFormat::program(compression_, tools_),
                                         DumpFormat::decompressArguments(compression_), dumpFile);

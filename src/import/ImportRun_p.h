@@ -61,6 +61,7 @@ private:
     std::optional<QString> startPipeline();
     Session learnSession();
     ImportOutcome endBeforeDump(Session session);
+    std::optional<QString> startGuards();
     std::optional<QString> guardAndDecompress(int dumpFile);
     void endInput(const CopyResult& copy);
     void endEarly(bool readerGone);

@@ -202,6 +202,9 @@ TEST_F(RefreshTest, TheConfirmationNamesTargetSizeAndDropTable) {
     EXPECT_TRUE(model.confirmMessage().contains(QString::fromUtf8(". Derzeit ")));
 
     model.pinDatabase("not_there");
+    FixChoices choices = model.fixChoices();
+    choices.jobs = 3;
+    model.setFixChoices(choices);
     model.setDump(writeFile("plain.sql", "INSERT INTO t VALUES (1);\n"));
     waitUntil([&] { return model.dumpPreview() && !model.dumpPreview()->containsDropTable; });
     EXPECT_EQ(model.confirmMessage(),
@@ -209,7 +212,10 @@ TEST_F(RefreshTest, TheConfirmationNamesTargetSizeAndDropTable) {
                   QString::fromUtf8(" importiert. Enthält der Dump DROP TABLE, werden vorhandene Tabellen ersetzt.\n\n"
                                     "Datensätze werden in Stapeln von je 1000 Anweisungen festgeschrieben: Endet der "
                                     "Import vorzeitig, behält jede Tabelle ihre Datensätze bis zum zuletzt "
-                                    "festgeschriebenen Stapel."));
+                                    "festgeschriebenen Stapel.\n\n"
+                                    "Die Datensätze der Tabellen, die der Dump anlegt, werden in 3 Sitzungen "
+                                    "gleichzeitig geladen; Views, Trigger und Routinen folgen, sobald alle Datensätze "
+                                    "geladen sind."));
 }
 
 }  // namespace

@@ -74,6 +74,10 @@ TEST_F(Settings, RunningPhasesCompareEveryProgressField) {
 TEST_F(Settings, TheGateNamesTheFirstMissingPieceWithoutAContainer) {
     UserSettings::open()->setValue("appLanguage", "en");
     AppModel model;
+    // One session, whatever the machine's cores.
+    FixChoices choices = model.fixChoices();
+    choices.jobs = 1;
+    model.setFixChoices(choices);
     EXPECT_EQ(model.importBlockedReason(), "No container selected.");
     EXPECT_EQ(model.confirmMessage(),
               QString::fromUtf8("The file will be imported into “—” on container —. If the dump contains DROP TABLE, "
