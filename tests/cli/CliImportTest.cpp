@@ -50,6 +50,32 @@ protected:
                              "SELECT GROUP_CONCAT(User) FROM mysql.user WHERE User LIKE 'tarnwell\\_imp\\_%'");
     }
 
+    // Within 3 s of an import's end, nothing of it is left: no process here or in the container,
+    // none of its watchdogs, no temporary account.
+    void expectNothingLeft(const QStringList& guards, int signal) const {
+        const QString container = Fixtures::seeded();
+        const auto processesLeft = [&] {
+            const QString inside = QString::fromUtf8(DockerClient::run(DockerClient::resolve().docker,
+                                                                       {"exec", container, "ps", "-o", "args"},
+                                                                       DockerClient::processEnvironment())
+                                                         .stdoutBytes);
+            QStringList left = processesWith(database_);
+            for (const QString& guard : guards)
+                if (processesWith("tarnwell-guard").contains(guard)) left << guard;
+            if (inside.contains(database_)) left << "in the container: " + inside;
+            const QString accounts = temporaryAccounts(container, Fixtures::seededPassword());
+            if (accounts != "NULL") left << "accounts: " + accounts;
+            return left;
+        };
+        const auto ended = std::chrono::steady_clock::now();
+        QStringList left = processesLeft();
+        while (!left.isEmpty() && std::chrono::steady_clock::now() - ended < std::chrono::seconds(3)) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            left = processesLeft();
+        }
+        EXPECT_EQ(left, QStringList()) << "signal " << signal;
+    }
+
     QString count(const QString& container, const QString& password) const {
         return Fixtures::sql(container, password, "SELECT COUNT(*) FROM " + database_ + ".big");
     }
@@ -163,31 +189,73 @@ TEST_F(ImportTest, SignalsAtAnyMomentLeaveAPrefixAndNoProcess) {
             result = cli.finish();
             EXPECT_TRUE(result.status == 130 || result.status == 0) << result.status << result.err.toStdString();
         }
+        expectNothingLeft(guards, signal.number);
         const QString container = Fixtures::seeded();
-        const auto processesLeft = [&] {
-            const QString inside = QString::fromUtf8(DockerClient::run(DockerClient::resolve().docker,
-                                                                       {"exec", container, "ps", "-o", "args"},
-                                                                       DockerClient::processEnvironment())
-                                                         .stdoutBytes);
-            QStringList left = processesWith(database_);
-            for (const QString& guard : guards)
-                if (processesWith("tarnwell-guard").contains(guard)) left << guard;
-            if (inside.contains(database_)) left << "in the container: " + inside;
-            const QString accounts = temporaryAccounts(container, Fixtures::seededPassword());
-            if (accounts != "NULL") left << "accounts: " + accounts;
-            return left;
-        };
-        const auto ended = std::chrono::steady_clock::now();
-        QStringList left = processesLeft();
-        while (!left.isEmpty() && std::chrono::steady_clock::now() - ended < std::chrono::seconds(3)) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-            left = processesLeft();
-        }
-        EXPECT_EQ(left, QStringList()) << "signal " << signal.number;
         const auto prefix =
             states.prefixOf(Fixtures::sql(container, Fixtures::seededPassword(), PrefixStates::rowsSql(database_)));
         EXPECT_TRUE(prefix.has_value()) << "signal " << signal.number << " left a state no prefix makes";
         std::printf("signal %d: %d of %d statements\n", signal.number, prefix.value_or(-1), states.statementCount());
+    }
+}
+
+// Rows spread over several sessions, stopped by a signal at random moments: each table holds whole
+// batches from its first on, a table's rows begin only once the table before has all of its own,
+// and nothing of the import is left.
+TEST_F(ImportTest, SignalsInSpreadRowsLeaveWholeBatchesInOrder) {
+    constexpr int kRows = 40000;
+    constexpr int kBatch = 500;
+    QByteArray text;
+    for (const char* table : {"a", "b"}) {
+        text += QByteArray("DROP TABLE IF EXISTS `") + table + "`;\nCREATE TABLE `" + table +
+                "` (`id` int PRIMARY KEY, `v` varchar(40)) ENGINE=InnoDB;\n";
+        for (int id = 1; id <= kRows; ++id)
+            text += QByteArray("INSERT INTO `") + table + "` VALUES (" + QByteArray::number(id) + ",'row " +
+                    QByteArray::number(id) + "');\n";
+    }
+    const QString dump = writeFile("spread.sql", text);
+    std::mt19937 random(20261210);
+    const struct {
+        int number;
+        bool wholeJob;
+    } signals[] = {{SIGINT, true}, {SIGTERM, false}, {SIGKILL, false}, {SIGKILL, false}};
+    const QString container = Fixtures::seeded();
+    for (const auto& signal : signals) {
+        Fixtures::sql(container, Fixtures::seededPassword(), "DROP TABLE IF EXISTS " + database_ + ".a, " + database_ + ".b");
+        CliRun cli(settingsFolder(), {"import", dump, "--container", container, "--database", database_, "--jobs", "3",
+                                      "--commit-every", QString::number(kBatch), "--yes"});
+        ASSERT_TRUE(cli.readUntil([](const CliRun& run) { return run.err().contains("MYSQL_PWD=***"); }))
+            << cli.err().toStdString();
+        std::this_thread::sleep_for(std::chrono::milliseconds(500 + random() % 3000));
+        const QStringList guards = childrenWith(cli.pid(), "tarnwell-guard");
+        if (signal.number == SIGKILL) {
+            cli.kill();
+        } else {
+            signal.wholeJob ? cli.signalGroup(signal.number) : cli.signal(signal.number);
+            const CliResult result = cli.finish();
+            EXPECT_TRUE(result.status == 130 || result.status == 0) << result.status << result.err.toStdString();
+        }
+        expectNothingLeft(guards, signal.number);
+        QList<int> kept;
+        for (const char* table : {"a", "b"}) {
+            const QString exists = Fixtures::sql(container, Fixtures::seededPassword(),
+                                                 "SELECT COUNT(*) FROM information_schema.TABLES WHERE TABLE_SCHEMA='" +
+                                                     database_ + "' AND TABLE_NAME='" + table + "'");
+            if (exists != "1") {
+                kept << -1;
+                continue;
+            }
+            const QStringList rows = Fixtures::sql(container, Fixtures::seededPassword(),
+                                                   "SELECT COUNT(*), COALESCE(MAX(id), 0) FROM " + database_ + '.' + table)
+                                         .split('\t');
+            ASSERT_EQ(rows.size(), 2);
+            EXPECT_EQ(rows[0], rows[1]) << table << ": a batch is missing before the last one kept";
+            EXPECT_TRUE(rows[0].toInt() % kBatch == 0 || rows[0].toInt() == kRows) << table << ": " << rows[0].toStdString();
+            kept << rows[0].toInt();
+        }
+        if (kept[1] > 0) {
+            EXPECT_EQ(kept[0], kRows) << "b's rows began before a had all of its own";
+        }
+        std::printf("signal %d: a %d, b %d rows\n", signal.number, kept[0], kept[1]);
     }
 }
 
