@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Restore benchmark: the bare pipe (`docker exec -i … mariadb < dump`) against `tarnwell-cli import`
-# with every statement committed by itself (--commit-every 0) and in batches (the default), on three
-# generated shapes: (a) extended INSERTs over tables of unequal size, (b) one table, (c) one-row
-# INSERTs. Runs alternate; every run's tables are checked by CHECKSUM TABLE against the bare pipe's.
-# Prints per variant the median wall time of the runs, its ratio to the bare pipe, and the median
-# CPU seconds and peak resident memory of the importing process (tarnwell-cli, or docker for the pipe).
+# with rows in 1, 2 and 4 sessions (--jobs), on generated shapes written as the dump tools write
+# them: (a) extended INSERTs over tables of unequal size, (a2) the same with the secondary key added
+# after each table's rows, (b) one table, (c) one-row INSERTs. Runs alternate; every run's tables
+# are checked by CHECKSUM TABLE against the first run's. Prints per variant the median wall time of
+# the runs, its ratio to the bare pipe, and the median CPU seconds and peak resident memory of the
+# importing process (tarnwell-cli, or docker for the pipe).
 #
-#   bench/restore_bench.sh [BUILD_DIR] [--runs N] [--size-mb M] [--rows R] [--shapes "a b c"]
+#   bench/restore_bench.sh [BUILD_DIR] [--runs N] [--size-mb M] [--rows R] [--shapes "a a2 b c"]
+#                          [--variants "bare jobs1 jobs2 jobs4 each"]   (each: --jobs 1 --commit-every 0)
 set -euo pipefail
 
 TOP=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -16,12 +18,14 @@ RUNS=3
 SIZE_MB=200
 ROWS=100000
 SHAPES="a b c"
+VARIANTS="bare jobs1 jobs2 jobs4"
 while [[ $# -gt 0 ]]; do
     case $1 in
     --runs) RUNS=$2; shift 2 ;;
     --size-mb) SIZE_MB=$2; shift 2 ;;
     --rows) ROWS=$2; shift 2 ;;
     --shapes) SHAPES=$2; shift 2 ;;
+    --variants) VARIANTS=$2; shift 2 ;;
     *) echo "restore_bench.sh: unknown option $1" >&2; exit 2 ;;
     esac
 done
@@ -41,8 +45,11 @@ python3 - "$work" "$SIZE_MB" "$ROWS" <<'PY'
 import random, sys
 work, size_mb, rows = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
 random.seed(20261210)
-def table(out, name, target_bytes, per_insert):
-    out.write(f"DROP TABLE IF EXISTS `{name}`;\nCREATE TABLE `{name}` (id INT PRIMARY KEY, k INT, v VARCHAR(200), KEY (k));\n")
+def table(out, name, target_bytes, per_insert, deferred=False):
+    # As the dump tools write a table: its engine named, its rows between LOCK and UNLOCK TABLES.
+    keys = "" if deferred else ", KEY (k)"
+    out.write(f"DROP TABLE IF EXISTS `{name}`;\nCREATE TABLE `{name}` (id INT PRIMARY KEY, k INT, v VARCHAR(200){keys}) ENGINE=InnoDB;\n")
+    out.write(f"LOCK TABLES `{name}` WRITE;\n")
     written, i = 0, 0
     while written < target_bytes:
         values = []
@@ -52,19 +59,27 @@ def table(out, name, target_bytes, per_insert):
         line = f"INSERT INTO `{name}` VALUES " + ",".join(values) + ";\n"
         out.write(line)
         written += len(line)
+    out.write("UNLOCK TABLES;\n")
+    if deferred:
+        out.write(f"ALTER TABLE `{name}` ADD KEY (k);\n")
 head = "SET NAMES utf8mb4;\nSET @OLD_UNIQUE_CHECKS=@@UNIQUE_CHECKS, UNIQUE_CHECKS=0;\n"
 total = size_mb << 20
 with open(f"{work}/a.sql", "w") as out:
     out.write(head)
     for n, share in enumerate([0.5, 0.25, 0.15, 0.1]):
         table(out, f"t{n}", int(total * share), 4000)
+# The same rows as a, with the secondary key added after each table's rows.
+with open(f"{work}/a2.sql", "w") as out:
+    out.write(head)
+    for n, share in enumerate([0.5, 0.25, 0.15, 0.1]):
+        table(out, f"t{n}", int(total * share), 4000, deferred=True)
 with open(f"{work}/b.sql", "w") as out:
     out.write(head)
     table(out, "one", total, 4000)
 with open(f"{work}/c.sql", "w") as out:
-    out.write(head + "DROP TABLE IF EXISTS r;\nCREATE TABLE r (id INT PRIMARY KEY, v VARCHAR(100));\n")
+    out.write(head + "DROP TABLE IF EXISTS `r`;\nCREATE TABLE `r` (id INT PRIMARY KEY, v VARCHAR(100)) ENGINE=InnoDB;\n")
     for i in range(rows):
-        out.write(f"INSERT INTO r VALUES ({i},'value {i} {random.getrandbits(200):x}');\n")
+        out.write(f"INSERT INTO `r` VALUES ({i},'value {i} {random.getrandbits(200):x}');\n")
 PY
 
 sql() { docker exec -e MYSQL_PWD "$name" mariadb -uroot -N -B -e "$1"; }
@@ -98,11 +113,12 @@ for shape in $SHAPES; do
     declare -A walls=() cpus=() rsss=()
     reference=
     for ((run = 1; run <= RUNS; run++)); do
-        for variant in bare each batches; do
+        for variant in $VARIANTS; do
             case $variant in
             bare) result=$(bare "$dump") ;;
-            each) result=$(tarnwell "$dump" --commit-every 0) ;;
-            batches) result=$(tarnwell "$dump") ;;
+            each) result=$(tarnwell "$dump" --jobs 1 --commit-every 0) ;;
+            jobs*) result=$(tarnwell "$dump" --jobs "${variant#jobs}") ;;
+            *) say "unknown variant $variant"; exit 2 ;;
             esac
             sums=$(checksum)
             if [[ -z $reference ]]; then reference=$sums; fi
@@ -112,14 +128,14 @@ for shape in $SHAPES; do
         done
     done
     base=$(tr ' ' '\n' <<<"${walls[bare]}" | grep . | median)
-    for variant in bare each batches; do
+    for variant in $VARIANTS; do
         wall=$(tr ' ' '\n' <<<"${walls[$variant]}" | grep . | median)
         cpu=$(tr ' ' '\n' <<<"${cpus[$variant]}" | grep . | median)
         rss=$(tr ' ' '\n' <<<"${rsss[$variant]}" | grep . | median)
         case $variant in
-        each) label="commit-every 0" ;;
-        batches) label="batches (default)" ;;
-        *) label=$variant ;;
+        each) label="--jobs 1 --commit-every 0" ;;
+        jobs*) label="--jobs ${variant#jobs}" ;;
+        *) label="bare pipe" ;;
         esac
         ratio=$(echo "$base / $wall" | bc -l)
         mib=$(echo "$rss / 1024" | bc -l)

@@ -169,8 +169,11 @@ bool ParallelFeed::openBatch() {
     const int workers = int(lanes_.size()) - 1;
     const int index = 1 + int((number - 1) % workers);
     Lane& lane = lanes_[size_t(index)];
-    // The session is free once its last batch is committed.
-    if (!awaitUntil([&] { return lane.lastBatch <= committed_; })) return false;
+    // The session is free once its last batch is committed. The first batch of a run goes alone:
+    // rows into an empty table may lock all of it until they are committed (MariaDB's bulk insert),
+    // and a later batch that took that lock first would wait for its turn to commit for ever.
+    if (!awaitUntil([&] { return lane.lastBatch <= committed_ && (number == runStart_ || committed_ >= runStart_); }))
+        return false;
     for (; lane.settingsRun < settings_.size(); ++lane.settingsRun)
         if (!inject(index, settings_[lane.settingsRun] + ";\n")) return false;
     lane.lastBatch = number;
@@ -193,6 +196,7 @@ bool ParallelFeed::endBatch() {
 bool ParallelFeed::switchTo(bool rows) {
     if (rows == rows_) return true;
     if (rows) {
+        runStart_ = batchesMade_ + 1;
         // The rows' table exists once the first session has run everything before them.
         const qint64 number = ++syncsSent_;
         if (!inject(0, "SELECT '" + tag_ + " s " + QByteArray::number(number) + "' AS tarnwell_batch;\n"))

@@ -90,6 +90,7 @@ private:
     int currentLane_ = 0;
     qint64 openBatch_ = 0;  // the batch being written, 0 between batches
     qint64 batchesMade_ = 0;
+    qint64 runStart_ = 1;  // the first batch of the rows now loading
     std::deque<Batch> pending_;  // batches committedBatches()+1 …
     qint64 pendingBase_ = 1;     // the number of pending_.front()
     qint64 syncsSent_ = 0;

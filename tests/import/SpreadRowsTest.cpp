@@ -144,6 +144,22 @@ TEST_F(SpreadRows, SeveralSessionsMakeWhatOneSessionMakes) {
     EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1);
 }
 
+// Rows into an empty table with the checks off may lock the whole table until they are committed
+// (MariaDB's bulk insert): a small second batch that got there first would wait for its turn to
+// commit behind a first batch that waits for its lock. The first batch of a table goes alone.
+TEST_F(SpreadRows, ALaterBatchNeverTakesAnEmptyTableFromTheFirst) {
+    QByteArray dump = "SET UNIQUE_CHECKS=0;\nSET FOREIGN_KEY_CHECKS=0;\n"
+                      "CREATE TABLE `r` (`id` int PRIMARY KEY, `v` varchar(60)) ENGINE=InnoDB;\nINSERT INTO `r` VALUES ";
+    for (int id = 1; id <= 30000; ++id)
+        dump += (id > 1 ? ",(" : "(") + QByteArray::number(id) + ",'a long enough value to make one big batch')";
+    dump += ";\n";
+    for (int id = 30001; id <= 30400; ++id) dump += "INSERT INTO `r` VALUES (" + QByteArray::number(id) + ",'x');\n";
+    const QString database = newDatabase("empty");
+    const ImportOutcome outcome = importInto(database, write("empty.sql", dump), dump, 3, 50);
+    ASSERT_EQ(outcome.kind, ImportOutcome::Kind::success) << outcome.message.toStdString();
+    EXPECT_EQ(seeded.sql("SELECT COUNT(*) FROM `" + database + "`.r"), "30400");
+}
+
 // A duplicate row in one session's batch: every session stops, the tables keep whole batches from
 // the first on, and the failure names the statement in the dump's own line.
 TEST_F(SpreadRows, AFailureInOneSessionStopsThemAllWithWholeBatchesKept) {
