@@ -1,5 +1,6 @@
 // The stream an import runs must give the same bytes and the same end however the dump was cut
-// into chunks, with every fix on and a client without a sandbox. The input is the lengths of the
+// into chunks, with every fix on and a client without a sandbox, in one session and with rows
+// spread over several. The input is the lengths of the
 // chunks (1 to 255, cycled) up to a zero byte, then the SQL text.
 #include <QList>
 
@@ -12,6 +13,7 @@ namespace {
 struct Filtered {
     QByteArray output;
     DumpFilter::Result result = DumpFilter::Result::goOn;
+    QList<QByteArray> settings;  // what every session repeats, in order
 };
 
 DumpFixes everyFix() {
@@ -36,9 +38,22 @@ DumpFixes underRoleInBatches() {
     return fixes;
 }
 
-Filtered run(const QByteArray& stream, const QList<int>& chunks, const DumpFixes& fixes = everyFix()) {
+Filtered run(const QByteArray& stream, const QList<int>& chunks, const DumpFixes& fixes = everyFix(),
+             bool spread = false) {
     Filtered filtered;
     DumpFilter filter(fixes, {});
+    // Rows spread over sessions: the lanes are marked in the output, where the stream switched; the
+    // settings matter only in their order, since sessions repeat them when their rows begin.
+    if (spread)
+        filter.spreadRows({[&](bool rows) {
+                               filtered.output += rows ? "\x01" : "\x02";
+                               return true;
+                           },
+                           [&] {
+                               filtered.output += "\x03";
+                               return true;
+                           },
+                           [&](QByteArrayView statement) { filtered.settings << statement.toByteArray(); }});
     const DumpFilter::Sink sink = [&](QByteArrayView bytes) {
         filtered.output += bytes;
         return true;
@@ -70,5 +85,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Filtered batchedSplit = run(stream, chunks, underRoleInBatches());
     FUZZ_CHECK(batched.output == batchedSplit.output);
     FUZZ_CHECK(batched.result == batchedSplit.result);
+
+    const Filtered spread = run(stream, {}, underRoleInBatches(), true);
+    const Filtered spreadSplit = run(stream, chunks, underRoleInBatches(), true);
+    FUZZ_CHECK(spread.output == spreadSplit.output);
+    FUZZ_CHECK(spread.settings == spreadSplit.settings);
+    FUZZ_CHECK(spread.result == spreadSplit.result);
     return 0;
 }
