@@ -1,6 +1,7 @@
 #include "dump/DumpFilter.h"
 
 #include "dump/DumpScanning.h"
+#include "dump/KeyDeferral.h"
 #include "l10n/L10n.h"
 #include "sql/SessionSettings.h"
 #include "sql/SqlClientCommands.h"
@@ -225,6 +226,19 @@ DumpFilter::Result DumpFilter::handleStatement(const Piece& piece, const Sink& s
     if (!changes.isEmpty()) logChanges(changes, piece.firstLine);
     if (!sendRaw(piece.textBegin, sink)) return Result::sinkStopped;
     if (!toLane(false, sink)) return Result::sinkStopped;
+    if (!keepsKeysPending(facts, text) && !addPendingKeys(sink)) return Result::sinkStopped;
+    if (fixes_.deferKeys && facts.kind == Kind::createTable && facts.qualifier.isEmpty()) {
+        if (const auto deferred =
+                KeyDeferral::deferred(rewritten ? QByteArrayView(*rewritten) : text, facts.table, sqlMode_.quoting())) {
+            rewritten = deferred->createTable;
+            keysTable_ = facts.table;
+            pendingKeys_ = deferred->addKeys;
+            if (!loggedChanges_.contains(QStringLiteral("keysLater"))) {
+                loggedChanges_.insert(QStringLiteral("keysLater"));
+                if (onLog_) onLog_(L10n::render(QStringLiteral("fixKeysLater"), {piece.firstLine}));
+            }
+        }
+    }
     const qint64 begin = outputBytes_;
     if (rewritten) {
         if (!send(*rewritten, piece.end, sink)) return Result::sinkStopped;
@@ -242,6 +256,9 @@ DumpFilter::Result DumpFilter::handleStatement(const Piece& piece, const Sink& s
 }
 
 bool DumpFilter::afterStatement(const Piece& piece, qint64 size, const Sink& sink) {
+    // The client runs an unterminated statement only at the end of its input; a command takes
+    // the rest of its line: nothing may follow either on the same line.
+    if (piece.kind == PieceKind::trailing) trailingOpen_ = true;
     if (inRows_) {
         ++batchStatements_;
         batchBytes_ += size;
@@ -250,9 +267,6 @@ bool DumpFilter::afterStatement(const Piece& piece, qint64 size, const Sink& sin
         return endRowsBatch(sink);
     }
     if (!batching()) return true;
-    // The client runs an unterminated statement only at the end of its input; a command takes
-    // the rest of its line: nothing may follow either on the same line.
-    if (piece.kind == PieceKind::trailing) trailingOpen_ = true;
     if (piece.kind != PieceKind::statement) return true;
     ++batchStatements_;
     batchBytes_ += size;
@@ -299,6 +313,29 @@ bool DumpFilter::toLane(bool rows, const Sink& sink) {
         onLog_(L10n::render(QStringLiteral("tableRowsDone"),
                             {batchEnds_.back().table, qint64(batchEnds_.size() - runStart_)}));
     return true;
+}
+
+bool DumpFilter::keepsKeysPending(const StatementFacts::Facts& facts, QByteArrayView text) const {
+    using Kind = StatementFacts::Kind;
+    if (pendingKeys_.isEmpty()) return true;
+    if ((facts.kind == Kind::insert || facts.kind == Kind::lockTables) && facts.table == keysTable_) return true;
+    if (isUnlockTables(text, sqlMode_.quoting())) return true;
+    // ALTER TABLE `t` DISABLE KEYS and ENABLE KEYS around the rows change nothing here.
+    const QList<SqlTokens::Token> head = SqlTokens::codeTokens(text, 256, sqlMode_.quoting());
+    return head.size() >= 5 && SqlTokens::isKeyword(text, head[0], "ALTER") &&
+           SqlTokens::isKeyword(text, head[1], "TABLE") &&
+           SqlTokens::nameOf(text, head[2], sqlMode_.quoting()) == keysTable_ &&
+           (SqlTokens::isKeyword(text, head[3], "DISABLE") || SqlTokens::isKeyword(text, head[3], "ENABLE")) &&
+           SqlTokens::isKeyword(text, head[4], "KEYS");
+}
+
+// On the line of what follows, so the lines keep their numbers; every row is committed by now.
+bool DumpFilter::addPendingKeys(const Sink& sink) {
+    if (pendingKeys_.isEmpty()) return true;
+    const QByteArray text = pendingKeys_ + ' ' + lexer_.delimiter().toByteArray() + ' ';
+    pendingKeys_.clear();
+    keysTable_.clear();
+    return send(text, sent_, sink);
 }
 
 // A whole statement of the current table's rows, literals only, into a table made just before.
@@ -354,6 +391,8 @@ DumpFilter::Result DumpFilter::handle(const Piece& piece, const Sink& sink) {
         return Result::sinkStopped;
     // The whole statements before it are kept, as without batches.
     if (result == Result::refused && !passingLongStatement_ && !commitBatch(sink)) return Result::sinkStopped;
+    // A table whose rows stop here still gets its keys.
+    if (result == Result::refused && !passingLongStatement_ && !addPendingKeys(sink)) return Result::sinkStopped;
     if (result == Result::refused && !flush(sink)) return Result::sinkStopped;
     return result;
 }
@@ -482,6 +521,13 @@ DumpFilter::Result DumpFilter::finish(const Sink& sink) {
     const qint64 end = chunkStart_ + chunk_.size();
     if (!sendRaw(end, sink) || !flush(sink)) return Result::sinkStopped;
     if (!toLane(false, sink)) return Result::sinkStopped;
+    // After an unterminated last statement, the keys need a delimiter of their own first.
+    if (!pendingKeys_.isEmpty()) {
+        if (!send((trailingOpen_ ? lexer_.delimiter().toByteArray() : QByteArray()) + '\n', end, sink))
+            return Result::sinkStopped;
+        trailingOpen_ = false;
+    }
+    if (!addPendingKeys(sink) || !flush(sink)) return Result::sinkStopped;
     if (!batching()) return Result::goOn;
     // The session ends with its input: what is not committed by then is undone.
     const QByteArray delimiter = lexer_.delimiter().toByteArray();

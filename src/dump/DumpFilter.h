@@ -96,6 +96,9 @@ private:
     bool endRowsBatch(const Sink& sink);
     bool spreads(QByteArrayView insert, const SqlStream::Piece& piece) const;
     void noteForLanes(const StatementFacts::Facts& facts, QByteArrayView sent);
+    // The keys put off for the table whose rows are loading, once a statement may need them.
+    bool addPendingKeys(const Sink& sink);
+    bool keepsKeysPending(const StatementFacts::Facts& facts, QByteArrayView text) const;
     bool afterStatement(const SqlStream::Piece& piece, qint64 size, const Sink& sink);
     bool commitBatch(const Sink& sink);
 
@@ -143,4 +146,6 @@ private:
     bool inRows_ = false;
     qsizetype runStart_ = 0;  // batches before the rows now loading
     RowSpreading spreading_;
+    QByteArray keysTable_;  // the table whose secondary keys wait for its rows
+    QByteArray pendingKeys_;
 };

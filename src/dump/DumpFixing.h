@@ -32,6 +32,8 @@ struct DumpFixes {
     int batchStatements = 0;
     qint64 batchBytes = 1 << 20;
     QByteArray batchTag;
+    // The secondary keys of tables the dump creates are added once their rows are in.
+    bool deferKeys = false;
 
     // The server's global sql_mode, which the import's session starts with.
     QByteArray serverSqlMode;

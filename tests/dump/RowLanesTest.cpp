@@ -141,6 +141,26 @@ TEST(RowLanes, WhatTheOrderOfRowsCouldChangeStaysInOrder) {
     EXPECT_TRUE(filterInLanes({numbered}, spreading(1000)).transcript.contains("<rows>"));
 }
 
+TEST(RowLanes, SecondaryKeysFollowTheRowsInTheFirstSession) {
+    DumpFixes fixes = spreading(2);
+    fixes.deferKeys = true;
+    const QByteArray dump = "CREATE TABLE `t` (`id` int, `k` int, PRIMARY KEY (`id`), KEY `k` (`k`)) ENGINE=InnoDB;\n"
+                            "LOCK TABLES `t` WRITE;\nINSERT INTO `t` VALUES (1,2);\nINSERT INTO `t` VALUES (2,2);\n"
+                            "INSERT INTO `t` VALUES (3,2);\nUNLOCK TABLES;\nCREATE TABLE `u` (`id` int, KEY (`id`)) "
+                            "ENGINE=InnoDB;\nINSERT INTO `u` VALUES (1)";
+    const Lanes lanes = filterEverySplit(dump, fixes);
+    ASSERT_EQ(lanes.result, DumpFilter::Result::goOn);
+    const QByteArray main = stretches(lanes.transcript, "<main>");
+    EXPECT_FALSE(main.contains("KEY `k` (`k`)) ENGINE"));
+    // After all of t's rows, before u; u's keys come at the end, after its unterminated last row.
+    const qsizetype keys = lanes.transcript.indexOf("ALTER TABLE `t` ADD KEY `k` (`k`) ;");
+    EXPECT_GT(keys, lanes.transcript.lastIndexOf("<main>", lanes.transcript.indexOf("CREATE TABLE `u`")));
+    EXPECT_LT(keys, lanes.transcript.indexOf("CREATE TABLE `u`"));
+    EXPECT_TRUE(lanes.transcript.endsWith("INSERT INTO `u` VALUES (1);\nALTER TABLE `u` ADD KEY (`id`) ; "))
+        << lanes.transcript.toStdString();
+    EXPECT_EQ(lanes.transcript.count('\n'), dump.count('\n') + 1);
+}
+
 TEST(RowLanes, ARefusalEndsTheRowsFirstAndUseIsRepeated) {
     DumpFixes fixes = spreading(1000);
     fixes.confirmedDatabases = {"tgt"};

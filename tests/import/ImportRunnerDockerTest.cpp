@@ -362,6 +362,8 @@ TEST_F(RunnerOnDocker, DumpsFromOtherServersImportCleanlyByDefault) {
         const QString target = newDatabase(seeded, sandbox ? "sandboxed" : "guarded");
         ImportRequest request = planned(write("shell.sql", shell), target, shell);
         request.fixes.clientHasSandbox = sandbox;
+        // One session in batches: with rows spread, the first session commits each statement.
+        request.jobs = 1;
         const ImportOutcome stopped = run(request);
         EXPECT_EQ(stopped.kind, ImportOutcome::Kind::failed);
         EXPECT_TRUE(stopped.message.contains("line 3")) << stopped.message.toStdString();
@@ -437,6 +439,7 @@ TEST_F(RunnerOnDocker, AFailureKeepsWholeBatchesAndSaysUpToWhere) {
     const QString database = newDatabase(seeded, "batches");
     ImportRequest request = seeded.request(write("batches.sql", dump), database);
     request.fixes.batchStatements = 1000;
+    request.jobs = 1;
     const ImportOutcome outcome = run(request);
     ASSERT_EQ(outcome.kind, ImportOutcome::Kind::failed);
     EXPECT_TRUE(outcome.message.contains("Duplicate entry '1699'")) << outcome.message.toStdString();

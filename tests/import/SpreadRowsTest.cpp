@@ -52,9 +52,13 @@ protected:
             logged << line;
         });
     }
-    // Tables with rows and checksums, and the views, triggers and routines with their bodies.
+    // Tables with rows, checksums and keys, and the views, triggers and routines with their bodies.
     QString everything(const QString& database) const {
         return QString(seeded.fingerprint(database) + '\n' +
+                       seeded.sql("SELECT TABLE_NAME, INDEX_NAME, SEQ_IN_INDEX, COLUMN_NAME, NON_UNIQUE FROM "
+                                  "information_schema.STATISTICS WHERE TABLE_SCHEMA='" +
+                                  database + "' ORDER BY 1, 2, 3") +
+                       '\n' +
                seeded.sql("SELECT TABLE_NAME, VIEW_DEFINITION FROM information_schema.VIEWS WHERE TABLE_SCHEMA='" +
                           database + "' ORDER BY 1") +
                '\n' +
@@ -93,7 +97,7 @@ QByteArray mixedDump() {
     const auto rowsOf = [&](const QByteArray& table, int count, int perStatement, const QByteArray& extra) {
         dump += "DROP TABLE IF EXISTS `" + table + "`;\nCREATE TABLE `" + table +
                 "` (\n  `id` int NOT NULL AUTO_INCREMENT,\n  `v` varchar(64),\n  `at` timestamp NULL,\n  PRIMARY KEY "
-                "(`id`)\n) " +
+                "(`id`),\n  KEY `v` (`v`(8),`at`)\n) " +
                 extra + ";\nLOCK TABLES `" + table + "` WRITE;\n/*!40000 ALTER TABLE `" + table +
                 "` DISABLE KEYS */;\n";
         for (int id = 1; id <= count;) {

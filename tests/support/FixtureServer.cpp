@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "dump/DumpFixPlan.h"
+
 CommandResult FixtureServer::exec(const QStringList& command) const {
     QProcessEnvironment environment = DockerClient::processEnvironment();
     environment.insert("MYSQL_PWD", password);
@@ -31,5 +33,7 @@ ImportRequest FixtureServer::request(const QString& file, const QString& databas
     request.database = database;
     request.user = "root";
     request.password = password;
+    // As the window and the terminal import by default: rows in a session per core.
+    request.jobs = FixChoices::defaultJobs();
     return request;
 }

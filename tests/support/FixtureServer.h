@@ -17,6 +17,6 @@ struct FixtureServer {
     QString sql(const QString& statements) const;
     // Row count and checksum of every table, without the database name.
     QString fingerprint(const QString& database) const;
-    // An import into the database as root.
+    // An import into the database as root, with the default sessions for rows.
     ImportRequest request(const QString& file, const QString& database) const;
 };
