@@ -278,8 +278,9 @@ bool DumpFilter::afterStatement(const Piece& piece, qint64 size, const Sink& sin
 // COMMIT on the statement's own line, so line numbers stay the dump's, then the marker the client
 // prints once the commit is through.
 bool DumpFilter::commitBatch(const Sink& sink) {
-    if (lanes_) return toLane(false, sink);
-    if (batchStatements_ == 0) return true;
+    // Rows end with their sessions' commits; the first session then has no batch open.
+    if (inRows_) return toLane(false, sink);
+    if (!batching() || batchStatements_ == 0) return true;
     batchEnds_.append({batchLastLine_, currentTable_});
     batchStatements_ = 0;
     batchBytes_ = 0;
@@ -295,11 +296,13 @@ bool DumpFilter::endRowsBatch(const Sink& sink) {
     batchEnds_.append({batchLastLine_, currentTable_});
     batchStatements_ = 0;
     batchBytes_ = 0;
-    return lanes_->endBatch();
+    return lanes_->endBatch(batchEnds_.size());
 }
 
 bool DumpFilter::toLane(bool rows, const Sink& sink) {
     if (!lanes_ || rows == inRows_) return true;
+    // What the first session did so far is committed before rows go elsewhere.
+    if (rows && !commitBatch(sink)) return false;
     if (!flush(sink)) return false;
     if (inRows_ && !endRowsBatch(sink)) return false;
     inRows_ = rows;

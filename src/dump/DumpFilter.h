@@ -34,14 +34,15 @@ public:
 
     // Where the output goes when rows are spread over several sessions. The sink's bytes go to the
     // session that runs the dump in order until switchTo(true); from then on they are rows, in
-    // batches of fixes.batchStatements statements or batchBytes bytes, each closed by endBatch(),
-    // until switchTo(false). sessionSetting() hands on each statement, without its delimiter,
+    // batches of fixes.batchStatements statements or batchBytes bytes, each closed by endBatch()
+    // with its number among all batches (batchEnd's), until switchTo(false). The first session
+    // still gets its own batches committed by the stream, the last one before each switchTo(true). sessionSetting() hands on each statement, without its delimiter,
     // that every session repeats before its next rows. Each call comes once everything before it
     // went to the sink; false stops the stream, as the sink's false does. LOCK TABLES and UNLOCK
     // TABLES are left out: one session's lock would stop the others.
     struct Lanes {
         std::function<bool(bool rows)> switchTo;
-        std::function<bool()> endBatch;
+        std::function<bool(qint64 number)> endBatch;
         std::function<void(QByteArrayView statement)> sessionSetting;
     };
     void spreadRows(Lanes lanes) { lanes_ = std::move(lanes); }
@@ -90,8 +91,8 @@ private:
     bool write(QByteArrayView bytes, const Sink& sink);
     bool sendBlanks(const Sink& sink);
     Result keepRest(const Sink& sink);
-    // The stream itself commits batches: one session with autocommit off.
-    bool batching() const { return fixes_.batchStatements > 0 && !lanes_; }
+    // The stream itself commits batches in the session that runs the dump in order.
+    bool batching() const { return fixes_.batchStatements > 0; }
     bool toLane(bool rows, const Sink& sink);
     bool endRowsBatch(const Sink& sink);
     bool spreads(QByteArrayView insert, const SqlStream::Piece& piece) const;

@@ -18,7 +18,7 @@ QStringList checkStatements(const ImportRequest& request, SessionPart part) {
     if (request.disableUniqueChecks) statements << QStringLiteral("SET SESSION unique_checks=0");
     if (request.disableForeignKeyChecks) statements << QStringLiteral("SET SESSION foreign_key_checks=0");
     // Rows go in batches, each committed by the stream.
-    const bool batches = part == SessionPart::rows || (part == SessionPart::whole && request.fixes.batchStatements > 0);
+    const bool batches = part == SessionPart::rows || request.fixes.batchStatements > 0;
     if (batches) statements << QStringLiteral("SET SESSION autocommit=0");
     return statements;
 }

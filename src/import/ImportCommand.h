@@ -19,16 +19,15 @@ struct MysqlInvocation {
 
 namespace ImportCommand {
 
-// Which statements of the dump a session runs: all of them, or with rows spread over several
-// sessions, the dump in its order (each statement committed by itself) or the spread rows (in
-// batches, autocommit off).
-enum class SessionPart { whole, inOrder, rows };
+// Which statements of the dump a session runs: the dump in its order (in batches when the stream
+// commits them), or rows spread to it (always in batches).
+enum class SessionPart { inOrder, rows };
 
 // "--max-allowed-packet=" with at least 64 MiB, in mebibytes ("512M") when whole.
 QString packetArgument(quint64 bytes);
 
 // The statements the client runs on connecting ("SET SESSION …;") that the user chose, or empty.
-QString sessionStatements(const ImportRequest& request, SessionPart part = SessionPart::whole);
+QString sessionStatements(const ImportRequest& request, SessionPart part = SessionPart::inOrder);
 
 // `docker exec -i -e MYSQL_PWD <container> mysql … --database=<name>`, as the session's
 // account. The password is not among the arguments: "-e MYSQL_PWD" makes docker forward it
@@ -36,7 +35,7 @@ QString sessionStatements(const ImportRequest& request, SessionPart part = Sessi
 // option of its own. A temporary account takes its role and database in its first statements
 // instead, since it may enter the database only under its role.
 MysqlInvocation invocation(const ImportRequest& request, const QString& dockerPath,
-                           SessionPart part = SessionPart::whole);
+                           SessionPart part = SessionPart::inOrder);
 
 // The first statement of every import, before any dump byte: it makes the client print its
 // session's connection id, so the session can be ended on the server if the import ends early.

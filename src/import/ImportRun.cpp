@@ -60,9 +60,7 @@ ImportRun::ImportRun(const ImportRequest& request, const DockerClient& tools, co
       cancelled_(cancelled),
       onProgress_(onProgress),
       onLog_(onLog),
-      invocation_(ImportCommand::invocation(
-          request_, tools.docker,
-          spreadsRows() ? ImportCommand::SessionPart::inOrder : ImportCommand::SessionPart::whole)),
+      invocation_(ImportCommand::invocation(request_, tools.docker)),
       rowInvocation_(ImportCommand::invocation(request_, tools.docker, ImportCommand::SessionPart::rows)),
       loginEnvironment_(ImportCommand::loginEnvironment(request_, DockerClient::processEnvironment())),
       clientErrors_([this](const QString& line) { log(inDump(line, 0)); }),
@@ -140,7 +138,7 @@ ImportOutcome ImportRun::execute() {
         log(L10n::render(QStringLiteral("accountLog"), {request_.account.user, databases.join(QStringLiteral(", "))}));
     }
     const ImportOutcome outcome = importDump();
-    if (outcome.kind != ImportOutcome::Kind::success && (request_.fixes.batchStatements > 0 || feed_)) tellWhatIsKept();
+    if (outcome.kind != ImportOutcome::Kind::success && request_.fixes.batchStatements > 0) tellWhatIsKept();
     removeAccount();
     return outcome;
 }
@@ -149,12 +147,13 @@ void ImportRun::tellWhatIsKept() {
     // Read once the reader is done; the watchdog's own end is not this run's to tell, and
     // before the dump began there is nothing to tell.
     if (leftToGuard_ || startTime_ == 0) return;
-    const qint64 committed = feed_ ? feed_->committedBatches() : committedBatches_.load();
+    // Batches are committed in their order, whichever session has them: the last one committed
+    // in any session tells what is kept.
+    const qint64 committed = std::max(committedBatches_.load(), feed_ ? feed_->committedBatch() : qint64(0));
     if (const auto end = filter_.batchEnd(committed))
         log(L10n::render(QStringLiteral("batchesKept"),
                          {end->line, end->table.isEmpty() ? QStringLiteral("—") : end->table}));
-    // The first session of spread rows commits each of its statements: nothing of it was undone.
-    else if (!feed_)
+    else
         log(L10n::render(QStringLiteral("batchesNoneKept")));
 }
 

@@ -28,7 +28,7 @@ ParallelFeed::ParallelFeed(std::vector<Session> sessions, QByteArray tag, const 
 }
 
 DumpFilter::Lanes ParallelFeed::lanes() {
-    return {[this](bool rows) { return switchTo(rows); }, [this] { return endBatch(); },
+    return {[this](bool rows) { return switchTo(rows); }, [this](qint64 number) { return endBatch(number); },
             [this](QByteArrayView statement) { settings_.push_back(statement.toByteArray()); }};
 }
 
@@ -36,8 +36,12 @@ bool ParallelFeed::takeMarker(const QString& line) {
     const QByteArray text = line.toUtf8();
     if (!text.startsWith(tag_ + ' ') || text.size() < tag_.size() + 4) return false;
     const char kind = text[tag_.size() + 1];
-    const qint64 number = text.mid(tag_.size() + 3).toLongLong();
-    if (kind == 'c') committed_ = std::max<qint64>(committed_, number);
+    const QList<QByteArray> numbers = text.mid(tag_.size() + 3).split(' ');
+    const qint64 number = numbers.value(0).toLongLong();
+    if (kind == 'c') {
+        committedNumber_ = std::max<qint64>(committedNumber_, numbers.value(1).toLongLong());
+        committed_ = std::max<qint64>(committed_, number);
+    }
     else if (kind == 's') synced_ = std::max<qint64>(synced_, number);
     else return false;
     markers_.raise();
@@ -117,8 +121,8 @@ void ParallelFeed::advance() {
     }
     Batch* next = batch(committed_ + 1);
     if (!next || !next->complete || next->commitSent) return;
-    const QByteArray text = "COMMIT; SELECT '" + tag_ + " c " + QByteArray::number(committed_ + 1) +
-                            "' AS tarnwell_batch;\n";
+    const QByteArray text = "COMMIT; SELECT '" + tag_ + " c " + QByteArray::number(committed_ + 1) + ' ' +
+                            QByteArray::number(next->number) + "' AS tarnwell_batch;\n";
     // Small enough to go in whole or not at all; when the pipe is full it waits for room.
     const ssize_t n = ::write(lanes_[size_t(next->lane)].session.input, text.constData(), size_t(text.size()));
     if (n == text.size()) {
@@ -183,8 +187,9 @@ bool ParallelFeed::openBatch() {
     return true;
 }
 
-bool ParallelFeed::endBatch() {
+bool ParallelFeed::endBatch(qint64 number) {
     if (openBatch_ == 0) return true;
+    batch(openBatch_)->number = number;
     // The batch's last line runs now; its COMMIT waits for the batch before it.
     if (!inject(currentLane_, "\n")) return false;
     batch(openBatch_)->complete = true;

@@ -40,7 +40,8 @@ public:
     // was one of this feed's markers.
     bool takeMarker(const QString& line);
 
-    qint64 committedBatches() const { return committed_; }
+    // The stream's number of the last batch committed here, 0 before any.
+    qint64 committedBatch() const { return committedNumber_; }
     // The stream stopped because a client exited or its input broke; writeError() is the errno
     // of a broken input, 0 when a client was seen to exit.
     bool clientGone() const { return gone_; }
@@ -59,13 +60,14 @@ private:
     };
     struct Batch {
         int lane = 0;
+        qint64 number = 0;  // the stream's
         bool complete = false;
         bool commitSent = false;
     };
     enum class Wait { ready, cancelled, gone };
 
     bool switchTo(bool rows);
-    bool endBatch();
+    bool endBatch(qint64 number = 0);
     bool openBatch();
     bool writeStream(int lane, QByteArrayView data);
     bool inject(int lane, QByteArrayView text);
@@ -96,6 +98,7 @@ private:
     qint64 syncsSent_ = 0;
     std::atomic<qint64> synced_{0};
     std::atomic<qint64> committed_{0};
+    std::atomic<qint64> committedNumber_{0};
     bool gone_ = false;
     int writeError_ = 0;
 };

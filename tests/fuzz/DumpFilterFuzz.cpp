@@ -49,7 +49,7 @@ Filtered run(const QByteArray& stream, const QList<int>& chunks, const DumpFixes
                                filtered.output += rows ? "\x01" : "\x02";
                                return true;
                            },
-                           [&] {
+                           [&](qint64) {
                                filtered.output += "\x03";
                                return true;
                            },
