@@ -63,7 +63,7 @@ ImportRun::ImportRun(const ImportRequest& request, const DockerClient& tools, co
       invocation_(ImportCommand::invocation(request_, tools.docker)),
       rowInvocation_(ImportCommand::invocation(request_, tools.docker, ImportCommand::SessionPart::rows)),
       loginEnvironment_(ImportCommand::loginEnvironment(request_, DockerClient::processEnvironment())),
-      clientErrors_([this](const QString& line) { log(inDump(line, 0)); }),
+      clientErrors_([this](const QString& line) { log(liveLine(line, 0)); }),
       clientOutput_([this](const QString& line) { handleOutput(line, sessionKnown_, sessionId_); }),
       decompressorErrors_([this](const QString& line) {
           const QString trimmed = line.trimmed();
@@ -77,10 +77,11 @@ ImportRun::ImportRun(const ImportRequest& request, const DockerClient& tools, co
           request_.fixes, [this](const QString& line) { log(line); }, request_.expectedTables) {
     if (!spreadsRows()) return;
     for (int session = 1; session <= request_.jobs; ++session) {
-        rowSessions_.push_back(std::make_unique<RowSession>(tools_, request_, rowInvocation_));
-        RowSession& row = *rowSessions_.back();
+        rowNames_.push_back(std::make_unique<RowSessionName>());
+        RowSessionName& row = *rowNames_.back();
+        rowSessions_.push_back(std::make_unique<RowSession>(tools_, request_, rowInvocation_, row));
         rowErrors_.push_back(
-            std::make_unique<LineBuffer>([this, session](const QString& line) { log(inDump(line, session)); }));
+            std::make_unique<LineBuffer>([this, session](const QString& line) { log(liveLine(line, session)); }));
         rowOutputs_.push_back(std::make_unique<LineBuffer>(
             [this, &row](const QString& line) { handleOutput(line, row.known, row.id); }));
     }
@@ -108,9 +109,16 @@ void ImportRun::handleOutput(const QString& line, EventFlag& known, std::atomic<
 }
 
 QString ImportRun::inDump(const QString& line, int session) const {
-    const ParallelFeed* feed = feedInUse_.load();
-    if (!feed) return ImportCommand::inDumpLines(line);
-    return ImportCommand::inDumpLines(line, [feed, session](qint64 at) { return feed->dumpLine(session, at); });
+    if (!feed_) return ImportCommand::inDumpLines(line);
+    return ImportCommand::inDumpLines(line, [this, session](qint64 at) { return feed_->dumpLine(session, at); });
+}
+
+QString ImportRun::liveLine(const QString& line, int session) const {
+    // While the dump flows, only the first session of one reads the dump's own line numbers; with
+    // rows spread, the failure says the dump's line once every session has ended.
+    if (!spreadsRows()) return ImportCommand::inDumpLines(line);
+    Q_UNUSED(session);
+    return line;
 }
 
 std::vector<Process::Child*> ImportRun::clients() {
@@ -220,6 +228,8 @@ std::optional<QString> ImportRun::startPipeline() {
         reader_.add(pipeline_.takeClientOutput(), clientOutput_);
         reader_.add(pipeline_.takeDecompressorErrors(), decompressorErrors_);
         startRowSessions();
+        // Made before the reader's thread starts, which reads its markers.
+        makeFeed();
         reader_.start();
     } catch (const std::exception& error) {
         return QString::fromLocal8Bit(error.what());
@@ -327,15 +337,18 @@ std::optional<QString> ImportRun::guardAndDecompress(int dumpFile) {
     return std::nullopt;
 }
 
-void ImportRun::startFeed() {
+void ImportRun::makeFeed() {
     if (!spreadsRows()) return;
     std::vector<ParallelFeed::Session> sessions;
     for (Process::Child* client : clients()) sessions.push_back({-1, client->exitDescriptor()});
     sessions[0].input = pipeline_.clientInput();
     for (size_t i = 0; i < rowSessions_.size(); ++i) sessions[i + 1].input = rowSessions_[i]->pipeline.clientInput();
     feed_ = std::make_unique<ParallelFeed>(sessions, request_.fixes.batchTag, cancelled_);
-    filter_.spreadRows(feed_->lanes());
     feedInUse_ = feed_.get();
+}
+
+void ImportRun::startFeed() {
+    if (feed_) filter_.spreadRows(feed_->lanes());
 }
 
 bool ImportRun::awaitExit(Process::Child& child) {
@@ -478,6 +491,8 @@ ImportOutcome ImportRun::clientFailure(int status, const LineBuffer& errorOutput
     QStringList kept = lines.mid(qMax<qsizetype>(0, lines.size() - kErrorTailLines));
     for (QString& line : kept) line = LogText::shown(inDump(line, session));
     QString errors = kept.join(QLatin1Char('\n'));
+    // The live log had the sessions' own line numbers; here they are the dump's.
+    if (spreadsRows() && !errors.isEmpty()) log(errors);
     if (!errors.isEmpty()) {
         // The statement the server refused, as the dump has it, with its table.
         for (const QString& line : lines) {

@@ -49,9 +49,12 @@ private:
     bool spreadsRows() const { return request_.jobs > 1; }
     // A line of a session's error output, its "at line N" counted in the dump's lines.
     QString inDump(const QString& line, int session) const;
+    // The same for the live log, from the output reader's thread.
+    QString liveLine(const QString& line, int session) const;
     void handleOutput(const QString& line, EventFlag& known, std::atomic<qint64>& id);
     bool allSessionsKnown() const;
     void startRowSessions();
+    void makeFeed();
     void startFeed();
     // The processes of every session: the first, then the rows' ones.
     std::vector<Process::Child*> clients();
@@ -102,12 +105,13 @@ private:
     LineBuffer decompressorErrors_;
     std::vector<std::unique_ptr<LineBuffer>> rowErrors_;
     std::vector<std::unique_ptr<LineBuffer>> rowOutputs_;
+    std::vector<std::unique_ptr<RowSessionName>> rowNames_;
+    // Read by the output reader's thread: it goes only after that thread has ended.
+    std::unique_ptr<ParallelFeed> feed_;
+    std::atomic<ParallelFeed*> feedInUse_{nullptr};
     OutputReader reader_;
     ImportPipeline pipeline_;
     SessionGuard guard_;
     std::vector<std::unique_ptr<RowSession>> rowSessions_;
     DumpFilter filter_;
-    std::unique_ptr<ParallelFeed> feed_;
-    // Read by the output reader's thread once the dump flows.
-    std::atomic<ParallelFeed*> feedInUse_{nullptr};
 };

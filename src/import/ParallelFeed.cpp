@@ -18,6 +18,9 @@ qint64 newlinesIn(QByteArrayView data) { return data.count('\n'); }
 
 ParallelFeed::ParallelFeed(std::vector<Session> sessions, QByteArray tag, const EventFlag& cancelled)
     : tag_(std::move(tag)), cancelled_(cancelled) {
+    // The lanes' checkpoints are read by the output reader's thread, always under the lock.
+    std::lock_guard hold(lock_);
+    lanes_.reserve(sessions.size());
     for (const Session& session : sessions) {
         Lane lane;
         lane.session = session;

@@ -112,14 +112,15 @@ TEST_F(ImportInterruption, ACancelNeverRunsTheStatementTheClientHolds) {
             resetTable();
             const int whole = states.runWithin(bytes);
             ImportRunner runner;
+            // Resolved before the other thread starts: both would read the time zone at once.
+            const DockerClient client{DockerClient::resolve().docker, cutDecompressor(bytes, false)};
             std::thread canceller([&] {
                 // The whole statements have run: the rest of what arrived is held by the client.
                 for (int attempt = 0; attempt < 400 && prefixNow() != whole; ++attempt)
                     std::this_thread::sleep_for(25ms);
                 runner.cancel();
             });
-            const ImportOutcome outcome = runner.run(
-                request(), DockerClient{DockerClient::resolve().docker, cutDecompressor(bytes, false)}, {}, {});
+            const ImportOutcome outcome = runner.run(request(), client, {}, {});
             canceller.join();
             EXPECT_EQ(outcome, ImportOutcome::cancelled()) << bytes;
             EXPECT_EQ(prefixNow(), whole) << "cut at byte " << bytes;
