@@ -7,12 +7,10 @@ namespace {
 
 using SqlTokens::Kind;
 using SqlTokens::Token;
+using SqlTokens::isSymbol;
 
 constexpr QByteArrayView kCurrentRole = "CURRENT_ROLE";
 
-bool isSymbol(QByteArrayView text, const Token& token, char symbol) {
-    return token.kind == Kind::symbol && text[token.begin] == symbol;
-}
 
 bool isKeyword(QByteArrayView text, const QList<Token>& tokens, qsizetype i, QByteArrayView upper) {
     return i < tokens.size() && SqlTokens::isKeyword(text, tokens[i], upper);

@@ -10,6 +10,7 @@ namespace {
 
 using SqlTokens::Kind;
 using SqlTokens::Token;
+using SqlTokens::isSymbol;
 
 struct Edit {
     qsizetype begin;
@@ -28,9 +29,6 @@ QByteArray blankOf(QByteArrayView text) {
 }
 
 bool isName(const Token& token) { return token.kind == Kind::word || token.kind == Kind::quotedIdentifier; }
-bool isSymbol(QByteArrayView text, const Token& token, char symbol) {
-    return token.kind == Kind::symbol && text[token.begin] == symbol;
-}
 
 QString textOf(QByteArrayView bytes) { return QString::fromUtf8(bytes); }
 

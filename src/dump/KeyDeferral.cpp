@@ -10,10 +10,8 @@ namespace {
 
 using SqlTokens::Kind;
 using SqlTokens::Token;
+using SqlTokens::isSymbol;
 
-bool isSymbol(QByteArrayView text, const Token& token, char symbol) {
-    return token.kind == Kind::symbol && text[token.begin] == symbol;
-}
 
 }  // namespace
 

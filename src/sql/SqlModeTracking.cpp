@@ -6,10 +6,8 @@ namespace {
 
 using SqlTokens::Kind;
 using SqlTokens::Token;
+using SqlTokens::isSymbol;
 
-bool isSymbol(QByteArrayView text, const Token& token, char symbol) {
-    return token.kind == Kind::symbol && text[token.begin] == symbol;
-}
 
 QByteArray lowerWord(QByteArrayView text, const Token& token) {
     return text.sliced(token.begin, token.end - token.begin).toByteArray().toLower();

@@ -91,6 +91,10 @@ QList<Token> split(QByteArrayView text, qsizetype limit, Quoting quoting) {
     return tokens;
 }
 
+bool isSymbol(QByteArrayView text, const Token& token, char symbol) {
+    return token.kind == Kind::symbol && text[token.begin] == symbol;
+}
+
 QList<Token> codeTokens(QByteArrayView text, qsizetype limit, Quoting quoting) {
     QList<Token> code;
     for (const Token& token : split(text, limit, quoting))

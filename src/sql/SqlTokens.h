@@ -40,6 +40,8 @@ QList<Token> codeTokens(QByteArrayView text, qsizetype limit = -1, Quoting quoti
 // A name as written: a word as is, a `quoted` identifier without its quotes and with doubled
 // backticks made single, a quoted string likewise.
 QByteArray nameOf(QByteArrayView text, const Token& token, Quoting quoting = {});
+// Whether the token is the one-character symbol.
+bool isSymbol(QByteArrayView text, const Token& token, char symbol);
 // Whether a word token equals the keyword, in any letter case.
 bool isKeyword(QByteArrayView text, const Token& token, QByteArrayView upperCaseKeyword);
 

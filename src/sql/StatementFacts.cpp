@@ -10,9 +10,7 @@ using SqlTokens::Token;
 
 bool isName(const Token& token) { return token.kind == TokenKind::word || token.kind == TokenKind::quotedIdentifier; }
 
-bool isSymbol(QByteArrayView text, const Token& token, char symbol) {
-    return token.kind == TokenKind::symbol && text[token.begin] == symbol;
-}
+using SqlTokens::isSymbol;
 
 // Reads code tokens from a position, skipping optional keywords.
 class Reader {

@@ -7,10 +7,8 @@ namespace {
 
 using SqlTokens::Kind;
 using SqlTokens::Token;
+using SqlTokens::isSymbol;
 
-bool isSymbol(QByteArrayView text, const Token& token, char symbol) {
-    return token.kind == Kind::symbol && text[token.begin] == symbol;
-}
 
 // Words that start a key or constraint of the table rather than a column.
 bool startsKey(QByteArrayView text, const Token& token) {
