@@ -1,8 +1,11 @@
 #include "dump/DumpFilter.h"
 
+#include "sql/RowCount.h"
+
 #include "dump/DumpScanning.h"
 #include "dump/KeyDeferral.h"
 #include "l10n/L10n.h"
+#include "sql/RowCount.h"
 #include "sql/SessionSettings.h"
 #include "sql/SqlClientCommands.h"
 #include "sql/SqlTokens.h"
@@ -180,6 +183,7 @@ DumpFilter::Result DumpFilter::handleStatement(const Piece& piece, const Sink& s
         const qint64 begin = outputBytes_;
         if (!sendRaw(piece.end, sink)) return Result::sinkStopped;
         history_.recordStatement(piece.firstLine, begin, outputBytes_, tableIndex_);
+        board_.add(outputBytes_ - begin, 0);
         return afterStatement(piece, outputBytes_ - begin, sink) ? Result::goOn : Result::sinkStopped;
     }
     const QByteArrayView text = bytes(piece.textBegin, piece.end);
@@ -195,6 +199,7 @@ DumpFilter::Result DumpFilter::handleStatement(const Piece& piece, const Sink& s
         const qint64 begin = outputBytes_;
         if (!sendRaw(piece.end, sink)) return Result::sinkStopped;
         history_.recordStatement(piece.firstLine, begin, outputBytes_, tableIndex_);
+        board_.add(outputBytes_ - begin, RowCount::rowsOfInsert(text, sqlMode_.quoting()));
         return afterStatement(piece, outputBytes_ - begin, sink) ? Result::goOn : Result::sinkStopped;
     }
     const StatementFacts::Facts facts = StatementFacts::of(text, sqlMode_.quoting());
@@ -226,6 +231,7 @@ DumpFilter::Result DumpFilter::handleStatement(const Piece& piece, const Sink& s
     if (!changes.isEmpty()) logChanges(changes, piece.firstLine);
     if (!sendRaw(piece.textBegin, sink)) return Result::sinkStopped;
     if (!toLane(false, sink)) return Result::sinkStopped;
+    if (!currentTable_.isEmpty()) board_.enter(currentTable_);
     if (!keepsKeysPending(facts, text) && !addPendingKeys(sink)) return Result::sinkStopped;
     if (fixes_.deferKeys && facts.kind == Kind::createTable && facts.qualifier.isEmpty()) {
         if (const auto deferred =
@@ -246,6 +252,8 @@ DumpFilter::Result DumpFilter::handleStatement(const Piece& piece, const Sink& s
         return Result::sinkStopped;
     }
     history_.recordStatement(piece.firstLine, begin, outputBytes_, tableIndex_);
+    board_.add(outputBytes_ - begin,
+               facts.kind == Kind::insert ? RowCount::rowsOfInsert(text, sqlMode_.quoting()) : 0);
     if (lanes_) noteForLanes(facts, rewritten ? QByteArrayView(*rewritten) : text);
     if (facts.kind == Kind::other) {
         sqlMode_.note(
@@ -308,10 +316,12 @@ bool DumpFilter::toLane(bool rows, const Sink& sink) {
     inRows_ = rows;
     if (rows) {
         runStart_ = batchEnds_.size();
+        board_.loadingIn(lanes_->rowSessions);
         return lanes_->switchTo(true);
     }
     // Every batch of the run is committed once the switch returns.
     if (!lanes_->switchTo(false)) return false;
+    board_.loadingIn(1);
     if (batchEnds_.size() > runStart_ && onLog_)
         onLog_(L10n::render(QStringLiteral("tableRowsDone"),
                             {batchEnds_.back().table, qint64(batchEnds_.size() - runStart_)}));
@@ -464,6 +474,7 @@ DumpFilter::Result DumpFilter::keepRest(const Sink& sink) {
                 return flush(sink) ? Result::refused : Result::sinkStopped;
             noteTable(facts.table, !facts.qualifier.isEmpty());
             if (!toLane(false, sink)) return Result::sinkStopped;
+            if (!currentTable_.isEmpty()) board_.enter(currentTable_);
             passingLongStatement_ = true;
         }
         qint64 safeEnd = chunkEnd - 16;

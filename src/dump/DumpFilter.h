@@ -13,6 +13,7 @@
 #include "dump/DumpFixing.h"
 #include "dump/RowSpreading.h"
 #include "dump/StatementHistory.h"
+#include "dump/TableBoard.h"
 #include "sql/SqlModeTracking.h"
 #include "sql/SqlStream.h"
 
@@ -44,6 +45,7 @@ public:
         std::function<bool(bool rows)> switchTo;
         std::function<bool(qint64 number)> endBatch;
         std::function<void(QByteArrayView statement)> sessionSetting;
+        int rowSessions = 1;
     };
     void spreadRows(Lanes lanes) { lanes_ = std::move(lanes); }
 
@@ -57,6 +59,9 @@ public:
     const QString& currentTable() const { return currentTable_; }
     int tableNumber() const { return tableNumber_; }
     int expectedTables() const { return expectedTables_; }
+    // The dump's tables and how far each has come; `expect` lists those known before they come.
+    const QList<TableLoad>& tables() const { return board_.tables(); }
+    void expectTables(const QList<QString>& names) { board_.expect(names); }
     const StatementHistory& history() const { return history_; }
     // Where batch `number` (from 1) ended: the first line of its last statement, and its table.
     struct BatchEnd {
@@ -130,6 +135,7 @@ private:
     QByteArray currentTableBytes_;
     QByteArray insertPrefix_;  // "INSERT INTO `table`" of the current table; empty when not plain
     int tableIndex_ = -1;
+    TableBoard board_;
     QSet<QByteArray> tablesSeen_;
     int tableNumber_ = 0;
     int expectedTables_ = 0;

@@ -47,7 +47,10 @@ DumpScan scan(QByteArrayView text, bool complete) {
         if (facts.kind == Kind::use || facts.kind == Kind::createDatabase) addOnce(result.databases, facts.database);
         // A dump may name its database only where it qualifies a table.
         if (!facts.qualifier.isEmpty()) addOnce(result.databases, facts.qualifier);
-        if (facts.kind == Kind::createTable) ++result.tables;
+        if (facts.kind == Kind::createTable) {
+            ++result.tables;
+            addOnce(result.tableNames, facts.table);
+        }
         if (facts.kind == Kind::gtidPurged && result.gtidLine == 0) result.gtidLine = piece.firstLine;
         if (facts.kind == Kind::binlogSwitch && result.binlogSwitchLine == 0) result.binlogSwitchLine = piece.firstLine;
         if (facts.encryptionClause && result.encryptionLine == 0) result.encryptionLine = piece.firstLine;

@@ -23,6 +23,7 @@ struct DumpScan {
     bool sandboxLine = false;    // starts with the line that turns on MariaDB's sandbox
     QList<QByteArray> definers;  // "user@host"
     int tables = 0;              // CREATE TABLE statements
+    QList<QByteArray> tableNames;  // of CREATE TABLE, in order, each once
     qint64 scannedBytes = 0;
     bool complete = false;  // the whole dump was scanned
 

@@ -69,7 +69,7 @@ void DumpCopy::report(bool force, bool inputFinished) {
     lastReport_ = now;
     if (onProgress_)
         onProgress_({bytes, totalBytes_, speed, now - startTime_, inputFinished, now - movedAt_, filter_.currentTable(),
-                     filter_.tableNumber(), filter_.expectedTables()});
+                     filter_.tableNumber(), filter_.expectedTables(), filter_.tables()});
 }
 
 CopyResult DumpCopy::stopped() {

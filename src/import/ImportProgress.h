@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+
+#include "dump/TableBoard.h"
 
 // A snapshot of a running import.
 struct ImportProgress {
@@ -13,6 +16,7 @@ struct ImportProgress {
     QString table{};             // the table being loaded, when the dump's statements name it
     int tableNumber = 0;         // its place among the tables met so far, from 1
     int tableCount = 0;          // tables the dump holds, when known; else 0
+    QList<TableLoad> tables{};   // each table the stream met or expects, in the dump's order
 
     bool operator==(const ImportProgress&) const = default;
 };

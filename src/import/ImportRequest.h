@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "account/TemporaryAccount.h"
 #include "dump/DumpFixing.h"
@@ -26,6 +27,8 @@ struct ImportRequest {
     TemporaryAccount account;
     // Tables the dump holds, when its inspection saw all of it; 0 when unknown.
     int expectedTables = 0;
+    // Tables the dump creates, as far as its inspection read, in order.
+    QStringList expectedTableNames;
     // Sessions that load rows at once; with 1 the whole dump runs in one session.
     int jobs = 1;
 

@@ -75,6 +75,7 @@ ImportRun::ImportRun(const ImportRequest& request, const DockerClient& tools, co
       pipeline_(tools, request_, invocation_),
       filter_(
           request_.fixes, [this](const QString& line) { log(line); }, request_.expectedTables) {
+    filter_.expectTables(request_.expectedTableNames);
     if (!spreadsRows()) return;
     for (int session = 1; session <= request_.jobs; ++session) {
         rowNames_.push_back(std::make_unique<RowSessionName>());
@@ -145,8 +146,12 @@ ImportOutcome ImportRun::execute() {
             databases << QStringLiteral("“%1”").arg(QString::fromUtf8(database));
         log(L10n::render(QStringLiteral("accountLog"), {request_.account.user, databases.join(QStringLiteral(", "))}));
     }
-    const ImportOutcome outcome = importDump();
+    ImportOutcome outcome = importDump();
     if (outcome.kind != ImportOutcome::Kind::success && request_.fixes.batchStatements > 0) tellWhatIsKept();
+    using State = TableLoad::State;
+    outcome.tables = TableBoards::settled(filter_.tables(), outcome.kind == ImportOutcome::Kind::success ? State::done
+                                                            : outcome.kind == ImportOutcome::Kind::failed ? State::failed
+                                                                                                         : State::stopped);
     removeAccount();
     return outcome;
 }

@@ -32,7 +32,8 @@ ParallelFeed::ParallelFeed(std::vector<Session> sessions, QByteArray tag, const 
 
 DumpFilter::Lanes ParallelFeed::lanes() {
     return {[this](bool rows) { return switchTo(rows); }, [this](qint64 number) { return endBatch(number); },
-            [this](QByteArrayView statement) { settings_.push_back(statement.toByteArray()); }};
+            [this](QByteArrayView statement) { settings_.push_back(statement.toByteArray()); },
+            int(lanes_.size()) - 1};
 }
 
 bool ParallelFeed::takeMarker(const QString& line) {

@@ -40,4 +40,23 @@ QString line(const ImportProgress& progress) {
     return table + QStringLiteral(" · ") + bytes;
 }
 
+QString tableState(const TableLoad& table) {
+    using State = TableLoad::State;
+    switch (table.state) {
+    case State::waiting: return L10n::render(QStringLiteral("tableWaiting"));
+    case State::loading:
+        return table.sessions > 1 ? L10n::render(QStringLiteral("tableLoadingIn"), {qint64(table.sessions)})
+                                  : L10n::render(QStringLiteral("tableLoading"));
+    case State::done: return L10n::render(QStringLiteral("tableDone"));
+    case State::failed: return L10n::render(QStringLiteral("tableFailed"));
+    case State::stopped: return L10n::render(QStringLiteral("tableStopped"));
+    }
+    return {};
+}
+
+QString tablesHeading(const QList<TableLoad>& tables) {
+    const TableBoards::Counts counts = TableBoards::counts(tables);
+    return L10n::render(QStringLiteral("tablesHeading"), {qint64(counts.done), qint64(counts.total)});
+}
+
 }  // namespace ProgressText

@@ -16,4 +16,10 @@ double fraction(const ImportProgress& progress);
 // "12 MB of 200 MB · 8 MB/s · 24 sec left", or the tail message once the whole file is written.
 QString line(const ImportProgress& progress);
 
+// "Loading in 3 sessions", "Done", … for one table of the list.
+QString tableState(const TableLoad& table);
+
+// "Tables: 12 of 40 done".
+QString tablesHeading(const QList<TableLoad>& tables);
+
 }  // namespace ProgressText

@@ -3,6 +3,7 @@
 extern const CatalogParts::Part kCatalogAccounts;
 extern const CatalogParts::Part kCatalogBatches;
 extern const CatalogParts::Part kCatalogParallel;
+extern const CatalogParts::Part kCatalogTables;
 extern const CatalogParts::Part kCatalogDumpChecks;
 extern const CatalogParts::Part kCatalogEngines;
 extern const CatalogParts::Part kCatalogWindow;
@@ -14,7 +15,7 @@ namespace CatalogParts {
 const std::vector<Part>& extra() {
     static const std::vector<Part> parts = {kCatalogDumpChecks, kCatalogEngines, kCatalogWindow, kCatalogDesktop,
                                             kCatalogReliability, kCatalogAccounts,
-                                            kCatalogBatches, kCatalogParallel};
+                                            kCatalogBatches, kCatalogParallel, kCatalogTables};
     return parts;
 }
 

@@ -66,6 +66,8 @@ void AppModel::startImport() {
     request.fixes = plannedFixes();
     request.jobs = qBound(1, fixChoices_.jobs, FixChoices::kMostJobs);
     if (dumpPreview_ && dumpPreview_->scan.complete) request.expectedTables = dumpPreview_->scan.tables;
+    if (dumpPreview_)
+        for (const QByteArray& name : dumpPreview_->scan.tableNames) request.expectedTableNames.append(QString::fromUtf8(name));
 
     QStringList opening = {L10n::render(QStringLiteral("importTo"), {request.database, request.containerName}),
                            request.fileURL};
@@ -115,16 +117,16 @@ void AppModel::finish(const ImportOutcome& outcome) {
     probeServer(false);
     switch (outcome.kind) {
     case ImportOutcome::Kind::success:
-        assign(phase_, Phase::success(outcome.elapsed), Field::phase);
+        assign(phase_, Phase::success(outcome.elapsed).withTables(outcome.tables), Field::phase);
         appendLog(L10n::render(QStringLiteral("finishedLog"), {ByteFormatting::duration(outcome.elapsed)}));
         break;
     case ImportOutcome::Kind::failed:
-        assign(phase_, Phase::failed(outcome.message), Field::phase);
+        assign(phase_, Phase::failed(outcome.message).withTables(outcome.tables), Field::phase);
         assign(errorMessage_, std::optional<QString>(outcome.message), Field::errorMessage);
         appendLog(outcome.message);
         break;
     case ImportOutcome::Kind::cancelled:
-        assign(phase_, Phase::cancelled(), Field::phase);
+        assign(phase_, Phase::cancelled().withTables(outcome.tables), Field::phase);
         appendLog(L10n::render(QStringLiteral("cancelledLog")));
         break;
     }

@@ -26,15 +26,22 @@ public:
         return phase;
     }
     static ImportPhase cancelled() { return ImportPhase(Kind::cancelled); }
+    // An ended import with how far each table came.
+    ImportPhase withTables(QList<TableLoad> tables) const {
+        ImportPhase phase = *this;
+        phase.tables_ = std::move(tables);
+        return phase;
+    }
 
     Kind kind() const { return kind_; }
     bool isRunning() const { return kind_ == Kind::running; }
     const ImportProgress& progress() const { return progress_; }
     double seconds() const { return seconds_; }
     const QString& message() const { return message_; }
+    const QList<TableLoad>& tables() const { return kind_ == Kind::running ? progress_.tables : tables_; }
 
     bool operator==(const ImportPhase& other) const {
-        if (kind_ != other.kind_) return false;
+        if (kind_ != other.kind_ || tables_ != other.tables_) return false;
         switch (kind_) {
         case Kind::running: return progress_ == other.progress_;
         case Kind::success: return seconds_ == other.seconds_;
@@ -50,4 +57,5 @@ private:
     ImportProgress progress_;
     double seconds_ = 0;
     QString message_;
+    QList<TableLoad> tables_;
 };

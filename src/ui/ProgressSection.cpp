@@ -12,6 +12,7 @@
 #include "ui/ModelBinding.h"
 #include "ui/Style.h"
 #include "ui/Symbols.h"
+#include "ui/TableLoadList.h"
 #include "ui/TabularText.h"
 
 namespace {
@@ -53,9 +54,14 @@ ProgressSection::ProgressSection(AppModel& model, SettingsStore& settings, QWidg
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(running_);
     layout->addWidget(outcome_);
+    tables_ = new TableLoadList(this);
+    layout->addWidget(tables_);
 
     onFields(model_, this, {AppModel::Field::phase}, [this] { render(); });
-    onLanguageChange(settings, this, [this] { render(); });
+    onLanguageChange(settings, this, [this] {
+        tables_->retranslate();
+        render();
+    });
     render();
 }
 
@@ -66,6 +72,7 @@ void ProgressSection::render() {
     outcome_->setVisible(phase.kind() == Kind::success || phase.kind() == Kind::cancelled ||
                          phase.kind() == Kind::failed);
     setVisible(!running_->isHidden() || !outcome_->isHidden());
+    tables_->showTables(phase.kind() == Kind::idle ? QList<TableLoad>() : phase.tables());
     const int side = QFontMetrics(outcomeText_->font()).height() + 2;
     switch (phase.kind()) {
     case Kind::running:

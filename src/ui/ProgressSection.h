@@ -8,6 +8,7 @@ class AppModel;
 class QLabel;
 class QProgressBar;
 class SettingsStore;
+class TableLoadList;
 class TabularLabel;
 
 // The running import's bar with bytes, speed and time left; afterwards its outcome.
@@ -27,4 +28,5 @@ private:
     QWidget* outcome_;
     QLabel* outcomeIcon_;
     QLabel* outcomeText_;
+    TableLoadList* tables_;
 };

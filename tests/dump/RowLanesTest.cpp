@@ -176,3 +176,64 @@ TEST(RowLanes, ARefusalEndsTheRowsFirstAndUseIsRepeated) {
 }
 
 }  // namespace
+
+namespace {
+
+struct BoardSnapshot {
+    QList<TableLoad> atRows;  // when rows went to the rows' sessions the first time
+    QList<TableLoad> atEnd;
+};
+
+BoardSnapshot boardOf(const QByteArray& dump, const QStringList& expected, bool spread) {
+    BoardSnapshot snapshot;
+    DumpFilter filter(spreading(2), {});
+    filter.expectTables(expected);
+    if (spread)
+        filter.spreadRows({[&](bool rows) {
+                               if (rows && snapshot.atRows.isEmpty()) snapshot.atRows = filter.tables();
+                               return true;
+                           },
+                           [](qint64) { return true; }, [](QByteArrayView) {}, 3});
+    const DumpFilter::Sink sink = [](QByteArrayView) { return true; };
+    EXPECT_EQ(filter.feed(dump, sink), DumpFilter::Result::goOn);
+    EXPECT_EQ(filter.finish(sink), DumpFilter::Result::goOn);
+    snapshot.atEnd = filter.tables();
+    return snapshot;
+}
+
+}  // namespace
+
+TEST(TableBoard, EachTableShowsWhereItStandsWithItsBytesAndRows) {
+    using State = TableLoad::State;
+    const QByteArray dump = kHeader + table("a", "ENGINE=InnoDB", 5) + table("b", "ENGINE=MyISAM", 2) +
+                            "INSERT INTO `b` VALUES (10,'x'),(11,'(y)'),(12,')');\n";
+    const BoardSnapshot spread = boardOf(dump, {"later", "a"}, true);
+    // Tables the inspection saw wait in its order; rows in three sessions show as such.
+    ASSERT_EQ(spread.atRows.size(), 2);
+    EXPECT_EQ(spread.atRows[1].state, State::loading);
+    EXPECT_EQ(spread.atRows[1].sessions, 3);
+    ASSERT_EQ(spread.atEnd.size(), 3);
+    EXPECT_EQ(spread.atEnd[0].name, "later");
+    EXPECT_EQ(spread.atEnd[0].state, State::waiting);
+    EXPECT_EQ(spread.atEnd[1].state, State::done);
+    EXPECT_EQ(spread.atEnd[1].sessions, 1);
+    EXPECT_EQ(spread.atEnd[1].rows, 5);
+    EXPECT_GT(spread.atEnd[1].bytes, 5 * 30);
+    EXPECT_EQ(spread.atEnd[2].state, State::loading);
+    EXPECT_EQ(spread.atEnd[2].rows, 5);
+    // Once the import is over, what was loading has its end.
+    EXPECT_EQ(TableBoards::settled(spread.atEnd, State::stopped)[2].state, State::stopped);
+    EXPECT_EQ(TableBoards::counts(TableBoards::settled(spread.atEnd, State::done)).done, 2);
+
+    // A dump that creates every table before it loads any: a table the dump comes back to loads again.
+    const QByteArray createsFirst = kHeader + "CREATE TABLE `p` (`id` int) ENGINE=InnoDB;\n"
+                                              "CREATE TABLE `q` (`id` int) ENGINE=InnoDB;\n"
+                                              "INSERT INTO `p` VALUES (1),(2);\nINSERT INTO `q` VALUES (3);\n"
+                                              "INSERT INTO `p` VALUES (4);\n";
+    const QList<TableLoad> single = boardOf(createsFirst, {}, false).atEnd;
+    ASSERT_EQ(single.size(), 2);
+    EXPECT_EQ(single[0].rows, 3);
+    EXPECT_EQ(single[0].state, State::loading);
+    EXPECT_EQ(single[1].rows, 1);
+    EXPECT_EQ(single[1].state, State::done);
+}

@@ -143,6 +143,14 @@ TEST_F(SpreadRows, SeveralSessionsMakeWhatOneSessionMakes) {
                 << logged.join('\n').toStdString();
             EXPECT_EQ(seeded.sql("SELECT n FROM `" + three + "`.tally"), "1");
             EXPECT_EQ(seeded.sql("SELECT COUNT(*) FROM `" + three + "`.latin WHERE v LIKE 'l\xc3\xa9tin%'"), "200");
+            // The list of tables tells every table done with the rows the server holds.
+            ASSERT_EQ(spread.tables.size(), 5);
+            for (const TableLoad& table : spread.tables) {
+                EXPECT_EQ(table.state, TableLoad::State::done) << table.name.toStdString();
+                EXPECT_EQ(QString::number(table.rows),
+                          seeded.sql("SELECT COUNT(*) FROM `" + three + "`.`" + table.name + "`"))
+                    << table.name.toStdString();
+            }
         }
     }
     EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1);
@@ -173,6 +181,8 @@ TEST_F(SpreadRows, AFailureInOneSessionStopsThemAllWithWholeBatchesKept) {
     const QString database = newDatabase("failure");
     const ImportOutcome outcome = importInto(database, write("dup.sql", dump), dump, 3, 100);
     ASSERT_EQ(outcome.kind, ImportOutcome::Kind::failed);
+    ASSERT_EQ(outcome.tables.size(), 1);
+    EXPECT_EQ(outcome.tables[0].state, TableLoad::State::failed);
     EXPECT_TRUE(outcome.message.contains("at line 1701: Duplicate entry '1699'")) << outcome.message.toStdString();
     EXPECT_TRUE(outcome.message.contains("INSERT INTO `r` VALUES (1699);")) << outcome.message.toStdString();
     const QStringList kept = seeded.sql("SELECT COUNT(*), COALESCE(MAX(id), 0) FROM `" + database + "`.r").split('\t');

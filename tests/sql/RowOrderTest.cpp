@@ -2,6 +2,7 @@
 // and the settings every session repeats.
 #include <gtest/gtest.h>
 
+#include "sql/RowCount.h"
 #include "sql/RowLiterals.h"
 #include "sql/SessionSettings.h"
 #include "sql/TableShape.h"
@@ -94,3 +95,19 @@ TEST(SessionSettings, OnlyWhatASessionReadsRowsBy) {
 }
 
 }  // namespace
+
+TEST(RowCount, CountsTheTuplesAnInsertAdds) {
+    using RowCount::rowsOfInsert;
+    EXPECT_EQ(rowsOfInsert("INSERT INTO `t` VALUES (1,'a(b'),(2,'c\\')'),(3,(4));", {}), 3);
+    EXPECT_EQ(rowsOfInsert("INSERT INTO `t` (`a`,`b`) VALUES\n(1,2) , (3,4)", {}), 2);
+    EXPECT_EQ(rowsOfInsert("REPLACE INTO t VALUE /* (x) */ (1) -- (2)\n", {}), 1);
+    EXPECT_EQ(rowsOfInsert("INSERT INTO t SET a = 1, b = (2)", {}), 1);
+    // What follows the rows and rows the server selects are not counted.
+    EXPECT_EQ(rowsOfInsert("INSERT INTO t VALUES (1),(2) ON DUPLICATE KEY UPDATE a = VALUES(a)", {}), 2);
+    EXPECT_EQ(rowsOfInsert("INSERT INTO t (a) SELECT a FROM u WHERE a IN (1,2)", {}), 0);
+    // Without backslash escapes, \' ends the string.
+    EXPECT_EQ(rowsOfInsert("INSERT INTO t VALUES ('a\\'),('b')", Quoting{false, false}), 2);
+    // Cut or open text ends the count without reading past it.
+    EXPECT_EQ(rowsOfInsert("INSERT INTO t VALUES (1),('open", {}), 2);
+    EXPECT_EQ(rowsOfInsert("", {}), 0);
+}
