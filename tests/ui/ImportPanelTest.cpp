@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeWidget>
 
 #include "UiHarness.h"
 #include "settings/SettingsStore.h"
@@ -102,6 +103,14 @@ TEST_F(ImportPanelTest, AWholeImportShowsProgressLogAndOutcome) {
     waitUntil([this] { return !model().isImportRunning(); }, 180000);
     ASSERT_EQ(model().phase().kind(), AppModel::Phase::Kind::success) << model().logLines().join('\n').toStdString();
     EXPECT_TRUE(find<QLabel>(detail, "outcomeText")->text().startsWith("Import finished in "));
+    // The list of tables stays with the outcome: t is done, with its rows.
+    const QTreeWidget* tables = find<QTreeWidget>(detail, "tableLoads");
+    ASSERT_TRUE(tables->isVisibleTo(detail));
+    ASSERT_EQ(tables->topLevelItemCount(), 1);
+    EXPECT_EQ(tables->topLevelItem(0)->text(0), "t");
+    EXPECT_EQ(tables->topLevelItem(0)->text(1), "Done");
+    EXPECT_EQ(tables->topLevelItem(0)->text(3), "3");
+    EXPECT_EQ(find<QLabel>(detail, "tablesHeading")->text(), "Tables: 1 of 1 done");
     EXPECT_TRUE(log->toPlainText().endsWith(model().logLines().last()));
     EXPECT_TRUE(model().logLines().last().startsWith("Finished in "));
     EXPECT_TRUE(detail->options()->isEnabled());
@@ -116,7 +125,11 @@ TEST_F(ImportPanelTest, EscapeCancelsARunningImport) {
     waitUntil([this] { return model().logLines().join('\n').contains("MYSQL_PWD=***"); });
     QTest::keyClick(window_->sidebar()->list(), Qt::Key_Escape);
     waitUntil([this] { return !model().isImportRunning(); }, 60000);
-    EXPECT_EQ(model().phase(), AppModel::Phase::cancelled());
+    EXPECT_EQ(model().phase().kind(), AppModel::Phase::Kind::cancelled);
+    // The table the dump would have made after the cut never started.
+    const QTreeWidget* tables = find<QTreeWidget>(panel(window_), "tableLoads");
+    ASSERT_EQ(tables->topLevelItemCount(), 1);
+    EXPECT_EQ(tables->topLevelItem(0)->text(1), "Waiting");
     // The user learns that the target may hold part of the dump now.
     EXPECT_EQ(find<QLabel>(panel(window_), "outcomeText")->text(),
               QString::fromUtf8("Import cancelled. “ui_target” may now hold part of the dump."));

@@ -67,7 +67,7 @@ TEST_F(ShellTest, ClosingTheLastWindowQuitsUnlessAnImportRuns) {
     // The will-terminate path cancels it.
     shell_->applicationWillTerminate();
     EXPECT_TRUE(shell_->waitForImportToEnd(60000));
-    EXPECT_EQ(model().phase(), AppModel::Phase::cancelled());
+    EXPECT_EQ(model().phase().kind(), AppModel::Phase::Kind::cancelled);
     EXPECT_EQ(shell_->notifier().sentCount(), sent + 1);
     EXPECT_EQ(shell_->notifier().lastSummary(), "Import cancelled.");
 
@@ -134,7 +134,7 @@ TEST_F(ShellTest, QuittingDuringAnImportCancelsItOnlyWhenTheUserSaysSo) {
     question->findChild<QPushButton*>("cancelAndQuit")->click();
     EXPECT_EQ(quit.count(), 1);
     waitUntil([this] { return !model().isImportRunning(); });
-    EXPECT_EQ(model().phase(), AppModel::Phase::cancelled());
+    EXPECT_EQ(model().phase().kind(), AppModel::Phase::Kind::cancelled);
 
     // Without an import, quitting asks nothing.
     waitUntil([this] { return window_->findChild<QMessageBox*>("quitQuestion") == nullptr; });
