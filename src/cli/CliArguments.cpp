@@ -20,7 +20,7 @@ const QList<Grammar>& grammars() {
          "a dump file",
          {"--password-stdin", "--json", "--no-command-guard", "--no-redirect", "--no-mysql-fixes", "--keep-definers",
           "--no-import-account"},
-         {"--container", "--user", "--engine"},
+         {"--container", "--user", "--engine", "--tables", "--exclude-tables"},
          {}},
         {"create-database",
          "a container name",
@@ -32,7 +32,8 @@ const QList<Grammar>& grammars() {
          {"--password-stdin", "--keep-unique-checks", "--keep-foreign-key-checks", "--keep-binlog", "--yes",
           "--no-command-guard", "--no-redirect", "--no-mysql-fixes", "--keep-definers",
           "--no-import-account"},
-         {"--container", "--database", "--user", "--engine", "--commit-every", "--jobs"},
+         {"--container", "--database", "--user", "--engine", "--commit-every", "--jobs", "--tables",
+          "--exclude-tables"},
          {"--container"}},
         {"import-each", {}, {}, {"--container", "--user", "--engine"}, {"--container"}},
     };

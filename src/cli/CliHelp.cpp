@@ -62,8 +62,8 @@ binary log and buffer pool, and its databases with table counts and sizes.
 
 const char* const kInspect = R"(Usage: tarnwell-cli inspect DUMP [--container CONTAINER] [--json]
 
-Shows a dump's size, compression, whether it contains DROP TABLE and the database
-it names, and the pre-flight: what its head shows and what an import will do about
+Shows a dump's size, compression, whether it contains DROP TABLE, the database
+it names, the tables it creates, and the pre-flight: what its head shows and what an import will do about
 it. With a container, also the database an import would go into, judged against
 that server.
 
@@ -72,7 +72,7 @@ that server.
   --password-stdin   read the password from standard input (first line)
   --json             print a JSON object instead
   --no-command-guard, --no-redirect, --no-mysql-fixes, --keep-definers,
-  --no-import-account
+  --no-import-account, --tables, --exclude-tables
                      as for import
 )";
 
@@ -104,6 +104,11 @@ Ctrl-C cancels a running import.
                               1000); 0 commits every statement by itself
   --jobs N                    load rows in N sessions at once (default: one per
                               core, at most 4); 1 runs the dump in one session
+  --tables A,B                load only these tables of the dump
+  --exclude-tables C,D        leave these tables of the dump out
+                              (statements that create, fill or change a table left
+                              out are skipped, and so are views and triggers that
+                              name one; the target's own tables are left alone)
   --yes                       start without asking
 
 Before the question, the pre-flight lists what the dump's head shows (its

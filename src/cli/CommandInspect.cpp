@@ -46,6 +46,10 @@ QCoro::Task<int> inspect(const CliArguments::Parsed& arguments) {
         object.insert("compression", preview.compressionName.isEmpty() ? QJsonValue(QJsonValue::Null)
                                                                        : QJsonValue(preview.compressionName));
         object.insert("preflight", QJsonArray::fromStringList(model.preflight()));
+        QJsonArray tables;
+        for (const QByteArray& table : preview.scan.tableNames) tables.append(QString::fromUtf8(table));
+        object.insert("tables", tables);
+        object.insert("tablesComplete", preview.scan.complete);
         if (container) {
             object.insert("container", *container);
             object.insert("proposedDatabase", model.selectedDatabase() ? QJsonValue(*model.selectedDatabase())
@@ -63,6 +67,11 @@ QCoro::Task<int> inspect(const CliArguments::Parsed& arguments) {
         {QStringLiteral("Database in dump"), preview.mentionedDatabase.value_or(none)},
     };
     if (container) pairs.append({QStringLiteral("Proposed database"), model.selectedDatabase().value_or(none)});
+    QStringList tables;
+    for (const QByteArray& table : preview.scan.tableNames) tables << QString::fromUtf8(table);
+    // Past the part read, the dump may create more.
+    if (!preview.scan.complete) tables << QStringLiteral("…");
+    pairs.append({QStringLiteral("Tables"), tables.isEmpty() ? none : tables.join(QStringLiteral(", "))});
     CommandSupport::printPairs(pairs);
     for (const QString& line : model.preflight())
         Terminal::write(STDOUT_FILENO, (QStringLiteral("  ") + line + u'\n').toUtf8());

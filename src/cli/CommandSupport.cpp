@@ -11,6 +11,7 @@
 #include "cli/CliHelp.h"
 #include "cli/ExitStatus.h"
 #include "cli/Terminal.h"
+#include "dump/TableChoice.h"
 #include "l10n/L10n.h"
 
 namespace CommandSupport {
@@ -39,6 +40,9 @@ bool applyFixChoices(AppModel& model, const CliArguments::Parsed& arguments) {
             return false;
         }
     }
+    if (const auto only = arguments.value("--tables")) choices.tables.only = TableChoices::namesFromList(*only);
+    if (const auto except = arguments.value("--exclude-tables"))
+        choices.tables.except = TableChoices::namesFromList(*except);
     choices.guardClientCommands = !arguments.has("--no-command-guard");
     choices.redirectDatabase = !arguments.has("--no-redirect");
     choices.mysqlToMariadb = !arguments.has("--no-mysql-fixes");

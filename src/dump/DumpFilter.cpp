@@ -7,6 +7,7 @@
 #include "l10n/L10n.h"
 #include "sql/RowCount.h"
 #include "sql/SessionSettings.h"
+#include "sql/TableMentions.h"
 #include "sql/SqlClientCommands.h"
 #include "sql/SqlTokens.h"
 
@@ -72,6 +73,33 @@ bool DumpFilter::sendRaw(qint64 upTo, const Sink& sink) {
     return sent_ - flushed_ < kFlushBytes || flush(sink);
 }
 
+// Left out, with its line breaks kept so the lines keep their numbers.
+bool DumpFilter::sendBlanked(qint64 upTo, const Sink& sink) {
+    if (upTo <= sent_) return true;
+    return send(blanked(bytes(sent_, upTo)), upTo, sink);
+}
+
+bool DumpFilter::leavesOut(const StatementFacts::Facts& facts, QByteArrayView text, qint64 line) {
+    const SqlTokens::Quoting quoting = sqlMode_.quoting();
+    for (const QByteArray& table : TableMentions::changed(text, quoting)) {
+        if (fixes_.tables.keeps(table)) continue;
+        leftOutTables_.insert(table);
+        if (!loggedChanges_.contains(QStringLiteral("leftOut ") + QString::fromUtf8(table))) {
+            loggedChanges_.insert(QStringLiteral("leftOut ") + QString::fromUtf8(table));
+            if (onLog_) onLog_(L10n::render(QStringLiteral("tableLeftOut"), {line, QString::fromUtf8(table)}));
+        }
+        return true;
+    }
+    if (facts.kind != StatementFacts::Kind::createRoutine) return false;
+    QSet<QByteArray> names = leftOutTables_;
+    names.unite(fixes_.tables.except);
+    const QByteArray named = TableMentions::namedIn(text, names, quoting);
+    // A view over a table left out would fail, and so would a trigger that writes into one.
+    if (named.isEmpty()) return false;
+    if (onLog_) onLog_(L10n::render(QStringLiteral("objectLeftOut"), {line, QString::fromUtf8(named)}));
+    return true;
+}
+
 bool DumpFilter::flush(const Sink& sink) {
     if (flushed_ < chunkStart_ && flushed_ < sent_) {
         const qint64 heldEnd = qMin(sent_, chunkStart_);
@@ -121,6 +149,11 @@ void DumpFilter::logChanges(const QList<DumpFixing::Change>& changes, qint64 lin
     }
 }
 
+void DumpFilter::expectTables(const QList<QString>& names) {
+    for (const QString& name : names)
+        if (fixes_.tables.keeps(name.toUtf8())) board_.expect({name});
+}
+
 bool DumpFilter::needsRedirect(const QByteArray& database) const {
     return fixes_.redirectDatabase && !database.isEmpty() && database == fixes_.dumpDatabase &&
            !fixes_.chosenDatabase.isEmpty() && fixes_.chosenDatabase != database;
@@ -140,7 +173,9 @@ void DumpFilter::noteTable(const QByteArray& table, bool qualified) {
     currentTable_ = QString::fromUtf8(table);
     tableIndex_ = history_.addTable(currentTable_);
     // A plain name without backticks in it: the INSERTs that follow can be recognised by their start.
-    insertPrefix_ = qualified || table.contains('`') ? QByteArray() : "INSERT INTO `" + table + '`';
+    insertPrefix_ = qualified || table.contains('`') || !fixes_.tables.keeps(table)
+                        ? QByteArray()
+                        : "INSERT INTO `" + table + '`';
     if (!tablesSeen_.contains(table)) {
         tablesSeen_.insert(table);
         ++tableNumber_;
@@ -180,6 +215,10 @@ DumpFilter::Result DumpFilter::handleDelimiter(const Piece& piece, const Sink& s
 DumpFilter::Result DumpFilter::handleStatement(const Piece& piece, const Sink& sink) {
     if (passingLongStatement_) {
         passingLongStatement_ = false;
+        if (blankingLongStatement_) {
+            blankingLongStatement_ = false;
+            return sendBlanked(piece.end, sink) ? Result::goOn : Result::sinkStopped;
+        }
         const qint64 begin = outputBytes_;
         if (!sendRaw(piece.end, sink)) return Result::sinkStopped;
         history_.recordStatement(piece.firstLine, begin, outputBytes_, tableIndex_);
@@ -218,6 +257,10 @@ DumpFilter::Result DumpFilter::handleStatement(const Piece& piece, const Sink& s
                                        {piece.firstLine, QString::fromUtf8(text).simplified().left(80)}));
     }
     noteTable(facts.table, !facts.qualifier.isEmpty());
+    if (fixes_.tables.isSet() && leavesOut(facts, text, piece.firstLine)) {
+        if (!sendRaw(piece.textBegin, sink)) return Result::sinkStopped;
+        return send(blanked(text), piece.end, sink) ? Result::goOn : Result::sinkStopped;
+    }
 
     QList<DumpFixing::Change> changes;
     std::optional<QByteArray> rewritten = DumpFixing::rewrite(text, facts, fixes_, &changes);
@@ -474,12 +517,15 @@ DumpFilter::Result DumpFilter::keepRest(const Sink& sink) {
                 return flush(sink) ? Result::refused : Result::sinkStopped;
             noteTable(facts.table, !facts.qualifier.isEmpty());
             if (!toLane(false, sink)) return Result::sinkStopped;
-            if (!currentTable_.isEmpty()) board_.enter(currentTable_);
+            blankingLongStatement_ = fixes_.tables.isSet() &&
+                                     leavesOut(facts, bytes(sent_, sent_ + qMin<qint64>(chunkEnd - sent_, 65536)),
+                                               lexer_.pendingStatementLine().value_or(0));
+            if (!currentTable_.isEmpty() && !blankingLongStatement_) board_.enter(currentTable_);
             passingLongStatement_ = true;
         }
         qint64 safeEnd = chunkEnd - 16;
         if (const qint64 command = lexer_.pendingCommandBegin(); command >= 0) safeEnd = qMin(safeEnd, command - 1);
-        if (!sendRaw(safeEnd, sink)) return Result::sinkStopped;
+        if (blankingLongStatement_ ? !sendBlanked(safeEnd, sink) : !sendRaw(safeEnd, sink)) return Result::sinkStopped;
     }
     if (!flush(sink)) return Result::sinkStopped;
     // Keep [sent_, chunkEnd) for the next chunk.

@@ -61,7 +61,7 @@ public:
     int expectedTables() const { return expectedTables_; }
     // The dump's tables and how far each has come; `expect` lists those known before they come.
     const QList<TableLoad>& tables() const { return board_.tables(); }
-    void expectTables(const QList<QString>& names) { board_.expect(names); }
+    void expectTables(const QList<QString>& names);
     const StatementHistory& history() const { return history_; }
     // Where batch `number` (from 1) ended: the first line of its last statement, and its table.
     struct BatchEnd {
@@ -107,6 +107,9 @@ private:
     bool keepsKeysPending(const StatementFacts::Facts& facts, QByteArrayView text) const;
     bool afterStatement(const SqlStream::Piece& piece, qint64 size, const Sink& sink);
     bool commitBatch(const Sink& sink);
+    // Whether the choice of tables leaves the statement out; says so in the log, once per table.
+    bool leavesOut(const StatementFacts::Facts& facts, QByteArrayView text, qint64 line);
+    bool sendBlanked(qint64 upTo, const Sink& sink);
 
     DumpFixes fixes_;
     LogHandler onLog_;
@@ -136,6 +139,8 @@ private:
     QByteArray insertPrefix_;  // "INSERT INTO `table`" of the current table; empty when not plain
     int tableIndex_ = -1;
     TableBoard board_;
+    QSet<QByteArray> leftOutTables_;  // met in the dump so far
+    bool blankingLongStatement_ = false;
     QSet<QByteArray> tablesSeen_;
     int tableNumber_ = 0;
     int expectedTables_ = 0;

@@ -63,6 +63,7 @@ DumpFixes plan(const DumpScan& scan, const ServerInfo& server, const FixChoices&
     fixes.serverCollations = server.collations;
     fixes.serverSqlMode = server.sqlMode.toUtf8();
     fixes.batchStatements = qMax(0, choices.commitEvery);
+    fixes.tables = choices.tables;
     // Only a client without a sandbox chokes on the line that turns one on.
     fixes.dropSandboxLine = !server.clientSandbox;
     fixes.rewriteDefiners = choices.rewriteDefiners;
@@ -83,6 +84,15 @@ QStringList findings(const DumpScan& scan, const DumpFixes& fixes) {
             lines << L10n::render(QStringLiteral("preflightDatabase"), {text(named)});
     } else if (scan.databases.size() > 1) {
         lines << L10n::render(QStringLiteral("preflightSeveral"), {joined(scan.databases)});
+    }
+    if (fixes.tables.isSet()) {
+        QList<QByteArray> leftOut = TableChoices::leftOut(scan.tableNames, fixes.tables);
+        // Named to leave out, though the part of the dump read so far does not create it.
+        QList<QByteArray> named = fixes.tables.except.values();
+        std::sort(named.begin(), named.end());
+        for (const QByteArray& table : named)
+            if (!leftOut.contains(table)) leftOut << table;
+        if (!leftOut.isEmpty()) lines << L10n::render(QStringLiteral("preflightTablesLeftOut"), {joined(leftOut)});
     }
     for (const DumpScan::Command& command : scan.clientCommands) {
         const QString key = !fixes.guardClientCommands ? QStringLiteral("preflightCommandRuns")

@@ -25,6 +25,8 @@ struct FixChoices {
     static constexpr int kMostJobs = 8;
     // One per core, at most 4: past that the server's log and the one reader limit more than cores.
     static int defaultJobs();
+    // The dump's tables to load.
+    TableChoice tables;
 
     bool operator==(const FixChoices&) const = default;
 };

@@ -7,6 +7,7 @@
 
 #include <optional>
 
+#include "dump/TableChoice.h"
 #include "sql/StatementFacts.h"
 
 // What the stream may change in a dump on its way to the client, and what it needs to know of the
@@ -34,6 +35,9 @@ struct DumpFixes {
     QByteArray batchTag;
     // The secondary keys of tables the dump creates are added once their rows are in.
     bool deferKeys = false;
+    // Tables left out: every statement that changes one is skipped, and so are views and
+    // triggers that name one.
+    TableChoice tables;
 
     // The server's global sql_mode, which the import's session starts with.
     QByteArray serverSqlMode;

@@ -16,6 +16,10 @@ tableLoadingIn = Loading in %d sessions
 tableDone = Done
 tableFailed = Failed
 tableStopped = Stopped here
+tableLeftOut = Line %1$d: table %2$@ is left out, as chosen; its statements are skipped.
+objectLeftOut = Line %1$d: a view or trigger that names table %2$@ is left out, since that table is.
+preflightTablesLeftOut = Tables left out, as chosen: %@. Views and triggers that name them are left out too.
+tableNotInDump = The dump holds no table %@.
 [de]
 tablesHeading = Tabellen: %1$d von %2$d fertig
 tableColumnName = Tabelle
@@ -28,6 +32,10 @@ tableLoadingIn = Wird in %d Sitzungen geladen
 tableDone = Fertig
 tableFailed = Fehlgeschlagen
 tableStopped = Hier gestoppt
+tableLeftOut = Zeile %1$d: Tabelle %2$@ wird wie gewählt ausgelassen; ihre Anweisungen werden übersprungen.
+objectLeftOut = Zeile %1$d: Ein View oder Trigger, der die Tabelle %2$@ nennt, wird ausgelassen, da diese Tabelle ausgelassen wird.
+preflightTablesLeftOut = Wie gewählt ausgelassene Tabellen: %@. Views und Trigger, die sie nennen, werden ebenfalls ausgelassen.
+tableNotInDump = Der Dump enthält keine Tabelle %@.
 [nl]
 tablesHeading = Tabellen: %1$d van %2$d klaar
 tableColumnName = Tabel
@@ -40,6 +48,10 @@ tableLoadingIn = Wordt in %d sessies geladen
 tableDone = Klaar
 tableFailed = Mislukt
 tableStopped = Hier gestopt
+tableLeftOut = Regel %1$d: tabel %2$@ wordt weggelaten, zoals gekozen; de opdrachten ervan worden overgeslagen.
+objectLeftOut = Regel %1$d: een view of trigger die tabel %2$@ noemt, wordt weggelaten, omdat die tabel ook wordt weggelaten.
+preflightTablesLeftOut = Weggelaten tabellen, zoals gekozen: %@. Views en triggers die ze noemen, worden ook weggelaten.
+tableNotInDump = De dump bevat geen tabel %@.
 [da]
 tablesHeading = Færdige tabeller: %1$d af %2$d
 tableColumnName = Tabel
@@ -52,6 +64,10 @@ tableLoadingIn = Indlæses i %d sessioner
 tableDone = Færdig
 tableFailed = Mislykkedes
 tableStopped = Stoppet her
+tableLeftOut = Linje %1$d: tabel %2$@ udelades som valgt; dens sætninger springes over.
+objectLeftOut = Linje %1$d: et view eller en trigger, der nævner tabel %2$@, udelades, da den tabel udelades.
+preflightTablesLeftOut = Tabeller, der udelades som valgt: %@. Views og triggere, der nævner dem, udelades også.
+tableNotInDump = Dumpet indeholder ingen tabel %@.
 [sv]
 tablesHeading = Klara tabeller: %1$d av %2$d
 tableColumnName = Tabell
@@ -64,6 +80,10 @@ tableLoadingIn = Läses in i %d sessioner
 tableDone = Klar
 tableFailed = Misslyckades
 tableStopped = Stoppad här
+tableLeftOut = Rad %1$d: tabell %2$@ utelämnas enligt valet; dess satser hoppas över.
+objectLeftOut = Rad %1$d: en vy eller trigger som nämner tabell %2$@ utelämnas, eftersom den tabellen utelämnas.
+preflightTablesLeftOut = Tabeller som utelämnas enligt valet: %@. Vyer och triggrar som nämner dem utelämnas också.
+tableNotInDump = Dumpen innehåller ingen tabell %@.
 [nb]
 tablesHeading = Ferdige tabeller: %1$d av %2$d
 tableColumnName = Tabell
@@ -76,6 +96,10 @@ tableLoadingIn = Lastes inn i %d økter
 tableDone = Ferdig
 tableFailed = Mislyktes
 tableStopped = Stoppet her
+tableLeftOut = Linje %1$d: tabell %2$@ utelates som valgt; setningene for den hoppes over.
+objectLeftOut = Linje %1$d: en visning eller trigger som nevner tabell %2$@, utelates, siden den tabellen utelates.
+preflightTablesLeftOut = Tabeller som utelates som valgt: %@. Visninger og triggere som nevner dem, utelates også.
+tableNotInDump = Dumpen inneholder ingen tabell %@.
 [nn]
 tablesHeading = Ferdige tabellar: %1$d av %2$d
 tableColumnName = Tabell
@@ -88,6 +112,10 @@ tableLoadingIn = Blir lasta inn i %d økter
 tableDone = Ferdig
 tableFailed = Feila
 tableStopped = Stoppa her
+tableLeftOut = Linje %1$d: tabell %2$@ blir utelaten som valt; setningane til tabellen blir hoppa over.
+objectLeftOut = Linje %1$d: ei vising eller ein triggar som nemner tabell %2$@, blir utelaten, sidan den tabellen blir utelaten.
+preflightTablesLeftOut = Tabellar som blir utelatne som valt: %@. Visingar og triggarar som nemner dei, blir òg utelatne.
+tableNotInDump = Dumpen inneheld ingen tabell %@.
 [is]
 tablesHeading = Töflum lokið: %1$d af %2$d
 tableColumnName = Tafla
@@ -100,6 +128,10 @@ tableLoadingIn = Í hleðslu (setur: %d)
 tableDone = Lokið
 tableFailed = Mistókst
 tableStopped = Stöðvað hér
+tableLeftOut = Lína %1$d: töflunni %2$@ er sleppt, eins og valið var; skipanir hennar eru ekki keyrðar.
+objectLeftOut = Lína %1$d: sýn eða gikk sem nefnir töfluna %2$@ er sleppt, þar sem þeirri töflu er sleppt.
+preflightTablesLeftOut = Töflum sleppt, eins og valið var: %@. Sýnum og gikkjum sem nefna þær er líka sleppt.
+tableNotInDump = Afritið inniheldur enga töflu %@.
 [fo]
 tablesHeading = Liðugar talvur: %1$d av %2$d
 tableColumnName = Talva
@@ -112,6 +144,10 @@ tableLoadingIn = Í innlesing (setur: %d)
 tableDone = Liðugt
 tableFailed = Miseydnaðist
 tableStopped = Steðgað her
+tableLeftOut = Linja %1$d: talvan %2$@ verður tikin burtur, sum valt; boðini í henni verða ikki koyrd.
+objectLeftOut = Linja %1$d: ein sýn ella ein triggari, sum nevnir talvuna %2$@, verður tikin burtur, tí at tann talvan eisini verður tikin burtur.
+preflightTablesLeftOut = Talvur, sum verða tiknar burtur, sum valt: %@. Sýnir og triggarar, sum nevna tær, verða eisini tikin burtur.
+tableNotInDump = Avritið hevur onga talvu %@.
 [lb]
 tablesHeading = Tabellen: %1$d vun %2$d fäerdeg
 tableColumnName = Tabell
@@ -124,6 +160,10 @@ tableLoadingIn = Gëtt mat %d Sessioune gelueden
 tableDone = Fäerdeg
 tableFailed = Feelgeschloen
 tableStopped = Hei gestoppt
+tableLeftOut = Linn %1$d: D'Tabell %2$@ gëtt, wéi gewielt, ausgelooss; hir Uweisunge ginn iwwersprongen.
+objectLeftOut = Linn %1$d: E View oder Trigger, deen d'Tabell %2$@ nennt, gëtt ausgelooss, well déi Tabell ausgelooss gëtt.
+preflightTablesLeftOut = Tabellen, déi wéi gewielt ausgelooss ginn: %@. Views an Triggeren, déi se nennen, ginn och ausgelooss.
+tableNotInDump = Den Dump enthält keng Tabell %@.
 [fr]
 tablesHeading = Tables terminées : %1$d sur %2$d
 tableColumnName = Table
@@ -136,6 +176,10 @@ tableLoadingIn = Chargement dans %d sessions
 tableDone = Terminé
 tableFailed = Échec
 tableStopped = Arrêté ici
+tableLeftOut = Ligne %1$d : la table %2$@ est omise, comme choisi ; ses instructions sont ignorées.
+objectLeftOut = Ligne %1$d : une vue ou un déclencheur qui nomme la table %2$@ est omis, puisque cette table l’est aussi.
+preflightTablesLeftOut = Tables omises, comme choisi : %@. Les vues et déclencheurs qui les nomment sont omis aussi.
+tableNotInDump = Le dump ne contient aucune table %@.
 [es]
 tablesHeading = Tablas terminadas: %1$d de %2$d
 tableColumnName = Tabla
@@ -148,6 +192,10 @@ tableLoadingIn = Cargando en %d sesiones
 tableDone = Terminada
 tableFailed = Falló
 tableStopped = Detenida aquí
+tableLeftOut = Línea %1$d: se omite la tabla %2$@, según lo elegido; se saltan sus sentencias.
+objectLeftOut = Línea %1$d: se omite una vista o un disparador que nombra la tabla %2$@, ya que esa tabla se omite.
+preflightTablesLeftOut = Tablas omitidas, según lo elegido: %@. También se omiten las vistas y los disparadores que las nombran.
+tableNotInDump = El volcado no contiene ninguna tabla %@.
 [it]
 tablesHeading = Tabelle completate: %1$d di %2$d
 tableColumnName = Tabella
@@ -160,6 +208,10 @@ tableLoadingIn = Caricamento in %d sessioni
 tableDone = Completata
 tableFailed = Non riuscita
 tableStopped = Interrotta qui
+tableLeftOut = Riga %1$d: la tabella %2$@ viene omessa, come scelto; le sue istruzioni vengono saltate.
+objectLeftOut = Riga %1$d: una vista o un trigger che nomina la tabella %2$@ viene omesso, poiché quella tabella è omessa.
+preflightTablesLeftOut = Tabelle omesse, come scelto: %@. Vengono omessi anche viste e trigger che le nominano.
+tableNotInDump = Il dump non contiene nessuna tabella %@.
 [pt]
 tablesHeading = Tabelas concluídas: %1$d de %2$d
 tableColumnName = Tabela
@@ -172,6 +224,10 @@ tableLoadingIn = Carregando em %d sessões
 tableDone = Concluída
 tableFailed = Falhou
 tableStopped = Interrompida aqui
+tableLeftOut = Linha %1$d: a tabela %2$@ é omitida, conforme escolhido; suas instruções são ignoradas.
+objectLeftOut = Linha %1$d: uma view ou um trigger que cita a tabela %2$@ é omitido, já que essa tabela também é omitida.
+preflightTablesLeftOut = Tabelas omitidas, conforme escolhido: %@. Views e triggers que as citam também são omitidos.
+tableNotInDump = O dump não contém nenhuma tabela %@.
 [ro]
 tablesHeading = Tabele finalizate: %1$d din %2$d
 tableColumnName = Tabel
@@ -184,6 +240,10 @@ tableLoadingIn = Se încarcă (sesiuni: %d)
 tableDone = Finalizat
 tableFailed = Eșuat
 tableStopped = Oprit aici
+tableLeftOut = Linia %1$d: tabelul %2$@ este omis, așa cum s-a ales; instrucțiunile sale sunt sărite.
+objectLeftOut = Linia %1$d: o vedere sau un trigger care numește tabelul %2$@ este omis, deoarece acel tabel este omis.
+preflightTablesLeftOut = Tabele omise, așa cum s-a ales: %@. Vederile și triggerele care le numesc sunt omise și ele.
+tableNotInDump = Dumpul nu conține niciun tabel %@.
 [ca]
 tablesHeading = Taules acabades: %1$d de %2$d
 tableColumnName = Taula
@@ -196,6 +256,10 @@ tableLoadingIn = Carregant en %d sessions
 tableDone = Acabada
 tableFailed = Ha fallat
 tableStopped = Aturada aquí
+tableLeftOut = Línia %1$d: s’omet la taula %2$@, tal com s’ha triat; se salten les seves sentències.
+objectLeftOut = Línia %1$d: s’omet una vista o un activador que anomena la taula %2$@, ja que aquesta taula s’omet.
+preflightTablesLeftOut = Taules omeses, tal com s’ha triat: %@. També s’ometen les vistes i els activadors que les anomenen.
+tableNotInDump = El bolcat no conté cap taula %@.
 [gl]
 tablesHeading = Táboas rematadas: %1$d de %2$d
 tableColumnName = Táboa
@@ -208,6 +272,10 @@ tableLoadingIn = Cargando en %d sesións
 tableDone = Rematada
 tableFailed = Fallou
 tableStopped = Detida aquí
+tableLeftOut = Liña %1$d: omítese a táboa %2$@, tal como se escolleu; sáltanse as súas instrucións.
+objectLeftOut = Liña %1$d: omítese unha vista ou un disparador que nomea a táboa %2$@, xa que esa táboa se omite.
+preflightTablesLeftOut = Táboas omitidas, tal como se escolleu: %@. Tamén se omiten as vistas e os disparadores que as nomean.
+tableNotInDump = O envorcado non contén ningunha táboa %@.
 [rm]
 tablesHeading = Tabellas terminadas: %1$d da %2$d
 tableColumnName = Tabella
@@ -220,6 +288,10 @@ tableLoadingIn = Vegn chargiada en %d sesidas
 tableDone = Terminada
 tableFailed = Fallida
 tableStopped = Fermada qua
+tableLeftOut = Lingia %1$d: la tabella %2$@ vegn laschada davent, sco tschernì; sias instrucziuns vegnan sursiglidas.
+objectLeftOut = Lingia %1$d: ina vista u in trigger che numna la tabella %2$@ vegn laschà davent, perquai che questa tabella vegn laschada davent.
+preflightTablesLeftOut = Tabellas laschadas davent, sco tschernì: %@. Vistas e triggers che las numnan vegnan era laschads davent.
+tableNotInDump = Il dump na cuntegna nagina tabella %@.
 [pl]
 tablesHeading = Tabele: ukończono %1$d z %2$d
 tableColumnName = Tabela
@@ -232,6 +304,10 @@ tableLoadingIn = Ładowanie (sesje: %d)
 tableDone = Ukończono
 tableFailed = Niepowodzenie
 tableStopped = Zatrzymano tutaj
+tableLeftOut = Wiersz %1$d: tabela %2$@ jest pomijana zgodnie z wyborem; jej instrukcje nie są wykonywane.
+objectLeftOut = Wiersz %1$d: widok lub wyzwalacz, który odwołuje się do tabeli %2$@, jest pomijany, ponieważ ta tabela jest pomijana.
+preflightTablesLeftOut = Tabele pominięte zgodnie z wyborem: %@. Widoki i wyzwalacze, które się do nich odwołują, również są pomijane.
+tableNotInDump = Zrzut nie zawiera tabeli %@.
 [cs]
 tablesHeading = Tabulky: hotovo %1$d z %2$d
 tableColumnName = Tabulka
@@ -244,6 +320,10 @@ tableLoadingIn = Načítá se (relace: %d)
 tableDone = Hotovo
 tableFailed = Selhalo
 tableStopped = Zastaveno zde
+tableLeftOut = Řádek %1$d: tabulka %2$@ je podle volby vynechána; její příkazy se přeskakují.
+objectLeftOut = Řádek %1$d: pohled nebo trigger, který odkazuje na tabulku %2$@, je vynechán, protože je vynechána i tato tabulka.
+preflightTablesLeftOut = Tabulky vynechané podle volby: %@. Pohledy a triggery, které na ně odkazují, jsou vynechány také.
+tableNotInDump = Výpis neobsahuje žádnou tabulku %@.
 [sk]
 tablesHeading = Tabuľky: hotovo %1$d z %2$d
 tableColumnName = Tabuľka
@@ -256,6 +336,10 @@ tableLoadingIn = Načítava sa (relácie: %d)
 tableDone = Hotovo
 tableFailed = Zlyhalo
 tableStopped = Zastavené tu
+tableLeftOut = Riadok %1$d: tabuľka %2$@ je podľa voľby vynechaná; jej príkazy sa preskakujú.
+objectLeftOut = Riadok %1$d: pohľad alebo trigger, ktorý odkazuje na tabuľku %2$@, je vynechaný, pretože je vynechaná aj táto tabuľka.
+preflightTablesLeftOut = Tabuľky vynechané podľa voľby: %@. Pohľady a triggery, ktoré na ne odkazujú, sú vynechané tiež.
+tableNotInDump = Výpis neobsahuje žiadnu tabuľku %@.
 [sl]
 tablesHeading = Tabele: končano %1$d od %2$d
 tableColumnName = Tabela
@@ -268,6 +352,10 @@ tableLoadingIn = Nalaganje (seje: %d)
 tableDone = Končano
 tableFailed = Ni uspelo
 tableStopped = Ustavljeno tukaj
+tableLeftOut = Vrstica %1$d: tabela %2$@ je po izbiri izpuščena; njeni stavki so preskočeni.
+objectLeftOut = Vrstica %1$d: pogled ali sprožilec, ki navaja tabelo %2$@, je izpuščen, ker je izpuščena tudi ta tabela.
+preflightTablesLeftOut = Tabele, izpuščene po izbiri: %@. Izpuščeni so tudi pogledi in sprožilci, ki jih navajajo.
+tableNotInDump = Izpis ne vsebuje tabele %@.
 [hr]
 tablesHeading = Tablice: dovršeno %1$d od %2$d
 tableColumnName = Tablica
@@ -280,6 +368,10 @@ tableLoadingIn = Učitava se (sesije: %d)
 tableDone = Dovršeno
 tableFailed = Nije uspjelo
 tableStopped = Zaustavljeno ovdje
+tableLeftOut = Redak %1$d: tablica %2$@ izostavljena je prema odabiru; njezine se naredbe preskaču.
+objectLeftOut = Redak %1$d: pogled ili okidač koji navodi tablicu %2$@ izostavljen je jer je izostavljena i ta tablica.
+preflightTablesLeftOut = Tablice izostavljene prema odabiru: %@. Izostavljeni su i pogledi i okidači koji ih navode.
+tableNotInDump = Ispis ne sadrži tablicu %@.
 [bs]
 tablesHeading = Tabele: završeno %1$d od %2$d
 tableColumnName = Tabela
@@ -292,6 +384,10 @@ tableLoadingIn = Učitava se (sesije: %d)
 tableDone = Završeno
 tableFailed = Nije uspjelo
 tableStopped = Zaustavljeno ovdje
+tableLeftOut = Red %1$d: tabela %2$@ je izostavljena prema izboru; njene naredbe se preskaču.
+objectLeftOut = Red %1$d: pogled ili okidač koji navodi tabelu %2$@ je izostavljen jer je izostavljena i ta tabela.
+preflightTablesLeftOut = Tabele izostavljene prema izboru: %@. Izostavljeni su i pogledi i okidači koji ih navode.
+tableNotInDump = Ispis ne sadrži tabelu %@.
 [sr]
 tablesHeading = Табеле: завршено %1$d од %2$d
 tableColumnName = Табела
@@ -304,6 +400,10 @@ tableLoadingIn = Учитава се (сесије: %d)
 tableDone = Завршено
 tableFailed = Није успело
 tableStopped = Заустављено овде
+tableLeftOut = Ред %1$d: табела %2$@ је изостављена према избору; њене наредбе се прескачу.
+objectLeftOut = Ред %1$d: поглед или окидач који наводи табелу %2$@ је изостављен јер је изостављена и та табела.
+preflightTablesLeftOut = Табеле изостављене према избору: %@. Изостављени су и погледи и окидачи који их наводе.
+tableNotInDump = Дамп не садржи табелу %@.
 [sr-Latn]
 tablesHeading = Tabele: završeno %1$d od %2$d
 tableColumnName = Tabela
@@ -316,6 +416,10 @@ tableLoadingIn = Učitava se (sesije: %d)
 tableDone = Završeno
 tableFailed = Nije uspelo
 tableStopped = Zaustavljeno ovde
+tableLeftOut = Red %1$d: tabela %2$@ je izostavljena prema izboru; njene naredbe se preskaču.
+objectLeftOut = Red %1$d: pogled ili okidač koji navodi tabelu %2$@ je izostavljen jer je izostavljena i ta tabela.
+preflightTablesLeftOut = Tabele izostavljene prema izboru: %@. Izostavljeni su i pogledi i okidači koji ih navode.
+tableNotInDump = Damp ne sadrži tabelu %@.
 [bg]
 tablesHeading = Завършени таблици: %1$d от %2$d
 tableColumnName = Таблица
@@ -328,6 +432,10 @@ tableLoadingIn = Зарежда се (сесии: %d)
 tableDone = Готово
 tableFailed = Неуспешно
 tableStopped = Спряно тук
+tableLeftOut = Ред %1$d: таблица %2$@ е пропусната според избора; командите ѝ се прескачат.
+objectLeftOut = Ред %1$d: изглед или тригер, който посочва таблица %2$@, е пропуснат, тъй като тази таблица е пропусната.
+preflightTablesLeftOut = Таблици, пропуснати според избора: %@. Изгледите и тригерите, които ги посочват, също се пропускат.
+tableNotInDump = Дъмпът не съдържа таблица %@.
 [mk]
 tablesHeading = Завршени табели: %1$d од %2$d
 tableColumnName = Табела
@@ -340,6 +448,10 @@ tableLoadingIn = Се вчитува (сесии: %d)
 tableDone = Готово
 tableFailed = Неуспешно
 tableStopped = Запрено тука
+tableLeftOut = Ред %1$d: табелата %2$@ е изоставена според изборот; нејзините наредби се прескокнуваат.
+objectLeftOut = Ред %1$d: поглед или тригер што ја наведува табелата %2$@ е изоставен, бидејќи таа табела е изоставена.
+preflightTablesLeftOut = Табели изоставени според изборот: %@. Изоставени се и погледите и тригерите што ги наведуваат.
+tableNotInDump = Дампот не содржи табела %@.
 [be]
 tablesHeading = Табліцы: гатова %1$d з %2$d
 tableColumnName = Табліца
@@ -352,6 +464,10 @@ tableLoadingIn = Загружаецца (сеансаў: %d)
 tableDone = Гатова
 tableFailed = Не ўдалося
 tableStopped = Спынена тут
+tableLeftOut = Радок %1$d: табліца %2$@ прапушчана паводле вашага выбару; яе аператары не выконваюцца.
+objectLeftOut = Радок %1$d: прадстаўленне або трыгер, што спасылаецца на табліцу %2$@, прапушчаны, бо гэтая табліца таксама прапушчана.
+preflightTablesLeftOut = Табліцы, прапушчаныя паводле вашага выбару: %@. Прадстаўленні і трыгеры, якія на іх спасылаюцца, таксама прапускаюцца.
+tableNotInDump = У дампе няма табліцы %@.
 [ru]
 tablesHeading = Таблицы: готово %1$d из %2$d
 tableColumnName = Таблица
@@ -364,6 +480,10 @@ tableLoadingIn = Загружается (сеансов: %d)
 tableDone = Готово
 tableFailed = Ошибка
 tableStopped = Остановлено здесь
+tableLeftOut = Строка %1$d: таблица %2$@ пропущена по вашему выбору; её операторы не выполняются.
+objectLeftOut = Строка %1$d: представление или триггер, ссылающийся на таблицу %2$@, пропущен, так как эта таблица тоже пропущена.
+preflightTablesLeftOut = Таблицы, пропущенные по вашему выбору: %@. Представления и триггеры, ссылающиеся на них, тоже пропускаются.
+tableNotInDump = В дампе нет таблицы %@.
 [zh-Hans]
 tablesHeading = 表：已完成 %1$d 个，共 %2$d 个
 tableColumnName = 表
@@ -376,6 +496,10 @@ tableLoadingIn = 加载中（%d 个会话）
 tableDone = 已完成
 tableFailed = 失败
 tableStopped = 在此停止
+tableLeftOut = 第 %1$d 行：已按所选略去表 %2$@，并跳过其语句。
+objectLeftOut = 第 %1$d 行：已略去一个引用表 %2$@ 的视图或触发器，因为该表已被略去。
+preflightTablesLeftOut = 按所选略去的表：%@。引用这些表的视图和触发器也将被略去。
+tableNotInDump = 转储中没有表 %@。
 [zh-Hant]
 tablesHeading = 資料表：已完成 %1$d 個，共 %2$d 個
 tableColumnName = 資料表
@@ -388,6 +512,10 @@ tableLoadingIn = 載入中（%d 個工作階段）
 tableDone = 已完成
 tableFailed = 失敗
 tableStopped = 在此停止
+tableLeftOut = 第 %1$d 行：已依選擇略過資料表 %2$@，並跳過其陳述式。
+objectLeftOut = 第 %1$d 行：已略過一個參照資料表 %2$@ 的檢視表或觸發程序，因為該資料表已被略過。
+preflightTablesLeftOut = 依選擇略過的資料表：%@。參照這些資料表的檢視表和觸發程序也會被略過。
+tableNotInDump = 傾印中沒有資料表 %@。
 [ja]
 tablesHeading = テーブル：%2$d 個中 %1$d 個完了
 tableColumnName = テーブル
@@ -400,6 +528,10 @@ tableLoadingIn = 読み込み中（%d セッション）
 tableDone = 完了
 tableFailed = 失敗
 tableStopped = ここで停止
+tableLeftOut = %1$d 行目：選択に従ってテーブル %2$@ を省きました。このテーブルの文は実行しません。
+objectLeftOut = %1$d 行目：テーブル %2$@ を参照するビューまたはトリガーを省きました。そのテーブルを省いているためです。
+preflightTablesLeftOut = 選択に従って省くテーブル：%@。これらを参照するビューとトリガーも省きます。
+tableNotInDump = ダンプにテーブル %@ はありません。
 [ko]
 tablesHeading = 테이블: %2$d개 중 %1$d개 완료
 tableColumnName = 테이블
@@ -412,7 +544,11 @@ tableLoadingIn = 로드 중(세션 %d개)
 tableDone = 완료
 tableFailed = 실패
 tableStopped = 여기서 중지됨
+tableLeftOut = %1$d행: 선택한 대로 테이블 %2$@을(를) 제외했습니다. 이 테이블의 문은 건너뜁니다.
+objectLeftOut = %1$d행: 테이블 %2$@을(를) 참조하는 뷰 또는 트리거를 제외했습니다. 해당 테이블이 제외되었기 때문입니다.
+preflightTablesLeftOut = 선택한 대로 제외되는 테이블: %@. 이 테이블을 참조하는 뷰와 트리거도 제외됩니다.
+tableNotInDump = 덤프에 테이블 %@이(가) 없습니다.
 )catalog",
     "tablesHeading tableColumnName tableColumnState tableColumnSize tableColumnRows tableWaiting tableLoading "
-    "tableLoadingIn tableDone tableFailed tableStopped",
+    "tableLoadingIn tableDone tableFailed tableStopped tableLeftOut objectLeftOut preflightTablesLeftOut tableNotInDump",
 };

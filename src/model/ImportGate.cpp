@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <limits>
 
 #include "dump/DumpInspection.h"
@@ -21,8 +22,16 @@ std::optional<QString> AppModel::importBlockedReason() const {
     } else if (!effectivePassword(*container)) {
         key = "blockedNoPassword";
     }
-    if (!key) return std::nullopt;
-    return L10n::render(QString::fromLatin1(key));
+    if (key) return L10n::render(QString::fromLatin1(key));
+    // A chosen table the dump, read through, does not hold is a typing error: nothing would load.
+    if (dumpPreview_ && dumpPreview_->path == *dumpURL_ && dumpPreview_->scan.complete) {
+        QList<QByteArray> named = fixChoices_.tables.only.values();
+        std::sort(named.begin(), named.end());
+        for (const QByteArray& table : named)
+            if (!dumpPreview_->scan.tableNames.contains(table))
+                return L10n::render(QStringLiteral("tableNotInDump"), {QString::fromUtf8(table)});
+    }
+    return std::nullopt;
 }
 
 std::optional<ConfirmationTarget> AppModel::currentTarget() const {

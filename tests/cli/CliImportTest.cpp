@@ -305,3 +305,64 @@ TEST_F(ImportTest, BadInputEndsWithAClearMessage) {
         }
     }
 }
+
+namespace {
+
+// Three tables as a dump tool writes them, a view over the second and a trigger on the first
+// that writes into the second.
+QByteArray threeTables() {
+    QByteArray dump = "/*!40101 SET NAMES utf8mb4 */;\n";
+    for (const char* name : {"keep_a", "left_b", "keep_c"}) {
+        const QByteArray table(name);
+        dump += "DROP TABLE IF EXISTS `" + table + "`;\nCREATE TABLE `" + table +
+                "` (`id` int NOT NULL, PRIMARY KEY (`id`)) ENGINE=InnoDB;\nLOCK TABLES `" + table +
+                "` WRITE;\n/*!40000 ALTER TABLE `" + table + "` DISABLE KEYS */;\nINSERT INTO `" + table +
+                "` VALUES (1),(2),(3);\n/*!40000 ALTER TABLE `" + table + "` ENABLE KEYS */;\nUNLOCK TABLES;\n";
+    }
+    return dump + "DELIMITER ;;\nCREATE TRIGGER `a_to_b` AFTER INSERT ON `keep_a` FOR EACH ROW "
+                  "INSERT INTO left_b VALUES (NEW.id + 100) ;;\nDELIMITER ;\n"
+                  "CREATE VIEW `over_b` AS SELECT `id` FROM `left_b`;\n"
+                  "CREATE VIEW `over_c` AS SELECT `id` FROM `keep_c`;\n";
+}
+
+}  // namespace
+
+// The user's choice of tables: the tables left out are neither dropped, created nor filled, the
+// target's own table of that name keeps its rows, and views and triggers that name one stay out.
+TEST_F(ImportTest, ChosenTablesLoadAndTheOthersAreLeftAlone) {
+    const QString seeded = Fixtures::seeded(), password = Fixtures::seededPassword();
+    const QString dump = writeFile("three.sql", threeTables());
+    const auto state = [&] {
+        return Fixtures::sql(seeded, password,
+                             "SELECT GROUP_CONCAT(CONCAT(TABLE_NAME, ':', TABLE_TYPE) ORDER BY TABLE_NAME) FROM "
+                             "information_schema.TABLES WHERE TABLE_SCHEMA = '" + database_ + "'") +
+               " triggers " +
+               Fixtures::sql(seeded, password,
+                             "SELECT COUNT(*) FROM information_schema.TRIGGERS WHERE TRIGGER_SCHEMA = '" + database_ +
+                                 "'");
+    };
+    Fixtures::sql(seeded, password, "CREATE TABLE " + database_ + ".left_b (id INT); INSERT INTO " + database_ +
+                                        ".left_b VALUES (42)");
+    for (const QStringList& choice : {QStringList{"--exclude-tables", "left_b"}, QStringList{"--tables", "keep_a, keep_c"}}) {
+        Fixtures::sql(seeded, password, "DROP TABLE IF EXISTS " + database_ + ".keep_a, " + database_ + ".keep_c");
+        const CliResult result = run(QStringList{"import", dump, "--container", seeded, "--database", database_,
+                                                 "--yes"} + choice);
+        ASSERT_EQ(result.status, 0) << result.err.toStdString();
+        EXPECT_TRUE(result.err.contains(QString::fromUtf8("Tables left out, as chosen: “left_b”."))) << result.err.toStdString();
+        EXPECT_TRUE(result.err.contains("Line 9: table left_b is left out, as chosen; its statements are skipped."))
+            << result.err.toStdString();
+        EXPECT_EQ(result.err.count("a view or trigger that names table left_b is left out"), 2) << result.err.toStdString();
+        EXPECT_EQ(state(), "keep_a:BASE TABLE,keep_c:BASE TABLE,left_b:BASE TABLE,marker:BASE TABLE,over_c:VIEW "
+                           "triggers 0");
+        EXPECT_EQ(Fixtures::sql(seeded, password, "SELECT GROUP_CONCAT(id) FROM " + database_ + ".left_b"), "42");
+        EXPECT_EQ(Fixtures::sql(seeded, password, "SELECT COUNT(*) FROM " + database_ + ".over_c"), "3");
+        Fixtures::sql(seeded, password, "DROP VIEW " + database_ + ".over_c");
+    }
+    // A name the dump, read through, does not hold stops before anything runs.
+    const CliResult typo = run({"import", dump, "--container", seeded, "--database", database_, "--yes", "--tables",
+                                "keep_a,kep_c"});
+    EXPECT_EQ(typo.status, 2);
+    EXPECT_TRUE(typo.err.contains("The dump holds no table kep_c.")) << typo.err.toStdString();
+    const CliResult listed = run({"inspect", dump});
+    EXPECT_TRUE(listed.out.contains("keep_a, left_b, keep_c\n")) << listed.out.toStdString();
+}

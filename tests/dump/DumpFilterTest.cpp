@@ -426,3 +426,43 @@ TEST_F(DumpFilterTest, RowsGoInCommittedBatchesOnTheirOwnLines) {
 }
 
 }  // namespace
+
+namespace {
+
+Filtered filterInPieces(const QByteArray& text, const DumpFixes& fixes, qsizetype piece) {
+    QList<QByteArrayView> chunks;
+    for (qsizetype at = 0; at < text.size(); at += piece) chunks << QByteArrayView(text).sliced(at, qMin(piece, text.size() - at));
+    return filterChunks(chunks, fixes);
+}
+
+}  // namespace
+
+// Tables left out by the user's choice: every statement that changes one goes out as blanks, with
+// its line breaks, even one too long to hold; the rest of the dump is as it was.
+TEST(TableChoiceFilter, StatementsOfTablesLeftOutBecomeBlankLines) {
+    const QByteArray longRow(DumpFilter::kHoldBytes + 4096, 'z');
+    const QByteArray dump = "CREATE TABLE `a` (id int);\nINSERT INTO `a` VALUES (1);\n"
+                            "DROP TABLE IF EXISTS `b`;\nCREATE TABLE `b` (v longtext);\nINSERT INTO `b` VALUES (2);\n"
+                            "INSERT INTO `b` VALUES ('" + longRow + "'),\n(3);\n"
+                            "INSERT INTO `a` VALUES (4);\nCREATE VIEW `vb` AS SELECT v FROM b;\n"
+                            "CREATE VIEW `va` AS SELECT id FROM a;\n";
+    DumpFixes fixes;
+    fixes.tables.except = {"b"};
+    for (const qsizetype piece : {qsizetype(1) << 20, dump.size()}) {
+        const Filtered filtered = filterInPieces(dump, fixes, piece);
+        ASSERT_EQ(filtered.result, DumpFilter::Result::goOn);
+        EXPECT_EQ(filtered.output.size(), dump.size());
+        EXPECT_EQ(filtered.output.count('\n'), dump.count('\n'));
+        EXPECT_FALSE(filtered.output.contains("`b`") || filtered.output.contains("zzz") || filtered.output.contains("vb"));
+        for (const char* kept : {"CREATE TABLE `a` (id int);\nINSERT INTO `a` VALUES (1);\n",
+                                 "INSERT INTO `a` VALUES (4);\n", "CREATE VIEW `va` AS SELECT id FROM a;\n"})
+            EXPECT_TRUE(filtered.output.contains(kept)) << kept;
+        EXPECT_EQ(filtered.log, QStringList({"Line 3: table b is left out, as chosen; its statements are skipped.",
+                                             "Line 9: a view or trigger that names table b is left out, since that table is."}));
+    }
+    // Only some: every other table is left out, the same way.
+    fixes.tables = TableChoice{{"b"}, {}};
+    const Filtered onlyB = filterInPieces(dump, fixes, dump.size());
+    EXPECT_FALSE(onlyB.output.contains("`a`") || onlyB.output.contains("va"));
+    EXPECT_TRUE(onlyB.output.contains("INSERT INTO `b` VALUES (2);"));
+}

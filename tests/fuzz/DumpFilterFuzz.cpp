@@ -91,5 +91,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(spread.output == spreadSplit.output);
     FUZZ_CHECK(spread.settings == spreadSplit.settings);
     FUZZ_CHECK(spread.result == spreadSplit.result);
+
+    // Tables left out by the user's choice: blanked alike however the stream is cut, lines kept.
+    DumpFixes choosing = underRoleInBatches();
+    choosing.tables.except = {"t", "b"};
+    const Filtered chosen = run(stream, {}, choosing, true);
+    const Filtered chosenSplit = run(stream, chunks, choosing, true);
+    FUZZ_CHECK(chosen.output == chosenSplit.output);
+    FUZZ_CHECK(chosen.result == chosenSplit.result);
     return 0;
 }

@@ -4,6 +4,7 @@
 
 #include "sql/RowCount.h"
 #include "sql/RowLiterals.h"
+#include "sql/TableMentions.h"
 #include "sql/SessionSettings.h"
 #include "sql/TableShape.h"
 
@@ -110,4 +111,34 @@ TEST(RowCount, CountsTheTuplesAnInsertAdds) {
     // Cut or open text ends the count without reading past it.
     EXPECT_EQ(rowsOfInsert("INSERT INTO t VALUES (1),('open", {}), 2);
     EXPECT_EQ(rowsOfInsert("", {}), 0);
+}
+
+TEST(TableMentions, NamesTheTablesAStatementChanges) {
+    using TableMentions::changed;
+    using List = QList<QByteArray>;
+    EXPECT_EQ(changed("DROP TABLE IF EXISTS `a`, db.`b`;", {}), (List{"a", "b"}));
+    EXPECT_EQ(changed("/*!40000 ALTER TABLE `a` DISABLE KEYS */;", {}), List{"a"});
+    EXPECT_EQ(changed("LOCK TABLES `a` WRITE, `b` AS x READ;", {}), (List{"a", "b"}));
+    EXPECT_EQ(changed("RENAME TABLE a TO b, c TO d", {}), (List{"a", "b", "c", "d"}));
+    EXPECT_EQ(changed("INSERT IGNORE INTO `t``x` VALUES (1)", {}), List{"t`x"});
+    EXPECT_EQ(changed("CREATE TABLE IF NOT EXISTS \"q\" (id int)", Quoting{true, true}), List{"q"});
+    EXPECT_EQ(changed("TRUNCATE t; ", {}), List{"t"});
+    EXPECT_EQ(changed("DELETE FROM t WHERE 1", {}), List{"t"});
+    EXPECT_EQ(changed("/*!50003 CREATE*/ /*!50017 DEFINER=`u`@`%`*/ /*!50003 TRIGGER `tr` BEFORE INSERT ON `t` "
+                      "FOR EACH ROW SET NEW.a = 1 */",
+                      {}),
+              List{"t"});
+    EXPECT_EQ(changed("SET NAMES utf8mb4", {}), List{});
+    EXPECT_EQ(changed("CREATE VIEW v AS SELECT 1", {}), List{});
+}
+
+TEST(TableMentions, FindsATableNamedInAViewOrTrigger) {
+    using TableMentions::namedIn;
+    const QSet<QByteArray> gone{"b", "v"};
+    EXPECT_EQ(namedIn("CREATE ALGORITHM=UNDEFINED VIEW `v` AS SELECT `x`.`id` FROM `b` `x`", gone, {}), "b");
+    EXPECT_EQ(namedIn("CREATE VIEW `db`.`v` AS SELECT 1 FROM c", gone, {}), "");
+    EXPECT_EQ(namedIn("CREATE TRIGGER t AFTER INSERT ON a FOR EACH ROW INSERT INTO b VALUES (1)", gone, {}), "b");
+    // A routine is made whatever it names; it fails only when called.
+    EXPECT_EQ(namedIn("CREATE PROCEDURE p() SELECT * FROM b", gone, {}), "");
+    EXPECT_EQ(namedIn("CREATE VIEW v2 AS SELECT 'b' AS b2", gone, {}), "");
 }
