@@ -52,7 +52,8 @@ int run(int argc, char* argv[]) {
     QObject::connect(&channel, &InstanceChannel::dumpRequested, &shell,
                      [&shell](const QString& path) { shell.model().setDump(path); });
     QObject::connect(&shell, &AppShell::quitRequested, &application, &QCoreApplication::quit, Qt::QueuedConnection);
-    QObject::connect(&quitSignals, &QuitSignals::quitRequested, &application, &QCoreApplication::quit);
+    // A termination signal is the answer already: the import stops safely, then the program ends.
+    QObject::connect(&quitSignals, &QuitSignals::quitRequested, &shell, &AppShell::cancelAndQuit);
     QObject::connect(&application, &QCoreApplication::aboutToQuit, &shell, &AppShell::applicationWillTerminate);
 
     shell.openMainWindow();

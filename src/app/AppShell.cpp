@@ -4,6 +4,8 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <utility>
+
 #include "docker/DockerClient.h"
 #include "docker/Engine.h"
 #include "l10n/ByteFormatting.h"
@@ -136,22 +138,40 @@ bool AppShell::waitForImportToEnd(int milliseconds) {
 }
 
 void AppShell::requestQuit(MainWindow* window) {
+    if (quitting_) return;  // stopping already; the program ends with the import
     if (!isImporting()) {
         Q_EMIT quitRequested();
         return;
     }
     QuitQuestion::ask(window, model_->importDatabase(), [this](bool quit) {
-        if (!quit) return;  // the import and the windows stay
-        model_->cancelImport();
+        if (quit) cancelAndQuit();  // otherwise the import and the windows stay
+    });
+}
+
+// The windows stay, showing that the import stops, until its sessions have ended on the server;
+// a window cannot be closed before, since an application quits only once every window has.
+void AppShell::cancelAndQuit() {
+    if (std::exchange(quitting_, true)) return;
+    model_->cancelImport();
+    if (!model_->isImportRunning()) {
+        quitting_ = false;
+        Q_EMIT quitRequested();
+        return;
+    }
+    auto* watch = new QObject(this);
+    connect(model_.get(), &AppModel::fieldChanged, watch, [this, watch](AppModel::Field field) {
+        if (field != AppModel::Field::runner || model_->isImportRunning()) return;
+        watch->deleteLater();
+        quitting_ = false;
         Q_EMIT quitRequested();
     });
 }
 
 void AppShell::askBeforeClosing(MainWindow* window) {
+    if (quitting_) return;
     QuitQuestion::ask(window, model_->importDatabase(), [this, window = QPointer<MainWindow>(window)](bool quit) {
         if (quit) {
-            model_->cancelImport();
-            Q_EMIT quitRequested();
+            cancelAndQuit();
             return;
         }
         // The window goes, the import goes on; the notification or a new start brings it back.

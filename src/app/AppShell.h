@@ -43,6 +43,9 @@ public:
 
     // The user asked to quit from a window: while an import runs, the window asks first.
     void requestQuit(MainWindow* window);
+    // Cancels a running import and quits once it has ended safely, once, without asking.
+    void cancelAndQuit();
+    bool isQuitting() const { return quitting_; }
     DesktopNotifier& notifier() { return *notifier_; }
 
 Q_SIGNALS:
@@ -62,4 +65,5 @@ private:
     QPointer<SettingsView> settingsWindow_;
     DesktopNotifier* notifier_;
     bool importWasRunning_ = false;
+    bool quitting_ = false;
 };

@@ -87,12 +87,12 @@ QCoro::Task<int> import(const CliArguments::Parsed& arguments) {
     model.setDisableUniqueChecks(!arguments.has("--keep-unique-checks"));
     model.setDisableForeignKeyChecks(!arguments.has("--keep-foreign-key-checks"));
     model.setDisableBinlog(!arguments.has("--keep-binlog"));
-    if (!CommandSupport::applyFixChoices(model, arguments)) co_return ExitStatus::refused;
-
     // A failed inspection does not stop the import, as in the window: the import tests the
     // file itself and reports its own errors.
     auto inspection = session.takeDump(*path);
     co_await inspection;
+    // After the dump: a choice of tables belongs to it.
+    if (!CommandSupport::applyFixChoices(model, arguments)) co_return ExitStatus::refused;
     const QString containerName = *arguments.value("--container");
     auto opening = CommandSupport::openContainer(session, containerName);
     if (const int status = co_await opening; status != ExitStatus::success) co_return status;

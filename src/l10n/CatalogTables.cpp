@@ -20,6 +20,10 @@ tableLeftOut = Line %1$d: table %2$@ is left out, as chosen; its statements are 
 objectLeftOut = Line %1$d: a view or trigger that names table %2$@ is left out, since that table is.
 preflightTablesLeftOut = Tables left out, as chosen: %@. Views and triggers that name them are left out too.
 tableNotInDump = The dump holds no table %@.
+tablesChoice = Tables to load: %1$d of %2$d
+tablesAll = All
+tablesNone = None
+tablesMore = The dump may create more tables past the part read; those load too.
 [de]
 tablesHeading = Tabellen: %1$d von %2$d fertig
 tableColumnName = Tabelle
@@ -36,6 +40,10 @@ tableLeftOut = Zeile %1$d: Tabelle %2$@ wird wie gewählt ausgelassen; ihre Anwe
 objectLeftOut = Zeile %1$d: Ein View oder Trigger, der die Tabelle %2$@ nennt, wird ausgelassen, da diese Tabelle ausgelassen wird.
 preflightTablesLeftOut = Wie gewählt ausgelassene Tabellen: %@. Views und Trigger, die sie nennen, werden ebenfalls ausgelassen.
 tableNotInDump = Der Dump enthält keine Tabelle %@.
+tablesChoice = Zu ladende Tabellen: %1$d von %2$d
+tablesAll = Alle
+tablesNone = Keine
+tablesMore = Der Dump kann nach dem gelesenen Teil weitere Tabellen anlegen; diese werden ebenfalls geladen.
 [nl]
 tablesHeading = Tabellen: %1$d van %2$d klaar
 tableColumnName = Tabel
@@ -52,6 +60,10 @@ tableLeftOut = Regel %1$d: tabel %2$@ wordt weggelaten, zoals gekozen; de opdrac
 objectLeftOut = Regel %1$d: een view of trigger die tabel %2$@ noemt, wordt weggelaten, omdat die tabel ook wordt weggelaten.
 preflightTablesLeftOut = Weggelaten tabellen, zoals gekozen: %@. Views en triggers die ze noemen, worden ook weggelaten.
 tableNotInDump = De dump bevat geen tabel %@.
+tablesChoice = Te laden tabellen: %1$d van %2$d
+tablesAll = Alle
+tablesNone = Geen
+tablesMore = De dump kan na het gelezen deel nog meer tabellen aanmaken; die worden ook geladen.
 [da]
 tablesHeading = Færdige tabeller: %1$d af %2$d
 tableColumnName = Tabel
@@ -68,6 +80,10 @@ tableLeftOut = Linje %1$d: tabel %2$@ udelades som valgt; dens sætninger spring
 objectLeftOut = Linje %1$d: et view eller en trigger, der nævner tabel %2$@, udelades, da den tabel udelades.
 preflightTablesLeftOut = Tabeller, der udelades som valgt: %@. Views og triggere, der nævner dem, udelades også.
 tableNotInDump = Dumpet indeholder ingen tabel %@.
+tablesChoice = Tabeller, der indlæses: %1$d af %2$d
+tablesAll = Alle
+tablesNone = Ingen
+tablesMore = Dumpet kan oprette flere tabeller efter den læste del; de indlæses også.
 [sv]
 tablesHeading = Klara tabeller: %1$d av %2$d
 tableColumnName = Tabell
@@ -84,6 +100,10 @@ tableLeftOut = Rad %1$d: tabell %2$@ utelämnas enligt valet; dess satser hoppas
 objectLeftOut = Rad %1$d: en vy eller trigger som nämner tabell %2$@ utelämnas, eftersom den tabellen utelämnas.
 preflightTablesLeftOut = Tabeller som utelämnas enligt valet: %@. Vyer och triggrar som nämner dem utelämnas också.
 tableNotInDump = Dumpen innehåller ingen tabell %@.
+tablesChoice = Tabeller att läsa in: %1$d av %2$d
+tablesAll = Alla
+tablesNone = Inga
+tablesMore = Dumpen kan skapa fler tabeller efter den lästa delen; de läses också in.
 [nb]
 tablesHeading = Ferdige tabeller: %1$d av %2$d
 tableColumnName = Tabell
@@ -100,6 +120,10 @@ tableLeftOut = Linje %1$d: tabell %2$@ utelates som valgt; setningene for den ho
 objectLeftOut = Linje %1$d: en visning eller trigger som nevner tabell %2$@, utelates, siden den tabellen utelates.
 preflightTablesLeftOut = Tabeller som utelates som valgt: %@. Visninger og triggere som nevner dem, utelates også.
 tableNotInDump = Dumpen inneholder ingen tabell %@.
+tablesChoice = Tabeller som lastes inn: %1$d av %2$d
+tablesAll = Alle
+tablesNone = Ingen
+tablesMore = Dumpen kan opprette flere tabeller etter den leste delen; de lastes også inn.
 [nn]
 tablesHeading = Ferdige tabellar: %1$d av %2$d
 tableColumnName = Tabell
@@ -116,6 +140,10 @@ tableLeftOut = Linje %1$d: tabell %2$@ blir utelaten som valt; setningane til ta
 objectLeftOut = Linje %1$d: ei vising eller ein triggar som nemner tabell %2$@, blir utelaten, sidan den tabellen blir utelaten.
 preflightTablesLeftOut = Tabellar som blir utelatne som valt: %@. Visingar og triggarar som nemner dei, blir òg utelatne.
 tableNotInDump = Dumpen inneheld ingen tabell %@.
+tablesChoice = Tabellar som blir lasta inn: %1$d av %2$d
+tablesAll = Alle
+tablesNone = Ingen
+tablesMore = Dumpen kan opprette fleire tabellar etter den lesne delen; dei blir òg lasta inn.
 [is]
 tablesHeading = Töflum lokið: %1$d af %2$d
 tableColumnName = Tafla
@@ -132,6 +160,10 @@ tableLeftOut = Lína %1$d: töflunni %2$@ er sleppt, eins og valið var; skipani
 objectLeftOut = Lína %1$d: sýn eða gikk sem nefnir töfluna %2$@ er sleppt, þar sem þeirri töflu er sleppt.
 preflightTablesLeftOut = Töflum sleppt, eins og valið var: %@. Sýnum og gikkjum sem nefna þær er líka sleppt.
 tableNotInDump = Afritið inniheldur enga töflu %@.
+tablesChoice = Töflur til að hlaða inn: %1$d af %2$d
+tablesAll = Allar
+tablesNone = Engar
+tablesMore = Afritið kann að búa til fleiri töflur á eftir þeim hluta sem var lesinn; þær eru líka hlaðnar inn.
 [fo]
 tablesHeading = Liðugar talvur: %1$d av %2$d
 tableColumnName = Talva
@@ -148,6 +180,10 @@ tableLeftOut = Linja %1$d: talvan %2$@ verður tikin burtur, sum valt; boðini �
 objectLeftOut = Linja %1$d: ein sýn ella ein triggari, sum nevnir talvuna %2$@, verður tikin burtur, tí at tann talvan eisini verður tikin burtur.
 preflightTablesLeftOut = Talvur, sum verða tiknar burtur, sum valt: %@. Sýnir og triggarar, sum nevna tær, verða eisini tikin burtur.
 tableNotInDump = Avritið hevur onga talvu %@.
+tablesChoice = Talvur at lesa inn: %1$d av %2$d
+tablesAll = Allar
+tablesNone = Ongar
+tablesMore = Avritið kann stovna fleiri talvur eftir tí lisna partinum; tær verða eisini lisnar inn.
 [lb]
 tablesHeading = Tabellen: %1$d vun %2$d fäerdeg
 tableColumnName = Tabell
@@ -164,6 +200,10 @@ tableLeftOut = Linn %1$d: D'Tabell %2$@ gëtt, wéi gewielt, ausgelooss; hir Uwe
 objectLeftOut = Linn %1$d: E View oder Trigger, deen d'Tabell %2$@ nennt, gëtt ausgelooss, well déi Tabell ausgelooss gëtt.
 preflightTablesLeftOut = Tabellen, déi wéi gewielt ausgelooss ginn: %@. Views an Triggeren, déi se nennen, ginn och ausgelooss.
 tableNotInDump = Den Dump enthält keng Tabell %@.
+tablesChoice = Tabellen, déi gelueden ginn: %1$d vun %2$d
+tablesAll = All
+tablesNone = Keng
+tablesMore = Den Dump kann nom geliesenen Deel nach weider Tabellen uleeën; déi ginn och gelueden.
 [fr]
 tablesHeading = Tables terminées : %1$d sur %2$d
 tableColumnName = Table
@@ -180,6 +220,10 @@ tableLeftOut = Ligne %1$d : la table %2$@ est omise, comme choisi ; ses instru
 objectLeftOut = Ligne %1$d : une vue ou un déclencheur qui nomme la table %2$@ est omis, puisque cette table l’est aussi.
 preflightTablesLeftOut = Tables omises, comme choisi : %@. Les vues et déclencheurs qui les nomment sont omis aussi.
 tableNotInDump = Le dump ne contient aucune table %@.
+tablesChoice = Tables à charger : %1$d sur %2$d
+tablesAll = Toutes
+tablesNone = Aucune
+tablesMore = Le dump peut créer d’autres tables au-delà de la partie lue ; elles sont chargées aussi.
 [es]
 tablesHeading = Tablas terminadas: %1$d de %2$d
 tableColumnName = Tabla
@@ -196,6 +240,10 @@ tableLeftOut = Línea %1$d: se omite la tabla %2$@, según lo elegido; se saltan
 objectLeftOut = Línea %1$d: se omite una vista o un disparador que nombra la tabla %2$@, ya que esa tabla se omite.
 preflightTablesLeftOut = Tablas omitidas, según lo elegido: %@. También se omiten las vistas y los disparadores que las nombran.
 tableNotInDump = El volcado no contiene ninguna tabla %@.
+tablesChoice = Tablas que cargar: %1$d de %2$d
+tablesAll = Todas
+tablesNone = Ninguna
+tablesMore = El volcado puede crear más tablas después de la parte leída; también se cargan.
 [it]
 tablesHeading = Tabelle completate: %1$d di %2$d
 tableColumnName = Tabella
@@ -212,6 +260,10 @@ tableLeftOut = Riga %1$d: la tabella %2$@ viene omessa, come scelto; le sue istr
 objectLeftOut = Riga %1$d: una vista o un trigger che nomina la tabella %2$@ viene omesso, poiché quella tabella è omessa.
 preflightTablesLeftOut = Tabelle omesse, come scelto: %@. Vengono omessi anche viste e trigger che le nominano.
 tableNotInDump = Il dump non contiene nessuna tabella %@.
+tablesChoice = Tabelle da caricare: %1$d di %2$d
+tablesAll = Tutte
+tablesNone = Nessuna
+tablesMore = Il dump può creare altre tabelle oltre la parte letta; anche quelle vengono caricate.
 [pt]
 tablesHeading = Tabelas concluídas: %1$d de %2$d
 tableColumnName = Tabela
@@ -228,6 +280,10 @@ tableLeftOut = Linha %1$d: a tabela %2$@ é omitida, conforme escolhido; suas in
 objectLeftOut = Linha %1$d: uma view ou um trigger que cita a tabela %2$@ é omitido, já que essa tabela também é omitida.
 preflightTablesLeftOut = Tabelas omitidas, conforme escolhido: %@. Views e triggers que as citam também são omitidos.
 tableNotInDump = O dump não contém nenhuma tabela %@.
+tablesChoice = Tabelas a carregar: %1$d de %2$d
+tablesAll = Todas
+tablesNone = Nenhuma
+tablesMore = O dump pode criar mais tabelas além da parte lida; elas também são carregadas.
 [ro]
 tablesHeading = Tabele finalizate: %1$d din %2$d
 tableColumnName = Tabel
@@ -244,6 +300,10 @@ tableLeftOut = Linia %1$d: tabelul %2$@ este omis, așa cum s-a ales; instrucți
 objectLeftOut = Linia %1$d: o vedere sau un trigger care numește tabelul %2$@ este omis, deoarece acel tabel este omis.
 preflightTablesLeftOut = Tabele omise, așa cum s-a ales: %@. Vederile și triggerele care le numesc sunt omise și ele.
 tableNotInDump = Dumpul nu conține niciun tabel %@.
+tablesChoice = Tabele de încărcat: %1$d din %2$d
+tablesAll = Toate
+tablesNone = Niciunul
+tablesMore = Dumpul poate crea și alte tabele după partea citită; și acestea se încarcă.
 [ca]
 tablesHeading = Taules acabades: %1$d de %2$d
 tableColumnName = Taula
@@ -260,6 +320,10 @@ tableLeftOut = Línia %1$d: s’omet la taula %2$@, tal com s’ha triat; se sal
 objectLeftOut = Línia %1$d: s’omet una vista o un activador que anomena la taula %2$@, ja que aquesta taula s’omet.
 preflightTablesLeftOut = Taules omeses, tal com s’ha triat: %@. També s’ometen les vistes i els activadors que les anomenen.
 tableNotInDump = El bolcat no conté cap taula %@.
+tablesChoice = Taules per carregar: %1$d de %2$d
+tablesAll = Totes
+tablesNone = Cap
+tablesMore = El bolcat pot crear més taules després de la part llegida; també es carreguen.
 [gl]
 tablesHeading = Táboas rematadas: %1$d de %2$d
 tableColumnName = Táboa
@@ -276,6 +340,10 @@ tableLeftOut = Liña %1$d: omítese a táboa %2$@, tal como se escolleu; sáltan
 objectLeftOut = Liña %1$d: omítese unha vista ou un disparador que nomea a táboa %2$@, xa que esa táboa se omite.
 preflightTablesLeftOut = Táboas omitidas, tal como se escolleu: %@. Tamén se omiten as vistas e os disparadores que as nomean.
 tableNotInDump = O envorcado non contén ningunha táboa %@.
+tablesChoice = Táboas que cargar: %1$d de %2$d
+tablesAll = Todas
+tablesNone = Ningunha
+tablesMore = O envorcado pode crear máis táboas despois da parte lida; tamén se cargan.
 [rm]
 tablesHeading = Tabellas terminadas: %1$d da %2$d
 tableColumnName = Tabella
@@ -292,6 +360,10 @@ tableLeftOut = Lingia %1$d: la tabella %2$@ vegn laschada davent, sco tschernì;
 objectLeftOut = Lingia %1$d: ina vista u in trigger che numna la tabella %2$@ vegn laschà davent, perquai che questa tabella vegn laschada davent.
 preflightTablesLeftOut = Tabellas laschadas davent, sco tschernì: %@. Vistas e triggers che las numnan vegnan era laschads davent.
 tableNotInDump = Il dump na cuntegna nagina tabella %@.
+tablesChoice = Tabellas da chargiar: %1$d da %2$d
+tablesAll = Tuttas
+tablesNone = Nagina
+tablesMore = Il dump po crear ulteriuras tabellas suenter la part legida; era quellas vegnan chargiadas.
 [pl]
 tablesHeading = Tabele: ukończono %1$d z %2$d
 tableColumnName = Tabela
@@ -308,6 +380,10 @@ tableLeftOut = Wiersz %1$d: tabela %2$@ jest pomijana zgodnie z wyborem; jej ins
 objectLeftOut = Wiersz %1$d: widok lub wyzwalacz, który odwołuje się do tabeli %2$@, jest pomijany, ponieważ ta tabela jest pomijana.
 preflightTablesLeftOut = Tabele pominięte zgodnie z wyborem: %@. Widoki i wyzwalacze, które się do nich odwołują, również są pomijane.
 tableNotInDump = Zrzut nie zawiera tabeli %@.
+tablesChoice = Tabele do załadowania: %1$d z %2$d
+tablesAll = Wszystkie
+tablesNone = Żadne
+tablesMore = Za odczytaną częścią zrzut może tworzyć kolejne tabele; one również są ładowane.
 [cs]
 tablesHeading = Tabulky: hotovo %1$d z %2$d
 tableColumnName = Tabulka
@@ -324,6 +400,10 @@ tableLeftOut = Řádek %1$d: tabulka %2$@ je podle volby vynechána; její pří
 objectLeftOut = Řádek %1$d: pohled nebo trigger, který odkazuje na tabulku %2$@, je vynechán, protože je vynechána i tato tabulka.
 preflightTablesLeftOut = Tabulky vynechané podle volby: %@. Pohledy a triggery, které na ně odkazují, jsou vynechány také.
 tableNotInDump = Výpis neobsahuje žádnou tabulku %@.
+tablesChoice = Tabulky k načtení: %1$d z %2$d
+tablesAll = Všechny
+tablesNone = Žádné
+tablesMore = Výpis může za přečtenou částí vytvářet další tabulky; i ty se načtou.
 [sk]
 tablesHeading = Tabuľky: hotovo %1$d z %2$d
 tableColumnName = Tabuľka
@@ -340,6 +420,10 @@ tableLeftOut = Riadok %1$d: tabuľka %2$@ je podľa voľby vynechaná; jej prík
 objectLeftOut = Riadok %1$d: pohľad alebo trigger, ktorý odkazuje na tabuľku %2$@, je vynechaný, pretože je vynechaná aj táto tabuľka.
 preflightTablesLeftOut = Tabuľky vynechané podľa voľby: %@. Pohľady a triggery, ktoré na ne odkazujú, sú vynechané tiež.
 tableNotInDump = Výpis neobsahuje žiadnu tabuľku %@.
+tablesChoice = Tabuľky na načítanie: %1$d z %2$d
+tablesAll = Všetky
+tablesNone = Žiadne
+tablesMore = Výpis môže za prečítanou časťou vytvárať ďalšie tabuľky; aj tie sa načítajú.
 [sl]
 tablesHeading = Tabele: končano %1$d od %2$d
 tableColumnName = Tabela
@@ -356,6 +440,10 @@ tableLeftOut = Vrstica %1$d: tabela %2$@ je po izbiri izpuščena; njeni stavki 
 objectLeftOut = Vrstica %1$d: pogled ali sprožilec, ki navaja tabelo %2$@, je izpuščen, ker je izpuščena tudi ta tabela.
 preflightTablesLeftOut = Tabele, izpuščene po izbiri: %@. Izpuščeni so tudi pogledi in sprožilci, ki jih navajajo.
 tableNotInDump = Izpis ne vsebuje tabele %@.
+tablesChoice = Tabele za nalaganje: %1$d od %2$d
+tablesAll = Vse
+tablesNone = Nobene
+tablesMore = Izpis lahko za prebranim delom ustvari še druge tabele; tudi te se naložijo.
 [hr]
 tablesHeading = Tablice: dovršeno %1$d od %2$d
 tableColumnName = Tablica
@@ -372,6 +460,10 @@ tableLeftOut = Redak %1$d: tablica %2$@ izostavljena je prema odabiru; njezine s
 objectLeftOut = Redak %1$d: pogled ili okidač koji navodi tablicu %2$@ izostavljen je jer je izostavljena i ta tablica.
 preflightTablesLeftOut = Tablice izostavljene prema odabiru: %@. Izostavljeni su i pogledi i okidači koji ih navode.
 tableNotInDump = Ispis ne sadrži tablicu %@.
+tablesChoice = Tablice za učitavanje: %1$d od %2$d
+tablesAll = Sve
+tablesNone = Nijedna
+tablesMore = Ispis nakon pročitanog dijela može stvoriti još tablica; i one se učitavaju.
 [bs]
 tablesHeading = Tabele: završeno %1$d od %2$d
 tableColumnName = Tabela
@@ -388,6 +480,10 @@ tableLeftOut = Red %1$d: tabela %2$@ je izostavljena prema izboru; njene naredbe
 objectLeftOut = Red %1$d: pogled ili okidač koji navodi tabelu %2$@ je izostavljen jer je izostavljena i ta tabela.
 preflightTablesLeftOut = Tabele izostavljene prema izboru: %@. Izostavljeni su i pogledi i okidači koji ih navode.
 tableNotInDump = Ispis ne sadrži tabelu %@.
+tablesChoice = Tabele za učitavanje: %1$d od %2$d
+tablesAll = Sve
+tablesNone = Nijedna
+tablesMore = Ispis nakon pročitanog dijela može kreirati još tabela; i one se učitavaju.
 [sr]
 tablesHeading = Табеле: завршено %1$d од %2$d
 tableColumnName = Табела
@@ -404,6 +500,10 @@ tableLeftOut = Ред %1$d: табела %2$@ је изостављена пре
 objectLeftOut = Ред %1$d: поглед или окидач који наводи табелу %2$@ је изостављен јер је изостављена и та табела.
 preflightTablesLeftOut = Табеле изостављене према избору: %@. Изостављени су и погледи и окидачи који их наводе.
 tableNotInDump = Дамп не садржи табелу %@.
+tablesChoice = Табеле за учитавање: %1$d од %2$d
+tablesAll = Све
+tablesNone = Ниједна
+tablesMore = Дамп после прочитаног дела може да направи још табела; и оне се учитавају.
 [sr-Latn]
 tablesHeading = Tabele: završeno %1$d od %2$d
 tableColumnName = Tabela
@@ -420,6 +520,10 @@ tableLeftOut = Red %1$d: tabela %2$@ je izostavljena prema izboru; njene naredbe
 objectLeftOut = Red %1$d: pogled ili okidač koji navodi tabelu %2$@ je izostavljen jer je izostavljena i ta tabela.
 preflightTablesLeftOut = Tabele izostavljene prema izboru: %@. Izostavljeni su i pogledi i okidači koji ih navode.
 tableNotInDump = Damp ne sadrži tabelu %@.
+tablesChoice = Tabele za učitavanje: %1$d od %2$d
+tablesAll = Sve
+tablesNone = Nijedna
+tablesMore = Damp posle pročitanog dela može da napravi još tabela; i one se učitavaju.
 [bg]
 tablesHeading = Завършени таблици: %1$d от %2$d
 tableColumnName = Таблица
@@ -436,6 +540,10 @@ tableLeftOut = Ред %1$d: таблица %2$@ е пропусната спор
 objectLeftOut = Ред %1$d: изглед или тригер, който посочва таблица %2$@, е пропуснат, тъй като тази таблица е пропусната.
 preflightTablesLeftOut = Таблици, пропуснати според избора: %@. Изгледите и тригерите, които ги посочват, също се пропускат.
 tableNotInDump = Дъмпът не съдържа таблица %@.
+tablesChoice = Таблици за зареждане: %1$d от %2$d
+tablesAll = Всички
+tablesNone = Никоя
+tablesMore = След прочетената част дъмпът може да създаде още таблици; те също се зареждат.
 [mk]
 tablesHeading = Завршени табели: %1$d од %2$d
 tableColumnName = Табела
@@ -452,6 +560,10 @@ tableLeftOut = Ред %1$d: табелата %2$@ е изоставена спо
 objectLeftOut = Ред %1$d: поглед или тригер што ја наведува табелата %2$@ е изоставен, бидејќи таа табела е изоставена.
 preflightTablesLeftOut = Табели изоставени според изборот: %@. Изоставени се и погледите и тригерите што ги наведуваат.
 tableNotInDump = Дампот не содржи табела %@.
+tablesChoice = Табели за вчитување: %1$d од %2$d
+tablesAll = Сите
+tablesNone = Ниедна
+tablesMore = По прочитаниот дел дампот може да создаде уште табели; и тие се вчитуваат.
 [be]
 tablesHeading = Табліцы: гатова %1$d з %2$d
 tableColumnName = Табліца
@@ -468,6 +580,10 @@ tableLeftOut = Радок %1$d: табліца %2$@ прапушчана пав�
 objectLeftOut = Радок %1$d: прадстаўленне або трыгер, што спасылаецца на табліцу %2$@, прапушчаны, бо гэтая табліца таксама прапушчана.
 preflightTablesLeftOut = Табліцы, прапушчаныя паводле вашага выбару: %@. Прадстаўленні і трыгеры, якія на іх спасылаюцца, таксама прапускаюцца.
 tableNotInDump = У дампе няма табліцы %@.
+tablesChoice = Табліцы для загрузкі: %1$d з %2$d
+tablesAll = Усе
+tablesNone = Ніводнай
+tablesMore = Пасля прачытанай часткі дамп можа ствараць яшчэ табліцы; яны таксама загружаюцца.
 [ru]
 tablesHeading = Таблицы: готово %1$d из %2$d
 tableColumnName = Таблица
@@ -484,6 +600,10 @@ tableLeftOut = Строка %1$d: таблица %2$@ пропущена по в
 objectLeftOut = Строка %1$d: представление или триггер, ссылающийся на таблицу %2$@, пропущен, так как эта таблица тоже пропущена.
 preflightTablesLeftOut = Таблицы, пропущенные по вашему выбору: %@. Представления и триггеры, ссылающиеся на них, тоже пропускаются.
 tableNotInDump = В дампе нет таблицы %@.
+tablesChoice = Таблицы для загрузки: %1$d из %2$d
+tablesAll = Все
+tablesNone = Ни одной
+tablesMore = После прочитанной части дамп может создавать ещё таблицы; они тоже загружаются.
 [zh-Hans]
 tablesHeading = 表：已完成 %1$d 个，共 %2$d 个
 tableColumnName = 表
@@ -500,6 +620,10 @@ tableLeftOut = 第 %1$d 行：已按所选略去表 %2$@，并跳过其语句。
 objectLeftOut = 第 %1$d 行：已略去一个引用表 %2$@ 的视图或触发器，因为该表已被略去。
 preflightTablesLeftOut = 按所选略去的表：%@。引用这些表的视图和触发器也将被略去。
 tableNotInDump = 转储中没有表 %@。
+tablesChoice = 要加载的表：已选 %1$d 个，共 %2$d 个
+tablesAll = 全选
+tablesNone = 全不选
+tablesMore = 在已读取部分之后，转储可能还会创建更多表；这些表也会加载。
 [zh-Hant]
 tablesHeading = 資料表：已完成 %1$d 個，共 %2$d 個
 tableColumnName = 資料表
@@ -516,6 +640,10 @@ tableLeftOut = 第 %1$d 行：已依選擇略過資料表 %2$@，並跳過其陳
 objectLeftOut = 第 %1$d 行：已略過一個參照資料表 %2$@ 的檢視表或觸發程序，因為該資料表已被略過。
 preflightTablesLeftOut = 依選擇略過的資料表：%@。參照這些資料表的檢視表和觸發程序也會被略過。
 tableNotInDump = 傾印中沒有資料表 %@。
+tablesChoice = 要載入的資料表：已選 %1$d 個，共 %2$d 個
+tablesAll = 全選
+tablesNone = 全不選
+tablesMore = 在已讀取的部分之後，傾印可能還會建立更多資料表；這些資料表也會載入。
 [ja]
 tablesHeading = テーブル：%2$d 個中 %1$d 個完了
 tableColumnName = テーブル
@@ -532,6 +660,10 @@ tableLeftOut = %1$d 行目：選択に従ってテーブル %2$@ を省きまし
 objectLeftOut = %1$d 行目：テーブル %2$@ を参照するビューまたはトリガーを省きました。そのテーブルを省いているためです。
 preflightTablesLeftOut = 選択に従って省くテーブル：%@。これらを参照するビューとトリガーも省きます。
 tableNotInDump = ダンプにテーブル %@ はありません。
+tablesChoice = 読み込むテーブル：%2$d 個中 %1$d 個
+tablesAll = すべて
+tablesNone = なし
+tablesMore = 読み取った部分より後で、ダンプがさらにテーブルを作成することがあります。それらも読み込みます。
 [ko]
 tablesHeading = 테이블: %2$d개 중 %1$d개 완료
 tableColumnName = 테이블
@@ -548,7 +680,11 @@ tableLeftOut = %1$d행: 선택한 대로 테이블 %2$@을(를) 제외했습니�
 objectLeftOut = %1$d행: 테이블 %2$@을(를) 참조하는 뷰 또는 트리거를 제외했습니다. 해당 테이블이 제외되었기 때문입니다.
 preflightTablesLeftOut = 선택한 대로 제외되는 테이블: %@. 이 테이블을 참조하는 뷰와 트리거도 제외됩니다.
 tableNotInDump = 덤프에 테이블 %@이(가) 없습니다.
+tablesChoice = 로드할 테이블: %2$d개 중 %1$d개
+tablesAll = 모두
+tablesNone = 없음
+tablesMore = 읽은 부분 이후에 덤프가 테이블을 더 만들 수 있습니다. 그 테이블도 로드됩니다.
 )catalog",
     "tablesHeading tableColumnName tableColumnState tableColumnSize tableColumnRows tableWaiting tableLoading "
-    "tableLoadingIn tableDone tableFailed tableStopped tableLeftOut objectLeftOut preflightTablesLeftOut tableNotInDump",
+    "tableLoadingIn tableDone tableFailed tableStopped tableLeftOut objectLeftOut preflightTablesLeftOut tableNotInDump tablesChoice tablesAll tablesNone tablesMore",
 };

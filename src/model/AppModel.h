@@ -93,8 +93,14 @@ public:
     bool databasePinned() const { return databasePinned_; }
     bool confirmImport() const { return confirmImport_; }
     bool isImportRunning() const { return runner_ != nullptr; }
+    // A cancel was asked and the import is winding down: its sessions end on the server first.
+    bool isImportStopping() const { return runner_ != nullptr && stopping_; }
     // The database the running or last import wrote into.
     const QString& importDatabase() const { return importDatabase_; }
+    // The dump the running or last import read; its outcome is about this file.
+    const QString& importDump() const { return importDump_; }
+    // A dump opened from outside while an import ran, to be taken once it has ended.
+    const std::optional<QString>& heldDump() const { return heldDump_; }
 
     // Fields the views write directly.
     void setShowStopped(bool value) { assign(showStopped_, value, Field::showStopped); }
@@ -204,7 +210,10 @@ private:
     bool databasePinned_ = false;
     bool confirmImport_ = false;
     std::shared_ptr<ImportRunner> runner_;
+    bool stopping_ = false;
     QString importDatabase_;
+    QString importDump_;
+    std::optional<QString> heldDump_;
     std::optional<ConfirmationTarget> confirmationTarget_;
     struct TypedLogin {
         QString user;

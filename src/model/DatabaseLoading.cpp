@@ -81,6 +81,13 @@ QCoro::Task<> AppModel::probeServer(bool reportFailure) {
             assign(selectedDatabase_, std::optional<QString>(), Field::selectedDatabase);
             assign(databasePinned_, false, Field::databasePinned);
         }
+    } else if (const auto chosen = PersistedKeys::text("lastDatabase");
+               chosen && PersistedKeys::text("lastDatabaseContainer") == name &&
+               std::any_of(databases_.begin(), databases_.end(),
+                           [&](const MysqlDatabase& d) { return d.name == *chosen; })) {
+        // The user's own choice on this container, from before: a proposal never overrides it.
+        assign(selectedDatabase_, chosen, Field::selectedDatabase);
+        assign(databasePinned_, true, Field::databasePinned);
     } else {
         chooseDatabaseAutomatically(dumpURL_);
     }
@@ -91,6 +98,7 @@ void AppModel::pinDatabase(const QString& name) {
     assign(databasePinned_, true, Field::databasePinned);
     assign(selectedDatabase_, std::optional<QString>(name), Field::selectedDatabase);
     PersistedKeys::setText("lastDatabase", name);
+    if (const auto container = selectedContainer()) PersistedKeys::setText("lastDatabaseContainer", container->name);
 }
 
 QCoro::Task<bool> AppModel::createDatabase(QString name, QString collation) {

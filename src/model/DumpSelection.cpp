@@ -1,13 +1,27 @@
+#include <QFileInfo>
 #include <QPointer>
 
 #include "docker/DockerClient.h"
 #include "docker/DockerError.h"
 #include "dump/DumpInspection.h"
+#include "l10n/L10n.h"
 #include "model/AppModel.h"
 #include "model/BackgroundJob.h"
 #include "model/PersistedKeys.h"
 
 void AppModel::setDump(const QString& path) {
+    // The dump on screen is the one being imported until the import ends.
+    if (phase_.isRunning()) {
+        heldDump_ = path;
+        appendLog(L10n::render(QStringLiteral("dumpHeld"), {QFileInfo(path).fileName()}));
+        return;
+    }
+    // A choice of tables belongs to the dump it was made for.
+    if (dumpURL_ != path && fixChoices_.tables.isSet()) {
+        FixChoices choices = fixChoices_;
+        choices.tables = {};
+        assign(fixChoices_, choices, Field::fixChoices);
+    }
     // No sandbox here: the dump is remembered by its path, and there is no access to open.
     assign(dumpURL_, std::optional<QString>(path), Field::dumpURL);
     // A preview speaks for the file it was made from; until this one is inspected there is none.

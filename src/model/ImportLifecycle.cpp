@@ -34,6 +34,7 @@ void postToModel(const QPointer<AppModel>& model, Step step) {
 
 void AppModel::setRunner(std::shared_ptr<ImportRunner> runner) {
     runner_ = std::move(runner);
+    stopping_ = false;
     Q_EMIT fieldChanged(Field::runner);  // always notifies
 }
 
@@ -81,6 +82,7 @@ void AppModel::startImport() {
     dismissError();  // the new import supersedes what failed before
 
     importDatabase_ = request.database;
+    importDump_ = request.fileURL;
     assign(phase_, Phase::running(ImportProgress{}), Field::phase);
     auto runner = std::make_shared<ImportRunner>();
     setRunner(runner);
@@ -107,7 +109,10 @@ QCoro::Task<> AppModel::runImport(std::shared_ptr<ImportRunner> runner, ImportRe
 }
 
 void AppModel::cancelImport() {
-    if (runner_) runner_->cancel();
+    if (!runner_) return;
+    runner_->cancel();
+    if (std::exchange(stopping_, true)) return;
+    Q_EMIT fieldChanged(Field::runner);  // the window shows it is stopping, at once
 }
 
 void AppModel::finish(const ImportOutcome& outcome) {
@@ -130,6 +135,8 @@ void AppModel::finish(const ImportOutcome& outcome) {
         appendLog(L10n::render(QStringLiteral("cancelledLog")));
         break;
     }
+    // Opened from outside meanwhile: it becomes the dump now; the outcome names the file it is about.
+    if (const std::optional<QString> held = std::exchange(heldDump_, std::nullopt)) setDump(*held);
 }
 
 void AppModel::appendLog(const QString& line) {

@@ -47,7 +47,7 @@ ImportButton::ImportButton(AppModel& model, SettingsStore& settings, QWidget* pa
     connect(cancel_, &QPushButton::clicked, this, [this] { model_.cancelImport(); });
     // The gate reads the selection, the target, the dump and the password.
     onFields(model_, this,
-             {AppModel::Field::phase, AppModel::Field::selectedContainerID, AppModel::Field::containers,
+             {AppModel::Field::phase, AppModel::Field::runner, AppModel::Field::selectedContainerID, AppModel::Field::containers,
               AppModel::Field::selectedDatabase, AppModel::Field::dumpURL, AppModel::Field::passwordOverride},
              [this] { render(); });
     onLanguageChange(settings, this, [this] { render(); });
@@ -58,11 +58,15 @@ void ImportButton::render() {
     const bool running = model_.phase().isRunning();
     const auto blocked = model_.importBlockedReason();
     start_->setText(L10n::render(QStringLiteral("startImport")));
-    cancel_->setText(L10n::render(QStringLiteral("cancel")));
+    const bool stopping = model_.isImportStopping();
+    cancel_->setText(L10n::render(stopping ? QStringLiteral("stoppingButton") : QStringLiteral("cancel")));
+    cancel_->setEnabled(!stopping);
     start_->setVisible(!running);
     cancel_->setVisible(running);
     start_->setEnabled(!running && !blocked);
-    if (running) {
+    if (stopping) {
+        status_->setText(L10n::render(QStringLiteral("stoppingStatus")));
+    } else if (running) {
         status_->setText(L10n::render(QStringLiteral("pipeRunning")));
     } else if (blocked) {
         status_->setText(*blocked);

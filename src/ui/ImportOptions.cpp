@@ -16,6 +16,7 @@
 #include "ui/Disclosure.h"
 #include "ui/ModelBinding.h"
 #include "ui/StreamOptions.h"
+#include "ui/TableChooser.h"
 #include "ui/Style.h"
 
 namespace {
@@ -83,8 +84,9 @@ ImportOptions::ImportOptions(AppModel& model, SettingsStore& settings, QWidget* 
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
     auto* stream = new StreamOptions(model_, settings, this);
-    for (QWidget* widget :
-         std::initializer_list<QWidget*>{unique_, foreignKeys_, binlog_, binlogOff_, bufferPool_, stream, login_}) {
+    auto* tables = new TableChooser(model_, settings, this);
+    for (QWidget* widget : std::initializer_list<QWidget*>{unique_, foreignKeys_, binlog_, binlogOff_, bufferPool_,
+                                                           stream, tables, login_}) {
         layout->addWidget(widget);
     }
 

@@ -1,5 +1,6 @@
 #include "ui/ProgressSection.h"
 
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -44,11 +45,19 @@ ProgressSection::ProgressSection(AppModel& model, SettingsStore& settings, QWidg
     outcomeText_->setObjectName(QStringLiteral("outcomeText"));
     outcomeText_->setWordWrap(true);
     outcomeText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    outcomeFile_ = new QLabel(outcome_);
+    outcomeFile_->setObjectName(QStringLiteral("outcomeFile"));
+    Style::makeSecondary(outcomeFile_, Style::caption(), true);
+    outcomeFile_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* outcomeLines = new QVBoxLayout;
+    outcomeLines->setSpacing(2);
+    outcomeLines->addWidget(outcomeText_);
+    outcomeLines->addWidget(outcomeFile_);
     auto* outcomeLayout = new QHBoxLayout(outcome_);
     outcomeLayout->setContentsMargins(0, 0, 0, 0);
     outcomeLayout->setSpacing(6);
-    outcomeLayout->addWidget(outcomeIcon_);
-    outcomeLayout->addWidget(outcomeText_, 1);
+    outcomeLayout->addWidget(outcomeIcon_, 0, Qt::AlignTop);
+    outcomeLayout->addLayout(outcomeLines, 1);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -74,6 +83,9 @@ void ProgressSection::render() {
     setVisible(!running_->isHidden() || !outcome_->isHidden());
     tables_->showTables(phase.kind() == Kind::idle ? QList<TableLoad>() : phase.tables());
     const int side = QFontMetrics(outcomeText_->font()).height() + 2;
+    // Whatever the dump on screen is now, the outcome says which file it is about.
+    outcomeFile_->setText(L10n::render(QStringLiteral("outcomeAbout"),
+                                       {QFileInfo(model_.importDump()).fileName(), model_.importDatabase()}));
     switch (phase.kind()) {
     case Kind::running:
         bar_->setValue(int(ProgressText::fraction(phase.progress()) * kBarSteps));

@@ -28,5 +28,6 @@ private:
     QWidget* outcome_;
     QLabel* outcomeIcon_;
     QLabel* outcomeText_;
+    QLabel* outcomeFile_;
     TableLoadList* tables_;
 };

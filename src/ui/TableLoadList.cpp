@@ -42,8 +42,6 @@ TableLoadList::TableLoadList(QWidget* parent) : QWidget(parent) {
     tree_->header()->setStretchLastSection(false);
     tree_->header()->setSectionResizeMode(nameColumn, QHeaderView::Stretch);
     for (const int column : {int(stateColumn), int(sizeColumn), int(rowsColumn)}) tree_->header()->setSectionResizeMode(column, QHeaderView::ResizeToContents);
-    const int rowHeight = QFontMetrics(tree_->font()).height() + 6;
-    tree_->setFixedHeight(rowHeight * (kVisibleRows + 1) + 4);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
@@ -66,6 +64,10 @@ void TableLoadList::showTables(const QList<TableLoad>& tables) {
     setVisible(!tables.isEmpty());
     if (tables == shown_) return;
     heading_->setText(ProgressText::tablesHeading(tables));
+    // As tall as its rows, up to a few; more scroll.
+    const int rowHeight = QFontMetrics(tree_->font()).height() + 6;
+    const int shownRows = int(qBound(qsizetype(1), tables.size(), qsizetype(kVisibleRows)));
+    tree_->setFixedHeight(tree_->header()->sizeHint().height() + rowHeight * shownRows + 2 * tree_->frameWidth() + 2);
     while (tree_->topLevelItemCount() > tables.size()) delete tree_->takeTopLevelItem(tree_->topLevelItemCount() - 1);
     const QLocale locale = QLocale::system();
     QTreeWidgetItem* loading = nullptr;

@@ -1,3 +1,5 @@
+#include <QDir>
+
 #include <qcoro/qcorotask.h>
 
 #include "ModelHarness.h"
@@ -130,6 +132,32 @@ TEST_F(RefreshTest, APinnedDatabaseStaysWhileItExists) {
     EXPECT_FALSE(model.databasePinned());
     EXPECT_TRUE(model.databases().isEmpty());
     waitUntil([&] { return !model.isLoadingDatabases(); });
+}
+
+// The user's choice outlasts the program: after a restart, a dump named after another database
+// does not move the target away from the one the user chose on this container.
+TEST_F(RefreshTest, AChosenDatabaseOutlastsARestartAndANewDump) {
+    const QString seeded = Fixtures::seeded();
+    const QString password = Fixtures::seededPassword();
+    Fixtures::sql(seeded, password, "CREATE DATABASE IF NOT EXISTS named_dump; CREATE TABLE IF NOT EXISTS named_dump.t(x int)");
+    {
+        AppModel before;
+        refreshAndSelect(before, seeded);
+        before.pinDatabase("shop");
+    }
+    AppModel after;
+    after.setDump(Fixtures::writeFile(QDir::tempPath(), "named_dump.sql", "SELECT 1;\n"));
+    refreshAndSelect(after, seeded);
+    EXPECT_EQ(after.selectedDatabase(), "shop");
+    EXPECT_TRUE(after.databasePinned());
+    // Without a choice on this container, the dump's name proposes.
+    PersistedKeys::setText("lastDatabaseContainer", Fixtures::binlog());
+    AppModel elsewhere;
+    elsewhere.setDump(*after.dumpURL());
+    refreshAndSelect(elsewhere, seeded);
+    EXPECT_FALSE(elsewhere.databasePinned());
+    EXPECT_EQ(elsewhere.selectedDatabase(), "named_dump");
+    Fixtures::sql(seeded, password, "DROP DATABASE named_dump");
 }
 
 TEST_F(RefreshTest, OnlyTheLastDroppedDumpIsPreviewed) {

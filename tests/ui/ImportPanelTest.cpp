@@ -52,6 +52,30 @@ TEST_F(ImportPanelTest, ADroppedFileBecomesTheDumpAndShowsItsPreview) {
     EXPECT_TRUE(preview.contains(" gzip contains DROP TABLE")) << preview.toStdString();
 }
 
+// The dump's tables, each with a box: an unchecked one is left out, and the pre-flight says so;
+// the choice goes with its dump.
+TEST_F(ImportPanelTest, TablesUncheckedAreLeftOutOfTheImport) {
+    clickContainer(Fixtures::seeded());
+    model().setDump(writeFile("three.sql", "CREATE TABLE a (x INT);\nCREATE TABLE `b` (x INT);\nCREATE TABLE c (x INT);\n"));
+    ASSERT_TRUE(waitUntil([this] { return model().dumpPreview().has_value(); }));
+    auto* list = find<QListWidget>(panel(window_), "chosenTables");
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_EQ(list->item(1)->text(), "b");
+    list->item(1)->setCheckState(Qt::Unchecked);
+    EXPECT_EQ(model().fixChoices().tables.except, QSet<QByteArray>{"b"});
+    EXPECT_TRUE(model().preflight().contains(
+        QString::fromUtf8("Tables left out, as chosen: “b”. Views and triggers that name them are left out too.")))
+        << model().preflight().join('\n').toStdString();
+    find<QPushButton>(panel(window_), "chooseNoTables")->click();
+    EXPECT_EQ(model().fixChoices().tables.except, (QSet<QByteArray>{"a", "b", "c"}));
+    EXPECT_EQ(list->item(0)->checkState(), Qt::Unchecked);
+    find<QPushButton>(panel(window_), "chooseAllTables")->click();
+    EXPECT_FALSE(model().fixChoices().tables.isSet());
+    list->item(2)->setCheckState(Qt::Unchecked);
+    model().setDump(writeFile("other.sql", "CREATE TABLE c (x INT);\n"));
+    EXPECT_FALSE(model().fixChoices().tables.isSet());
+}
+
 TEST_F(ImportPanelTest, TheGateDisablesTheStartButtonAndFillsTheStatusLine) {
     clickContainer(Fixtures::seeded());
     ImportButton* button = panel(window_)->importButton();
@@ -133,6 +157,26 @@ TEST_F(ImportPanelTest, EscapeCancelsARunningImport) {
     // The user learns that the target may hold part of the dump now.
     EXPECT_EQ(find<QLabel>(panel(window_), "outcomeText")->text(),
               QString::fromUtf8("Import cancelled. “ui_target” may now hold part of the dump."));
+}
+
+// A file opened from outside during an import (what "Open with" does) waits for its end: the
+// dump on screen stays the one being imported, and the outcome names the file it is about.
+TEST_F(ImportPanelTest, AFileOpenedDuringAnImportWaitsForItsEnd) {
+    const QString slow = writeFile("slow.sql", kSlowDump);
+    prepareImport(slow);
+    confirmAndStart(model());
+    ASSERT_TRUE(model().phase().isRunning());
+    const QString other = writeFile("other.sql", kSmallDump);
+    model().setDump(other);
+    EXPECT_EQ(model().dumpURL(), slow);
+    EXPECT_EQ(find<QLabel>(panel(window_)->dropZone(), "dumpFileName")->text(), "slow.sql");
+    EXPECT_EQ(model().logLines().last(),
+              "other.sql was opened during the import; it becomes the dump once the import has ended.");
+    waitUntil([this] { return model().logLines().join('\n').contains("MYSQL_PWD=***"); });
+    model().cancelImport();
+    waitUntil([this] { return !model().isImportRunning(); }, 60000);
+    EXPECT_EQ(model().dumpURL(), other);
+    EXPECT_EQ(find<QLabel>(panel(window_), "outcomeFile")->text(), QString::fromUtf8("slow.sql into “ui_target”"));
 }
 
 TEST_F(ImportPanelTest, ReturnInThePasswordFieldReadsTheDatabases) {
