@@ -20,6 +20,7 @@
 #include "import/ImportRunner.h"
 #include "support/FixtureServer.h"
 #include "support/Fixtures.h"
+#include "support/OutcomeEnd.h"
 
 static void PrintTo(const ImportOutcome& outcome, std::ostream* out) {
     *out << int(outcome.kind) << " \"" << outcome.message.toStdString() << '"';
@@ -187,7 +188,8 @@ TEST_F(RunnerOnDocker, CancelMidCopyLeavesNoProcessAndNoPasswordInArguments) {
             cancelledAt = std::chrono::steady_clock::now();
             runner.cancel();
         });
-        EXPECT_EQ(run(request, &runner, [&copied](qint64 bytes) { copied = bytes; }), ImportOutcome::cancelled());
+        EXPECT_EQ(endOf(run(request, &runner, [&copied](qint64 bytes) { copied = bytes; })),
+                  ImportOutcome::cancelled());
         const auto took = std::chrono::steady_clock::now() - cancelledAt.load();
         canceller.join();
         // A bound, not a speed: a cancel that no longer reaches the children hangs far longer.
@@ -282,7 +284,7 @@ TEST_F(RunnerOnDocker, ACancelEndsAnImportWhoseServerStoppedReading) {
         cancelledAt = std::chrono::steady_clock::now();
         runner.cancel();
     });
-    EXPECT_EQ(run(seeded.request(dump, target), &runner, [&copied](qint64 bytes) { copied = bytes; }),
+    EXPECT_EQ(endOf(run(seeded.request(dump, target), &runner, [&copied](qint64 bytes) { copied = bytes; })),
               ImportOutcome::cancelled());
     const auto took = std::chrono::steady_clock::now() - cancelledAt;
     canceller.join();
@@ -373,8 +375,7 @@ TEST_F(RunnerOnDocker, DumpsFromOtherServersImportCleanlyByDefault) {
         EXPECT_NE(seeded.exec({"ls", marker}).status, 0) << "the shell command ran";
         // Before the command, whole batches only: the stream's own stop commits the statements
         // before it; the client's refusal is a failure, which undoes the batch it was in.
-        EXPECT_EQ(seeded.sql("SELECT IFNULL(GROUP_CONCAT(a), 'none') FROM `" + target + "`.t"),
-                  sandbox ? "none" : "1")
+        EXPECT_EQ(seeded.sql("SELECT IFNULL(GROUP_CONCAT(a), 'none') FROM `" + target + "`.t"), sandbox ? "none" : "1")
             << sandbox;
     }
     EXPECT_TRUE(noChildLeft());
