@@ -1,15 +1,13 @@
 #include "dump/DumpFilter.h"
 
-#include "sql/RowCount.h"
-
 #include "dump/DumpScanning.h"
 #include "dump/KeyDeferral.h"
 #include "l10n/L10n.h"
 #include "sql/RowCount.h"
 #include "sql/SessionSettings.h"
-#include "sql/TableMentions.h"
 #include "sql/SqlClientCommands.h"
 #include "sql/SqlTokens.h"
+#include "sql/TableMentions.h"
 
 namespace {
 
@@ -83,16 +81,15 @@ bool DumpFilter::leavesOut(const StatementFacts::Facts& facts, QByteArrayView te
     const SqlTokens::Quoting quoting = sqlMode_.quoting();
     for (const QByteArray& table : TableMentions::changed(text, quoting)) {
         if (fixes_.tables.keeps(table)) continue;
-        leftOutTables_.insert(table);
-        if (!loggedChanges_.contains(QStringLiteral("leftOut ") + QString::fromUtf8(table))) {
-            loggedChanges_.insert(QStringLiteral("leftOut ") + QString::fromUtf8(table));
+        // Said once per table, at its first statement.
+        if (!leftOutTables_.contains(table)) {
+            leftOutTables_.insert(table);
             if (onLog_) onLog_(L10n::render(QStringLiteral("tableLeftOut"), {line, QString::fromUtf8(table)}));
         }
         return true;
     }
     if (facts.kind != StatementFacts::Kind::createRoutine) return false;
-    QSet<QByteArray> names = leftOutTables_;
-    names.unite(fixes_.tables.except);
+    const QSet<QByteArray> names = leftOutTables_ + fixes_.tables.except;
     const QByteArray named = TableMentions::namedIn(text, names, quoting);
     // A view over a table left out would fail, and so would a trigger that writes into one.
     if (named.isEmpty()) return false;
@@ -173,9 +170,8 @@ void DumpFilter::noteTable(const QByteArray& table, bool qualified) {
     currentTable_ = QString::fromUtf8(table);
     tableIndex_ = history_.addTable(currentTable_);
     // A plain name without backticks in it: the INSERTs that follow can be recognised by their start.
-    insertPrefix_ = qualified || table.contains('`') || !fixes_.tables.keeps(table)
-                        ? QByteArray()
-                        : "INSERT INTO `" + table + '`';
+    insertPrefix_ =
+        qualified || table.contains('`') || !fixes_.tables.keeps(table) ? QByteArray() : "INSERT INTO `" + table + '`';
     if (!tablesSeen_.contains(table)) {
         tablesSeen_.insert(table);
         ++tableNumber_;
@@ -295,8 +291,7 @@ DumpFilter::Result DumpFilter::handleStatement(const Piece& piece, const Sink& s
         return Result::sinkStopped;
     }
     history_.recordStatement(piece.firstLine, begin, outputBytes_, tableIndex_);
-    board_.add(outputBytes_ - begin,
-               facts.kind == Kind::insert ? RowCount::rowsOfInsert(text, sqlMode_.quoting()) : 0);
+    board_.add(outputBytes_ - begin, facts.kind == Kind::insert ? RowCount::rowsOfInsert(text, sqlMode_.quoting()) : 0);
     if (lanes_) noteForLanes(facts, rewritten ? QByteArrayView(*rewritten) : text);
     if (facts.kind == Kind::other) {
         sqlMode_.note(
@@ -517,9 +512,9 @@ DumpFilter::Result DumpFilter::keepRest(const Sink& sink) {
                 return flush(sink) ? Result::refused : Result::sinkStopped;
             noteTable(facts.table, !facts.qualifier.isEmpty());
             if (!toLane(false, sink)) return Result::sinkStopped;
-            blankingLongStatement_ = fixes_.tables.isSet() &&
-                                     leavesOut(facts, bytes(sent_, sent_ + qMin<qint64>(chunkEnd - sent_, 65536)),
-                                               lexer_.pendingStatementLine().value_or(0));
+            blankingLongStatement_ =
+                fixes_.tables.isSet() && leavesOut(facts, bytes(sent_, sent_ + qMin<qint64>(chunkEnd - sent_, 65536)),
+                                                   lexer_.pendingStatementLine().value_or(0));
             if (!currentTable_.isEmpty() && !blankingLongStatement_) board_.enter(currentTable_);
             passingLongStatement_ = true;
         }

@@ -37,10 +37,10 @@ public:
     // session that runs the dump in order until switchTo(true); from then on they are rows, in
     // batches of fixes.batchStatements statements or batchBytes bytes, each closed by endBatch()
     // with its number among all batches (batchEnd's), until switchTo(false). The first session
-    // still gets its own batches committed by the stream, the last one before each switchTo(true). sessionSetting() hands on each statement, without its delimiter,
-    // that every session repeats before its next rows. Each call comes once everything before it
-    // went to the sink; false stops the stream, as the sink's false does. LOCK TABLES and UNLOCK
-    // TABLES are left out: one session's lock would stop the others.
+    // still gets its own batches committed by the stream, the last one before each switchTo(true). sessionSetting()
+    // hands on each statement, without its delimiter, that every session repeats before its next rows. Each call comes
+    // once everything before it went to the sink; false stops the stream, as the sink's false does. LOCK TABLES and
+    // UNLOCK TABLES are left out: one session's lock would stop the others.
     struct Lanes {
         std::function<bool(bool rows)> switchTo;
         std::function<bool(qint64 number)> endBatch;
@@ -139,7 +139,7 @@ private:
     QByteArray insertPrefix_;  // "INSERT INTO `table`" of the current table; empty when not plain
     int tableIndex_ = -1;
     TableBoard board_;
-    QSet<QByteArray> leftOutTables_;  // met in the dump so far
+    QSet<QByteArray> leftOutTables_;  // met in the dump so far, each said once in the log
     bool blankingLongStatement_ = false;
     QSet<QByteArray> tablesSeen_;
     int tableNumber_ = 0;

@@ -55,13 +55,12 @@ public:
     }
     // Moves past the first occurrence of the keyword.
     bool skipTo(QByteArrayView upper) {
-        while (!atEnd())
+        while (!atEnd()) {
             if (keyword(upper)) return true;
-            else ++at_;
+            ++at_;
+        }
         return false;
     }
-    const QList<Token>& tokens() const { return tokens_; }
-    QByteArrayView text() const { return text_; }
 
 private:
     QByteArrayView text_;
@@ -137,7 +136,8 @@ QByteArray namedIn(QByteArrayView statement, const QSet<QByteArray>& names, SqlT
             if (SqlTokens::isKeyword(statement, token, "VIEW") || SqlTokens::isKeyword(statement, token, "TRIGGER"))
                 step = Step::ownName;
             else if (SqlTokens::isKeyword(statement, token, "PROCEDURE") ||
-                     SqlTokens::isKeyword(statement, token, "FUNCTION") || SqlTokens::isKeyword(statement, token, "EVENT"))
+                     SqlTokens::isKeyword(statement, token, "FUNCTION") ||
+                     SqlTokens::isKeyword(statement, token, "EVENT"))
                 return {};
             continue;
         }
@@ -147,7 +147,8 @@ QByteArray namedIn(QByteArrayView statement, const QSet<QByteArray>& names, SqlT
                 continue;
             step = Step::body;
             // `db`.`name`: the name is the part after the dot.
-            if (i + 2 < tokens.size() && SqlTokens::isSymbol(statement, tokens[i + 1], '.') && isName(tokens[i + 2])) i += 2;
+            if (i + 2 < tokens.size() && SqlTokens::isSymbol(statement, tokens[i + 1], '.') && isName(tokens[i + 2]))
+                i += 2;
             continue;
         }
         const QByteArray name = SqlTokens::nameOf(statement, token, quoting);
