@@ -42,6 +42,8 @@ DockerContainer merge(const PsEntry& entry, const ParsedInspect* inspect, const 
     container.ports = DockerParse::displayPorts(entry.ports);
     const QStringList env = inspect ? inspect->env : QStringList();
     container.isMysql = DockerParse::isMysql(container.image, env, inspect ? inspect->command : QStringList());
+    container.isMariadb =
+        container.isMysql && DockerParse::isMariadb(container.image, env, inspect ? inspect->command : QStringList());
     if (inspect) {
         const DockerParse::EnvLogin login = DockerParse::envLogin(env);
         container.rootUser = login.user;

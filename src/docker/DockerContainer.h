@@ -16,6 +16,7 @@ struct DockerContainer {
     bool running = false;
     QString ports;
     bool isMysql = false;
+    bool isMariadb = false;  // of the MySQL family, a MariaDB server
     QString rootUser = QStringLiteral("root");
     std::optional<QString> rootPassword;
     QString volumeSummary;

@@ -83,6 +83,8 @@ QString displayPorts(const QString& raw);
 
 // Whether the image, command or environment variable names show a MySQL-family server.
 bool isMysql(const QString& image, const QStringList& env, const QStringList& command);
+// Of those, whether it is a MariaDB server, which the window calls by its own name.
+bool isMariadb(const QString& image, const QStringList& env, const QStringList& command);
 
 // The value of the first "key=value" entry; nothing when no entry has the key.
 std::optional<QString> envValue(const QStringList& env, const QString& key);

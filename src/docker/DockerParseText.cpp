@@ -95,6 +95,15 @@ bool isMysql(const QString& image, const QStringList& env, const QStringList& co
     return false;
 }
 
+bool isMariadb(const QString& image, const QStringList& env, const QStringList& command) {
+    if (image.contains(QLatin1String("mariadb"), Qt::CaseInsensitive)) return true;
+    for (const QString& item : command)
+        if (item.contains(QLatin1String("mariadbd"), Qt::CaseInsensitive)) return true;
+    for (const QString& entry : env)
+        if (variableName(entry).startsWith(QLatin1String("MARIADB_"))) return true;
+    return false;
+}
+
 std::optional<QString> envValue(const QStringList& env, const QString& key) {
     const QString prefix = key + u'=';
     for (const QString& entry : env) {

@@ -50,6 +50,7 @@ DumpFixes plan(const DumpScan& scan, const ServerInfo& server, const FixChoices&
     DumpFixes fixes;
     fixes.guardClientCommands = choices.guardClientCommands;
     fixes.clientHasSandbox = server.clientSandbox;
+    fixes.serverKnown = !server.version.isEmpty();
     fixes.redirectDatabase = choices.redirectDatabase;
     fixes.chosenDatabase = chosenDatabase.toUtf8();
     if (scan.databases.size() == 1) fixes.dumpDatabase = scan.databases.first();
@@ -96,6 +97,7 @@ QStringList findings(const DumpScan& scan, const DumpFixes& fixes) {
     }
     for (const DumpScan::Command& command : scan.clientCommands) {
         const QString key = !fixes.guardClientCommands ? QStringLiteral("preflightCommandRuns")
+                            : !fixes.serverKnown       ? QStringLiteral("preflightCommandUnread")
                             : fixes.clientHasSandbox   ? QStringLiteral("preflightCommandSandbox")
                                                        : QStringLiteral("preflightCommandStop");
         lines << L10n::render(key, {command.line, command.text});
@@ -117,7 +119,7 @@ QStringList findings(const DumpScan& scan, const DumpFixes& fixes) {
         else
             lines << L10n::render(QStringLiteral("preflightCollationKept"), {text(collation)});
     }
-    if (scan.sandboxLine && !fixes.clientHasSandbox)
+    if (scan.sandboxLine && fixes.serverKnown && !fixes.clientHasSandbox)
         lines << L10n::render(fixes.dropSandboxLine ? QStringLiteral("preflightSandboxLine")
                                                     : QStringLiteral("preflightSandboxLineKept"));
     if (scan.binlogSwitchLine > 0 && !fixes.ownerRole.isEmpty())

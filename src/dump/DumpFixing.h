@@ -19,6 +19,8 @@ struct DumpFixes {
     bool guardClientCommands = true;
     // The client in the container has a sandbox mode (--sandbox), and runs in it.
     bool clientHasSandbox = false;
+    // The server and its client have been read; before that, nothing is said about the client.
+    bool serverKnown = false;
 
     // Send what the dump writes into its one database to the chosen one instead.
     bool redirectDatabase = true;

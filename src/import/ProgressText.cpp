@@ -12,6 +12,21 @@ double fraction(const ImportProgress& progress) {
     return std::clamp(double(progress.bytesRead) / double(progress.totalBytes), 0.0, 1.0);
 }
 
+int tableNumber(const ImportProgress& progress) {
+    // Counted by rows, not by mentions: a dump that creates every table before loading any
+    // would otherwise read "table 173" throughout.
+    if (progress.tables.isEmpty()) return progress.tableNumber;
+    int withRows = 0;
+    bool currentHasRows = false;
+    for (const TableLoad& table : progress.tables) {
+        if (table.rows <= 0) continue;
+        ++withRows;
+        currentHasRows = currentHasRows || table.name == progress.table;
+    }
+    if (withRows == 0) return 0;
+    return currentHasRows ? withRows : withRows + 1;
+}
+
 QString line(const ImportProgress& progress) {
     if (progress.inputFinished) return L10n::render(QStringLiteral("writingTail"));
     // A speed and time left from before a stall would only mislead (a paused container).
@@ -32,11 +47,12 @@ QString line(const ImportProgress& progress) {
                       ByteFormatting::speed(progress.bytesPerSecond), remainder});
     if (progress.table.isEmpty()) return bytes;
     // "orders, 2 of 12 tables" when the dump's size in tables is known, else "orders, table 2".
+    const int number = tableNumber(progress);
+    if (number < 1) return progress.table + QStringLiteral(" · ") + bytes;
     const QString table =
-        progress.tableCount >= progress.tableNumber && progress.tableCount > 0
-            ? L10n::render(QStringLiteral("tableOfTables"),
-                           {progress.table, qint64(progress.tableNumber), qint64(progress.tableCount)})
-            : L10n::render(QStringLiteral("tableNumbered"), {progress.table, qint64(progress.tableNumber)});
+        progress.tableCount >= number
+            ? L10n::render(QStringLiteral("tableOfTables"), {progress.table, qint64(number), qint64(progress.tableCount)})
+            : L10n::render(QStringLiteral("tableNumbered"), {progress.table, qint64(number)});
     return table + QStringLiteral(" · ") + bytes;
 }
 
@@ -52,6 +68,21 @@ QString tableState(const TableLoad& table) {
     case State::stopped: return L10n::render(QStringLiteral("tableStopped"));
     }
     return {};
+}
+
+QString outcomeTables(const QList<TableLoad>& tables) {
+    const TableBoards::Counts counts = TableBoards::counts(tables);
+    if (counts.total == 0) return {};
+    QString text = L10n::renderCount(QStringLiteral("outcomeTablesComplete"), counts.total,
+                                     {qint64(counts.done), qint64(counts.total)});
+    QStringList partial;
+    for (const TableLoad& table : tables) {
+        const bool cut = table.state == TableLoad::State::stopped || table.state == TableLoad::State::failed;
+        if (cut && (table.rows > 0 || table.bytes > 0)) partial << table.name;
+    }
+    if (!partial.isEmpty())
+        text += QStringLiteral(", ") + L10n::render(QStringLiteral("outcomePartial"), {partial.join(QStringLiteral(", "))});
+    return text;
 }
 
 QString tablesHeading(const QList<TableLoad>& tables) {

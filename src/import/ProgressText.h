@@ -13,6 +13,9 @@ constexpr double kStalledSeconds = 3;
 // The share of the dump read, 0 to 1; 0 while the total is unknown.
 double fraction(const ImportProgress& progress);
 
+// The loading table's place among the tables that have received rows so far; 0 before any has.
+int tableNumber(const ImportProgress& progress);
+
 // "12 MB of 200 MB · 8 MB/s · 24 sec left", or the tail message once the whole file is written.
 QString line(const ImportProgress& progress);
 
@@ -20,6 +23,9 @@ QString line(const ImportProgress& progress);
 QString tableState(const TableLoad& table);
 
 // "Tables: 12 of 40 done".
+// What an ended import left: "12 of 40 tables complete, orders partial"; empty without tables.
+QString outcomeTables(const QList<TableLoad>& tables);
+
 QString tablesHeading(const QList<TableLoad>& tables);
 
 }  // namespace ProgressText

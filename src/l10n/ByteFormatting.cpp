@@ -10,12 +10,18 @@
 namespace ByteFormatting {
 namespace {
 
-struct Unit {
-    const char* name;
-    int fractionDigits;
-};
-constexpr Unit kUnits[] = {{"KB", 0}, {"MB", 1}, {"GB", 2}, {"TB", 2}, {"PB", 2}, {"EB", 2}};
-constexpr int kUnitCount = int(sizeof kUnits / sizeof kUnits[0]);
+// Digits after the decimal point, from kilobytes up.
+constexpr int kFractionDigits[] = {0, 1, 2, 2, 2, 2};
+constexpr int kUnitCount = int(sizeof kFractionDigits / sizeof kFractionDigits[0]);
+// Between number and unit: a size never wraps there.
+constexpr QChar kNoBreak(0x00A0);
+
+// KB to EB as the language writes them ("Ko" in French).
+QStringList unitNames() {
+    QStringList names = L10n::render(QStringLiteral("sizeUnits")).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (names.size() != kUnitCount) names = {"KB", "MB", "GB", "TB", "PB", "EB"};
+    return names;
+}
 
 quint64 power10(int exponent) {
     quint64 value = 1;
@@ -25,13 +31,14 @@ quint64 power10(int exponent) {
 
 // The magnitude in the unit that keeps the rounded number at least 1 and below 1,000.
 QString formatMagnitude(quint64 magnitude, const QLocale& locale) {
-    if (magnitude == 1) return locale.toString(1) + QStringLiteral(" byte");
-    if (magnitude < 1000) return locale.toString(qulonglong(magnitude)) + QStringLiteral(" bytes");
+    if (magnitude < 1000)
+        return L10n::renderCount(QStringLiteral("sizeBytes"), qint64(magnitude), {locale.toString(qulonglong(magnitude))})
+            .replace(QLatin1Char(' '), kNoBreak);
 
     int unit = 0;
     while (unit + 1 < kUnitCount && magnitude >= power10(3 * (unit + 2))) ++unit;
     for (;; ++unit) {
-        const int digits = kUnits[unit].fractionDigits;
+        const int digits = kFractionDigits[unit];
         const quint64 divisor = power10(3 * (unit + 1) - digits);
         // Rounded in integers: a double cannot hold every 64-bit count.
         const quint64 scaled = magnitude / divisor + (magnitude % divisor >= (divisor + 1) / 2 ? 1 : 0);
@@ -43,15 +50,16 @@ QString formatMagnitude(quint64 magnitude, const QLocale& locale) {
             while (number.endsWith(zero)) number.chop(zero.size());
             if (number.endsWith(locale.decimalPoint())) number.chop(locale.decimalPoint().size());
         }
-        return number + QLatin1Char(' ') + QLatin1String(kUnits[unit].name);
+        return number + kNoBreak + unitNames().at(unit);
     }
 }
 
 }  // namespace
 
 QString bytes(qint64 count) {
-    if (count == 0) return QStringLiteral("Zero KB");
-    QLocale locale = QLocale::system();
+    if (count == 0) return L10n::render(QStringLiteral("sizeZero")).replace(QLatin1Char(' '), kNoBreak);
+    // The interface language's numbers (a decimal comma in German), not the system's.
+    QLocale locale(L10n::currentCode());
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     const quint64 magnitude = count < 0 ? quint64(-(count + 1)) + 1 : quint64(count);
     const QString text = formatMagnitude(magnitude, locale);

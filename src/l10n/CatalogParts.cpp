@@ -5,6 +5,7 @@ extern const CatalogParts::Part kCatalogBatches;
 extern const CatalogParts::Part kCatalogParallel;
 extern const CatalogParts::Part kCatalogTables;
 extern const CatalogParts::Part kCatalogStopping;
+extern const CatalogParts::Part kCatalogOutcome;
 extern const CatalogParts::Part kCatalogDumpChecks;
 extern const CatalogParts::Part kCatalogEngines;
 extern const CatalogParts::Part kCatalogWindow;
@@ -16,7 +17,8 @@ namespace CatalogParts {
 const std::vector<Part>& extra() {
     static const std::vector<Part> parts = {kCatalogDumpChecks, kCatalogEngines, kCatalogWindow, kCatalogDesktop,
                                             kCatalogReliability, kCatalogAccounts,
-                                            kCatalogBatches, kCatalogParallel, kCatalogTables, kCatalogStopping};
+                                            kCatalogBatches, kCatalogParallel, kCatalogTables, kCatalogStopping,
+                                            kCatalogOutcome};
     return parts;
 }
 

@@ -23,6 +23,20 @@ AppModel::~AppModel() {
     importPool_.waitForDone();
 }
 
+void AppModel::clearOutcome() {
+    if (phase_.kind() == Phase::Kind::idle || phase_.isRunning()) return;
+    if (errorMessage_ && phase_.kind() == Phase::Kind::failed && *errorMessage_ == phase_.message()) dismissError();
+    assign(phase_, Phase::idle(), Field::phase);
+}
+
+std::optional<QString> AppModel::lastDumpFolder() const {
+    const auto stored = PersistedKeys::path("dumpBookmark");
+    if (!stored) return std::nullopt;
+    const QString folder = QFileInfo(*stored).absolutePath();
+    if (!QFileInfo(folder).isDir()) return std::nullopt;
+    return folder;
+}
+
 QList<DockerContainer> AppModel::visibleContainers() const {
     return ContainerOrder::visible(containers_, showStopped_);
 }
@@ -38,6 +52,7 @@ std::optional<DockerContainer> AppModel::selectedContainer() const {
 void AppModel::applySelection() {
     const auto chosen =
         ContainerOrder::choose(visibleContainers(), selectedContainerID_, PersistedKeys::text("lastContainerName"));
+    if (chosen != selectedContainerID_) clearOutcome();
     assign(selectedContainerID_, chosen, Field::selectedContainerID);
 }
 

@@ -151,6 +151,8 @@ public:
     // be created; errorMessage says why.
     QCoro::Task<bool> createDatabase(QString name, QString collation);
     void setDump(const QString& path);
+    // The folder of the dump chosen last, when it is still there.
+    std::optional<QString> lastDumpFolder() const;
     // Opens the confirmation and records what it names.
     void requestImport();
     // Starts the import the confirmation named. When the selection, the dump or its
@@ -179,6 +181,9 @@ private:
     QCoro::Task<> inspectDump(QString path);
     QCoro::Task<> runImport(std::shared_ptr<ImportRunner> runner, ImportRequest request);
     void finish(const ImportOutcome& outcome);
+    // An ended import's outcome goes once its container or its dump is no longer the one chosen.
+    void clearOutcome();
+    void takeDump(const QString& path);
     void appendLog(const QString& line);
     void setRunner(std::shared_ptr<ImportRunner> runner);
 

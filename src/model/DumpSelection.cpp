@@ -16,6 +16,12 @@ void AppModel::setDump(const QString& path) {
         appendLog(L10n::render(QStringLiteral("dumpHeld"), {QFileInfo(path).fileName()}));
         return;
     }
+    // An outcome is about its dump: another one starts afresh.
+    if (dumpURL_ != path) clearOutcome();
+    takeDump(path);
+}
+
+void AppModel::takeDump(const QString& path) {
     // A choice of tables belongs to the dump it was made for.
     if (dumpURL_ != path && fixChoices_.tables.isSet()) {
         FixChoices choices = fixChoices_;

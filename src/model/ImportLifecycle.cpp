@@ -135,8 +135,9 @@ void AppModel::finish(const ImportOutcome& outcome) {
         appendLog(L10n::render(QStringLiteral("cancelledLog")));
         break;
     }
-    // Opened from outside meanwhile: it becomes the dump now; the outcome names the file it is about.
-    if (const std::optional<QString> held = std::exchange(heldDump_, std::nullopt)) setDump(*held);
+    // Opened from outside meanwhile: it becomes the dump now, and the outcome stays, naming the
+    // file it is about, so the user still learns how the import ended.
+    if (const std::optional<QString> held = std::exchange(heldDump_, std::nullopt)) takeDump(*held);
 }
 
 void AppModel::appendLog(const QString& line) {

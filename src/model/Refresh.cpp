@@ -60,6 +60,7 @@ void AppModel::selectContainer(const std::optional<QString>& id) {
         assign(passwordOverride_, login.password, Field::passwordOverride);
     }
     dismissError();  // the other container's error is not this one's
+    clearOutcome();
     assign(selectedContainerID_, id, Field::selectedContainerID);
     assign(databasePinned_, false, Field::databasePinned);
     clearServer();

@@ -5,10 +5,10 @@
 class QMessageBox;
 class QWidget;
 
-// The program's name, version, licence and homepage.
+// The program's name, version, licence, the container engine in use and the homepage.
 namespace AboutBox {
 
-QString text();
-QMessageBox* open(QWidget* parent);
+QString text(const QString& engine);
+QMessageBox* open(QWidget* parent, const QString& engine);
 
 }  // namespace AboutBox

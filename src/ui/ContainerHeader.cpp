@@ -68,8 +68,10 @@ QString ContainerHeader::metaLine(const DockerContainer& container, const std::o
         parts << L10n::render(QStringLiteral("volume"), {container.volumeSummary});
     }
     if (server) {
-        parts << QStringLiteral("MySQL ") + server->version;
-        parts << QStringLiteral("Buffer Pool ") + ByteFormatting::bytes(clampedSize(server->bufferPoolBytes));
+        // Product names, never translated.
+        parts << (server->isMariadb() ? QStringLiteral("MariaDB ") : QStringLiteral("MySQL ")) + server->version;
+        parts << L10n::render(QStringLiteral("bufferPoolHeader"),
+                              {ByteFormatting::bytes(clampedSize(server->bufferPoolBytes))});
     }
     return parts.join(kSeparator);
 }

@@ -16,7 +16,10 @@ constexpr int kHorizontalPadding = 8;
 constexpr int kLineGap = 3;
 constexpr int kItemGap = 6;
 constexpr int kDot = 8;
-const QString kBadge = QStringLiteral("MySQL");  // product name, never translated
+// Product names, never translated.
+QString badgeText(const QModelIndex& index) {
+    return index.data(mariadbRole).toBool() ? QStringLiteral("MariaDB") : QStringLiteral("MySQL");
+}
 
 }  // namespace
 
@@ -27,6 +30,7 @@ void fill(QListWidgetItem* item, const DockerContainer& container) {
     item->setData(portsRole, container.ports);
     item->setData(runningRole, container.running);
     item->setData(mysqlRole, container.isMysql);
+    item->setData(mariadbRole, container.isMariadb);
     item->setData(Qt::DisplayRole, container.name);  // for accessibility and keyboard search
     QString tip = container.image;
     if (!container.ports.isEmpty()) tip += QStringLiteral("\n") + container.ports;
@@ -61,7 +65,8 @@ void Delegate::paint(QPainter* painter, const QStyleOptionViewItem& option, cons
     const QFont badgeFont = Style::smallCaption();
     const QFontMetrics badgeMetrics(badgeFont);
     const bool mysql = index.data(mysqlRole).toBool();
-    const int badgeWidth = mysql ? badgeMetrics.horizontalAdvance(kBadge) + 12 : 0;
+    const QString badgeName = badgeText(index);
+    const int badgeWidth = mysql ? badgeMetrics.horizontalAdvance(badgeName) + 12 : 0;
 
     const QColor dot = index.data(runningRole).toBool() ? Style::green() : Style::secondary(widget);
     painter->setPen(Qt::NoPen);
@@ -86,7 +91,7 @@ void Delegate::paint(QPainter* painter, const QStyleOptionViewItem& option, cons
         painter->fillPath(capsule, fill);
         painter->setFont(badgeFont);
         painter->setPen(selected ? primary : Style::secondary(widget));
-        painter->drawText(badge, Qt::AlignCenter, kBadge);
+        painter->drawText(badge, Qt::AlignCenter, badgeName);
     }
     y += headline.height() + kLineGap;
 

@@ -9,7 +9,7 @@ class QListWidgetItem;
 // One container in the sidebar: state dot, name, the "MySQL" badge, image and ports.
 namespace ContainerRow {
 
-enum Role { idRole = Qt::UserRole + 1, nameRole, imageRole, portsRole, runningRole, mysqlRole };
+enum Role { idRole = Qt::UserRole + 1, nameRole, imageRole, portsRole, runningRole, mysqlRole, mariadbRole };
 
 // Fills a list item with what the row draws.
 void fill(QListWidgetItem* item, const DockerContainer& container);

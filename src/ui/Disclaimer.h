@@ -2,8 +2,7 @@
 
 #include <QString>
 
-// The settings window's closing texts, written for English, German and Spanish; every other
-// language shows the English ones.
+// The settings window's closing texts, in the given language.
 struct Disclaimer {
     QString licenseButtonTitle;
     QString websiteButtonTitle;

@@ -74,7 +74,8 @@ DropZone::DropZone(AppModel& model, SettingsStore& settings, QWidget* parent)
     layout->addWidget(choose_, 0, Qt::AlignLeft);
 
     connect(choose_, &QPushButton::clicked, this, [this] {
-        FileChoosers::chooseDumpFile(window(), settings_, [this](const QString& file) { model_.setDump(file); });
+        FileChoosers::chooseDumpFile(window(), settings_, model_.lastDumpFolder(),
+                                     [this](const QString& file) { model_.setDump(file); });
     });
     onFields(model_, this, {AppModel::Field::dumpURL, AppModel::Field::dumpPreview, AppModel::Field::phase},
              [this] { render(); });

@@ -23,9 +23,11 @@ QFileDialog* prepare(QWidget* parent, const SettingsStore& settings, const QStri
 
 }  // namespace
 
-QFileDialog* chooseDumpFile(QWidget* parent, const SettingsStore& settings,
+QFileDialog* chooseDumpFile(QWidget* parent, const SettingsStore& settings, const std::optional<QString>& lastFolder,
                             std::function<void(const QString&)> chosen) {
     QFileDialog* dialog = prepare(parent, settings, QStringLiteral("chooseFile"));
+    // Where the user found the last dump, before the folder set for dumps in general.
+    if (lastFolder) dialog->setDirectory(*lastFolder);
     dialog->setObjectName(QStringLiteral("dumpFileDialog"));
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setNameFilters(

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QFileDialog;
 class QWidget;
@@ -13,7 +14,9 @@ class SettingsStore;
 // through the callback only when the user confirms.
 namespace FileChoosers {
 
-QFileDialog* chooseDumpFile(QWidget* parent, const SettingsStore& settings, std::function<void(const QString&)> chosen);
+// The file chooser starts in the last dump's folder when there is one.
+QFileDialog* chooseDumpFile(QWidget* parent, const SettingsStore& settings, const std::optional<QString>& lastFolder,
+                            std::function<void(const QString&)> chosen);
 QFileDialog* chooseDumpFolder(QWidget* parent, SettingsStore& settings);
 
 }  // namespace FileChoosers

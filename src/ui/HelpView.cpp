@@ -7,18 +7,17 @@
 #include "l10n/L10n.h"
 
 namespace {
-const QStringList kUsageSections = {QStringLiteral("Using Tarnwell"), QStringLiteral("Settings"),
-                                    QStringLiteral("From a terminal")};
+
+QString page(const QString& code) {
+    QFile file(QStringLiteral(":/help/%1.md").arg(code));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-QString HelpView::usageText(const QString& readme) {
-    QStringList kept;
-    bool keeping = false;
-    for (const QString& line : readme.split(QLatin1Char('\n'))) {
-        if (line.startsWith(QLatin1String("## "))) keeping = kUsageSections.contains(line.mid(3).trimmed());
-        if (keeping) kept << line;
-    }
-    return kept.join(QLatin1Char('\n'));
+}  // namespace
+
+QString HelpView::helpText(const QString& code) {
+    if (const QString own = page(code); !own.isEmpty()) return own;
+    return L10n::render(QStringLiteral("helpInEnglish")) + QStringLiteral("\n\n") + page(QStringLiteral("en"));
 }
 
 HelpView::HelpView(QWidget* parent) : QDialog(parent) {
@@ -28,8 +27,7 @@ HelpView::HelpView(QWidget* parent) : QDialog(parent) {
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("helpText"));
     browser_->setOpenExternalLinks(true);
-    QFile readme(QStringLiteral(":/help/README.md"));
-    if (readme.open(QIODevice::ReadOnly)) browser_->setMarkdown(usageText(QString::fromUtf8(readme.readAll())));
+    browser_->setMarkdown(helpText(L10n::currentCode()));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);

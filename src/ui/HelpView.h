@@ -4,7 +4,7 @@
 
 class QTextBrowser;
 
-// The usage pages of the README that ships inside the program, in a window of their own.
+// A short guide to the tasks, in the interface language, in a window of its own.
 class HelpView : public QDialog {
     Q_OBJECT
 
@@ -15,8 +15,8 @@ public:
     static HelpView* open(QWidget* parent);
     QTextBrowser* browser() const { return browser_; }
 
-    // The README's sections on using the program, as Markdown.
-    static QString usageText(const QString& readme);
+    // The guide as Markdown in the language with this code; English, saying so, where it has none.
+    static QString helpText(const QString& code);
 
 private:
     QTextBrowser* browser_;

@@ -100,6 +100,10 @@ ImportDetail::ImportDetail(AppModel& model, SettingsStore& settings, QWidget* pa
     outer->addWidget(footer_);
 
     connect(banner_, &ErrorBanner::dismissed, this, [this] { model_.dismissError(); });
+    connect(progress_, &ProgressSection::showLogRequested, this, [this] {
+        scroll_->ensureWidgetVisible(log_);
+        log_->setFocus(Qt::OtherFocusReason);
+    });
     onFields(model_, this,
              {AppModel::Field::containers, AppModel::Field::selectedContainerID, AppModel::Field::serverInfo,
               AppModel::Field::errorMessage, AppModel::Field::phase},
@@ -115,13 +119,11 @@ void ImportDetail::render() {
     header_->setVisible(container.has_value());
     if (container) header_->describe(*container, model_.serverInfo());
     const auto& error = model_.errorMessage();
-    banner_->setVisible(error.has_value());
-    if (error) {
-        // A failed import's details end with what was run: the target, the file, the session.
-        const bool importFailed =
-            model_.phase().kind() == AppModel::Phase::Kind::failed && model_.phase().message() == *error;
-        banner_->setMessage(*error, importFailed ? model_.logHead() : QStringList());
-    }
+    // A failed import says so in its outcome panel, with the cause, the state and what to do.
+    const bool importFailed =
+        error && model_.phase().kind() == AppModel::Phase::Kind::failed && model_.phase().message() == *error;
+    banner_->setVisible(error.has_value() && !importFailed);
+    if (error && !importFailed) banner_->setMessage(*error, {});
     banner_->retranslate();
     dumpTitle_->setText(L10n::render(QStringLiteral("dump")));
 }

@@ -23,11 +23,16 @@ namespace {
 
 constexpr quint64 kSmallBufferPool = 999'999'999;  // below a gigabyte the import is slower
 
-QCheckBox* optionBox(const char* name, const char* statement, QWidget* parent) {
+QCheckBox* optionBox(const char* name, QWidget* parent) {
     auto* box = new QCheckBox(parent);
     box->setObjectName(QLatin1String(name));
-    box->setToolTip(QLatin1String(statement));  // the statement itself, in every language
     return box;
+}
+
+// The label says what the user gets; the tooltip what the server is told, and the price.
+void nameOption(QCheckBox* box, const char* key) {
+    box->setText(L10n::render(QLatin1String(key)));
+    box->setToolTip(L10n::render(QLatin1String(key) + QLatin1String("Tip")));
 }
 
 void setTextKeepingCursor(QLineEdit* field, const QString& text) {
@@ -39,9 +44,9 @@ void setTextKeepingCursor(QLineEdit* field, const QString& text) {
 ImportOptions::ImportOptions(AppModel& model, SettingsStore& settings, QWidget* parent)
     : QWidget(parent), model_(model) {
     setObjectName(QStringLiteral("importOptions"));
-    unique_ = optionBox("disableUnique", "SET SESSION unique_checks=0", this);
-    foreignKeys_ = optionBox("disableFK", "SET SESSION foreign_key_checks=0", this);
-    binlog_ = optionBox("disableBinlog", "SET SESSION sql_log_bin=0", this);
+    unique_ = optionBox("disableUnique", this);
+    foreignKeys_ = optionBox("disableFK", this);
+    binlog_ = optionBox("disableBinlog", this);
     binlogOff_ = new QLabel(this);
     binlogOff_->setObjectName(QStringLiteral("binlogOffNote"));
     Style::makeSecondary(binlogOff_, Style::caption(), true);
@@ -106,9 +111,9 @@ ImportOptions::ImportOptions(AppModel& model, SettingsStore& settings, QWidget* 
 }
 
 void ImportOptions::retranslate() {
-    unique_->setText(L10n::render(QStringLiteral("disableUnique")));
-    foreignKeys_->setText(L10n::render(QStringLiteral("disableFK")));
-    binlog_->setText(L10n::render(QStringLiteral("disableBinlog")));
+    nameOption(unique_, "disableUnique");
+    nameOption(foreignKeys_, "disableFK");
+    nameOption(binlog_, "disableBinlog");
     binlogOff_->setText(L10n::render(QStringLiteral("binlogOff")));
     login_->setTitle(L10n::render(QStringLiteral("login")));
     userLabel_->setText(L10n::render(QStringLiteral("user")));

@@ -18,17 +18,20 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "docker/Engine.h"
 #include "l10n/L10n.h"
 #include "model/AppModel.h"
 #include "ui/AboutBox.h"
 #include "ui/ActivityIndicator.h"
 #include "ui/ContainerList.h"
 #include "ui/DetailColumn.h"
+#include "ui/DropZone.h"
 #include "ui/HelpView.h"
 #include "ui/ImportButton.h"
 #include "ui/ImportDetail.h"
 #include "ui/ModelBinding.h"
 #include "ui/Symbols.h"
+#include "ui/TabOrder.h"
 
 namespace {
 
@@ -105,6 +108,13 @@ MainWindow::MainWindow(AppModel& model, SettingsStore& settings, QWidget* parent
     };
     command(QKeySequence::New, &MainWindow::newWindowRequested);
     command(QKeySequence::Close, &QWidget::close);
+    command(QKeySequence::Open, &MainWindow::chooseDump);
+    auto* start = new QAction(this);
+    start->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+    addAction(start);
+    connect(start, &QAction::triggered, this, [this] {
+        if (detail_->currentWidget() == detail_->importDetail()) detail_->importDetail()->importButton()->triggerDefault();
+    });
     connect(settingsButton_, &QToolButton::clicked, this, &MainWindow::settingsRequested);
     buildMenu();
 
@@ -120,6 +130,7 @@ MainWindow::MainWindow(AppModel& model, SettingsStore& settings, QWidget* parent
     onFields(model_, this, {AppModel::Field::confirmImport}, [this] { showConfirmation(); });
     onLanguageChange(settings, this, [this] { retranslate(); });
     retranslate();
+    TabOrder::followLayout(this);
     if (!lastActive()) lastActive() = this;
 }
 
@@ -214,6 +225,8 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     // Return on a button acts on that button; Qt leaves that to dialogs.
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
         auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+        // Space toggles a check box; Return there is the window's default action, as in a dialog.
+        if (button && button->isCheckable() && !qobject_cast<QToolButton*>(button)) button = nullptr;
         if (button && button->isEnabled() && button->window() == this &&
             button != detail_->importDetail()->importButton()->startButton()) {
             if (auto* tool = qobject_cast<QToolButton*>(button); tool && tool->menu()) {
@@ -323,5 +336,14 @@ bool MainWindow::saveLog(const QString& path) {
     return false;
 }
 
+void MainWindow::chooseDump() {
+    QPushButton* choose = detail_->importDetail()->dropZone()->chooseButton();
+    if (detail_->currentWidget() == detail_->importDetail() && choose->isEnabled()) choose->click();
+}
+
 void MainWindow::showHelp() { HelpView::open(this); }
-void MainWindow::showAbout() { AboutBox::open(this); }
+void MainWindow::showAbout() {
+    const auto container = model_.selectedContainer();
+    AboutBox::open(this, container ? Engine::describe(container->engine, container->rootless, container->endpoint)
+                                   : Engine::productName(model_.engine()));
+}

@@ -39,6 +39,8 @@ public:
     void copyLog();
     void showHelp();
     void showAbout();
+    // Ctrl+O: the dump file chooser, where a dump can be chosen now.
+    void chooseDump();
     // Lets the next close through without asking, when the user already answered.
     void closeWithoutAsking();
 

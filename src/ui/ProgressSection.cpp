@@ -1,18 +1,15 @@
 #include "ui/ProgressSection.h"
 
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QVBoxLayout>
 
 #include "import/ProgressText.h"
-#include "l10n/ByteFormatting.h"
-#include "l10n/L10n.h"
 #include "model/AppModel.h"
 #include "ui/ModelBinding.h"
+#include "ui/OutcomePanel.h"
 #include "ui/Style.h"
-#include "ui/Symbols.h"
 #include "ui/TableLoadList.h"
 #include "ui/TabularText.h"
 
@@ -39,25 +36,8 @@ ProgressSection::ProgressSection(AppModel& model, SettingsStore& settings, QWidg
     runningLayout->addWidget(bar_);
     runningLayout->addWidget(line_);
 
-    outcome_ = new QWidget(this);
-    outcomeIcon_ = new QLabel(outcome_);
-    outcomeText_ = new QLabel(outcome_);
-    outcomeText_->setObjectName(QStringLiteral("outcomeText"));
-    outcomeText_->setWordWrap(true);
-    outcomeText_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    outcomeFile_ = new QLabel(outcome_);
-    outcomeFile_->setObjectName(QStringLiteral("outcomeFile"));
-    Style::makeSecondary(outcomeFile_, Style::caption(), true);
-    outcomeFile_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* outcomeLines = new QVBoxLayout;
-    outcomeLines->setSpacing(2);
-    outcomeLines->addWidget(outcomeText_);
-    outcomeLines->addWidget(outcomeFile_);
-    auto* outcomeLayout = new QHBoxLayout(outcome_);
-    outcomeLayout->setContentsMargins(0, 0, 0, 0);
-    outcomeLayout->setSpacing(6);
-    outcomeLayout->addWidget(outcomeIcon_, 0, Qt::AlignTop);
-    outcomeLayout->addLayout(outcomeLines, 1);
+    outcome_ = new OutcomePanel(model_, this);
+    connect(outcome_, &OutcomePanel::showLogRequested, this, &ProgressSection::showLogRequested);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -66,7 +46,12 @@ ProgressSection::ProgressSection(AppModel& model, SettingsStore& settings, QWidg
     tables_ = new TableLoadList(this);
     layout->addWidget(tables_);
 
-    onFields(model_, this, {AppModel::Field::phase}, [this] { render(); });
+    // The panel tells what the database holds once the server has been read again.
+    onFields(model_, this,
+             {AppModel::Field::phase, AppModel::Field::databases, AppModel::Field::isLoadingDatabases,
+              AppModel::Field::runner, AppModel::Field::serverInfo, AppModel::Field::selectedDatabase,
+              AppModel::Field::dumpURL, AppModel::Field::passwordOverride},
+             [this] { render(); });
     onLanguageChange(settings, this, [this] {
         tables_->retranslate();
         render();
@@ -82,32 +67,9 @@ void ProgressSection::render() {
                          phase.kind() == Kind::failed);
     setVisible(!running_->isHidden() || !outcome_->isHidden());
     tables_->showTables(phase.kind() == Kind::idle ? QList<TableLoad>() : phase.tables());
-    const int side = QFontMetrics(outcomeText_->font()).height() + 2;
-    // Whatever the dump on screen is now, the outcome says which file it is about.
-    outcomeFile_->setText(L10n::render(QStringLiteral("outcomeAbout"),
-                                       {QFileInfo(model_.importDump()).fileName(), model_.importDatabase()}));
-    switch (phase.kind()) {
-    case Kind::running:
+    if (!outcome_->isHidden()) outcome_->render();
+    if (phase.kind() == Kind::running) {
         bar_->setValue(int(ProgressText::fraction(phase.progress()) * kBarSteps));
         line_->setText(ProgressText::line(phase.progress()));
-        break;
-    case Kind::success:
-        outcomeIcon_->setPixmap(Symbols::tinted(Symbols::Symbol::success, side, Style::green()));
-        outcomeText_->setText(L10n::render(QStringLiteral("importDone"), {ByteFormatting::duration(phase.seconds())}));
-        Style::setTextColor(outcomeText_, Style::green());
-        break;
-    case Kind::cancelled:
-        outcomeIcon_->setPixmap(Symbols::tinted(Symbols::Symbol::stopped, side, Style::secondary(this)));
-        // Whatever ran before the cancel stays: the user must know the target is not as it was.
-        outcomeText_->setText(L10n::render(QStringLiteral("cancelledPartial"), {model_.importDatabase()}));
-        Style::setTextColor(outcomeText_, Style::secondary(this));
-        break;
-    case Kind::failed:
-        // The cause and its details are at the top of the page; this line says where to look.
-        outcomeIcon_->setPixmap(Symbols::tinted(Symbols::Symbol::warning, side, Style::orange()));
-        outcomeText_->setText(L10n::render(QStringLiteral("importFailed"), {model_.importDatabase()}));
-        Style::setTextColor(outcomeText_, palette().color(QPalette::WindowText));
-        break;
-    default: break;
     }
 }

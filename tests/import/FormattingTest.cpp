@@ -14,8 +14,10 @@ protected:
     void TearDown() override { UserSettings::open()->remove("appLanguage"); }
 };
 
-// The system locale's decimal separator in place of '.'.
-QString local(QString text) { return text.replace('.', QLocale::system().decimalPoint()); }
+// A size never wraps between number and unit.
+QString local(QString text) { return text.replace(' ', QChar(0x00A0)); }
+
+void useLanguage(const char* code) { UserSettings::open()->setValue("appLanguage", code); }
 
 }  // namespace
 
@@ -28,7 +30,7 @@ TEST_F(English, Durations) {
     for (const auto& [seconds, text] : cases) EXPECT_EQ(ByteFormatting::duration(seconds), text) << seconds;
 }
 
-TEST(ByteFormatting, Sizes) {
+TEST_F(English, Sizes) {
     const std::pair<qint64, const char*> cases[] = {
         {0, "Zero KB"},
         {1, "1 byte"},
@@ -51,7 +53,18 @@ TEST(ByteFormatting, Sizes) {
     EXPECT_EQ(ByteFormatting::bytes(quint64(~0ULL)), local("9.22 EB"));
 }
 
-TEST(ByteFormatting, Speeds) {
+TEST_F(English, SizesFollowTheInterfaceLanguageNotTheSystem) {
+    useLanguage("de");
+    EXPECT_EQ(ByteFormatting::bytes(qint64(1500000)), local("1,5 MB"));
+    EXPECT_EQ(ByteFormatting::bytes(qint64(0)), local("Null KB"));
+    EXPECT_EQ(ByteFormatting::bytes(qint64(1)), local("1 Byte"));
+    useLanguage("fr");
+    EXPECT_EQ(ByteFormatting::bytes(qint64(2150000000LL)), local("2,15 Go"));
+    useLanguage("ja");
+    EXPECT_EQ(ByteFormatting::bytes(qint64(1500000)), local("1.5 MB"));
+}
+
+TEST_F(English, Speeds) {
     const std::pair<double, const char*> cases[] = {
         {0, "…"},
         {1, "…"},

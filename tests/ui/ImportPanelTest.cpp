@@ -86,7 +86,7 @@ TEST_F(ImportPanelTest, TheGateDisablesTheStartButtonAndFillsTheStatusLine) {
     model().pinDatabase(kTarget);
     model().setDump(writeFile("small.sql", kSmallDump));
     EXPECT_TRUE(button->startButton()->isEnabled());
-    EXPECT_EQ(button->statusLine()->text(), "Straight into the mysql client inside the container, without Workbench.");
+    EXPECT_EQ(button->statusLine()->text(), "Straight into the database client inside the container.");
 }
 
 TEST_F(ImportPanelTest, ReturnOpensTheConfirmationAndCancelStartsNothing) {
