@@ -77,9 +77,9 @@ sizeBytes.many = %@ Bytes
 sizeBytes.other = %@ Bytes
 sizeUnits = KB MB GB TB PB EB
 bufferPoolHeader = Buffer-Pool %@
-openLicense = Lizenz öffnen …
+openLicense = Lizenz öffnen…
 website = Website
-disclaimer = Tarnwell ist kostenlos und wird von den Tarnwell-Entwicklern erstellt; die Nutzung erfolgt auf eigenes Risiko, und die Tarnwell-Entwickler übernehmen keine Haftung für Datenverlust oder fehlgeschlagene Importe.
+disclaimer = Tarnwell ist kostenlos und stammt von den Tarnwell-Entwicklern; die Nutzung erfolgt auf eigene Gefahr, und die Tarnwell-Entwickler haften nicht für Datenverlust oder fehlgeschlagene Importe.
 aboutEngine = Container über %@.
 helpInEnglish = Diese Hilfe wurde noch nicht in Ihre Sprache übersetzt und wird daher auf Englisch angezeigt.
 disableUniqueTip = Schnelleres Laden: Während die Datensätze geladen werden, sucht der Server nicht nach Duplikaten in eindeutigen Schlüsseln (unique_checks = 0). Lassen Sie die Option bei Dumps aktiviert, deren Datensätze bekanntermaßen eindeutig sind.
@@ -577,9 +577,9 @@ sizeBytes.many = %@ de bytes
 sizeBytes.other = %@ bytes
 sizeUnits = KB MB GB TB PB EB
 bufferPoolHeader = Buffer pool de %@
-openLicense = Abrir la licencia…
+openLicense = Abrir licencia…
 website = Sitio web
-disclaimer = Tarnwell es gratuito y lo crean los desarrolladores de Tarnwell; usted lo usa por su cuenta y riesgo, y los desarrolladores de Tarnwell no asumen ninguna responsabilidad por pérdidas de datos ni por importaciones fallidas.
+disclaimer = Tarnwell es gratuito y lo hacen los desarrolladores de Tarnwell; se usa bajo la propia responsabilidad, y los desarrolladores de Tarnwell no responden de pérdidas de datos ni de importaciones fallidas.
 aboutEngine = Contenedores a través de %@.
 helpInEnglish = Esta ayuda aún no se ha traducido a su idioma, así que se muestra en inglés.
 disableUniqueTip = Carga más rápida: mientras entran las filas, el servidor no busca duplicados en las claves únicas (unique_checks = 0). Deje la opción activada en volcados cuyas filas se sabe que son únicas.

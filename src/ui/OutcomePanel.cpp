@@ -18,6 +18,7 @@
 #include "model/FailureText.h"
 #include "ui/Style.h"
 #include "ui/Symbols.h"
+#include "ui/WrappedText.h"
 
 namespace {
 
@@ -43,7 +44,9 @@ OutcomePanel::OutcomePanel(AppModel& model, QWidget* parent) : QWidget(parent), 
     title_ = line("outcomeText", this);
     file_ = line("outcomeFile", this);
     Style::makeSecondary(file_, Style::caption(), true);
-    cause_ = line("outcomeCause", this);
+    // A server's message may hold a long path or statement: it wraps anywhere.
+    cause_ = new WrappedText(this);
+    cause_->setObjectName(QStringLiteral("outcomeCause"));
     tables_ = line("outcomeTables", this);
     state_ = line("outcomeState", this);
     for (QLabel* secondary : {tables_, state_}) Style::makeSecondary(secondary, Style::callout(), true);
@@ -57,7 +60,7 @@ OutcomePanel::OutcomePanel(AppModel& model, QWidget* parent) : QWidget(parent), 
     buttons->addStretch();
     auto* lines = new QVBoxLayout;
     lines->setSpacing(3);
-    for (QLabel* each : {title_, file_, cause_, tables_, state_}) lines->addWidget(each);
+    for (QWidget* each : std::initializer_list<QWidget*>{title_, file_, cause_, tables_, state_}) lines->addWidget(each);
     lines->addSpacing(3);
     lines->addLayout(buttons);
     auto* layout = new QHBoxLayout(this);

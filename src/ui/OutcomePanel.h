@@ -5,6 +5,7 @@
 class AppModel;
 class QLabel;
 class QPushButton;
+class WrappedText;
 
 // How the last import ended, in one place: what it was about, why it failed, what the database
 // holds now, and what to do next (Retry, Show log, Copy details).
@@ -18,6 +19,7 @@ public:
     // Everything the panel says, with the failure's whole message and the log's head: what
     // "Copy details" puts on the clipboard.
     QString details() const;
+    WrappedText* cause() const { return cause_; }
 
 Q_SIGNALS:
     void showLogRequested();
@@ -29,7 +31,7 @@ private:
     QLabel* icon_;
     QLabel* title_;
     QLabel* file_;
-    QLabel* cause_;
+    WrappedText* cause_;
     QLabel* tables_;
     QLabel* state_;
     QPushButton* retry_;

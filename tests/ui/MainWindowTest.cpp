@@ -71,8 +71,9 @@ TEST_F(MainWindowTest, SelectingAContainerShowsItsHeaderAndDatabases) {
     const QString headerLine = find<QLabel>(detail->importDetail(), "headerLine")->text();
     EXPECT_TRUE(headerLine.contains(" · running · Up ")) << headerLine.toStdString();
     const QString metaLine = find<QLabel>(detail->importDetail(), "metaLine")->text();
-    EXPECT_TRUE(metaLine.contains("MySQL " + model().serverInfo()->version)) << metaLine.toStdString();
-    EXPECT_TRUE(metaLine.contains(" · Buffer Pool ")) << metaLine.toStdString();
+    // A MariaDB server is called by its own name.
+    EXPECT_TRUE(metaLine.contains("MariaDB " + model().serverInfo()->version)) << metaLine.toStdString();
+    EXPECT_TRUE(metaLine.contains(" · Buffer pool ")) << metaLine.toStdString();
 
     QListWidget* databases = detail->importDetail()->databases()->list();
     ASSERT_FALSE(databases->findItems("shop", Qt::MatchExactly).isEmpty());
@@ -147,7 +148,9 @@ TEST(ContainerHeaderText, JoinsTheKnownParts) {
     server.bufferPoolBytes = 134217728;
     container.volumeSummary = "crm-20_db_basic_data";
     EXPECT_EQ(ContainerHeader::metaLine(container, server),
-              "Volume crm-20_db_basic_data · MySQL 8.0.46 · Buffer Pool 134.2 MB");
+              QString::fromUtf8("Volume crm-20_db_basic_data · MySQL 8.0.46 · Buffer pool 134.2\u00a0MB"));
+    server.version = "10.11.6-MariaDB-1:10.11.6+maria~deb12";
+    EXPECT_TRUE(ContainerHeader::metaLine(container, server).contains(" · MariaDB 10.11.6-MariaDB"));
 }
 
 }  // namespace

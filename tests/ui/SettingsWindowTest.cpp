@@ -53,7 +53,7 @@ TEST_F(SettingsWindowTest, ChoosingALanguageRedrawsEveryWindow) {
     EXPECT_EQ(settings->licenseButton()->text(), "Abrir licencia…");
     EXPECT_TRUE(settings->websiteLink()->text().contains("Sitio web"));
     picker->setCurrentIndex(picker->findData("fr"));
-    EXPECT_EQ(settings->licenseButton()->text(), "Open license…");
+    EXPECT_EQ(settings->licenseButton()->text(), "Ouvrir la licence…");
     EXPECT_EQ(find<QCheckBox>("showStopped")->text(), L10n::render("showStopped"));
 }
 

@@ -17,6 +17,7 @@
 #include <QToolButton>
 
 #include "UiHarness.h"
+#include "l10n/L10n.h"
 #include "support/Fixtures.h"
 #include "support/ModelSteps.h"
 #include "ui/ContainerList.h"
@@ -24,6 +25,8 @@
 #include "ui/Disclosure.h"
 #include "ui/ErrorBanner.h"
 #include "ui/HelpView.h"
+#include "ui/OutcomePanel.h"
+#include "ui/WrappedText.h"
 #include "ui/ImportButton.h"
 #include "ui/ImportDetail.h"
 #include "ui/NewDatabaseDialog.h"
@@ -57,23 +60,29 @@ TEST_F(WindowTest, AFailedImportShowsTheServersErrorFirstAndTheCommandInItsDetai
     ASSERT_EQ(model().phase().kind(), AppModel::Phase::Kind::failed);
     // The databases are read again after every import; that leaves the failure standing.
     waitUntil([this] { return !model().isLoadingDatabases(); });
-    ErrorBanner* banner = panel(window_)->banner();
-    ASSERT_TRUE(banner->isVisibleTo(window_));
-    EXPECT_TRUE(banner->summary().startsWith("ERROR 1064")) << banner->summary().toStdString();
-    // Behind the disclosure: what was run, with the password hidden.
-    EXPECT_FALSE(banner->disclosure()->isExpanded());
-    EXPECT_TRUE(banner->details().contains("Import into ui_target on " + Fixtures::seeded()));
-    EXPECT_TRUE(banner->details().contains("MYSQL_PWD=***"));
-    EXPECT_FALSE(banner->details().contains(Fixtures::seededPassword()));
-    banner->disclosure()->toggle()->click();
-    EXPECT_TRUE(find<QWidget>(banner, "errorDetails")->isVisibleTo(banner));
-    // The long line wraps inside the banner instead of running past its edge.
-    auto* text = find<QTextEdit>(banner, "errorText");
-    EXPECT_LE(text->document()->size().width(), text->viewport()->width() + 1);
-    EXPECT_LE(text->mapTo(banner, QPoint(text->width(), 0)).x(), banner->width());
-    // The footer names the outcome and points up.
-    EXPECT_EQ(find<QLabel>(panel(window_)->footer(), "outcomeText")->text(),
-              QString::fromUtf8("The import into “ui_target” failed."));
+    // One place says it all: the result panel, not a banner besides.
+    EXPECT_FALSE(panel(window_)->banner()->isVisibleTo(window_));
+    OutcomePanel* outcome = find<OutcomePanel>(panel(window_)->footer(), "outcomePanel");
+    ASSERT_TRUE(outcome->isVisibleTo(window_));
+    EXPECT_EQ(find<QLabel>(outcome, "outcomeText")->text(), QString::fromUtf8("The import into “ui_target” failed."));
+    EXPECT_TRUE(outcome->cause()->text().startsWith("ERROR 1064")) << outcome->cause()->text().toStdString();
+    // What the target holds now: the statements before the failing one ran.
+    waitUntil([&] { return find<QLabel>(outcome, "outcomeState")->isVisibleTo(outcome); });
+    EXPECT_TRUE(find<QLabel>(outcome, "outcomeState")->text().startsWith(QString::fromUtf8("“ui_target” now holds 1 table, ")));
+    // The long line wraps inside the panel instead of running past its edge.
+    EXPECT_LE(outcome->cause()->document()->size().width(), outcome->cause()->viewport()->width() + 1);
+    EXPECT_LE(outcome->cause()->mapTo(outcome, QPoint(outcome->cause()->width(), 0)).x(), outcome->width());
+    // Copy details: what was run, with the password hidden.
+    find<QPushButton>(outcome, "copyDetails")->click();
+    const QString copied = QApplication::clipboard()->text();
+    EXPECT_TRUE(copied.contains("ERROR 1064"));
+    EXPECT_TRUE(copied.contains("Import into ui_target on " + Fixtures::seeded()));
+    EXPECT_TRUE(copied.contains("MYSQL_PWD=***"));
+    EXPECT_FALSE(copied.contains(Fixtures::seededPassword()));
+    // Retry asks again, as a start does.
+    find<QPushButton>(outcome, "retryImport")->click();
+    EXPECT_TRUE(model().confirmImport());
+    model().setConfirmImport(false);
 }
 
 TEST_F(WindowTest, ADamagedCompressedFileIsNamedAsTheCause) {
@@ -89,7 +98,8 @@ TEST_F(WindowTest, ADamagedCompressedFileIsNamedAsTheCause) {
     prepareImport(compressed.fileName());
     runToEnd(model());
     ASSERT_EQ(model().phase().kind(), AppModel::Phase::Kind::failed);
-    EXPECT_EQ(panel(window_)->banner()->summary(), "The file is damaged (gzip: unexpected end of file).");
+    EXPECT_EQ(find<OutcomePanel>(panel(window_), "outcomePanel")->cause()->text(),
+              "The file is damaged (gzip: unexpected end of file).");
 }
 
 TEST_F(WindowTest, ALongLogKeepsItsHeadAndTheFooterStaysInSight) {
@@ -151,15 +161,19 @@ TEST_F(WindowTest, TheMenuCopiesSavesAndExplains) {
     QTest::keyClick(window_, Qt::Key_F1);
     auto* help = window_->findChild<HelpView*>();
     ASSERT_NE(help, nullptr);
-    EXPECT_TRUE(help->browser()->toPlainText().contains("Using Tarnwell"));
-    EXPECT_FALSE(help->browser()->toPlainText().contains("Working on Tarnwell"));
+    EXPECT_TRUE(help->browser()->toPlainText().contains("Restore a dump"));
     help->close();
+    // Help comes in the interface language; where a language has none, English says so.
+    EXPECT_TRUE(HelpView::helpText("de").startsWith("# Einen Dump mit Tarnwell wiederherstellen"));
+    EXPECT_TRUE(HelpView::helpText("tlh").startsWith(L10n::render("helpInEnglish")));
+    EXPECT_TRUE(HelpView::helpText("tlh").endsWith(HelpView::helpText("en")));
 
     window_->menuAction("about")->trigger();
     auto* about = window_->findChild<QMessageBox*>("aboutBox");
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(about->text().contains("Version " TARNWELL_VERSION));
     EXPECT_TRUE(about->text().contains("MIT"));
+    EXPECT_TRUE(about->text().contains("Containers through Docker")) << about->text().toStdString();
     about->close();
 
     QApplication::setActiveWindow(window_);
@@ -170,12 +184,19 @@ TEST_F(WindowTest, TheMenuCopiesSavesAndExplains) {
 
 TEST_F(WindowTest, ReturnActsOnTheFocusedControlAndElsewhereStartsTheImportFlow) {
     prepareImport(writeFile("small.sql", "CREATE TABLE t (x INT);\n"));
+    // Space toggles a check box; Return there is the window's default action and leaves it alone.
     auto* showStopped = find<QCheckBox>("showStopped");
     const bool before = showStopped->isChecked();
     showStopped->setFocus();
     QTest::keyClick(showStopped, Qt::Key_Return);
-    waitUntil([&] { return showStopped->isChecked() != before; });
-    EXPECT_FALSE(model().confirmImport());
+    EXPECT_EQ(showStopped->isChecked(), before);
+    EXPECT_TRUE(model().confirmImport());
+    ASSERT_TRUE(waitUntil([this] { return window_->confirmation() != nullptr; }));
+    window_->confirmation()->reject();
+    QApplication::setActiveWindow(window_);
+    showStopped->setFocus();
+    QTest::keyClick(showStopped, Qt::Key_Space);
+    EXPECT_NE(showStopped->isChecked(), before);
     showStopped->setChecked(before);
 
     QListWidget* databases = panel(window_)->databases()->list();
