@@ -81,6 +81,10 @@ struct DockerClient {
     void createDatabase(const QString& containerName, const QString& clientProgram, const QString& user,
                         const QString& password, const QString& name, const QString& collation) const;
 
+    // `start` for a stopped container, `unpause` for a paused one; returns once the engine
+    // says it runs. Throws DockerError with the engine's words, or Process::LaunchError.
+    void wakeContainer(const QString& containerName, bool paused) const;
+
     // The bytes as trimmed UTF-8, or the fallback when they are not UTF-8 or only white space.
     static QString text(const QByteArray& bytes, const QString& fallback);
 

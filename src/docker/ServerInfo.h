@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QList>
+#include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -32,6 +34,9 @@ struct ServerInfo {
     // The login's grants as SHOW GRANTS prints them, one statement each.
     QStringList grants{};
     QString sqlMode{};  // global: what a new session starts with
+    // The tables of each database but the server's own, so a confirmation can name those a
+    // dump replaces; the probe reads at most 100,000 in all.
+    QHash<QString, QSet<QString>> tableNames{};
 
     bool isMariadb() const { return version.contains(QLatin1String("MariaDB"), Qt::CaseInsensitive); }
 

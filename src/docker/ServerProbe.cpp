@@ -13,6 +13,8 @@ const QString kProbeQuery = QStringLiteral(
     "FROM information_schema.tables\n"
     "WHERE table_schema NOT IN ('information_schema','performance_schema')\n"
     "GROUP BY table_schema;\n"
+    "SELECT 'TBL', table_schema, table_name FROM information_schema.tables\n"
+    "WHERE table_schema NOT IN ('information_schema','performance_schema','mysql','sys') LIMIT 100000;\n"
     "SELECT 'COLL', COLLATION_NAME FROM information_schema.COLLATIONS WHERE COLLATION_NAME LIKE 'utf8mb4\\_%';\n"
     "SELECT DISTINCT 'USER', GRANTEE FROM information_schema.USER_PRIVILEGES;\n"
     "SHOW GRANTS;");

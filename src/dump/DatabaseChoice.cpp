@@ -1,5 +1,7 @@
 #include "dump/DatabaseChoice.h"
 
+#include <algorithm>
+
 #include "dump/DumpName.h"
 
 namespace DatabaseChoice {
@@ -38,6 +40,26 @@ std::optional<QString> preferred(const QList<MysqlDatabase>& databases, const st
         if (candidate.bytes > largest->bytes) largest = &candidate;
     }
     return largest->name;
+}
+
+QString freshName(const QString& dumpPath, const QList<MysqlDatabase>& databases) {
+    constexpr qsizetype kLongest = 64;  // the server's limit for a database name
+    QString base;
+    for (const QChar c : DumpName::stem(dumpPath)) {
+        const bool plain = (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+        base += plain ? c : QChar(u'_');
+    }
+    if (base.isEmpty() || base.count(u'_') == base.size()) base = QStringLiteral("restored");
+    const auto taken = [&databases](const QString& name) {
+        return std::any_of(databases.begin(), databases.end(),
+                           [&](const MysqlDatabase& d) { return d.name.compare(name, Qt::CaseInsensitive) == 0; });
+    };
+    QString name = base.left(kLongest);
+    for (int n = 2; taken(name); ++n) {
+        const QString suffix = QStringLiteral("_%1").arg(n);
+        name = base.left(kLongest - suffix.size()) + suffix;
+    }
+    return name;
 }
 
 }  // namespace DatabaseChoice

@@ -15,4 +15,8 @@ namespace DatabaseChoice {
 std::optional<QString> preferred(const QList<MysqlDatabase>& databases, const std::optional<QString>& dumpPath,
                                  const std::optional<QString>& savedName);
 
+// A name for a new, empty database after the dump's file name: letters, digits and "_", at
+// most 64 characters, with "_2", "_3"… where a database of that name exists.
+QString freshName(const QString& dumpPath, const QList<MysqlDatabase>& databases);
+
 }  // namespace DatabaseChoice

@@ -157,6 +157,15 @@ std::optional<QString> unconfinedLine(const DumpFixes& fixes) {
     return std::nullopt;
 }
 
+QStringList replacedTables(const DumpScan& scan, const ServerInfo& server, const QString& database) {
+    const QSet<QString> existing = server.tableNames.value(database);
+    QStringList replaced;
+    for (const QByteArray& table : scan.droppedTables)
+        if (existing.contains(text(table))) replaced << text(table);
+    replaced.sort();
+    return replaced;
+}
+
 QStringList otherDatabases(const DumpFixes& fixes) {
     QStringList names;
     for (const QByteArray& database : fixes.confirmedDatabases)

@@ -44,6 +44,9 @@ QStringList findings(const DumpScan& scan, const DumpFixes& fixes);
 // nothing when it will.
 std::optional<QString> unconfinedLine(const DumpFixes& fixes);
 
+// The tables of the database that the dump drops (and so replaces), sorted.
+QStringList replacedTables(const DumpScan& scan, const ServerInfo& server, const QString& database);
+
 // Databases beyond the chosen one that the dump will write to, for the confirmation.
 QStringList otherDatabases(const DumpFixes& fixes);
 

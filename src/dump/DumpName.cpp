@@ -29,7 +29,12 @@ char32_t codePointAt(const QString& text, qsizetype index) {
 
 QString stem(const QString& path) {
     QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
-    if (name.toLower().endsWith(QLatin1String(".gz"))) name.chop(3);
+    for (const char* compressed : {".gz", ".zst", ".xz", ".bz2"}) {
+        if (name.toLower().endsWith(QLatin1String(compressed))) {
+            name.chop(qsizetype(qstrlen(compressed)));
+            break;
+        }
+    }
     if (name.toLower().endsWith(QLatin1String(".sql"))) name.chop(4);
     return name;
 }

@@ -5,7 +5,8 @@
 // File-name rules for proposing a target database.
 namespace DumpName {
 
-// The file name of the path without a trailing ".gz" and then a trailing ".sql" (any case).
+// The file name of the path without a trailing ".gz", ".zst", ".xz" or ".bz2" and then a
+// trailing ".sql" (any case).
 QString stem(const QString& path);
 
 // Whether the database name (at least 3 characters) occurs in the stem as a whole word,

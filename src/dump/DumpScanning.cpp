@@ -5,12 +5,20 @@
 #include "sql/SqlStream.h"
 #include "sql/SqlTokens.h"
 #include "sql/StatementFacts.h"
+#include "sql/TableMentions.h"
 
 namespace DumpScanning {
 namespace {
 
 void addOnce(QList<QByteArray>& list, const QByteArray& item) {
     if (!item.isEmpty() && !list.contains(item)) list.append(item);
+}
+
+bool startsWithDrop(QByteArrayView statement) {
+    const QList<SqlTokens::Token> tokens = SqlTokens::codeTokens(statement, 256);
+    if (tokens.isEmpty()) return false;
+    const QByteArrayView word = statement.sliced(tokens.first().begin, tokens.first().end - tokens.first().begin);
+    return word.compare("DROP", Qt::CaseInsensitive) == 0;
 }
 
 }  // namespace
@@ -43,6 +51,9 @@ DumpScan scan(QByteArrayView text, bool complete) {
         if (facts.kind == Kind::other) {
             sqlMode.note(withoutDelimiter(body, lexer.delimiter()));
             lexer.setBackslashEscapes(sqlMode.quoting().backslashEscapes);
+            if (startsWithDrop(body))
+                for (const QByteArray& table : TableMentions::changed(body, sqlMode.quoting()))
+                    addOnce(result.droppedTables, table);
         }
         if (facts.kind == Kind::use || facts.kind == Kind::createDatabase) addOnce(result.databases, facts.database);
         // A dump may name its database only where it qualifies a table.

@@ -24,6 +24,7 @@ struct DumpScan {
     QList<QByteArray> definers;  // "user@host"
     int tables = 0;              // CREATE TABLE statements
     QList<QByteArray> tableNames;  // of CREATE TABLE, in order, each once
+    QList<QByteArray> droppedTables;  // of DROP TABLE, in order, each once
     qint64 scannedBytes = 0;
     bool complete = false;  // the whole dump was scanned
 

@@ -56,6 +56,11 @@ void AppModel::applySelection() {
     assign(selectedContainerID_, chosen, Field::selectedContainerID);
 }
 
+QString AppModel::loginUser() const {
+    const auto container = selectedContainer();
+    return container ? effectiveUser(*container) : QString();
+}
+
 QString AppModel::effectiveUser(const DockerContainer& container) const {
     const QString typed = userOverride_.trimmed();
     return typed.isEmpty() ? container.rootUser : typed;

@@ -134,6 +134,8 @@ public:
     // Derived values.
     QList<DockerContainer> visibleContainers() const;
     std::optional<DockerContainer> selectedContainer() const;
+    // The user the selected container is logged into as; empty without a container.
+    QString loginUser() const;
     std::optional<QString> importBlockedReason() const;
     // The guards and fixes for the dump, server and database chosen now.
     DumpFixes plannedFixes() const;
@@ -145,6 +147,9 @@ public:
     // Operations. The asynchronous ones may be awaited; none throws.
     QCoro::Task<> refresh();
     void selectContainer(const std::optional<QString>& id);
+    // Starts the selected container when it is stopped, unpauses it when paused, then lists
+    // the containers and reads its server again. False when it could not; errorMessage says why.
+    QCoro::Task<bool> wakeSelectedContainer();
     QCoro::Task<> loadDatabases();
     void pinDatabase(const QString& name);
     // Creates an empty database on the selected server and selects it. False when it could not
@@ -181,6 +186,9 @@ private:
     QCoro::Task<> inspectDump(QString path);
     QCoro::Task<> runImport(std::shared_ptr<ImportRunner> runner, ImportRequest request);
     void finish(const ImportOutcome& outcome);
+    // The confirmation's first sentence: which tables of the target the dump replaces.
+    QString replacementSentence(const QString& database, const QString& containerName, const QString& sizeSentence,
+                                const std::optional<ConfirmationTarget>& target) const;
     // An ended import's outcome goes once its container or its dump is no longer the one chosen.
     void clearOutcome();
     void takeDump(const QString& path);

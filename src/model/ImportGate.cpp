@@ -57,6 +57,25 @@ void AppModel::requestImport() {
     }
 }
 
+QString AppModel::replacementSentence(const QString& database, const QString& containerName,
+                                      const QString& sizeSentence, const std::optional<ConfirmationTarget>& target) const {
+    const bool drops = target && target->dropsTables.value_or(false);
+    // Read to its end, the dump says exactly which tables it replaces; a head alone cannot.
+    const bool whole = dumpPreview_ && dumpPreview_->scan.complete && target && target->dumpPath == dumpPreview_->path;
+    if (!whole || !serverInfo_)
+        return L10n::render(drops ? QStringLiteral("confirmDrop") : QStringLiteral("confirmPlain"),
+                            {database, containerName, sizeSentence});
+    const QStringList replaced = DumpFixPlan::replacedTables(dumpPreview_->scan, *serverInfo_, database);
+    if (replaced.isEmpty())
+        return L10n::render(QStringLiteral("confirmReplacesNone"), {database, containerName, sizeSentence});
+    constexpr qsizetype kNamed = 8;
+    QString names = replaced.mid(0, kNamed).join(QStringLiteral(", "));
+    if (replaced.size() > kNamed) names += QStringLiteral(", …");
+    return L10n::renderCount(QStringLiteral("confirmReplaces"), replaced.size(),
+                             {qint64(replaced.size()), database, containerName, names}) +
+           sizeSentence;
+}
+
 QString AppModel::confirmMessage() const {
     const QString dash(QChar(0x2014));
     const std::optional<ConfirmationTarget> target =
@@ -73,9 +92,7 @@ QString AppModel::confirmMessage() const {
                                          {candidate.tables, ByteFormatting::bytes(bytes)});
         break;
     }
-    const bool drops = target && target->dropsTables.value_or(false);
-    QString message = L10n::render(drops ? QStringLiteral("confirmDrop") : QStringLiteral("confirmPlain"),
-                                   {database, containerName, sizeSentence});
+    QString message = replacementSentence(database, containerName, sizeSentence, target);
     // A dump that writes to databases of its own names them here, before anything runs.
     const DumpFixes fixes = plannedFixes();
     const QStringList others = DumpFixPlan::otherDatabases(fixes);

@@ -4,6 +4,7 @@
 #include "docker/DockerError.h"
 #include "model/AppModel.h"
 #include "model/BackgroundJob.h"
+#include "l10n/L10n.h"
 #include "model/PersistedKeys.h"
 
 QCoro::Task<> AppModel::refresh() {
@@ -67,4 +68,33 @@ void AppModel::selectContainer(const std::optional<QString>& id) {
     assign(selectedDatabase_, std::optional<QString>(), Field::selectedDatabase);
     if (const auto container = selectedContainer()) PersistedKeys::setText("lastContainerName", container->name);
     loadDatabases();  // runs on by itself; the click does not wait for the probe
+}
+
+QCoro::Task<bool> AppModel::wakeSelectedContainer() {
+    QPointer<AppModel> self(this);
+    const auto container = selectedContainer();
+    if (!container || container->running) co_return false;
+    const auto tools = locateTools();
+    if (!tools.value) {
+        assign(errorMessage_, std::optional<QString>(tools.error), Field::errorMessage);
+        co_return false;
+    }
+    const DockerClient client = *tools.value;
+    const QString name = container->name;
+    const bool paused = container->state == QLatin1String("paused");
+    auto waking = runInBackground([client, name, paused] {
+        client.wakeContainer(name, paused);
+        return true;
+    });
+    const auto woken = co_await waking;
+    if (!self) co_return false;
+    if (!woken.value) {
+        assign(errorMessage_, std::optional<QString>(L10n::render(QStringLiteral("containerNotStarted"), {name, woken.error})),
+               Field::errorMessage);
+        co_return false;
+    }
+    // Listed again, then its server is read: the page fills in as after a click.
+    auto listing = refresh();
+    co_await listing;
+    co_return self != nullptr;
 }

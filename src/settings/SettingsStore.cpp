@@ -10,6 +10,8 @@ const QString kLanguageKey = QStringLiteral("appLanguage");
 const QString kFolderKey = QStringLiteral("dumpFolderBookmark");
 const QString kEngineKey = QStringLiteral("containerEngine");
 const QString kRowSessionsKey = QStringLiteral("rowSessions");
+const QString kGeometryKey = QStringLiteral("windowGeometry");
+const QString kShowStoppedKey = QStringLiteral("showStopped");
 constexpr int kMostRowSessions = 8;
 
 QString knownEngine(const QString& word) {
@@ -80,3 +82,11 @@ void SettingsStore::clearDumpFolder() {
     dumpFolderURL_.reset();
     Q_EMIT dumpFolderChanged();
 }
+
+QByteArray SettingsStore::windowGeometry() const { return UserSettings::open()->value(kGeometryKey).toByteArray(); }
+
+void SettingsStore::setWindowGeometry(const QByteArray& geometry) { UserSettings::open()->setValue(kGeometryKey, geometry); }
+
+bool SettingsStore::showStopped() const { return UserSettings::open()->value(kShowStoppedKey).toBool(); }
+
+void SettingsStore::setShowStopped(bool show) { UserSettings::open()->setValue(kShowStoppedKey, show); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
@@ -35,6 +36,13 @@ public:
     // Sessions that load rows at once; 0 leaves it to the machine.
     int rowSessions() const { return rowSessions_; }
     void setRowSessions(int sessions);
+
+    // How the main window was left: its size and place, and whether stopped containers show.
+    // Read from the stored settings each time, so every window starts as the last one ended.
+    QByteArray windowGeometry() const;
+    void setWindowGeometry(const QByteArray& geometry);
+    bool showStopped() const;
+    void setShowStopped(bool show);
 
 Q_SIGNALS:
     void languageChoiceChanged(const QString& code);

@@ -8,6 +8,7 @@
 
 #include "l10n/L10n.h"
 #include "model/AppModel.h"
+#include "settings/SettingsStore.h"
 #include "ui/ContainerRow.h"
 #include "ui/ModelBinding.h"
 #include "ui/Style.h"
@@ -57,7 +58,12 @@ ContainerList::ContainerList(AppModel& model, SettingsStore& settings, QWidget* 
     layout->addLayout(bottom);
 
     connect(list_, &QListWidget::itemSelectionChanged, this, &ContainerList::userSelected);
-    connect(showStopped_, &QCheckBox::toggled, this, [this](bool on) { model_.setShowStopped(on); });
+    // As the user left it last time.
+    if (settings.showStopped()) model_.setShowStopped(true);
+    connect(showStopped_, &QCheckBox::toggled, this, [this, &settings](bool on) {
+        settings.setShowStopped(on);
+        model_.setShowStopped(on);
+    });
     onFields(model_, this,
              {AppModel::Field::containers, AppModel::Field::showStopped, AppModel::Field::selectedContainerID,
               AppModel::Field::isLoading, AppModel::Field::engine},

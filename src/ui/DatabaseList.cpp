@@ -4,13 +4,16 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <limits>
 
+#include "docker/DockerParse.h"
 #include "l10n/ByteFormatting.h"
 #include "l10n/L10n.h"
 #include "model/AppModel.h"
@@ -20,6 +23,7 @@
 #include "ui/Style.h"
 #include "ui/Symbols.h"
 #include "ui/TabularText.h"
+#include "ui/TargetProposal.h"
 
 namespace {
 
@@ -52,6 +56,10 @@ DatabaseList::DatabaseList(AppModel& model, SettingsStore& settings, QWidget* pa
     emptyText_ = new QLabel(this);
     emptyText_->setObjectName(QStringLiteral("databasesEmptyText"));
     Style::makeSecondary(emptyText_, Style::callout(), true);
+    enterPassword_ = new QPushButton(this);
+    enterPassword_->setObjectName(QStringLiteral("openLogin"));
+    connect(enterPassword_, &QPushButton::clicked, this, &DatabaseList::loginRequested);
+    proposal_ = new TargetProposal(model_, this);
 
     auto* headerRow = new QHBoxLayout;
     headerRow->setSpacing(8);
@@ -72,7 +80,9 @@ DatabaseList::DatabaseList(AppModel& model, SettingsStore& settings, QWidget* pa
     layout->setSpacing(8);
     layout->addLayout(headerRow);
     layout->addWidget(list_);
+    layout->addWidget(proposal_);
     layout->addWidget(emptyText_);
+    layout->addWidget(enterPassword_, 0, Qt::AlignLeft);
 
     connect(list_, &QListWidget::itemSelectionChanged, this, &DatabaseList::userSelected);
     // Clicking the target that was chosen automatically makes it the user's choice too.
@@ -81,7 +91,8 @@ DatabaseList::DatabaseList(AppModel& model, SettingsStore& settings, QWidget* pa
     onFields(model_, this,
              {AppModel::Field::databases, AppModel::Field::isLoadingDatabases, AppModel::Field::selectedDatabase,
               AppModel::Field::selectedContainerID, AppModel::Field::containers, AppModel::Field::passwordOverride,
-              AppModel::Field::serverInfo, AppModel::Field::phase},
+              AppModel::Field::serverInfo, AppModel::Field::phase, AppModel::Field::dumpURL,
+              AppModel::Field::databasePinned},
              [this] { render(); });
     onLanguageChange(settings, this, [this] {
         rebuild();
@@ -105,6 +116,7 @@ void DatabaseList::rebuild() {
     header_->setText(L10n::render(QStringLiteral("databases")));
     newDatabase_->setText(L10n::render(QStringLiteral("newDatabase")));
     newDatabase_->setToolTip(L10n::render(QStringLiteral("newDatabaseTitle")));
+    enterPassword_->setText(L10n::render(QStringLiteral("openLogin")));
     const QSignalBlocker blocker(list_);
     list_->clear();
     shown_ = model_.databases();
@@ -115,7 +127,9 @@ void DatabaseList::rebuild() {
     if (selected && !selected->isEmpty() && !rows.isEmpty() &&
         std::none_of(rows.cbegin(), rows.cend(), [&](const MysqlDatabase& row) { return row.name == *selected; })) {
         extraShown_ = *selected;
+        // In its place, in the order the others are listed in.
         rows.append(MysqlDatabase{*selected, 0, 0});
+        rows = DockerParse::sortedDatabases(rows);
     }
     const quint64 limit = quint64(std::numeric_limits<qint64>::max());
     for (const MysqlDatabase& database : rows) {
@@ -140,10 +154,11 @@ void DatabaseList::render() {
     const bool showList = !model_.databases().isEmpty() || loading;
     list_->setVisible(showList);
     emptyText_->setVisible(!showList);
-    if (!showList) {
-        const bool hasPassword = (container && container->rootPassword) || !model_.passwordOverride().isEmpty();
+    const bool hasPassword = (container && container->rootPassword) || !model_.passwordOverride().isEmpty();
+    if (!showList)
         emptyText_->setText(L10n::render(hasPassword ? QStringLiteral("noDatabases") : QStringLiteral("noPassword")));
-    }
+    enterPassword_->setVisible(!showList && !hasPassword && container && container->running);
+    proposal_->render();
     showSelection();
 }
 

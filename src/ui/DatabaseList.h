@@ -10,7 +10,9 @@ class ActivityIndicator;
 class AppModel;
 class QLabel;
 class QListWidget;
+class QPushButton;
 class QToolButton;
+class TargetProposal;
 class NewDatabaseDialog;
 class SettingsStore;
 
@@ -32,6 +34,10 @@ public:
     // "System · N tables" for the server's own schemas, otherwise "N tables".
     static QString tableCountText(const MysqlDatabase& database);
 
+Q_SIGNALS:
+    // "Enter password…": the login fields should open and take the focus.
+    void loginRequested();
+
 private:
     void render();
     void rebuild();
@@ -44,6 +50,8 @@ private:
     QToolButton* newDatabase_;
     QListWidget* list_;
     QLabel* emptyText_;
+    QPushButton* enterPassword_;
+    TargetProposal* proposal_;
     QList<MysqlDatabase> shown_;
     QString extraShown_;
 };

@@ -3,6 +3,9 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
@@ -39,6 +42,9 @@ ImportDetail::ImportDetail(AppModel& model, SettingsStore& settings, QWidget* pa
     page->setMaximumWidth(kPageWidth);
     header_ = new ContainerHeader(page);
     banner_ = new ErrorBanner(page);
+    wake_ = new QPushButton(page);
+    wake_->setObjectName(QStringLiteral("wakeContainer"));
+    connect(wake_, &QPushButton::clicked, this, &ImportDetail::wakeContainer);
     databases_ = new DatabaseList(model_, settings, page);
     auto* dump = new QWidget(page);
     dump->setObjectName(QStringLiteral("dumpSection"));
@@ -57,7 +63,9 @@ ImportDetail::ImportDetail(AppModel& model, SettingsStore& settings, QWidget* pa
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(20, 20, 20, 20);
     layout->setSpacing(16);
-    for (QWidget* section : std::initializer_list<QWidget*>{header_, banner_, databases_, dump, options_, log_}) {
+    layout->addWidget(header_);
+    layout->addWidget(wake_, 0, Qt::AlignLeft);
+    for (QWidget* section : std::initializer_list<QWidget*>{banner_, databases_, dump, options_, log_}) {
         layout->addWidget(section);
     }
     layout->addStretch();
@@ -100,6 +108,10 @@ ImportDetail::ImportDetail(AppModel& model, SettingsStore& settings, QWidget* pa
     outer->addWidget(footer_);
 
     connect(banner_, &ErrorBanner::dismissed, this, [this] { model_.dismissError(); });
+    connect(databases_, &DatabaseList::loginRequested, this, [this] {
+        options_->openLogin();
+        scroll_->ensureWidgetVisible(options_->passwordField());
+    });
     connect(progress_, &ProgressSection::showLogRequested, this, [this] {
         scroll_->ensureWidgetVisible(log_);
         log_->setFocus(Qt::OtherFocusReason);
@@ -125,7 +137,29 @@ void ImportDetail::render() {
     banner_->setVisible(error.has_value() && !importFailed);
     if (error && !importFailed) banner_->setMessage(*error, {});
     banner_->retranslate();
+    // A stopped or paused server is one click from use.
+    const bool asleep = container && container->isMysql && !container->running;
+    wake_->setVisible(asleep);
+    if (asleep && !waking_) {
+        wake_->setText(L10n::render(container->state == QLatin1String("paused") ? QStringLiteral("unpauseContainer")
+                                                                                 : QStringLiteral("startContainer")));
+    }
     dumpTitle_->setText(L10n::render(QStringLiteral("dump")));
+}
+
+QCoro::Task<> ImportDetail::wakeContainer() {
+    const auto container = model_.selectedContainer();
+    if (!container || waking_) co_return;
+    QPointer<ImportDetail> self(this);
+    waking_ = true;
+    wake_->setEnabled(false);
+    wake_->setText(L10n::render(QStringLiteral("containerStarting"), {container->name}));
+    auto waking = model_.wakeSelectedContainer();
+    co_await waking;
+    if (!self) co_return;
+    waking_ = false;
+    wake_->setEnabled(true);
+    render();
 }
 
 QScrollBar* ImportDetail::verticalScrollBar() const { return scroll_->verticalScrollBar(); }

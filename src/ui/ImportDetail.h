@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <qcoro/qcorotask.h>
 
 class AppModel;
 class ContainerHeader;
@@ -12,12 +13,13 @@ class ImportOptions;
 class LogView;
 class ProgressSection;
 class QLabel;
+class QPushButton;
 class QScrollArea;
 class QScrollBar;
 class SettingsStore;
 
-// The detail column for a MySQL container: a scrolling page with the header, the error
-// banner, the databases, the dump, the options and the log, above a fixed footer with the
+// The detail column for a MySQL container: a scrolling page with the header (and a start
+// button for a stopped server), the error banner, the databases, the dump, the options and the log, above a fixed footer with the
 // progress and the start button, which stay in sight however long the page gets.
 class ImportDetail : public QWidget {
     Q_OBJECT
@@ -36,15 +38,20 @@ public:
     QScrollArea* scrollArea() const { return scroll_; }
     QScrollBar* verticalScrollBar() const;
     QWidget* footer() const { return footer_; }
+    // "Start container" or "Unpause container" for a stopped or paused server.
+    QPushButton* wakeButton() const { return wake_; }
 
 private:
     void render();
+    QCoro::Task<> wakeContainer();
 
     AppModel& model_;
     QScrollArea* scroll_;
     QWidget* footer_;
     ContainerHeader* header_;
     ErrorBanner* banner_;
+    QPushButton* wake_;
+    bool waking_ = false;
     DatabaseList* databases_;
     QLabel* dumpTitle_;
     DropZone* dropZone_;

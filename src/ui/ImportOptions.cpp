@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -72,6 +73,11 @@ ImportOptions::ImportOptions(AppModel& model, SettingsStore& settings, QWidget* 
     passwordLabel_->setBuddy(password_);
     test_ = new QPushButton(loginContent);
     test_->setObjectName(QStringLiteral("testConnection"));
+    connection_ = new QLabel(loginContent);
+    connection_->setObjectName(QStringLiteral("connectionResult"));
+    connection_->setWordWrap(true);
+    Style::makeSecondary(connection_, Style::caption(), true);
+    connection_->hide();
     auto* loginLayout = new QVBoxLayout(loginContent);
     loginLayout->setContentsMargins(0, 0, 0, 0);
     loginLayout->setSpacing(4);
@@ -82,6 +88,7 @@ ImportOptions::ImportOptions(AppModel& model, SettingsStore& settings, QWidget* 
     loginLayout->addWidget(password_);
     loginLayout->addSpacing(4);
     loginLayout->addWidget(test_, 0, Qt::AlignLeft);
+    loginLayout->addWidget(connection_);
     login_ = new Disclosure(loginContent, this);
     login_->setObjectName(QStringLiteral("loginGroup"));
 
@@ -98,8 +105,15 @@ ImportOptions::ImportOptions(AppModel& model, SettingsStore& settings, QWidget* 
     connect(unique_, &QCheckBox::toggled, this, [this](bool on) { model_.setDisableUniqueChecks(on); });
     connect(foreignKeys_, &QCheckBox::toggled, this, [this](bool on) { model_.setDisableForeignKeyChecks(on); });
     connect(binlog_, &QCheckBox::toggled, this, [this](bool on) { model_.setDisableBinlog(on); });
-    connect(user_, &QLineEdit::textEdited, this, [this](const QString& text) { model_.setUserOverride(text); });
-    connect(password_, &QLineEdit::textEdited, this, [this](const QString& text) { model_.setPasswordOverride(text); });
+    // A result speaks for the login it tested: typing makes it stale.
+    connect(user_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        connection_->hide();
+        model_.setUserOverride(text);
+    });
+    connect(password_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        connection_->hide();
+        model_.setPasswordOverride(text);
+    });
     connect(test_, &QPushButton::clicked, this, &ImportOptions::reloadDatabases);
     onFields(model_, this,
              {AppModel::Field::disableUniqueChecks, AppModel::Field::disableForeignKeyChecks,
@@ -147,7 +161,23 @@ void ImportOptions::render() {
     setEnabled(!model_.phase().isRunning());
 }
 
-void ImportOptions::reloadDatabases() { model_.loadDatabases(); }
+QCoro::Task<> ImportOptions::reloadDatabases() {
+    QPointer<ImportOptions> self(this);
+    connection_->hide();
+    co_await model_.loadDatabases();
+    if (!self) co_return;
+    // A failure shows in the banner above; a login that works says so here.
+    const auto& server = model_.serverInfo();
+    if (!server || model_.errorMessage()) co_return;
+    const QString product = server->isMariadb() ? QStringLiteral("MariaDB ") : QStringLiteral("MySQL ");
+    connection_->setText(L10n::render(QStringLiteral("connectionWorks"), {model_.loginUser(), product + server->version}));
+    connection_->show();
+}
+
+void ImportOptions::openLogin() {
+    login_->setExpanded(true);
+    password_->setFocus(Qt::OtherFocusReason);
+}
 
 bool ImportOptions::eventFilter(QObject* watched, QEvent* event) {
     // Return in the password field tests the login instead of starting the import.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <qcoro/qcorotask.h>
 
 class AppModel;
 class Disclosure;
@@ -19,6 +20,9 @@ public:
 
     Disclosure* login() const { return login_; }
     QLineEdit* passwordField() const { return password_; }
+    QLabel* connectionResult() const { return connection_; }
+    // Opens the login fields and puts the cursor in the password.
+    void openLogin();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -26,7 +30,7 @@ protected:
 private:
     void render();
     void retranslate();
-    void reloadDatabases();
+    QCoro::Task<> reloadDatabases();
 
     AppModel& model_;
     QCheckBox* unique_;
@@ -40,4 +44,5 @@ private:
     QLabel* passwordLabel_;
     QLineEdit* password_;
     QPushButton* test_;
+    QLabel* connection_;
 };

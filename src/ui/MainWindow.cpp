@@ -21,6 +21,7 @@
 #include "docker/Engine.h"
 #include "l10n/L10n.h"
 #include "model/AppModel.h"
+#include "settings/SettingsStore.h"
 #include "ui/AboutBox.h"
 #include "ui/ActivityIndicator.h"
 #include "ui/ContainerList.h"
@@ -45,7 +46,8 @@ QPointer<MainWindow>& lastActive() {
 
 }  // namespace
 
-MainWindow::MainWindow(AppModel& model, SettingsStore& settings, QWidget* parent) : QMainWindow(parent), model_(model) {
+MainWindow::MainWindow(AppModel& model, SettingsStore& settings, QWidget* parent)
+    : QMainWindow(parent), model_(model), settings_(settings) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowTitle(QStringLiteral("Tarnwell"));  // the product's name in every language
     setMinimumSize(860, 560);
@@ -131,6 +133,8 @@ MainWindow::MainWindow(AppModel& model, SettingsStore& settings, QWidget* parent
     onLanguageChange(settings, this, [this] { retranslate(); });
     retranslate();
     TabOrder::followLayout(this);
+    // As large and where the user left it.
+    if (const QByteArray geometry = settings.windowGeometry(); !geometry.isEmpty()) restoreGeometry(geometry);
     if (!lastActive()) lastActive() = this;
 }
 
@@ -212,7 +216,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     QMainWindow::closeEvent(event);
-    if (event->isAccepted()) Q_EMIT closed();
+    if (!event->isAccepted()) return;
+    settings_.setWindowGeometry(saveGeometry());
+    Q_EMIT closed();
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

@@ -67,6 +67,7 @@ private:
     bool isLastMainWindow() const;
 
     AppModel& model_;
+    SettingsStore& settings_;
     ContainerList* sidebar_;
     DetailColumn* detail_;
     ActivityIndicator* activity_;

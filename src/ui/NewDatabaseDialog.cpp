@@ -66,7 +66,11 @@ NewDatabaseDialog::NewDatabaseDialog(AppModel& model, QWidget* parent) : QDialog
     cancel->setObjectName(QStringLiteral("newDatabaseCancel"));
     connect(buttons_, &QDialogButtonBox::accepted, this, [this] { create(); });
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(name_, &QLineEdit::textChanged, this, [this] { validate(); });
+    // An error speaks of the name it was about: another name starts afresh.
+    connect(name_, &QLineEdit::textChanged, this, [this] {
+        error_->hide();
+        validate();
+    });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);

@@ -11,6 +11,9 @@ TEST(DumpName, Stems) {
         {"/tmp/dump.gz.sql", "dump.gz"},
         {"notes.txt", "notes.txt"},
         {"/tmp/.sql.gz", ""},
+        {"shop-2024.sql.zst", "shop-2024"},
+        {"shop.SQL.XZ", "shop"},
+        {"shop.sql.bz2", "shop"},
     };
     for (const auto& [path, stem] : cases) EXPECT_EQ(DumpName::stem(path), stem) << path;
 }
@@ -35,6 +38,15 @@ TEST(DumpName, WholeWordMatches) {
         {"shop\U0001F600", "shop", true},
     };
     for (const auto& c : cases) EXPECT_EQ(DumpName::matches(c.stem, c.name), c.matches) << c.stem << " / " << c.name;
+}
+
+TEST(DatabaseChoice, FreshNamesAreValidAndNew) {
+    const QList<MysqlDatabase> databases{{"shop", 3, 100}, {"SHOP_2", 0, 0}, {"crm", 1, 1}};
+    EXPECT_EQ(DatabaseChoice::freshName("/d/shop.sql.gz", databases), "shop_3");
+    EXPECT_EQ(DatabaseChoice::freshName("/d/shop-2024 (1).sql", databases), "shop_2024__1_");
+    EXPECT_EQ(DatabaseChoice::freshName("/d/éé.sql", databases), "restored");
+    const QString longest = DatabaseChoice::freshName("/d/" + QString(80, 'a') + ".sql", {{QString(64, 'a'), 1, 1}});
+    EXPECT_EQ(longest, QString(62, 'a') + "_2");
 }
 
 TEST(DatabaseChoice, Proposals) {
