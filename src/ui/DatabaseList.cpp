@@ -49,8 +49,11 @@ DatabaseList::DatabaseList(AppModel& model, SettingsStore& settings, QWidget* pa
     list_->setItemDelegate(new DatabaseRowDelegate(list_));
     list_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A focused list says so with its frame, as a text field does.
     list_->setStyleSheet(QStringLiteral("QListWidget#databaseList { border: 1px solid %1; border-radius: 8px;"
-                                        " background: palette(base); padding: 3px; }")
+                                        " background: palette(base); padding: 3px; }"
+                                        "QListWidget#databaseList:focus { border: 2px solid palette(highlight);"
+                                        " padding: 2px; }")
                              .arg(Style::separator(list_).name()));
 
     emptyText_ = new QLabel(this);

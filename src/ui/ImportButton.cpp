@@ -1,6 +1,7 @@
 #include "ui/ImportButton.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -9,9 +10,31 @@
 #include "ui/ModelBinding.h"
 #include "ui/Style.h"
 
+namespace {
+
+// The start button wears the accent colour, on which the style's own focus frame disappears:
+// it draws a ring of its text colour inside when it has the focus.
+class ProminentButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPushButton::paintEvent(event);
+        if (!hasFocus()) return;
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(palette().color(QPalette::ButtonText), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(rect()).adjusted(4, 4, -4, -4), 4, 4);
+    }
+};
+
+}  // namespace
+
 ImportButton::ImportButton(AppModel& model, SettingsStore& settings, QWidget* parent) : QWidget(parent), model_(model) {
     setObjectName(QStringLiteral("importButtonSection"));
-    start_ = new QPushButton(this);
+    start_ = new ProminentButton(this);
     start_->setObjectName(QStringLiteral("startImport"));
     start_->setDefault(true);
     start_->setMinimumHeight(34);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QPainter>
 #include <QPalette>
 #include <QWidget>
 
@@ -98,6 +99,16 @@ RowColors paintRow(QPainter* painter, const QStyleOptionViewItem& initialisedOpt
     style->drawPrimitive(QStyle::PE_PanelItemViewItem, &panel, painter, widget);
 
     const bool selected = panel.state & QStyle::State_Selected;
+    // The keyboard's place in the list, visible whether or not it is the selected row.
+    if ((panel.state & QStyle::State_HasFocus) && widget && widget->hasFocus()) {
+        painter->save();
+        QColor ring = selected ? panel.palette.color(QPalette::HighlightedText) : panel.palette.color(QPalette::Highlight);
+        painter->setPen(QPen(ring, 2));
+        painter->setBrush(Qt::NoBrush);
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->drawRoundedRect(QRectF(panel.rect).adjusted(2, 2, -2, -2), 5, 5);
+        painter->restore();
+    }
     RowColors colors{panel.palette.color(selected ? QPalette::HighlightedText : QPalette::Text), secondary(widget),
                      tertiary(widget)};
     if (selected) {

@@ -218,16 +218,21 @@ TEST_F(RefreshTest, TheConfirmationNamesTargetSizeAndDropTable) {
     AppModel model;
     refreshAndSelect(model, Fixtures::seeded());
     model.pinDatabase("shop");
-    model.setDump(writeFile("drops.sql", "DROP TABLE IF EXISTS customers;\n"));
+    // Read whole, the dump names the tables it replaces: those of "shop" it drops, no others.
+    model.setDump(writeFile("drops.sql", "DROP TABLE IF EXISTS customers, elsewhere;\n/* x */ drop table `orders`;\n"));
     waitUntil([&] { return model.dumpPreview().has_value(); });
     const QString english = model.confirmMessage();
-    EXPECT_TRUE(english.startsWith(
-        QString::fromUtf8("This dump contains DROP TABLE and replaces the tables in “shop” on container ") +
-        Fixtures::seeded() + ". Currently "))
+    EXPECT_TRUE(english.startsWith(QString::fromUtf8("This dump replaces 2 tables in “shop” on container ") +
+                                   Fixtures::seeded() + ": customers, orders. Currently 4 tables, "))
         << english.toStdString();
     UserSettings::open()->setValue("appLanguage", "de");
-    EXPECT_TRUE(model.confirmMessage().startsWith(QString::fromUtf8("Dieser Dump enthält DROP TABLE")));
     EXPECT_TRUE(model.confirmMessage().contains(QString::fromUtf8(". Derzeit ")));
+    // A dump too long to read ahead is only known by its head: the words say so.
+    QByteArray longDump = "DROP TABLE IF EXISTS customers;\n";
+    while (longDump.size() < 300000) longDump += "INSERT INTO customers VALUES (1, 'someone', 'x@example.com');\n";
+    model.setDump(writeFile("long.sql", longDump));
+    waitUntil([&] { return model.dumpPreview() && !model.dumpPreview()->scan.complete; });
+    EXPECT_TRUE(model.confirmMessage().startsWith(QString::fromUtf8("Dieser Dump enthält DROP TABLE")));
 
     model.pinDatabase("not_there");
     FixChoices choices = model.fixChoices();
@@ -237,7 +242,7 @@ TEST_F(RefreshTest, TheConfirmationNamesTargetSizeAndDropTable) {
     waitUntil([&] { return model.dumpPreview() && !model.dumpPreview()->containsDropTable; });
     EXPECT_EQ(model.confirmMessage(),
               QString::fromUtf8("Die Datei wird in „not_there“ im Container ") + Fixtures::seeded() +
-                  QString::fromUtf8(" importiert. Enthält der Dump DROP TABLE, werden vorhandene Tabellen ersetzt.\n\n"
+                  QString::fromUtf8(" importiert. Sie ersetzt keine der dortigen Tabellen.\n\n"
                                     "Datensätze werden in Stapeln von je 1000 Anweisungen festgeschrieben: Endet der "
                                     "Import vorzeitig, behält jede Tabelle ihre Datensätze bis zum zuletzt "
                                     "festgeschriebenen Stapel.\n\n"

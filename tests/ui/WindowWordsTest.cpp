@@ -1,0 +1,173 @@
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+#include "UiHarness.h"
+#include "support/Fixtures.h"
+#include "support/ModelSteps.h"
+#include "ui/DatabaseList.h"
+#include "ui/Disclosure.h"
+#include "ui/DropZone.h"
+#include "ui/ImportButton.h"
+#include "ui/ImportDetail.h"
+#include "ui/ImportOptions.h"
+#include "ui/NewDatabaseDialog.h"
+#include "ui/OutcomePanel.h"
+#include "ui/TabOrder.h"
+#include "ui/TargetProposal.h"
+
+namespace {
+
+using WindowWordsTest = UiTest;
+
+ImportDetail* panel(MainWindow* window) { return window->findChild<ImportDetail*>(); }
+
+int docker(const QStringList& arguments) {
+    return QProcess::execute(qEnvironmentVariable("TARNWELL_FIXTURE_DOCKER"), arguments);
+}
+
+// The result panel tells what the database holds after a success, and an outcome belongs to
+// its container and dump: choosing another clears it.
+TEST_F(WindowWordsTest, TheOutcomeSaysWhatIsThereAndGoesWithItsContainerAndDump) {
+    prepareImport(writeFile("two.sql", "CREATE TABLE a (x INT);\nINSERT INTO a VALUES (1);\nCREATE TABLE b (y INT);\n"));
+    confirmAndStart(model());
+    ASSERT_TRUE(waitUntil([this] { return !model().isImportRunning(); }, 180000));
+    ASSERT_EQ(model().phase().kind(), AppModel::Phase::Kind::success);
+    auto* outcome = find<OutcomePanel>(panel(window_), "outcomePanel");
+    ASSERT_TRUE(waitUntil([&] { return find<QLabel>(outcome, "outcomeState")->isVisibleTo(outcome); }));
+    EXPECT_TRUE(find<QLabel>(outcome, "outcomeState")->text().startsWith(QString::fromUtf8("“ui_target” now holds 2 tables, ")))
+        << find<QLabel>(outcome, "outcomeState")->text().toStdString();
+    EXPECT_EQ(find<QLabel>(outcome, "outcomeFile")->text(), QString::fromUtf8("two.sql into “ui_target”"));
+    EXPECT_FALSE(find<QPushButton>(outcome, "retryImport")->isVisibleTo(outcome));
+
+    // Another dump: the outcome of the one before goes.
+    model().setDump(writeFile("other.sql", "SELECT 1;\n"));
+    EXPECT_EQ(model().phase().kind(), AppModel::Phase::Kind::idle);
+    EXPECT_FALSE(outcome->isVisibleTo(window_));
+
+    // Another container, after an outcome: it goes too.
+    model().setDump(writeFile("two.sql", "SELECT 2;\n"));
+    confirmAndStart(model());
+    ASSERT_TRUE(waitUntil([this] { return !model().isImportRunning(); }, 180000));
+    ASSERT_NE(model().phase().kind(), AppModel::Phase::Kind::idle);
+    clickContainer(Fixtures::binlog());
+    EXPECT_EQ(model().phase().kind(), AppModel::Phase::Kind::idle);
+}
+
+// Ctrl+O chooses a dump, Ctrl+Return starts, Tab follows the layout, the first Down in the
+// database list moves, and the list and the start button show their focus.
+TEST_F(WindowWordsTest, TheKeyboardReachesEverything) {
+    prepareImport(writeFile("keys.sql", "SELECT 1;\n"));
+    QApplication::setActiveWindow(window_);
+    QTest::keyClick(window_, Qt::Key_O, Qt::ControlModifier);
+    auto* chooser = window_->findChild<QWidget*>("dumpFileDialog");
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_TRUE(chooser->isVisible());
+    chooser->close();
+
+    QApplication::setActiveWindow(window_);
+    QTest::keyClick(window_, Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_TRUE(model().confirmImport());
+    ASSERT_TRUE(waitUntil([this] { return window_->confirmation() != nullptr; }));
+    window_->confirmation()->reject();
+
+    // Tab goes down the page in the order the user sees it, whatever order the code made it in.
+    const QList<QWidget*> order = TabOrder::inLayoutOrder(window_);
+    ImportDetail* detail = panel(window_);
+    const auto at = [&](QWidget* widget) { return order.indexOf(widget); };
+    QListWidget* databases = detail->databases()->list();
+    ASSERT_GE(at(databases), 0);
+    EXPECT_LT(at(databases), at(detail->dropZone()->chooseButton()));
+    EXPECT_LT(at(detail->dropZone()->chooseButton()), at(detail->options()->passwordField()));
+    EXPECT_LT(at(detail->options()->passwordField()), at(detail->importButton()->startButton()));
+    EXPECT_EQ(databases->nextInFocusChain() != nullptr, true);
+
+    // The first Down moves from the chosen database to the next one.
+    ASSERT_GE(databases->count(), 2);
+    const QString before = *model().selectedDatabase();
+    databases->setFocus();
+    QTest::keyClick(databases, Qt::Key_Down);
+    EXPECT_NE(model().selectedDatabase().value_or(before), before);
+}
+
+// Enter password… opens the login and puts the cursor there; Test connection says when it works.
+TEST_F(WindowWordsTest, TheLoginIsOneClickAwayAndSaysWhenItWorks) {
+    clickContainer(Fixtures::noPasswordEnv());
+    ImportDetail* detail = panel(window_);
+    auto* enter = find<QPushButton>(detail, "openLogin");
+    ASSERT_TRUE(enter->isVisibleTo(window_));
+    enter->click();
+    EXPECT_TRUE(detail->options()->login()->isExpanded());
+    EXPECT_TRUE(detail->options()->passwordField()->hasFocus() ||
+                QApplication::focusWidget() == detail->options()->passwordField());
+    model().setPasswordOverride(Fixtures::noPasswordEnvPassword());
+    find<QPushButton>(detail, "testConnection")->click();
+    ASSERT_TRUE(waitUntil([&] { return detail->options()->connectionResult()->isVisibleTo(detail); }));
+    EXPECT_TRUE(detail->options()->connectionResult()->text().startsWith("Connected as root to MariaDB "))
+        << detail->options()->connectionResult()->text().toStdString();
+    EXPECT_FALSE(enter->isVisibleTo(window_));
+}
+
+// A stopped server offers Start, a paused one Unpause; either runs afterwards.
+TEST_F(WindowWordsTest, AStoppedOrPausedContainerIsOneClickFromUse) {
+    const QString name = "wake-" + qEnvironmentVariable("TARNWELL_FIXTURE_RUN");
+    docker({"rm", "-f", name});
+    ASSERT_EQ(docker({"create", "--network", "none", "--name", name, "-e", "MARIADB_ROOT_PASSWORD=wake-secret",
+                      qEnvironmentVariable("TARNWELL_FIXTURE_IMAGE")}),
+              0);
+    model().setShowStopped(true);
+    model().refresh();
+    ASSERT_TRUE(waitUntil([&] { return sidebarNames().contains(name); }));
+    clickContainer(name);
+    QPushButton* wake = panel(window_)->wakeButton();
+    ASSERT_TRUE(wake->isVisibleTo(window_));
+    EXPECT_EQ(wake->text(), "Start container");
+    wake->click();
+    EXPECT_TRUE(waitUntil([&] { return model().selectedContainer() && model().selectedContainer()->running; }));
+    EXPECT_FALSE(wake->isVisibleTo(window_));
+
+    ASSERT_EQ(docker({"pause", name}), 0);
+    model().refresh();
+    ASSERT_TRUE(waitUntil([&] { return wake->isVisibleTo(window_); }));
+    EXPECT_EQ(wake->text(), "Unpause container");
+    wake->click();
+    EXPECT_TRUE(waitUntil([&] { return model().selectedContainer() && model().selectedContainer()->running; }));
+    docker({"rm", "-f", name});
+}
+
+// Proposed from the file name and already full: said so, with a new database at hand; a new
+// database's dialog forgets its error once the name changes.
+TEST_F(WindowWordsTest, AProposedDatabaseWithTablesOffersANewOne) {
+    clickContainer(Fixtures::seeded());
+    model().setDump(writeFile("shop.sql", "SELECT 1;\n"));
+    ASSERT_TRUE(waitUntil([this] { return model().selectedDatabase() == QString("shop"); }));
+    auto* proposal = find<TargetProposal>(panel(window_), "targetProposal");
+    ASSERT_TRUE(waitUntil([&] { return proposal->isVisibleTo(window_); }));
+    EXPECT_EQ(find<QLabel>(proposal, "proposalNote")->text(),
+              "Proposed from the file name; it already holds 4 tables.");
+    const QString fresh = proposal->newDatabaseButton()->text();
+    EXPECT_EQ(fresh, QString::fromUtf8("New database “shop_2”"));
+    // The user's own click makes it their choice, and the offer goes.
+    model().pinDatabase("shop");
+    EXPECT_FALSE(proposal->isVisibleTo(window_));
+
+    NewDatabaseDialog* dialog = panel(window_)->databases()->openNewDatabase();
+    ASSERT_NE(dialog, nullptr);
+    auto* name = dialog->findChild<QLineEdit*>("newDatabaseName");
+    ASSERT_NE(name, nullptr);
+    name->setText("shop");
+    dialog->findChild<QPushButton*>("newDatabaseCreate")->click();
+    auto* error = dialog->findChild<QLabel*>("newDatabaseError");
+    ASSERT_NE(error, nullptr);
+    EXPECT_TRUE(error->isVisibleTo(dialog));
+    name->setText("shop_new");
+    EXPECT_FALSE(error->isVisibleTo(dialog));
+    dialog->reject();
+}
+
+}  // namespace
