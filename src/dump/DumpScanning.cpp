@@ -28,55 +28,107 @@ QByteArrayView withoutDelimiter(QByteArrayView statement, QByteArrayView delimit
 }
 
 DumpScan scan(QByteArrayView text, bool complete) {
-    DumpScan result;
-    result.scannedBytes = text.size();
-    result.complete = complete;
-    result.sandboxLine = StatementFacts::sandboxLineAt(text) > 0;
-    SqlStream::Lexer lexer;
-    // The dump's own sql_mode decides how its strings split; the server's is not known yet.
-    SqlModeTracker sqlMode;
-    const auto onPiece = [&](const SqlStream::Piece& piece) {
-        // A statement cut off by the end of the head says nothing reliable.
-        if (piece.kind == SqlStream::PieceKind::trailing) return;
-        const QByteArrayView body = text.sliced(piece.textBegin, piece.end - piece.textBegin);
-        if (piece.kind == SqlStream::PieceKind::clientCommand && !SqlStream::isHarmlessCommand(piece.commandName)) {
-            result.clientCommands.append({piece.firstLine, QString::fromUtf8(body).simplified().left(80)});
-            return;
+    Scanner scanner;
+    scanner.feed(text);
+    return scanner.finish(complete);
+}
+
+void Scanner::feed(QByteArrayView chunk) {
+    if (start_.size() < kStartBytes) start_ += chunk.first(std::min<qsizetype>(chunk.size(), kStartBytes - start_.size()));
+    chunk_ = chunk;
+    chunkAt_ = fed_;
+    fed_ += chunk.size();
+    lexer_.feed(chunk, [this](const SqlStream::Piece& piece) { onPiece(piece); });
+    keepUnfinished();
+    chunk_ = {};
+}
+
+DumpScan Scanner::finish(bool complete) {
+    if (complete) {
+        chunkAt_ = fed_;
+        lexer_.finish([this](const SqlStream::Piece& piece) { onPiece(piece); });
+    }
+    result_.scannedBytes = fed_;
+    result_.complete = complete;
+    result_.sandboxLine = StatementFacts::sandboxLineAt(start_) > 0;
+    return result_;
+}
+
+// What the next pieces may start with: the bytes from the last whole piece on, of which a long
+// statement keeps only its first kStatementHead bytes, so a dump of any size scans in little memory.
+void Scanner::keepUnfinished() {
+    const qint64 done = lexer_.lastCompleteEnd();
+    if (done >= chunkAt_) {
+        pending_ = chunk_.sliced(std::min<qint64>(done - chunkAt_, chunk_.size())).toByteArray();
+        pendingAt_ = done;
+        return;
+    }
+    if (done > pendingAt_) {
+        pending_.remove(0, std::min<qint64>(done - pendingAt_, pending_.size()));
+        pendingAt_ = done;
+    }
+    const bool contiguous = pendingAt_ + pending_.size() == chunkAt_;
+    if (contiguous && pending_.size() < kStatementHead)
+        pending_ += chunk_.first(std::min<qsizetype>(chunk_.size(), kStatementHead - pending_.size()));
+}
+
+// Up to kStatementHead bytes of the stream from `from`, as far as they are still held.
+QByteArray Scanner::head(qint64 from, qint64 to) const {
+    to = std::min(to, from + kStatementHead);
+    QByteArray bytes;
+    const qint64 pendingEnd = pendingAt_ + pending_.size();
+    if (from >= pendingAt_ && from < pendingEnd) {
+        bytes = pending_.mid(from - pendingAt_, std::min(to, pendingEnd) - from);
+        if (pendingEnd != chunkAt_) return bytes;
+        from = pendingEnd;
+    }
+    if (from >= chunkAt_ && from < to && from < chunkAt_ + chunk_.size())
+        bytes += chunk_.sliced(from - chunkAt_, std::min(to, chunkAt_ + chunk_.size()) - from);
+    return bytes;
+}
+
+void Scanner::onPiece(const SqlStream::Piece& piece) {
+    // A statement cut off by the end of the head says nothing reliable.
+    if (piece.kind == SqlStream::PieceKind::trailing) return;
+    const QByteArray body = head(piece.textBegin, piece.end);
+    if (piece.kind == SqlStream::PieceKind::clientCommand && !SqlStream::isHarmlessCommand(piece.commandName)) {
+        result_.clientCommands.append({piece.firstLine, QString::fromUtf8(body).simplified().left(80)});
+        return;
+    }
+    if (piece.nested ||
+        (piece.kind != SqlStream::PieceKind::statement && piece.kind != SqlStream::PieceKind::clientCommand))
+        return;
+    const StatementFacts::Facts facts = StatementFacts::of(body, sqlMode_.quoting());
+    using Kind = StatementFacts::Kind;
+    QByteArray table = facts.kind == Kind::createTable || facts.kind == Kind::insert ? facts.table : QByteArray();
+    if (facts.kind == Kind::other) {
+        sqlMode_.note(withoutDelimiter(body, lexer_.delimiter()));
+        lexer_.setBackslashEscapes(sqlMode_.quoting().backslashEscapes);
+        if (startsWithDrop(body)) {
+            for (const QByteArray& dropped : TableMentions::changed(body, sqlMode_.quoting()))
+                addOnce(result_.droppedTables, dropped);
         }
-        if (piece.nested ||
-            (piece.kind != SqlStream::PieceKind::statement && piece.kind != SqlStream::PieceKind::clientCommand))
-            return;
-        const StatementFacts::Facts facts = StatementFacts::of(body, sqlMode.quoting());
-        using Kind = StatementFacts::Kind;
-        if (facts.kind == Kind::other) {
-            sqlMode.note(withoutDelimiter(body, lexer.delimiter()));
-            lexer.setBackslashEscapes(sqlMode.quoting().backslashEscapes);
-            if (startsWithDrop(body))
-                for (const QByteArray& table : TableMentions::changed(body, sqlMode.quoting()))
-                    addOnce(result.droppedTables, table);
+    }
+    if (facts.kind == Kind::use || facts.kind == Kind::createDatabase) addOnce(result_.databases, facts.database);
+    // A dump may name its database only where it qualifies a table.
+    if (!facts.qualifier.isEmpty()) addOnce(result_.databases, facts.qualifier);
+    if (facts.kind == Kind::createTable) {
+        ++result_.tables;
+        addOnce(result_.tableNames, facts.table);
+    }
+    // What each table's statements weigh: its structure and its rows.
+    if (!table.isEmpty()) result_.tableBytes[table] += piece.end - piece.begin;
+    if (facts.kind == Kind::gtidPurged && result_.gtidLine == 0) result_.gtidLine = piece.firstLine;
+    if (facts.kind == Kind::binlogSwitch && result_.binlogSwitchLine == 0) result_.binlogSwitchLine = piece.firstLine;
+    if (facts.encryptionClause && result_.encryptionLine == 0) result_.encryptionLine = piece.firstLine;
+    for (const QByteArray& definer : facts.definers) addOnce(result_.definers, definer);
+    if (facts.mysqlCollation) {
+        for (const SqlTokens::Token& token : SqlTokens::codeTokens(body)) {
+            const QByteArrayView word = QByteArrayView(body).sliced(token.begin, token.end - token.begin);
+            if (token.kind == SqlTokens::Kind::word && StatementFacts::isMysqlCollation(word))
+                addOnce(result_.mysqlCollations, word.toByteArray().toLower());
         }
-        if (facts.kind == Kind::use || facts.kind == Kind::createDatabase) addOnce(result.databases, facts.database);
-        // A dump may name its database only where it qualifies a table.
-        if (!facts.qualifier.isEmpty()) addOnce(result.databases, facts.qualifier);
-        if (facts.kind == Kind::createTable) {
-            ++result.tables;
-            addOnce(result.tableNames, facts.table);
-        }
-        if (facts.kind == Kind::gtidPurged && result.gtidLine == 0) result.gtidLine = piece.firstLine;
-        if (facts.kind == Kind::binlogSwitch && result.binlogSwitchLine == 0) result.binlogSwitchLine = piece.firstLine;
-        if (facts.encryptionClause && result.encryptionLine == 0) result.encryptionLine = piece.firstLine;
-        for (const QByteArray& definer : facts.definers) addOnce(result.definers, definer);
-        if (facts.mysqlCollation) {
-            for (const SqlTokens::Token& token : SqlTokens::codeTokens(body)) {
-                const QByteArrayView word = body.sliced(token.begin, token.end - token.begin);
-                if (token.kind == SqlTokens::Kind::word && StatementFacts::isMysqlCollation(word))
-                    addOnce(result.mysqlCollations, word.toByteArray().toLower());
-            }
-        }
-    };
-    lexer.feed(text, onPiece);
-    if (complete) lexer.finish(onPiece);
-    return result;
+    }
 }
 
 }  // namespace DumpScanning

@@ -2,8 +2,12 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QHash>
 #include <QList>
 #include <QString>
+
+#include "sql/SqlModeTracking.h"
+#include "sql/SqlStream.h"
 
 // What the head of a dump shows before it is imported: the databases it writes to, the commands it
 // asks the client to run, the constructs only one server family knows, the accounts it names.
@@ -25,6 +29,7 @@ struct DumpScan {
     int tables = 0;              // CREATE TABLE statements
     QList<QByteArray> tableNames;  // of CREATE TABLE, in order, each once
     QList<QByteArray> droppedTables;  // of DROP TABLE, in order, each once
+    QHash<QByteArray, qint64> tableBytes;  // bytes of the statements that create or fill each table
     qint64 scannedBytes = 0;
     bool complete = false;  // the whole dump was scanned
 
@@ -33,7 +38,36 @@ struct DumpScan {
 
 namespace DumpScanning {
 
+// The head of a dump, or all of it.
 DumpScan scan(QByteArrayView text, bool complete);
+
+// The same for a dump fed in chunks of any size, holding only what an unfinished statement needs.
+class Scanner {
+public:
+    void feed(QByteArrayView chunk);
+    // complete: the dump ended here, so a last statement without its delimiter counts too.
+    DumpScan finish(bool complete);
+
+private:
+    // Facts come from a statement's first bytes; the rest of a long one is not kept.
+    static constexpr qint64 kStatementHead = 65536;
+    static constexpr qsizetype kStartBytes = 256;
+
+    void onPiece(const SqlStream::Piece& piece);
+    void keepUnfinished();
+    QByteArray head(qint64 from, qint64 to) const;
+
+    SqlStream::Lexer lexer_;
+    // The dump's own sql_mode decides how its strings split; the server's is not known yet.
+    SqlModeTracker sqlMode_;
+    DumpScan result_;
+    QByteArray start_;
+    QByteArray pending_;  // stream bytes from pendingAt_ on
+    qint64 pendingAt_ = 0;
+    QByteArrayView chunk_;  // the chunk being fed, from stream offset chunkAt_
+    qint64 chunkAt_ = 0;
+    qint64 fed_ = 0;
+};
 
 // A statement as the lexer reports it, without the delimiter that ends it.
 QByteArrayView withoutDelimiter(QByteArrayView statement, QByteArrayView delimiter);

@@ -20,6 +20,8 @@ AppModel::~AppModel() {
     // A running import must not outlive the model unnoticed: it ends in its safe order,
     // which its own time limits bound.
     if (runner_) runner_->cancel();
+    // A reading ahead ends at its next chunk; nobody is told, the model is going.
+    if (readingStop_) readingStop_->store(true);
     importPool_.waitForDone();
 }
 

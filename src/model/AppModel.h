@@ -9,6 +9,7 @@
 #include <QThreadPool>
 #include <qcoro/qcorotask.h>
 
+#include <atomic>
 #include <memory>
 #include <optional>
 
@@ -56,6 +57,7 @@ public:
         runner,
         engine,
         fixChoices,
+        dumpReading,
     };
     Q_ENUM(Field)
 
@@ -75,6 +77,8 @@ public:
     const std::optional<ServerInfo>& serverInfo() const { return serverInfo_; }
     const std::optional<QString>& dumpURL() const { return dumpURL_; }
     const std::optional<DumpPreview>& dumpPreview() const { return dumpPreview_; }
+    // The text bytes read so far while the whole dump is read ahead for its tables; -1 when not.
+    qint64 dumpReadBytes() const { return dumpReadBytes_; }
     bool showStopped() const { return showStopped_; }
     bool isLoading() const { return isLoading_; }
     // The engine the last refresh found, for the texts that name it.
@@ -184,6 +188,9 @@ private:
     QCoro::Task<> probeServer(bool reportFailure);
     void chooseDatabaseAutomatically(const std::optional<QString>& dumpPath);
     QCoro::Task<> inspectDump(QString path);
+    // Reads a dump longer than its head to the end, in the background, and completes its preview.
+    QCoro::Task<> readWholeDump(QString path);
+    void stopReadingDump();
     QCoro::Task<> runImport(std::shared_ptr<ImportRunner> runner, ImportRequest request);
     void finish(const ImportOutcome& outcome);
     // The confirmation's first sentence: which tables of the target the dump replaces.
@@ -202,6 +209,8 @@ private:
     std::optional<ServerInfo> serverInfo_;
     std::optional<QString> dumpURL_;
     std::optional<DumpPreview> dumpPreview_;
+    qint64 dumpReadBytes_ = -1;
+    std::shared_ptr<std::atomic<bool>> readingStop_;
     bool showStopped_ = false;
     bool isLoading_ = false;
     EngineKind engine_ = EngineKind::docker;

@@ -28,6 +28,7 @@ void AppModel::takeDump(const QString& path) {
         choices.tables = {};
         assign(fixChoices_, choices, Field::fixChoices);
     }
+    if (dumpURL_ != path) stopReadingDump();
     // No sandbox here: the dump is remembered by its path, and there is no access to open.
     assign(dumpURL_, std::optional<QString>(path), Field::dumpURL);
     // A preview speaks for the file it was made from; until this one is inspected there is none.
@@ -54,4 +55,6 @@ QCoro::Task<> AppModel::inspectDump(QString path) {
     if (dumpURL_ != path || preview.value->path != path) co_return;  // another dump was taken meanwhile
     assign(dumpPreview_, std::optional<DumpPreview>(*preview.value), Field::dumpPreview);
     if (!databasePinned_) chooseDatabaseAutomatically(path);
+    // Past its head, only reading the whole dump tells its tables; the window stays usable meanwhile.
+    if (!preview.value->scan.complete && !phase_.isRunning()) readWholeDump(path);
 }

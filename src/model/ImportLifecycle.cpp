@@ -50,6 +50,8 @@ void AppModel::startImport() {
     }
     const auto container = selectedContainer();
     const auto password = effectivePassword(*container);
+    // The import reads the dump itself; reading it ahead as well would only slow it.
+    stopReadingDump();
 
     ImportRequest request;
     request.fileURL = target->dumpPath;

@@ -7,6 +7,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "l10n/ByteFormatting.h"
 #include "l10n/L10n.h"
 #include "model/AppModel.h"
 #include "ui/Disclosure.h"
@@ -15,6 +16,7 @@
 
 namespace {
 constexpr int kVisibleRows = 8;
+constexpr int kNameRole = Qt::UserRole + 1;
 }
 
 TableChooser::TableChooser(AppModel& model, SettingsStore& settings, QWidget* parent)
@@ -30,6 +32,7 @@ TableChooser::TableChooser(AppModel& model, SettingsStore& settings, QWidget* pa
     none_ = new QPushButton(content);
     none_->setObjectName(QStringLiteral("chooseNoTables"));
     more_ = new QLabel(content);
+    more_->setObjectName(QStringLiteral("tablesMore"));
     Style::makeSecondary(more_, Style::caption(), true);
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(6);
@@ -51,7 +54,9 @@ TableChooser::TableChooser(AppModel& model, SettingsStore& settings, QWidget* pa
     connect(list_, &QListWidget::itemChanged, this, [this] { store(); });
     connect(all_, &QPushButton::clicked, this, [this] { checkAll(true); });
     connect(none_, &QPushButton::clicked, this, [this] { checkAll(false); });
-    onFields(model_, this, {AppModel::Field::dumpPreview, AppModel::Field::fixChoices, AppModel::Field::phase},
+    onFields(model_, this,
+             {AppModel::Field::dumpPreview, AppModel::Field::fixChoices, AppModel::Field::phase,
+              AppModel::Field::dumpReading},
              [this] { render(); });
     onLanguageChange(settings, this, [this] { retranslate(); });
     retranslate();
@@ -81,13 +86,20 @@ void TableChooser::render() {
         }
         for (int row = 0; row < names.size(); ++row) {
             QListWidgetItem* item = list_->item(row);
-            item->setText(QString::fromUtf8(names[row]));
+            item->setData(kNameRole, names[row]);
+            // Its size once the whole dump has been read; a head says nothing of it.
+            const qint64 bytes = preview->scan.complete ? preview->scan.tableBytes.value(names[row]) : -1;
+            item->setText(bytes < 0 ? QString::fromUtf8(names[row])
+                                    : QString::fromUtf8(names[row]) + QStringLiteral("  ·  ") + ByteFormatting::bytes(bytes));
             const bool keeps = choice.keeps(names[row]);
             item->setCheckState(keeps ? Qt::Checked : Qt::Unchecked);
             kept += keeps ? 1 : 0;
         }
     }
     disclosure_->setTitle(L10n::render(QStringLiteral("tablesChoice"), {qint64(kept), qint64(names.size())}));
+    const qint64 reading = model_.dumpReadBytes();
+    more_->setText(reading >= 0 ? L10n::render(QStringLiteral("readingDump"), {ByteFormatting::bytes(reading)})
+                                : L10n::render(QStringLiteral("tablesMore")));
     more_->setVisible(preview && !preview->scan.complete);
     setEnabled(!model_.phase().isRunning());
 }
@@ -97,7 +109,8 @@ void TableChooser::store() {
     FixChoices choices = model_.fixChoices();
     choices.tables = {};
     for (int row = 0; row < list_->count(); ++row)
-        if (list_->item(row)->checkState() != Qt::Checked) choices.tables.except.insert(list_->item(row)->text().toUtf8());
+        if (list_->item(row)->checkState() != Qt::Checked)
+            choices.tables.except.insert(list_->item(row)->data(kNameRole).toByteArray());
     model_.setFixChoices(choices);
 }
 

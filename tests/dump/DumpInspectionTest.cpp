@@ -9,6 +9,7 @@
 
 #include "docker/DockerClient.h"
 #include "dump/DumpInspection.h"
+#include "dump/DumpReadThrough.h"
 #include "dump/DumpText.h"
 
 static void PrintTo(const DumpPreview& preview, std::ostream* out) {
@@ -31,6 +32,20 @@ QByteArray gzipped(const QByteArray& text) {
 }
 
 QByteArray filler(qsizetype size) { return QByteArray(size, 'a'); }
+
+// Two small tables, a trigger with a definer, and one table whose single INSERT is far longer
+// than a statement's head.
+QByteArray dumpFileForScan() {
+    QByteArray dump = "-- a dump\nDROP TABLE IF EXISTS customers;\nCREATE TABLE customers (id INT, name TEXT);\n"
+                      "INSERT INTO customers VALUES (1,'a;b'),(2,'c\\'d');\n"
+                      "DROP TABLE IF EXISTS `orders`;\nCREATE TABLE `orders` (id INT);\n"
+                      "DELIMITER ;;\nCREATE DEFINER=`app`@`%` TRIGGER t BEFORE INSERT ON orders FOR EACH ROW "
+                      "BEGIN SET NEW.id = NEW.id; END ;;\nDELIMITER ;\n"
+                      "DROP TABLE IF EXISTS big;\nCREATE TABLE big (x TEXT);\nINSERT INTO big VALUES ";
+    for (int i = 0; i < 4000; ++i) dump += (i ? ",('" : "('") + QByteArray(100, char('a' + i % 26)) + "')";
+    dump += ";\nINSERT INTO customers VALUES (3,'e');\n";
+    return dump;
+}
 
 }  // namespace
 
@@ -119,4 +134,45 @@ TEST(DumpText, DropTableAndMentionedDatabase) {
         EXPECT_EQ(DumpText::containsDropTable(c.text), c.drop) << c.text;
         EXPECT_EQ(DumpText::mentionedDatabase(c.text), c.database) << c.text;
     }
+}
+
+// Read in chunks of any size, a dump scans as it does whole; a long statement's facts come from
+// its head, and its bytes still count for its table. A damaged compressed file is not complete.
+TEST(DumpReadThrough, ChunksOfAnySizeScanAlikeAndCompressedFilesToo) {
+    QByteArray dump = dumpFileForScan();
+    const DumpScan whole = DumpScanning::scan(dump, true);
+    EXPECT_EQ(whole.tableNames, (QList<QByteArray>{"customers", "orders", "big"}));
+    EXPECT_EQ(whole.droppedTables, (QList<QByteArray>{"customers", "orders", "big"}));
+    EXPECT_EQ(whole.definers, QList<QByteArray>{"app@%"});
+    EXPECT_GT(whole.tableBytes.value("big"), 300000);
+    for (const qsizetype step : {1, 7, 4096, 1 << 20}) {
+        DumpScanning::Scanner scanner;
+        for (qsizetype at = 0; at < dump.size(); at += step)
+            scanner.feed(QByteArrayView(dump).sliced(at, std::min(step, dump.size() - at)));
+        EXPECT_EQ(scanner.finish(true), whole) << step;
+    }
+
+    QTemporaryDir dir;
+    QFile file(dir.filePath("long.sql.gz"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(gzipped(dump));
+    file.close();
+    qint64 seen = 0;
+    const auto scanned = DumpReadThrough::scanWhole(kClient, file.fileName(), [&](qint64 bytes) {
+        seen = bytes;
+        return true;
+    });
+    ASSERT_TRUE(scanned.has_value());
+    EXPECT_EQ(*scanned, whole);
+    EXPECT_EQ(seen, dump.size());
+    // Stopped on the way: nothing.
+    EXPECT_FALSE(DumpReadThrough::scanWhole(kClient, file.fileName(), [](qint64) { return false; }).has_value());
+    // Cut in half, as a download that stopped: what could be read, not complete.
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.resize(file.size() / 2));
+    file.close();
+    const auto cut = DumpReadThrough::scanWhole(kClient, file.fileName(), [](qint64) { return true; });
+    ASSERT_TRUE(cut.has_value());
+    EXPECT_FALSE(cut->complete);
+    EXPECT_TRUE(cut->tableNames.contains("customers"));
 }

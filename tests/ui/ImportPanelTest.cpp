@@ -60,7 +60,8 @@ TEST_F(ImportPanelTest, TablesUncheckedAreLeftOutOfTheImport) {
     ASSERT_TRUE(waitUntil([this] { return model().dumpPreview().has_value(); }));
     auto* list = find<QListWidget>(panel(window_), "chosenTables");
     ASSERT_EQ(list->count(), 3);
-    EXPECT_EQ(list->item(1)->text(), "b");
+    // A dump read whole shows each table's size.
+    EXPECT_EQ(list->item(1)->text(), QString::fromUtf8("b  ·  26\u00a0bytes"));
     list->item(1)->setCheckState(Qt::Unchecked);
     EXPECT_EQ(model().fixChoices().tables.except, QSet<QByteArray>{"b"});
     EXPECT_TRUE(model().preflight().contains(
@@ -74,6 +75,31 @@ TEST_F(ImportPanelTest, TablesUncheckedAreLeftOutOfTheImport) {
     list->item(2)->setCheckState(Qt::Unchecked);
     model().setDump(writeFile("other.sql", "CREATE TABLE c (x INT);\n"));
     EXPECT_FALSE(model().fixChoices().tables.isSet());
+}
+
+// A compressed dump longer than its head is read through in the background: then every table is
+// listed with its size, and the import knows how many tables there are.
+TEST_F(ImportPanelTest, ADumpLongerThanItsHeadIsReadThroughForItsTables) {
+    QByteArray dump = "DROP TABLE IF EXISTS first;\nCREATE TABLE first (x INT, y VARCHAR(200));\n";
+    const QByteArray row = "INSERT INTO first VALUES (1, '" + QByteArray(150, 'x') + "');\n";
+    while (dump.size() < 600000) dump += row;
+    dump += "DROP TABLE IF EXISTS late;\nCREATE TABLE late (x INT);\nINSERT INTO late VALUES (1),(2);\n";
+    const QString plain = writeFile("long.sql", dump);
+    ASSERT_EQ(QProcess::execute("/usr/bin/gzip", {"-f", plain}), 0);
+    prepareImport(plain + ".gz");
+    ASSERT_TRUE(waitUntil([this] { return model().dumpPreview() && model().dumpPreview()->scan.complete; }));
+    EXPECT_EQ(model().dumpReadBytes(), -1);
+    EXPECT_EQ(model().dumpPreview()->scan.tableNames, (QList<QByteArray>{"first", "late"}));
+    EXPECT_EQ(model().dumpPreview()->scan.droppedTables, (QList<QByteArray>{"first", "late"}));
+    auto* list = find<QListWidget>(panel(window_), "chosenTables");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_TRUE(list->item(0)->text().startsWith(QString::fromUtf8("first  ·  "))) << list->item(0)->text().toStdString();
+    EXPECT_FALSE(find<QLabel>(panel(window_), "tablesMore")->isVisibleTo(window_));
+    // The whole dump's tables reach the import: the table list starts with both waiting.
+    confirmAndStart(model());
+    ASSERT_TRUE(waitUntil([this] { return !model().isImportRunning(); }, 180000));
+    ASSERT_EQ(model().phase().kind(), AppModel::Phase::Kind::success) << model().logLines().join('\n').toStdString();
+    EXPECT_EQ(model().phase().tables().size(), 2);
 }
 
 TEST_F(ImportPanelTest, TheGateDisablesTheStartButtonAndFillsTheStatusLine) {
@@ -148,6 +174,10 @@ TEST_F(ImportPanelTest, EscapeCancelsARunningImport) {
     // The runner has begun once it logged its command line.
     waitUntil([this] { return model().logLines().join('\n').contains("MYSQL_PWD=***"); });
     QTest::keyClick(window_->sidebar()->list(), Qt::Key_Escape);
+    // At once, before the server has ended anything: the button says it is stopping.
+    auto* cancel = find<QPushButton>(panel(window_), "cancelImport");
+    EXPECT_EQ(cancel->text(), QString::fromUtf8("Stopping…"));
+    EXPECT_FALSE(cancel->isEnabled());
     waitUntil([this] { return !model().isImportRunning(); }, 60000);
     EXPECT_EQ(model().phase().kind(), AppModel::Phase::Kind::cancelled);
     // The table the dump would have made after the cut never started.

@@ -1,3 +1,5 @@
+#include <QListWidget>
+#include <QPushButton>
 // Builds Tarnwell's windows against the fixture containers, drives them through the states
 // worth showing and saves each as a PNG. Usage: tarnwell_screenshots OUTPUT_FOLDER
 #include <QApplication>
@@ -23,6 +25,7 @@
 #include "ui/DatabaseList.h"
 #include "ui/Disclosure.h"
 #include "ui/ErrorBanner.h"
+#include "ui/ImportButton.h"
 #include "ui/HelpView.h"
 #include "ui/ImportDetail.h"
 #include "ui/MainWindow.h"
@@ -236,10 +239,10 @@ int main(int argc, char* argv[]) {
         scrollToBottom(window, false);
         ok &= saveScreen({window}, out, QStringLiteral("main") + suffix);
 
-        // A failure: the server's line first, the details opened below it.
+        // A failure: the result panel with the server's line, what the database holds now, and
+        // Retry, Show log, Copy details.
         runImport(model, broken, kDatabase);
         waitFor([&] { return !model.isLoadingDatabases(); });
-        detail->banner()->disclosure()->setExpanded(true);
         scrollToBottom(window, false);
         ok &= saveScreen({window}, out, QStringLiteral("failed") + suffix);
 
@@ -253,6 +256,7 @@ int main(int argc, char* argv[]) {
         ok &= saveScreen({window, question}, out, QStringLiteral("quit") + suffix);
         if (question) question->reject();
         model.cancelImport();
+        if (QLatin1String(code) == QLatin1String("en")) ok &= saveScreen({window}, out, QStringLiteral("stopping.png"));
         waitFor([&] { return !model.isImportRunning(); }, 120000);
         ok &= saveScreen({window}, out, QStringLiteral("cancelled") + suffix);
 
@@ -265,6 +269,14 @@ int main(int argc, char* argv[]) {
     }
 
     settings.setLanguageChoice(QStringLiteral("en"));
+    // Where the keyboard is: the database list's frame and row, then the start button's ring.
+    QApplication::setActiveWindow(window);
+    scrollToBottom(window, false);
+    detail->databases()->list()->setFocus(Qt::TabFocusReason);
+    ok &= saveScreen({window}, out, QStringLiteral("focus-databases.png"));
+    detail->importButton()->startButton()->setFocus(Qt::TabFocusReason);
+    ok &= saveScreen({window}, out, QStringLiteral("focus-start.png"));
+
     NewDatabaseDialog* dialog = detail->databases()->openNewDatabase();
     if (dialog) {
         dialog->nameField()->setText(QStringLiteral("shop_2026_05"));
@@ -290,7 +302,6 @@ int main(int argc, char* argv[]) {
     QTest::qWait(300);
     runImport(model, broken, kDatabase);
     waitFor([&] { return !model.isLoadingDatabases(); });
-    detail->banner()->disclosure()->setExpanded(false);
     scrollToBottom(window, false);
     ok &= saveScreen({window}, out, QStringLiteral("dark-failed.png"));
     window->menuAction(QStringLiteral("help"))->trigger();
