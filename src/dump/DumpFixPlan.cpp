@@ -43,6 +43,23 @@ QString joined(const QList<QByteArray>& names) {
     return shown.join(QStringLiteral(", "));
 }
 
+// What becomes of each view, trigger and routine that names a table left out: the stream leaves a
+// view or trigger out, since the server would refuse it; a routine is created and fails when run.
+QStringList dependentLines(const DumpScan& scan, const QList<QByteArray>& leftOut) {
+    QStringList lines;
+    for (const TableMentions::Dependent& object : scan.dependents) {
+        QList<QByteArray> missing;
+        for (const QByteArray& table : object.tables)
+            if (leftOut.contains(table)) missing << table;
+        if (missing.isEmpty()) continue;
+        const QString key = object.kind == "view"      ? QStringLiteral("preflightViewLeftOut")
+                            : object.kind == "trigger" ? QStringLiteral("preflightTriggerLeftOut")
+                                                       : QStringLiteral("preflightRoutineKept");
+        lines << L10n::render(key, {text(object.name), joined(missing)});
+    }
+    return lines;
+}
+
 }  // namespace
 
 DumpFixes plan(const DumpScan& scan, const ServerInfo& server, const FixChoices& choices,
@@ -94,6 +111,7 @@ QStringList findings(const DumpScan& scan, const DumpFixes& fixes) {
         for (const QByteArray& table : named)
             if (!leftOut.contains(table)) leftOut << table;
         if (!leftOut.isEmpty()) lines << L10n::render(QStringLiteral("preflightTablesLeftOut"), {joined(leftOut)});
+        lines << dependentLines(scan, leftOut);
     }
     for (const DumpScan::Command& command : scan.clientCommands) {
         const QString key = !fixes.guardClientCommands ? QStringLiteral("preflightCommandRuns")

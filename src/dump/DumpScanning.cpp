@@ -115,6 +115,11 @@ void Scanner::onPiece(const SqlStream::Piece& piece) {
     if (facts.kind == Kind::createTable) {
         ++result_.tables;
         addOnce(result_.tableNames, facts.table);
+        created_.insert(facts.table);
+    }
+    if (facts.kind == Kind::createRoutine && !created_.isEmpty()) {
+        TableMentions::Dependent object = TableMentions::dependentOn(body, created_, sqlMode_.quoting());
+        if (!object.kind.isEmpty() && !object.tables.isEmpty()) result_.dependents.append(std::move(object));
     }
     // What each table's statements weigh: its structure and its rows.
     if (!table.isEmpty()) result_.tableBytes[table] += piece.end - piece.begin;

@@ -8,6 +8,7 @@
 
 #include "sql/SqlModeTracking.h"
 #include "sql/SqlStream.h"
+#include "sql/TableMentions.h"
 
 // What the head of a dump shows before it is imported: the databases it writes to, the commands it
 // asks the client to run, the constructs only one server family knows, the accounts it names.
@@ -30,6 +31,8 @@ struct DumpScan {
     QList<QByteArray> tableNames;  // of CREATE TABLE, in order, each once
     QList<QByteArray> droppedTables;  // of DROP TABLE, in order, each once
     QHash<QByteArray, qint64> tableBytes;  // bytes of the statements that create or fill each table
+    // Views, triggers and routines that name tables the dump created before them.
+    QList<TableMentions::Dependent> dependents;
     qint64 scannedBytes = 0;
     bool complete = false;  // the whole dump was scanned
 
@@ -61,6 +64,7 @@ private:
     // The dump's own sql_mode decides how its strings split; the server's is not known yet.
     SqlModeTracker sqlMode_;
     DumpScan result_;
+    QSet<QByteArray> created_;  // result_.tableNames, for looking up
     QByteArray start_;
     QByteArray pending_;  // stream bytes from pendingAt_ on
     qint64 pendingAt_ = 0;

@@ -55,6 +55,9 @@ confirmReplaces.many = This dump replaces %1$d tables in “%2$@” on container
 confirmReplaces.other = This dump replaces %1$d tables in “%2$@” on container %3$@: %4$@.
 confirmReplacesNone = The file will be imported into “%1$@” on container %2$@. It replaces none of the tables there.%3$@
 readingDump = Reading the whole dump for its tables and their sizes… %@ so far.
+preflightViewLeftOut = View “%1$@” reads %2$@, which is left out, so the view is left out too.
+preflightTriggerLeftOut = Trigger “%1$@” names %2$@, which is left out, so the trigger is left out too.
+preflightRoutineKept = Routine “%1$@” names %2$@, which is left out: it is created all the same and fails if it runs while that table is missing.
 [de]
 outcomeHolds.one = „%1$@“ enthält jetzt %2$d Tabelle, %3$@.
 outcomeHolds.two = „%1$@“ enthält jetzt %2$d Tabellen, %3$@.
@@ -1706,5 +1709,5 @@ confirmReplaces.many = 이 덤프는 %3$@ 컨테이너의 “%2$@”에 있는 �
 confirmReplaces.other = 이 덤프는 %3$@ 컨테이너의 “%2$@”에 있는 테이블 %1$d개를 대체합니다: %4$@.
 confirmReplacesNone = 파일을 %2$@ 컨테이너의 “%1$@”(으)로 가져옵니다. 그곳의 테이블은 하나도 대체되지 않습니다.%3$@
 )catalog",
-    "outcomeHolds.one outcomeHolds.two outcomeHolds.few outcomeHolds.many outcomeHolds.other outcomeTablesComplete.one outcomeTablesComplete.two outcomeTablesComplete.few outcomeTablesComplete.many outcomeTablesComplete.other outcomePartial retryImport showLog copyDetails sizeZero sizeBytes.one sizeBytes.two sizeBytes.few sizeBytes.many sizeBytes.other sizeUnits bufferPoolHeader openLicense website disclaimer aboutEngine helpInEnglish disableUniqueTip disableFKTip disableBinlogTip connectionWorks openLogin startContainer unpauseContainer containerStarting containerNotStarted preflightCommandUnread proposedHolds.one proposedHolds.two proposedHolds.few proposedHolds.many proposedHolds.other newDatabaseNamed confirmReplaces.one confirmReplaces.two confirmReplaces.few confirmReplaces.many confirmReplaces.other confirmReplacesNone readingDump",
+    "outcomeHolds.one outcomeHolds.two outcomeHolds.few outcomeHolds.many outcomeHolds.other outcomeTablesComplete.one outcomeTablesComplete.two outcomeTablesComplete.few outcomeTablesComplete.many outcomeTablesComplete.other outcomePartial retryImport showLog copyDetails sizeZero sizeBytes.one sizeBytes.two sizeBytes.few sizeBytes.many sizeBytes.other sizeUnits bufferPoolHeader openLicense website disclaimer aboutEngine helpInEnglish disableUniqueTip disableFKTip disableBinlogTip connectionWorks openLogin startContainer unpauseContainer containerStarting containerNotStarted preflightCommandUnread proposedHolds.one proposedHolds.two proposedHolds.few proposedHolds.many proposedHolds.other newDatabaseNamed confirmReplaces.one confirmReplaces.two confirmReplaces.few confirmReplaces.many confirmReplaces.other confirmReplacesNone readingDump preflightViewLeftOut preflightTriggerLeftOut preflightRoutineKept",
 };

@@ -124,7 +124,8 @@ QList<QByteArray> changed(QByteArrayView statement, SqlTokens::Quoting quoting) 
     return {};
 }
 
-QByteArray namedIn(QByteArrayView statement, const QSet<QByteArray>& names, SqlTokens::Quoting quoting) {
+Dependent dependentOn(QByteArrayView statement, const QSet<QByteArray>& names, SqlTokens::Quoting quoting) {
+    Dependent object;
     const QList<Token> tokens = SqlTokens::codeTokens(statement, -1, quoting);
     if (tokens.isEmpty() || !SqlTokens::isKeyword(statement, tokens[0], "CREATE")) return {};
     enum class Step { kind, ownName, body } step = Step::kind;
@@ -133,12 +134,12 @@ QByteArray namedIn(QByteArrayView statement, const QSet<QByteArray>& names, SqlT
         if (!isName(token)) continue;
         if (step == Step::kind) {
             // The first kind word decides: a procedure may hold the word VIEW in its body.
-            if (SqlTokens::isKeyword(statement, token, "VIEW") || SqlTokens::isKeyword(statement, token, "TRIGGER"))
+            for (const char* kind : {"VIEW", "TRIGGER", "PROCEDURE", "FUNCTION", "EVENT"}) {
+                if (!SqlTokens::isKeyword(statement, token, kind)) continue;
+                object.kind = QByteArray(kind).toLower();
                 step = Step::ownName;
-            else if (SqlTokens::isKeyword(statement, token, "PROCEDURE") ||
-                     SqlTokens::isKeyword(statement, token, "FUNCTION") ||
-                     SqlTokens::isKeyword(statement, token, "EVENT"))
-                return {};
+                break;
+            }
             continue;
         }
         if (step == Step::ownName) {
@@ -149,12 +150,19 @@ QByteArray namedIn(QByteArrayView statement, const QSet<QByteArray>& names, SqlT
             // `db`.`name`: the name is the part after the dot.
             if (i + 2 < tokens.size() && SqlTokens::isSymbol(statement, tokens[i + 1], '.') && isName(tokens[i + 2]))
                 i += 2;
+            object.name = SqlTokens::nameOf(statement, tokens[i], quoting);
             continue;
         }
         const QByteArray name = SqlTokens::nameOf(statement, token, quoting);
-        if (names.contains(name)) return name;
+        if (names.contains(name) && name != object.name && !object.tables.contains(name)) object.tables << name;
     }
-    return {};
+    return object;
+}
+
+QByteArray namedIn(QByteArrayView statement, const QSet<QByteArray>& names, SqlTokens::Quoting quoting) {
+    const Dependent object = dependentOn(statement, names, quoting);
+    const bool skippable = object.kind == "view" || object.kind == "trigger";
+    return skippable && !object.tables.isEmpty() ? object.tables.first() : QByteArray();
 }
 
 }  // namespace TableMentions

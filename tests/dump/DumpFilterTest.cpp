@@ -439,6 +439,33 @@ Filtered filterInPieces(const QByteArray& text, const DumpFixes& fixes, qsizetyp
 
 // Tables left out by the user's choice: every statement that changes one goes out as blanks, with
 // its line breaks, even one too long to hold; the rest of the dump is as it was.
+// The pre-flight names each view, trigger and routine over a table left out, and what becomes of it;
+// without a server read, it claims nothing about the client.
+TEST_F(DumpFilterTest, PreflightNamesWhatDependsOnATableLeftOut) {
+    const QByteArray dump = "CREATE TABLE a (id int);\nCREATE TABLE `b` (v int);\n"
+                            "CREATE VIEW vb AS SELECT v FROM `b` JOIN a;\nCREATE VIEW va AS SELECT id FROM a;\n"
+                            "DELIMITER ;;\nCREATE TRIGGER ta AFTER INSERT ON a FOR EACH ROW INSERT INTO b VALUES (1) ;;\n"
+                            "CREATE PROCEDURE pb() SELECT COUNT(*) FROM b ;;\nDELIMITER ;\n";
+    const DumpScan scan = DumpScanning::scan(dump, true);
+    FixChoices choices = unbatched();
+    choices.tables.except = {"b"};
+    const QStringList lines = DumpFixPlan::findings(scan, DumpFixPlan::plan(scan, mariadb(true), choices, "tgt"));
+    for (const char* expected :
+         {"View “vb” reads “b”, which is left out, so the view is left out too.",
+          "Trigger “ta” names “b”, which is left out, so the trigger is left out too.",
+          "Routine “pb” names “b”, which is left out: it is created all the same and fails if it runs while that "
+          "table is missing."})
+        EXPECT_TRUE(lines.contains(QString::fromUtf8(expected))) << expected << "\n" << lines.join('\n').toStdString();
+    EXPECT_FALSE(lines.join('\n').contains(QString::fromUtf8("“va”")));
+
+    // Not logged in yet: a sandbox line and a client command, and no word on what the client lacks.
+    const QByteArray shell = "/*!999999\\- enable the sandbox mode */\nSELECT 1;\n\\! ls\n";
+    const DumpScan unread = DumpScanning::scan(shell, true);
+    const QString said = DumpFixPlan::findings(unread, DumpFixPlan::plan(unread, ServerInfo{}, {}, "tgt")).join('\n');
+    EXPECT_FALSE(said.contains("lacks")) << said.toStdString();
+    EXPECT_TRUE(said.contains("what happens to it is known once the server has been read")) << said.toStdString();
+}
+
 TEST(TableChoiceFilter, StatementsOfTablesLeftOutBecomeBlankLines) {
     const QByteArray longRow(DumpFilter::kHoldBytes + 4096, 'z');
     const QByteArray dump = "CREATE TABLE `a` (id int);\nINSERT INTO `a` VALUES (1);\n"
