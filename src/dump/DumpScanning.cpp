@@ -10,8 +10,14 @@
 namespace DumpScanning {
 namespace {
 
-void addOnce(QList<QByteArray>& list, const QByteArray& item) {
-    if (!item.isEmpty() && !list.contains(item)) list.append(item);
+// A hostile dump may name millions of things: each list keeps the first kMostNames, and
+// looks them up in a set, so a scan stays linear in the dump's size.
+constexpr qsizetype kMostNames = 100000;
+
+void addOnce(QList<QByteArray>& list, QSet<QByteArray>& seen, const QByteArray& item) {
+    if (item.isEmpty() || list.size() >= kMostNames || seen.contains(item)) return;
+    seen.insert(item);
+    list.append(item);
 }
 
 bool startsWithDrop(QByteArrayView statement) {
@@ -92,7 +98,8 @@ void Scanner::onPiece(const SqlStream::Piece& piece) {
     if (piece.kind == SqlStream::PieceKind::trailing) return;
     const QByteArray body = head(piece.textBegin, piece.end);
     if (piece.kind == SqlStream::PieceKind::clientCommand && !SqlStream::isHarmlessCommand(piece.commandName)) {
-        result_.clientCommands.append({piece.firstLine, QString::fromUtf8(body).simplified().left(80)});
+        if (result_.clientCommands.size() < kMostNames)
+            result_.clientCommands.append({piece.firstLine, QString::fromUtf8(body).simplified().left(80)});
         return;
     }
     if (piece.nested ||
@@ -106,32 +113,33 @@ void Scanner::onPiece(const SqlStream::Piece& piece) {
         lexer_.setBackslashEscapes(sqlMode_.quoting().backslashEscapes);
         if (startsWithDrop(body)) {
             for (const QByteArray& dropped : TableMentions::changed(body, sqlMode_.quoting()))
-                addOnce(result_.droppedTables, dropped);
+                addOnce(result_.droppedTables, seen_[0], dropped);
         }
     }
-    if (facts.kind == Kind::use || facts.kind == Kind::createDatabase) addOnce(result_.databases, facts.database);
+    if (facts.kind == Kind::use || facts.kind == Kind::createDatabase) addOnce(result_.databases, seen_[1], facts.database);
     // A dump may name its database only where it qualifies a table.
-    if (!facts.qualifier.isEmpty()) addOnce(result_.databases, facts.qualifier);
+    if (!facts.qualifier.isEmpty()) addOnce(result_.databases, seen_[1], facts.qualifier);
     if (facts.kind == Kind::createTable) {
         ++result_.tables;
-        addOnce(result_.tableNames, facts.table);
-        created_.insert(facts.table);
+        addOnce(result_.tableNames, created_, facts.table);
     }
     if (facts.kind == Kind::createRoutine && !created_.isEmpty()) {
         TableMentions::Dependent object = TableMentions::dependentOn(body, created_, sqlMode_.quoting());
-        if (!object.kind.isEmpty() && !object.tables.isEmpty()) result_.dependents.append(std::move(object));
+        if (!object.kind.isEmpty() && !object.tables.isEmpty() && result_.dependents.size() < kMostNames)
+            result_.dependents.append(std::move(object));
     }
     // What each table's statements weigh: its structure and its rows.
-    if (!table.isEmpty()) result_.tableBytes[table] += piece.end - piece.begin;
+    if (!table.isEmpty() && (result_.tableBytes.size() < kMostNames || result_.tableBytes.contains(table)))
+        result_.tableBytes[table] += piece.end - piece.begin;
     if (facts.kind == Kind::gtidPurged && result_.gtidLine == 0) result_.gtidLine = piece.firstLine;
     if (facts.kind == Kind::binlogSwitch && result_.binlogSwitchLine == 0) result_.binlogSwitchLine = piece.firstLine;
     if (facts.encryptionClause && result_.encryptionLine == 0) result_.encryptionLine = piece.firstLine;
-    for (const QByteArray& definer : facts.definers) addOnce(result_.definers, definer);
+    for (const QByteArray& definer : facts.definers) addOnce(result_.definers, seen_[2], definer);
     if (facts.mysqlCollation) {
         for (const SqlTokens::Token& token : SqlTokens::codeTokens(body)) {
             const QByteArrayView word = QByteArrayView(body).sliced(token.begin, token.end - token.begin);
             if (token.kind == SqlTokens::Kind::word && StatementFacts::isMysqlCollation(word))
-                addOnce(result_.mysqlCollations, word.toByteArray().toLower());
+                addOnce(result_.mysqlCollations, seen_[3], word.toByteArray().toLower());
         }
     }
 }

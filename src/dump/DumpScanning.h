@@ -65,6 +65,7 @@ private:
     SqlModeTracker sqlMode_;
     DumpScan result_;
     QSet<QByteArray> created_;  // result_.tableNames, for looking up
+    QSet<QByteArray> seen_[4];  // the same for dropped tables, databases, definers, collations
     QByteArray start_;
     QByteArray pending_;  // stream bytes from pendingAt_ on
     qint64 pendingAt_ = 0;
