@@ -91,8 +91,8 @@ TEST_F(ImportTest, WithYesTheProposedDatabaseGetsTheRows) {
     EXPECT_TRUE(result.err.contains("Proposed database: " + database_)) << result.err.toStdString();
     EXPECT_TRUE(result.err.contains("The file will be imported into “" + database_ + "” on container " +
                                     Fixtures::seeded() +
-                                    ". If the dump contains DROP TABLE, existing tables are "
-                                    "replaced. Currently 1 table,"));
+                                    ". It replaces none of the tables there. Currently 1 table,"))
+        << result.err.toStdString();
     EXPECT_TRUE(result.err.contains("Import into " + database_ + " on " + Fixtures::seeded()));
     EXPECT_TRUE(result.err.contains("MYSQL_PWD=***"));
     EXPECT_TRUE(result.err.contains("Finished in "));

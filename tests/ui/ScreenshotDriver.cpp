@@ -1,8 +1,8 @@
-#include <QListWidget>
-#include <QPushButton>
 // Builds Tarnwell's windows against the fixture containers, drives them through the states
 // worth showing and saves each as a PNG. Usage: tarnwell_screenshots OUTPUT_FOLDER
 #include <QApplication>
+#include <QListWidget>
+#include <QPushButton>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
