@@ -96,22 +96,26 @@ DumpFormat::Compression compressionOf(const QString& path) {
 
 bool isGzip(const QString& path) { return compressionOf(path) == DumpFormat::Compression::gzip; }
 
-QByteArray decompressedSample(const DockerClient& client, const QString& path, DumpFormat::Compression compression) {
+Decompressing startDecompressor(const DockerClient& client, const QString& path, DumpFormat::Compression compression) {
     const QString program = DumpFormat::program(compression, client);
     Process::Pipe output = Process::makePipe();
     const UniqueFd nullDevice = Process::openNullDevice();
     Process::Child decompressor =
         Process::Child::start({program, DumpFormat::decompressArguments(compression) << path,
                                QProcessEnvironment::systemEnvironment(), -1, output.writeEnd.get(), nullDevice.get()});
-    // Only the decompressor may hold the write end, or the read below never sees end of stream.
+    // Only the decompressor may hold the write end, or reading never sees the end of the stream.
     output.writeEnd.reset();
+    return {std::move(decompressor), std::move(output.readEnd), program};
+}
 
+QByteArray decompressedSample(const DockerClient& client, const QString& path, DumpFormat::Compression compression) {
+    Decompressing decompressing = startDecompressor(client, path, compression);
     QByteArray sample;
-    const bool ok = readUpTo(output.readEnd.get(), kSampleLimit + 1, sample);
+    const bool ok = readUpTo(decompressing.output.get(), kSampleLimit + 1, sample);
     const int error = errno;
-    output.readEnd.reset();
-    decompressor.stop(Process::kStopGrace);
-    if (!ok) throw std::system_error(error, std::generic_category(), program.toStdString());
+    decompressing.output.reset();
+    decompressing.child.stop(Process::kStopGrace);
+    if (!ok) throw std::system_error(error, std::generic_category(), decompressing.program.toStdString());
     return sample;
 }
 

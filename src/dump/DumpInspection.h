@@ -5,6 +5,7 @@
 #include "docker/DockerClient.h"
 #include "dump/DumpFormat.h"
 #include "dump/DumpPreview.h"
+#include "posix/Process.h"
 
 // A cheap look at a dump before it is imported: size, compression, and what its first
 // 256 KiB of text say.
@@ -22,6 +23,14 @@ DumpPreview peekDump(const DockerClient& client, const QString& path);
 // Never fails.
 DumpFormat::Compression compressionOf(const QString& path);
 bool isGzip(const QString& path);
+
+// A decompressor writing the file's text into `output`, its standard error discarded.
+struct Decompressing {
+    Process::Child child;
+    UniqueFd output;
+    QString program;
+};
+Decompressing startDecompressor(const DockerClient& client, const QString& path, DumpFormat::Compression compression);
 
 // Up to kSampleLimit + 1 bytes of the decompressed stream, so that the caller can tell whether
 // it saw all of it. The decompressor is stopped once that much has arrived and has been waited

@@ -1,7 +1,6 @@
 #include "dump/DumpReadThrough.h"
 
 #include <QFile>
-#include <QProcessEnvironment>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -52,22 +51,15 @@ std::optional<DumpScan> scanWhole(const DockerClient& client, const QString& pat
         if (readError != 0) throw std::system_error(readError, std::generic_category(), path.toStdString());
         return scanner.finish(true);
     }
-    const QString program = DumpFormat::program(compression, client);
-    Process::Pipe output = Process::makePipe();
-    const UniqueFd nullDevice = Process::openNullDevice();
-    Process::Child decompressor =
-        Process::Child::start({program, DumpFormat::decompressArguments(compression) << path,
-                               QProcessEnvironment::systemEnvironment(), -1, output.writeEnd.get(), nullDevice.get()});
-    // Only the decompressor may hold the write end, or the reading never sees the end.
-    output.writeEnd.reset();
-    const bool whole = feedAll(output.readEnd.get(), scanner, progress, readError);
-    output.readEnd.reset();
+    DumpInspection::Decompressing decompressing = DumpInspection::startDecompressor(client, path, compression);
+    const bool whole = feedAll(decompressing.output.get(), scanner, progress, readError);
+    decompressing.output.reset();
     if (!whole) {
-        decompressor.stop(Process::kStopGrace);
+        decompressing.child.stop(Process::kStopGrace);
         return std::nullopt;
     }
     // A decompressor that failed (a damaged file) leaves a scan of what it could give.
-    const bool clean = decompressor.wait() == 0 && readError == 0;
+    const bool clean = decompressing.child.wait() == 0 && readError == 0;
     return scanner.finish(clean);
 }
 

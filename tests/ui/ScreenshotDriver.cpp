@@ -256,7 +256,14 @@ int main(int argc, char* argv[]) {
         ok &= saveScreen({window, question}, out, QStringLiteral("quit") + suffix);
         if (question) question->reject();
         model.cancelImport();
-        if (QLatin1String(code) == QLatin1String("en")) ok &= saveScreen({window}, out, QStringLiteral("stopping.png"));
+        // The stopping state lasts only until the server has ended the session: drawn at once,
+        // without waiting for the screen.
+        if (QLatin1String(code) == QLatin1String("en")) {
+            const QString path = QDir(out).filePath(QStringLiteral("stopping.png"));
+            const bool saved = window->grab().save(path);
+            std::printf("%s %s\n", saved ? "saved" : "FAILED", qPrintable(path));
+            ok &= saved;
+        }
         waitFor([&] { return !model.isImportRunning(); }, 120000);
         ok &= saveScreen({window}, out, QStringLiteral("cancelled") + suffix);
 
