@@ -63,8 +63,9 @@ binary log and buffer pool, and its databases with table counts and sizes.
 const char* const kInspect = R"(Usage: tarnwell-cli inspect DUMP [--container CONTAINER] [--json]
 
 Shows a dump's size, compression, whether it contains DROP TABLE, the database
-it names, the tables it creates, and the pre-flight: what its head shows and what an import will do about
-it. With a container, also the database an import would go into, judged against
+it names, the tables it creates with the size of their statements (the whole dump
+is read), and the pre-flight: what the dump shows and what an import will do
+about it. With a container, also the database an import would go into, judged against
 that server.
 
   --container NAME   propose the target database on this container

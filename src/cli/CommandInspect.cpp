@@ -33,6 +33,9 @@ QCoro::Task<int> inspect(const CliArguments::Parsed& arguments) {
         if (const int status = co_await opening; status != ExitStatus::success) co_return status;
     }
     if (!CommandSupport::applyFixChoices(model, arguments)) co_return ExitStatus::refused;
+    // A dump longer than its head is read to its end, for all its tables and their sizes.
+    auto reading = session.until([&model] { return model.dumpReadBytes() < 0; });
+    co_await reading;
     const DumpPreview preview = model.dumpPreview().value_or(DumpPreview{});
     const QString none(QChar(0x2014));
 
@@ -49,6 +52,10 @@ QCoro::Task<int> inspect(const CliArguments::Parsed& arguments) {
         QJsonArray tables;
         for (const QByteArray& table : preview.scan.tableNames) tables.append(QString::fromUtf8(table));
         object.insert("tables", tables);
+        QJsonObject sizes;
+        for (auto size = preview.scan.tableBytes.cbegin(); size != preview.scan.tableBytes.cend(); ++size)
+            sizes.insert(QString::fromUtf8(size.key()), size.value());
+        object.insert("tableBytes", sizes);
         object.insert("tablesComplete", preview.scan.complete);
         if (container) {
             object.insert("container", *container);
@@ -68,8 +75,10 @@ QCoro::Task<int> inspect(const CliArguments::Parsed& arguments) {
     };
     if (container) pairs.append({QStringLiteral("Proposed database"), model.selectedDatabase().value_or(none)});
     QStringList tables;
-    for (const QByteArray& table : preview.scan.tableNames) tables << QString::fromUtf8(table);
-    // Past the part read, the dump may create more.
+    for (const QByteArray& table : preview.scan.tableNames)
+        tables << QString::fromUtf8(table) + QStringLiteral(" (") + ByteFormatting::bytes(preview.scan.tableBytes.value(table)) +
+                      QStringLiteral(")");
+    // Past the part read (a damaged file), the dump may create more.
     if (!preview.scan.complete) tables << QStringLiteral("…");
     pairs.append({QStringLiteral("Tables"), tables.isEmpty() ? none : tables.join(QStringLiteral(", "))});
     CommandSupport::printPairs(pairs);

@@ -117,6 +117,20 @@ TEST_F(CommandsTest, InspectShowsTheDumpAndTheProposedDatabase) {
     EXPECT_TRUE(preview["containsDropTable"].toBool());
     EXPECT_EQ(preview["database"].toString(), "shop");
     EXPECT_EQ(preview["proposedDatabase"].toString(), "shop");
+
+    // Longer than its head: read to the end, every table with its size.
+    QByteArray longDump = "CREATE TABLE early (x TEXT);\n";
+    while (longDump.size() < 400000) longDump += "INSERT INTO early VALUES ('" + QByteArray(200, 'e') + "');\n";
+    longDump += "CREATE TABLE late (x INT);\nINSERT INTO late VALUES (1);\n";
+    const QString longFile = writeFile("long.sql", longDump);
+    ASSERT_EQ(std::system(("/usr/bin/xz -k " + longFile).toLocal8Bit().constData()), 0);
+    const CliResult whole = run({"inspect", longFile + ".xz", "--json"});
+    ASSERT_EQ(whole.status, 0) << whole.err.toStdString();
+    const QJsonObject scanned = QJsonDocument::fromJson(whole.out.toUtf8()).object();
+    EXPECT_TRUE(scanned["tablesComplete"].toBool());
+    EXPECT_EQ(scanned["tables"].toArray(), QJsonArray({"early", "late"}));
+    EXPECT_GT(scanned["tableBytes"].toObject()["early"].toInteger(), 390000);
+    EXPECT_GT(scanned["tableBytes"].toObject()["late"].toInteger(), 40);
 }
 
 TEST_F(CommandsTest, GateReasonsAndBadUsageEndWithStatus2) {
