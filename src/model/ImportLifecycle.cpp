@@ -1,5 +1,6 @@
 #include <QCoreApplication>
 #include <QPointer>
+#include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
 #include <qcoro/qcorofuture.h>
 
@@ -17,6 +18,7 @@
 namespace {
 
 constexpr quint64 kDefaultPacket = 536870912;  // 512 MiB when the server was not probed
+constexpr int kSizesSettleMs = 10000;
 
 // Posts a step to the main thread; it runs only while the model still exists. The
 // application object lives longer than any model, so posting to it is always safe.
@@ -120,8 +122,12 @@ void AppModel::cancelImport() {
 void AppModel::finish(const ImportOutcome& outcome) {
     setRunner(nullptr);
     // Whatever the end, the target changed: its tables and sizes are read again, without a
-    // failure of that read hiding the import's own message.
+    // failure of that read hiding the import's own message. InnoDB counts a table's size a few
+    // seconds after its rows: one more reading then gives the result panel the size it settles on.
     probeServer(false);
+    QTimer::singleShot(kSizesSettleMs, this, [this, id = selectedContainerID_] {
+        if (selectedContainerID_ == id && !runner_) probeServer(false);
+    });
     switch (outcome.kind) {
     case ImportOutcome::Kind::success:
         assign(phase_, Phase::success(outcome.elapsed).withTables(outcome.tables), Field::phase);
