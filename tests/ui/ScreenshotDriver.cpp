@@ -221,6 +221,9 @@ int main(int argc, char* argv[]) {
     scrollToBottom(window);
     ok &= saveScreen({window}, out, QStringLiteral("import-running.png"));
     waitFor([&] { return !model.isImportRunning(); }, 600000);
+    // The result panel's sizes once InnoDB has counted the new rows.
+    QTest::qWait(12000);
+    waitFor([&] { return !model.isLoadingDatabases(); });
     scrollToBottom(window);
     ok &= saveScreen({window}, out, QStringLiteral("import-finished.png"));
 
