@@ -69,6 +69,7 @@ DumpPreview peekDump(const DockerClient& client, const QString& path) {
     DumpPreview preview;
     preview.path = path;
     preview.byteCount = qint64(attributes.st_size);
+    preview.modifiedNs = qint64(attributes.st_mtim.tv_sec) * 1000000000 + attributes.st_mtim.tv_nsec;
     const DumpFormat::Compression compression = compressionOf(path);
     preview.compressed = compression != DumpFormat::Compression::none;
     preview.compressionName = DumpFormat::programName(compression);

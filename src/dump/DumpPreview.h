@@ -9,6 +9,7 @@
 // What inspecting a dump found.
 struct DumpPreview {
     qint64 byteCount = 0;                      // the file's size as the file system reports it
+    qint64 modifiedNs = 0;                     // its modification time, in nanoseconds since the epoch
     bool compressed = false;                   // read through a decompressor
     bool containsDropTable = false;            // "DROP TABLE" in the sample, any letter case
     std::optional<QString> mentionedDatabase;  // from the first USE / CREATE DATABASE

@@ -211,6 +211,7 @@ private:
     std::optional<DumpPreview> dumpPreview_;
     qint64 dumpReadBytes_ = -1;
     std::shared_ptr<std::atomic<bool>> readingStop_;
+    QString readingPath_;
     bool showStopped_ = false;
     bool isLoading_ = false;
     EngineKind engine_ = EngineKind::docker;

@@ -20,12 +20,15 @@ void AppModel::stopReadingDump() {
 
 QCoro::Task<> AppModel::readWholeDump(QString path) {
     QPointer<AppModel> self(this);
+    // A refresh inspects the dump again; a reading of it under way goes on.
+    if (readingStop_ && readingPath_ == path) co_return;
     stopReadingDump();
     const auto tools = locateTools();
     if (!tools.value) co_return;
     const DockerClient client = *tools.value;
     auto stop = std::make_shared<std::atomic<bool>>(false);
     readingStop_ = stop;
+    readingPath_ = path;
     assign(dumpReadBytes_, qint64(0), Field::dumpReading);
     // From the reading thread: a few times a second, and only while this reading is wanted.
     auto lastReport = std::make_shared<qint64>(0);

@@ -53,8 +53,16 @@ QCoro::Task<> AppModel::inspectDump(QString path) {
         co_return;
     }
     if (dumpURL_ != path || preview.value->path != path) co_return;  // another dump was taken meanwhile
-    assign(dumpPreview_, std::optional<DumpPreview>(*preview.value), Field::dumpPreview);
+    DumpPreview fresh = *preview.value;
+    // The same file, unchanged since it was read to its end: what the end showed still holds.
+    const bool readBefore = dumpPreview_ && dumpPreview_->path == path && dumpPreview_->scan.complete &&
+                            dumpPreview_->byteCount == fresh.byteCount && dumpPreview_->modifiedNs == fresh.modifiedNs;
+    if (readBefore && !fresh.scan.complete) {
+        fresh.scan = dumpPreview_->scan;
+        fresh.containsDropTable = dumpPreview_->containsDropTable;
+    }
+    assign(dumpPreview_, std::optional<DumpPreview>(fresh), Field::dumpPreview);
     if (!databasePinned_) chooseDatabaseAutomatically(path);
     // Past its head, only reading the whole dump tells its tables; the window stays usable meanwhile.
-    if (!preview.value->scan.complete && !phase_.isRunning()) readWholeDump(path);
+    if (!fresh.scan.complete && !phase_.isRunning()) readWholeDump(path);
 }

@@ -95,6 +95,11 @@ TEST_F(ImportPanelTest, ADumpLongerThanItsHeadIsReadThroughForItsTables) {
     ASSERT_EQ(list->count(), 2);
     EXPECT_TRUE(list->item(0)->text().startsWith(QString::fromUtf8("first  ·  "))) << list->item(0)->text().toStdString();
     EXPECT_FALSE(find<QLabel>(panel(window_), "tablesMore")->isVisibleTo(window_));
+    // A refresh looks at the unchanged file again without reading it all over.
+    auto refreshing = model().refresh();
+    ASSERT_TRUE(waitUntil([this] { return !model().isLoading(); }));
+    EXPECT_TRUE(model().dumpPreview()->scan.complete);
+    EXPECT_EQ(model().dumpReadBytes(), -1);
     // The whole dump's tables reach the import: the table list starts with both waiting.
     confirmAndStart(model());
     ASSERT_TRUE(waitUntil([this] { return !model().isImportRunning(); }, 180000));
