@@ -1,3 +1,4 @@
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -84,8 +85,11 @@ TEST(DumpInspection, PreviewsOfFiles) {
         // The scan has tests of its own; here it must have seen the text, whole when it is small.
         EXPECT_EQ(found.scan.complete, found.scan.scannedBytes < DumpInspection::kSampleLimit) << c.name;
         EXPECT_EQ(found.compressionName, expected.compressed ? "gzip" : "") << c.name;
+        // The file was written just now.
+        EXPECT_GT(found.modifiedNs, (QDateTime::currentSecsSinceEpoch() - 600) * qint64(1000000000)) << c.name;
         found.scan = {};
         found.compressionName.clear();
+        found.modifiedNs = 0;
         EXPECT_EQ(found, expected) << c.name;
         // gzip was stopped and reaped: no child of ours is left.
         EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1) << c.name;
