@@ -39,6 +39,10 @@ struct ServerInfo {
     QHash<QString, QSet<QString>> tableNames{};
 
     bool isMariadb() const { return version.contains(QLatin1String("MariaDB"), Qt::CaseInsensitive); }
+    // "MariaDB 10.11.6-MariaDB…" or "MySQL 8.0.36": product names, never translated.
+    QString productAndVersion() const {
+        return (isMariadb() ? QStringLiteral("MariaDB ") : QStringLiteral("MySQL ")) + version;
+    }
 
     bool operator==(const ServerInfo&) const = default;
 };

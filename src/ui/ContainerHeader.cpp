@@ -69,7 +69,7 @@ QString ContainerHeader::metaLine(const DockerContainer& container, const std::o
     }
     if (server) {
         // Product names, never translated.
-        parts << (server->isMariadb() ? QStringLiteral("MariaDB ") : QStringLiteral("MySQL ")) + server->version;
+        parts << server->productAndVersion();
         parts << L10n::render(QStringLiteral("bufferPoolHeader"),
                               {ByteFormatting::bytes(clampedSize(server->bufferPoolBytes))});
     }

@@ -169,8 +169,7 @@ QCoro::Task<> ImportOptions::reloadDatabases() {
     // A failure shows in the banner above; a login that works says so here.
     const auto& server = model_.serverInfo();
     if (!server || model_.errorMessage()) co_return;
-    const QString product = server->isMariadb() ? QStringLiteral("MariaDB ") : QStringLiteral("MySQL ");
-    connection_->setText(L10n::render(QStringLiteral("connectionWorks"), {model_.loginUser(), product + server->version}));
+    connection_->setText(L10n::render(QStringLiteral("connectionWorks"), {model_.loginUser(), server->productAndVersion()}));
     connection_->show();
 }
 

@@ -82,9 +82,7 @@ QString OutcomePanel::stateLine() const {
     MysqlDatabase now{database, 0, 0};
     for (const MysqlDatabase& listed : model_.databases())
         if (listed.name == database) now = listed;
-    const quint64 largest = quint64(std::numeric_limits<qint64>::max());
-    return L10n::renderCount(QStringLiteral("outcomeHolds"), now.tables,
-                             {database, now.tables, ByteFormatting::bytes(qint64(std::min(now.bytes, largest)))});
+    return L10n::renderCount(QStringLiteral("outcomeHolds"), now.tables, {database, now.tables, ByteFormatting::bytes(now.bytes)});
 }
 
 void OutcomePanel::render() {
