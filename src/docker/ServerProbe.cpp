@@ -9,10 +9,11 @@ namespace {
 
 const QString kProbeQuery = QStringLiteral(
     "SELECT 'META', @@version, @@max_allowed_packet, @@log_bin, @@innodb_buffer_pool_size, @@GLOBAL.sql_mode;\n"
-    "SELECT 'DB', table_schema, COUNT(*), IFNULL(SUM(data_length+index_length),0)\n"
-    "FROM information_schema.tables\n"
-    "WHERE table_schema NOT IN ('information_schema','performance_schema')\n"
-    "GROUP BY table_schema;\n"
+    // From the schemata, so that an empty database made elsewhere is listed and stays chosen.
+    "SELECT 'DB', s.schema_name, COUNT(t.table_name), IFNULL(SUM(t.data_length+t.index_length),0)\n"
+    "FROM information_schema.schemata s LEFT JOIN information_schema.tables t ON t.table_schema = s.schema_name\n"
+    "WHERE s.schema_name NOT IN ('information_schema','performance_schema')\n"
+    "GROUP BY s.schema_name;\n"
     "SELECT 'TBL', table_schema, table_name FROM information_schema.tables\n"
     "WHERE table_schema NOT IN ('information_schema','performance_schema','mysql','sys') LIMIT 100000;\n"
     "SELECT 'COLL', COLLATION_NAME FROM information_schema.COLLATIONS WHERE COLLATION_NAME LIKE 'utf8mb4\\_%';\n"

@@ -95,16 +95,19 @@ TEST_F(ImportPanelTest, ADumpLongerThanItsHeadIsReadThroughForItsTables) {
     ASSERT_EQ(list->count(), 2);
     EXPECT_TRUE(list->item(0)->text().startsWith(QString::fromUtf8("first  ·  "))) << list->item(0)->text().toStdString();
     EXPECT_FALSE(find<QLabel>(panel(window_), "tablesMore")->isVisibleTo(window_));
-    // A refresh looks at the unchanged file again without reading it all over.
+    // A refresh looks at the unchanged file again without reading it all over, and keeps the
+    // chosen database although it holds no tables yet.
     auto refreshing = model().refresh();
     ASSERT_TRUE(waitUntil([this] { return !model().isLoading(); }));
     EXPECT_TRUE(model().dumpPreview()->scan.complete);
     EXPECT_EQ(model().dumpReadBytes(), -1);
     // The whole dump's tables reach the import: the table list starts with both waiting.
+    EXPECT_EQ(model().selectedDatabase(), QString(kTarget));
     confirmAndStart(model());
     ASSERT_TRUE(waitUntil([this] { return !model().isImportRunning(); }, 180000));
     ASSERT_EQ(model().phase().kind(), AppModel::Phase::Kind::success) << model().logLines().join('\n').toStdString();
     EXPECT_EQ(model().phase().tables().size(), 2);
+    EXPECT_EQ(Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(), "SELECT COUNT(*) FROM ui_target.late"), "2");
 }
 
 TEST_F(ImportPanelTest, TheGateDisablesTheStartButtonAndFillsTheStatusLine) {

@@ -130,6 +130,12 @@ TEST_F(WindowWordsTest, AStoppedOrPausedContainerIsOneClickFromUse) {
     wake->click();
     EXPECT_TRUE(waitUntil([&] { return model().selectedContainer() && model().selectedContainer()->running; }));
     EXPECT_FALSE(wake->isVisibleTo(window_));
+    // Pausing while the server is read freezes the engine's exec half-started, and the engine
+    // then hangs on that container; the pause waits for the read to end.
+    ASSERT_TRUE(waitUntil([&] {
+        return (model().serverInfo() || model().errorMessage()) && !model().isLoading() &&
+               !model().isLoadingDatabases();
+    }));
 
     ASSERT_EQ(docker({"pause", name}), 0);
     model().refresh();
