@@ -23,6 +23,19 @@ QByteArray blanked(QByteArrayView text) {
     return blank;
 }
 
+// Only the statement's line breaks: what a statement already run sends when an import continues.
+QByteArray lineBreaks(QByteArrayView text) { return QByteArray(text.count('\n'), '\n'); }
+
+// Rows added, changed or removed: these wait for their batch's commit. Anything else (a table
+// made or dropped, a lock, a routine) commits by itself on the server.
+bool changesRows(QByteArrayView text, SqlTokens::Quoting quoting) {
+    const QList<SqlTokens::Token> head = SqlTokens::codeTokens(text, 1, quoting);
+    if (head.isEmpty()) return false;
+    for (const char* word : {"INSERT", "REPLACE", "UPDATE", "DELETE"})
+        if (SqlTokens::isKeyword(text, head[0], word)) return true;
+    return false;
+}
+
 bool isUnlockTables(QByteArrayView text, SqlTokens::Quoting quoting) {
     const QList<SqlTokens::Token> head = SqlTokens::codeTokens(text, 64, quoting);
     return head.size() >= 2 && SqlTokens::isKeyword(text, head[0], "UNLOCK") &&
@@ -35,6 +48,7 @@ DumpFilter::DumpFilter(DumpFixes fixes, LogHandler onLog, int expectedTables)
     : fixes_(std::move(fixes)), onLog_(std::move(onLog)), expectedTables_(expectedTables) {
     sqlMode_ = SqlModeTracker(fixes_.serverSqlMode);
     lexer_.setBackslashEscapes(sqlMode_.quoting().backslashEscapes);
+    if (!fixes_.resume.continued.isEmpty()) rowsSent_[fixes_.resume.continued] = fixes_.resume.continuedRows;
 }
 
 QByteArrayView DumpFilter::bytes(qint64 begin, qint64 end) {
@@ -219,13 +233,17 @@ DumpFilter::Result DumpFilter::handleStatement(const Piece& piece, const Sink& s
         if (!sendRaw(piece.end, sink)) return Result::sinkStopped;
         history_.recordStatement(piece.firstLine, begin, outputBytes_, tableIndex_);
         board_.add(outputBytes_ - begin, 0);
-        return afterStatement(piece, outputBytes_ - begin, sink) ? Result::goOn : Result::sinkStopped;
+        return afterStatement(piece, outputBytes_ - begin, false, sink) ? Result::goOn : Result::sinkStopped;
     }
     const QByteArrayView text = bytes(piece.textBegin, piece.end);
     // Where the dump made the quoting unknowable, a statement that reads differently with and without
     // NO_BACKSLASH_ESCAPES or ANSI_QUOTES may be cut elsewhere by the client, or name elsewhere.
     if (!sqlMode_.isKnown() && (text.contains('\\') || text.contains('"')))
         return refuse(L10n::render(QStringLiteral("sqlModeUnknown"), {piece.firstLine}));
+    if (piece.end <= fixes_.resume.keptEnd && skipsOnResume(text)) {
+        if (!sendRaw(piece.textBegin, sink)) return Result::sinkStopped;
+        return send(lineBreaks(text), piece.end, sink) ? Result::goOn : Result::sinkStopped;
+    }
     // The bulk of a dump: one INSERT after another into the same table, nothing to look at.
     if (!insertPrefix_.isEmpty() && text.size() > insertPrefix_.size() && text.startsWith(insertPrefix_) &&
         (text[insertPrefix_.size()] == ' ' || text[insertPrefix_.size()] == '(')) {
@@ -234,8 +252,8 @@ DumpFilter::Result DumpFilter::handleStatement(const Piece& piece, const Sink& s
         const qint64 begin = outputBytes_;
         if (!sendRaw(piece.end, sink)) return Result::sinkStopped;
         history_.recordStatement(piece.firstLine, begin, outputBytes_, tableIndex_);
-        board_.add(outputBytes_ - begin, RowCount::rowsOfInsert(text, sqlMode_.quoting()));
-        return afterStatement(piece, outputBytes_ - begin, sink) ? Result::goOn : Result::sinkStopped;
+        addRows(outputBytes_ - begin, RowCount::rowsOfInsert(text, sqlMode_.quoting()));
+        return afterStatement(piece, outputBytes_ - begin, true, sink) ? Result::goOn : Result::sinkStopped;
     }
     const StatementFacts::Facts facts = StatementFacts::of(text, sqlMode_.quoting());
     using Kind = StatementFacts::Kind;
@@ -291,17 +309,42 @@ DumpFilter::Result DumpFilter::handleStatement(const Piece& piece, const Sink& s
         return Result::sinkStopped;
     }
     history_.recordStatement(piece.firstLine, begin, outputBytes_, tableIndex_);
-    board_.add(outputBytes_ - begin, facts.kind == Kind::insert ? RowCount::rowsOfInsert(text, sqlMode_.quoting()) : 0);
+    addRows(outputBytes_ - begin, facts.kind == Kind::insert ? RowCount::rowsOfInsert(text, sqlMode_.quoting()) : 0);
     if (lanes_) noteForLanes(facts, rewritten ? QByteArrayView(*rewritten) : text);
     if (facts.kind == Kind::other) {
         sqlMode_.note(
             DumpScanning::withoutDelimiter(rewritten ? QByteArrayView(*rewritten) : text, lexer_.delimiter()));
         lexer_.setBackslashEscapes(sqlMode_.quoting().backslashEscapes);
     }
-    return afterStatement(piece, outputBytes_ - begin, sink) ? Result::goOn : Result::sinkStopped;
+    const QByteArrayView sentText = rewritten ? QByteArrayView(*rewritten) : text;
+    const bool rowsOnly = changesRows(sentText, sqlMode_.quoting()) ||
+                          SessionSettings::isSessionSetting(DumpScanning::withoutDelimiter(sentText, lexer_.delimiter()),
+                                                            sqlMode_.quoting());
+    return afterStatement(piece, outputBytes_ - begin, rowsOnly, sink) ? Result::goOn : Result::sinkStopped;
 }
 
-bool DumpFilter::afterStatement(const Piece& piece, qint64 size, const Sink& sink) {
+bool DumpFilter::skipsOnResume(QByteArrayView text) const {
+    const StatementFacts::Facts facts = StatementFacts::of(text, sqlMode_.quoting());
+    using Kind = StatementFacts::Kind;
+    // The session is set up again as the dump set it: its database, its settings.
+    if (facts.kind == Kind::use || facts.kind == Kind::binlogSwitch) return false;
+    if (facts.kind == Kind::other &&
+        SessionSettings::isSessionSetting(DumpScanning::withoutDelimiter(text, lexer_.delimiter()), sqlMode_.quoting()))
+        return false;
+    if (fixes_.resume.replayed.isEmpty()) return true;
+    const QList<QByteArray> changed = facts.kind == Kind::insert ? QList<QByteArray>{facts.table}
+                                                                 : TableMentions::changed(text, sqlMode_.quoting());
+    for (const QByteArray& table : changed)
+        if (fixes_.resume.replayed.contains(table)) return false;
+    return true;
+}
+
+void DumpFilter::addRows(qint64 bytes, qint64 rows) {
+    board_.add(bytes, rows);
+    if (rows > 0 && !currentTableBytes_.isEmpty()) rowsSent_[currentTableBytes_] += rows;
+}
+
+bool DumpFilter::afterStatement(const Piece& piece, qint64 size, bool rowsOnly, const Sink& sink) {
     // The client runs an unterminated statement only at the end of its input; a command takes
     // the rest of its line: nothing may follow either on the same line.
     if (piece.kind == PieceKind::trailing) trailingOpen_ = true;
@@ -309,6 +352,7 @@ bool DumpFilter::afterStatement(const Piece& piece, qint64 size, const Sink& sin
         ++batchStatements_;
         batchBytes_ += size;
         batchLastLine_ = piece.firstLine;
+        batchLastEnd_ = piece.end;
         if (batchStatements_ < fixes_.batchStatements && batchBytes_ < fixes_.batchBytes) return true;
         return endRowsBatch(sink);
     }
@@ -317,7 +361,10 @@ bool DumpFilter::afterStatement(const Piece& piece, qint64 size, const Sink& sin
     ++batchStatements_;
     batchBytes_ += size;
     batchLastLine_ = piece.firstLine;
-    if (batchStatements_ < fixes_.batchStatements && batchBytes_ < fixes_.batchBytes) return true;
+    batchLastEnd_ = piece.end;
+    // A statement that commits by itself ends the batch there, so that what is kept is known to
+    // the statement: an import that continues never makes a table or a trigger twice.
+    if (rowsOnly && batchStatements_ < fixes_.batchStatements && batchBytes_ < fixes_.batchBytes) return true;
     return commitBatch(sink);
 }
 
@@ -327,7 +374,7 @@ bool DumpFilter::commitBatch(const Sink& sink) {
     // Rows end with their sessions' commits; the first session then has no batch open.
     if (inRows_) return toLane(false, sink);
     if (!batching() || batchStatements_ == 0) return true;
-    batchEnds_.append({batchLastLine_, currentTable_});
+    batchEnds_.append(keptHere());
     batchStatements_ = 0;
     batchBytes_ = 0;
     const QByteArray delimiter = lexer_.delimiter().toByteArray();
@@ -339,7 +386,7 @@ bool DumpFilter::commitBatch(const Sink& sink) {
 bool DumpFilter::endRowsBatch(const Sink& sink) {
     if (batchStatements_ == 0) return true;
     if (!flush(sink)) return false;
-    batchEnds_.append({batchLastLine_, currentTable_});
+    batchEnds_.append(keptHere());
     batchStatements_ = 0;
     batchBytes_ = 0;
     return lanes_->endBatch(batchEnds_.size());
@@ -409,6 +456,10 @@ void DumpFilter::noteForLanes(const StatementFacts::Facts& facts, QByteArrayView
     if (!SessionSettings::isSessionSetting(statement, sqlMode_.quoting())) return;
     spreading_.noteSessionSetting();
     lanes_->sessionSetting(statement);
+}
+
+KeptPoint DumpFilter::keptHere() const {
+    return {batchLastEnd_, batchLastLine_, currentTable_, rowsSent_.value(currentTableBytes_)};
 }
 
 std::optional<DumpFilter::BatchEnd> DumpFilter::batchEnd(qint64 number) const {
@@ -512,9 +563,11 @@ DumpFilter::Result DumpFilter::keepRest(const Sink& sink) {
                 return flush(sink) ? Result::refused : Result::sinkStopped;
             noteTable(facts.table, !facts.qualifier.isEmpty());
             if (!toLane(false, sink)) return Result::sinkStopped;
+            const QByteArrayView head = bytes(sent_, sent_ + qMin<qint64>(chunkEnd - sent_, 65536));
+            // A statement that starts before the kept end ends there too.
             blankingLongStatement_ =
-                fixes_.tables.isSet() && leavesOut(facts, bytes(sent_, sent_ + qMin<qint64>(chunkEnd - sent_, 65536)),
-                                                   lexer_.pendingStatementLine().value_or(0));
+                (sent_ < fixes_.resume.keptEnd && skipsOnResume(head)) ||
+                (fixes_.tables.isSet() && leavesOut(facts, head, lexer_.pendingStatementLine().value_or(0)));
             if (!currentTable_.isEmpty() && !blankingLongStatement_) board_.enter(currentTable_);
             passingLongStatement_ = true;
         }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "dump/DumpFixing.h"
+#include "dump/KeptPoint.h"
 #include "dump/RowSpreading.h"
 #include "dump/StatementHistory.h"
 #include "dump/TableBoard.h"
@@ -63,11 +64,8 @@ public:
     const QList<TableLoad>& tables() const { return board_.tables(); }
     void expectTables(const QList<QString>& names);
     const StatementHistory& history() const { return history_; }
-    // Where batch `number` (from 1) ended: the first line of its last statement, and its table.
-    struct BatchEnd {
-        qint64 line = 0;
-        QString table;
-    };
+    // Where batch `number` (from 1) ended: its last statement, and its table's rows by then.
+    using BatchEnd = KeptPoint;
     std::optional<BatchEnd> batchEnd(qint64 number) const;
 
     // Whether what went out so far ends where a statement ended: nothing of one is missing.
@@ -105,7 +103,12 @@ private:
     // The keys put off for the table whose rows are loading, once a statement may need them.
     bool addPendingKeys(const Sink& sink);
     bool keepsKeysPending(const StatementFacts::Facts& facts, QByteArrayView text) const;
-    bool afterStatement(const SqlStream::Piece& piece, qint64 size, const Sink& sink);
+    // rowsOnly: the statement waits for its batch's commit; anything else ends the batch.
+    bool afterStatement(const SqlStream::Piece& piece, qint64 size, bool rowsOnly, const Sink& sink);
+    // Whether an import that continues leaves out this statement, which ran before it stopped.
+    bool skipsOnResume(QByteArrayView text) const;
+    void addRows(qint64 bytes, qint64 rows);
+    KeptPoint keptHere() const;
     bool commitBatch(const Sink& sink);
     // Whether the choice of tables leaves the statement out; says so in the log, once per table.
     bool leavesOut(const StatementFacts::Facts& facts, QByteArrayView text, qint64 line);
@@ -151,6 +154,8 @@ private:
     int batchStatements_ = 0;
     qint64 batchBytes_ = 0;
     qint64 batchLastLine_ = 0;
+    qint64 batchLastEnd_ = 0;
+    QHash<QByteArray, qint64> rowsSent_;  // by table, from the resumed count for a table that continues
     QList<BatchEnd> batchEnds_;
     bool trailingOpen_ = false;  // an unterminated last statement went out
 

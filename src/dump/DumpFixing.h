@@ -41,6 +41,19 @@ struct DumpFixes {
     // triggers that name one.
     TableChoice tables;
 
+    // Continuing an import that stopped: what ends at or before `keptEnd` (an offset in the dump's
+    // text) ran and was kept, so of it only what sets the session is sent again, and what changes
+    // a table of `replayed`, which starts over. The rows of `continued` count on from
+    // `continuedRows`. keptEnd 0: a whole import.
+    struct Resume {
+        qint64 keptEnd = 0;
+        QSet<QByteArray> replayed;
+        QByteArray continued;
+        qint64 continuedRows = 0;
+        bool operator==(const Resume&) const = default;
+    };
+    Resume resume;
+
     // The server's global sql_mode, which the import's session starts with.
     QByteArray serverSqlMode;
 

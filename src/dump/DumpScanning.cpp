@@ -128,6 +128,15 @@ void Scanner::onPiece(const SqlStream::Piece& piece) {
         if (!object.kind.isEmpty() && !object.tables.isEmpty() && result_.dependents.size() < kMostNames)
             result_.dependents.append(std::move(object));
     }
+    const QList<QByteArray> changed =
+        facts.kind == Kind::insert ? QList<QByteArray>{facts.table} : TableMentions::changed(body, sqlMode_.quoting());
+    for (const QByteArray& name : changed) {
+        if (name.isEmpty() || (result_.tableSpans.size() >= kMostNames && !result_.tableSpans.contains(name))) continue;
+        auto span = result_.tableSpans.find(name);
+        if (span == result_.tableSpans.end())
+            span = result_.tableSpans.insert(name, {piece.end, piece.end, facts.kind == Kind::other && startsWithDrop(body)});
+        span->lastEnd = piece.end;
+    }
     // What each table's statements weigh: its structure and its rows.
     if (!table.isEmpty() && (result_.tableBytes.size() < kMostNames || result_.tableBytes.contains(table)))
         result_.tableBytes[table] += piece.end - piece.begin;

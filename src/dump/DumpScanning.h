@@ -31,6 +31,15 @@ struct DumpScan {
     QList<QByteArray> tableNames;  // of CREATE TABLE, in order, each once
     QList<QByteArray> droppedTables;  // of DROP TABLE, in order, each once
     QHash<QByteArray, qint64> tableBytes;  // bytes of the statements that create or fill each table
+    // Where the statements that change each table lie: the end of the first and of the last, and
+    // whether the first drops it, so that everything after starts from nothing.
+    struct TableSpan {
+        qint64 firstEnd = 0;
+        qint64 lastEnd = 0;
+        bool droppedFirst = false;
+        bool operator==(const TableSpan&) const = default;
+    };
+    QHash<QByteArray, TableSpan> tableSpans;
     // Views, triggers and routines that name tables the dump created before them.
     QList<TableMentions::Dependent> dependents;
     qint64 scannedBytes = 0;

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 
+#include "dump/KeptPoint.h"
 #include "dump/TableBoard.h"
 
 // A snapshot of a running import.
@@ -17,6 +18,7 @@ struct ImportProgress {
     int tableNumber = 0;         // its place among the tables met so far, from 1
     int tableCount = 0;          // tables the dump holds, when known; else 0
     QList<TableLoad> tables{};   // each table the stream met or expects, in the dump's order
+    KeptPoint kept{};            // how far the committed work reaches; end 0 while nothing is
 
     bool operator==(const ImportProgress&) const = default;
 };

@@ -147,7 +147,10 @@ ImportOutcome ImportRun::execute() {
         log(L10n::render(QStringLiteral("accountLog"), {request_.account.user, databases.join(QStringLiteral(", "))}));
     }
     ImportOutcome outcome = importDump();
-    if (outcome.kind != ImportOutcome::Kind::success && request_.fixes.batchStatements > 0) tellWhatIsKept();
+    if (outcome.kind != ImportOutcome::Kind::success && request_.fixes.batchStatements > 0) {
+        tellWhatIsKept();
+        if (!leftToGuard_) outcome.kept = keptPoint();
+    }
     using State = TableLoad::State;
     outcome.tables = TableBoards::settled(filter_.tables(), outcome.kind == ImportOutcome::Kind::success ? State::done
                                                             : outcome.kind == ImportOutcome::Kind::failed ? State::failed
@@ -162,13 +165,18 @@ void ImportRun::tellWhatIsKept() {
     if (leftToGuard_ || startTime_ == 0) return;
     // Batches are committed in their order, whichever session has them: the last one committed
     // in any session tells what is kept.
-    const qint64 committed = std::max(committedBatches_.load(), feed_ ? feed_->committedBatch() : qint64(0));
-    if (const auto end = filter_.batchEnd(committed))
+    if (const auto end = filter_.batchEnd(committedBatch()))
         log(L10n::render(QStringLiteral("batchesKept"),
                          {end->line, end->table.isEmpty() ? QStringLiteral("—") : end->table}));
     else
         log(L10n::render(QStringLiteral("batchesNoneKept")));
 }
+
+qint64 ImportRun::committedBatch() const {
+    return std::max(committedBatches_.load(), feed_ ? feed_->committedBatch() : qint64(0));
+}
+
+KeptPoint ImportRun::keptPoint() const { return filter_.batchEnd(committedBatch()).value_or(KeptPoint{}); }
 
 void ImportRun::removeAccount() {
     // A session the watchdog still has to end keeps its account until then: the watchdog
@@ -212,8 +220,13 @@ ImportOutcome ImportRun::importDump() {
     const bool decompressed = compression_ != DumpFormat::Compression::none;
     const CopySource source{decompressed ? pipeline_.decompressedOutput() : dump.file.get(), decompressed,
                             dump.file.get()};
+    // Each report says how far the committed work reaches, for the journal an import keeps.
+    const auto report = [this](ImportProgress progress) {
+        progress.kept = keptPoint();
+        if (onProgress_) onProgress_(progress);
+    };
     CopyResult copy = DumpCopy(source, dump.totalBytes, pipeline_.clientInput(), filter_, cancelled_, startTime_,
-                               onProgress_, feed_.get())
+                               report, feed_.get())
                           .run();
     // A file that shrank or grew meanwhile may end inside a statement: that is no whole dump.
     if (copy.kind == CopyResult::Kind::finished) {

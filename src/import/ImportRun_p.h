@@ -61,6 +61,9 @@ private:
     ImportOutcome importDump();
     void removeAccount();
     void tellWhatIsKept();
+    // The last batch committed in any session: batches commit in their order.
+    qint64 committedBatch() const;
+    KeptPoint keptPoint() const;
     std::optional<QString> startPipeline();
     Session learnSession();
     ImportOutcome endBeforeDump(Session session);

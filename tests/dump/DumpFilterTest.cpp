@@ -395,19 +395,20 @@ DumpFixes batchesOf(int statements) {
     return fixes;
 }
 
-// Batches: a COMMIT and the marker after every few statements, on the statement's own line so line
-// numbers stay the dump's; never after a client command or an unterminated last statement, whose
-// line belongs to them; always one at the end, or what was sent would be undone.
+// Batches: a COMMIT and the marker after every few statements, and after each statement that
+// commits by itself, on the statement's own line so line numbers stay the dump's; never after a
+// client command or an unterminated last statement, whose line belongs to them; always one at the
+// end, or what was sent would be undone.
 TEST_F(DumpFilterTest, RowsGoInCommittedBatchesOnTheirOwnLines) {
     const QByteArray dump =
-        "CREATE TABLE t (a INT);\nINSERT INTO t VALUES (1);\nINSERT INTO t VALUES (2);\n"
+        "CREATE TABLE t (a INT);\nINSERT INTO t VALUES (1);\nSET NAMES utf8mb4;\nINSERT INTO t VALUES (2);\n"
         "use other\nINSERT INTO t VALUES (3); INSERT INTO t VALUES (4);\n";
-    const Filtered batched = filterEverySplit(dump, batchesOf(2));
+    const Filtered batched = filterEverySplit(dump, batchesOf(3));
     EXPECT_EQ(batched.result, DumpFilter::Result::goOn);
     EXPECT_EQ(batched.output,
-              "CREATE TABLE t (a INT);\nINSERT INTO t VALUES (1); COMMIT ; SELECT 'tag 1' AS "
-              "tarnwell_batch ;\nINSERT INTO t VALUES (2);\nuse other\nINSERT INTO t VALUES (3); "
-              "COMMIT ; SELECT 'tag 2' AS tarnwell_batch ; INSERT INTO t VALUES (4);\n\nCOMMIT ;\n");
+              "CREATE TABLE t (a INT); COMMIT ; SELECT 'tag 1' AS tarnwell_batch ;\nINSERT INTO t VALUES (1);\n"
+              "SET NAMES utf8mb4;\nINSERT INTO t VALUES (2); COMMIT ; SELECT 'tag 2' AS tarnwell_batch ;\nuse other\n"
+              "INSERT INTO t VALUES (3); INSERT INTO t VALUES (4);\n\nCOMMIT ;\n");
 
     // An unterminated last statement is ended before the last COMMIT, in the delimiter of the moment.
     const Filtered trailing = filterEverySplit("DELIMITER ;;\nINSERT INTO t VALUES (5)", batchesOf(1000));
@@ -436,6 +437,53 @@ Filtered filterInPieces(const QByteArray& text, const DumpFixes& fixes, qsizetyp
 }
 
 }  // namespace
+
+// Each batch knows where it ended in the dump and how many rows its table had by then, counted on
+// from where a table that continues was left.
+TEST_F(DumpFilterTest, EachBatchKnowsWhereItEndsAndItsTablesRows) {
+    const QByteArray dump = "CREATE TABLE t (a INT);\nINSERT INTO t VALUES (1),(2);\nINSERT INTO t VALUES (3);\n"
+                            "INSERT INTO t VALUES (4);\n";
+    DumpFixes fixes = batchesOf(2);
+    fixes.resume.continued = "t";
+    fixes.resume.continuedRows = 10;
+    DumpFilter filter(fixes, nullptr);
+    QByteArray output;
+    filter.feed(dump, [&](QByteArrayView bytes) { output += bytes; return true; });
+    filter.finish([&](QByteArrayView bytes) { output += bytes; return true; });
+    ASSERT_TRUE(filter.batchEnd(2).has_value());
+    EXPECT_EQ(*filter.batchEnd(1), (KeptPoint{dump.indexOf('\n'), 1, "t", 10}));
+    EXPECT_EQ(*filter.batchEnd(2), (KeptPoint{dump.indexOf("INSERT INTO t VALUES (4)") - 1, 3, "t", 13}));
+    // The last batch's commit ends the import: nothing is left to continue then.
+    EXPECT_FALSE(filter.batchEnd(3).has_value());
+}
+
+// Continuing: what ended before the kept point goes out as its line breaks only, but the session's
+// database and settings are set again, and the tables that start over get all their statements.
+TEST_F(DumpFilterTest, AContinuedImportSendsOnlyWhatWasNotKept) {
+    const QByteArray head = "SET NAMES utf8mb4;\nUSE shop;\nDROP TABLE IF EXISTS a;\nCREATE TABLE a (x INT);\n"
+                            "INSERT INTO a VALUES (1);\nDROP TABLE IF EXISTS b;\nCREATE TABLE b (x INT);\n"
+                            "INSERT INTO b VALUES (1);\n";
+    const QByteArray tail = "INSERT INTO b VALUES (2);\nCREATE TRIGGER tb AFTER INSERT ON b FOR EACH ROW SET @n = 1;\n";
+    DumpFixes fixes;
+    fixes.resume.keptEnd = head.size() - 1;
+    const Filtered continued = filterEverySplit(head + tail, fixes);
+    EXPECT_EQ(continued.result, DumpFilter::Result::goOn);
+    EXPECT_EQ(continued.output, "SET NAMES utf8mb4;\nUSE shop;\n\n\n\n\n\n\n" + tail);
+
+    fixes.resume.replayed = {"b"};
+    const Filtered restarted = filterEverySplit(head + tail, fixes);
+    EXPECT_EQ(restarted.output, "SET NAMES utf8mb4;\nUSE shop;\n\n\n\n"
+                                "DROP TABLE IF EXISTS b;\nCREATE TABLE b (x INT);\nINSERT INTO b VALUES (1);\n" +
+                                    tail);
+
+    // A statement too long to hold that ran already is left out as it passes.
+    const QByteArray longInsert = "INSERT INTO a VALUES ('" + QByteArray(DumpFilter::kHoldBytes + 100, 'x') + "');\n";
+    fixes.resume = {};
+    fixes.resume.keptEnd = longInsert.size() - 1;
+    const Filtered passed = filterInPieces(longInsert + "INSERT INTO a VALUES ('y');\n", fixes, 1 << 20);
+    EXPECT_FALSE(passed.output.contains('x'));
+    EXPECT_TRUE(passed.output.endsWith("INSERT INTO a VALUES ('y');\n"));
+}
 
 // Tables left out by the user's choice: every statement that changes one goes out as blanks, with
 // its line breaks, even one too long to hold; the rest of the dump is as it was.
