@@ -31,7 +31,7 @@ const QList<Grammar>& grammars() {
          "a dump file",
          {"--password-stdin", "--keep-unique-checks", "--keep-foreign-key-checks", "--keep-binlog", "--yes",
           "--no-command-guard", "--no-redirect", "--no-mysql-fixes", "--keep-definers",
-          "--no-import-account"},
+          "--no-import-account", "--resume"},
          {"--container", "--database", "--user", "--engine", "--commit-every", "--jobs", "--tables",
           "--exclude-tables"},
          {"--container"}},

@@ -110,6 +110,11 @@ Ctrl-C cancels a running import.
                               (statements that create, fill or change a table left
                               out are skipped, and so are views and triggers that
                               name one; the target's own tables are left alone)
+  --resume                    continue the import of this dump into this database
+                              that stopped (a failure, a cancel, a kill): what it
+                              committed stays, the dump's settings are made again,
+                              and the rest of the dump runs; refused when the file
+                              changed or a table begun was changed since
   --yes                       start without asking
 
 Before the question, the pre-flight lists what the dump's head shows (its

@@ -114,7 +114,16 @@ QCoro::Task<int> import(const CliArguments::Parsed& arguments) {
                                    {Engine::describe(container->engine, container->rootless, container->endpoint)}));
     }
     CommandSupport::printPreflight(model);
-    model.requestImport();
+    const bool resume = arguments.has("--resume");
+    if (resume) {
+        auto asking = model.requestResume();
+        if (!co_await asking) {
+            if (model.errorMessage()) Terminal::err(*model.errorMessage());
+            co_return ExitStatus::refused;
+        }
+    } else {
+        model.requestImport();
+    }
     if (!model.confirmImport()) co_return ExitStatus::refused;  // an import is running already
     // The import starts only into what the question named; if that changed meanwhile, the
     // question comes again with the new values.
@@ -129,7 +138,8 @@ QCoro::Task<int> import(const CliArguments::Parsed& arguments) {
         model.setConfirmImport(false);
         model.startImport();
         if (model.isImportRunning()) break;
-        if (!model.confirmImport()) co_return ExitStatus::refused;
+        // Asked again, the question would be about a whole import: not what --resume asked for.
+        if (!model.confirmImport() || resume) co_return ExitStatus::refused;
     }
     auto running = follow(session);
     co_return co_await running;

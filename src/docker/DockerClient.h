@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 #include "docker/DockerContainer.h"
 #include "docker/Engine.h"
 #include "docker/ServerInfo.h"
@@ -81,6 +83,10 @@ struct DockerClient {
     void createDatabase(const QString& containerName, const QString& clientProgram, const QString& user,
                         const QString& password, const QString& name, const QString& collation) const;
 
+    // The rows a table holds now; nothing when there is no such table. Throws DockerError with
+    // the server's words, or Process::LaunchError.
+    std::optional<qint64> countRows(const QString& containerName, const QString& clientProgram, const QString& user,
+                                    const QString& password, const QString& database, const QString& table) const;
     // `start` for a stopped container, `unpause` for a paused one; returns once the engine
     // says it runs. Throws DockerError with the engine's words, or Process::LaunchError.
     void wakeContainer(const QString& containerName, bool paused) const;

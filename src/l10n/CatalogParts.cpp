@@ -11,6 +11,7 @@ extern const CatalogParts::Part kCatalogEngines;
 extern const CatalogParts::Part kCatalogWindow;
 extern const CatalogParts::Part kCatalogDesktop;
 extern const CatalogParts::Part kCatalogReliability;
+extern const CatalogParts::Part kCatalogResume;
 
 namespace CatalogParts {
 
@@ -18,7 +19,7 @@ const std::vector<Part>& extra() {
     static const std::vector<Part> parts = {kCatalogDumpChecks, kCatalogEngines, kCatalogWindow, kCatalogDesktop,
                                             kCatalogReliability, kCatalogAccounts,
                                             kCatalogBatches, kCatalogParallel, kCatalogTables, kCatalogStopping,
-                                            kCatalogOutcome};
+                                            kCatalogOutcome, kCatalogResume};
     return parts;
 }
 

@@ -19,6 +19,8 @@
 #include "dump/DumpPreview.h"
 #include "import/ImportOutcome.h"
 #include "import/ImportRequest.h"
+#include "journal/ImportJournal.h"
+#include "journal/ResumePlanning.h"
 #include "model/ConfirmationTarget.h"
 #include "model/ImportPhase.h"
 
@@ -169,6 +171,17 @@ public:
     void startImport();
     void cancelImport();
 
+    // Where an import of the chosen dump into the chosen database that stopped before its end
+    // can continue from; nothing when none can, and while an import runs.
+    std::optional<KeptPoint> resumePoint() const;
+    // Checks that the stopped import can continue exactly (the same file, its tables as it left
+    // them) and opens the confirmation for continuing it. False when it cannot; errorMessage
+    // says why.
+    QCoro::Task<bool> requestResume();
+    // The open confirmation is for continuing a stopped import.
+    bool confirmsResume() const { return pendingResume_.has_value(); }
+    QString confirmButtonText() const;
+
 Q_SIGNALS:
     void fieldChanged(AppModel::Field field);
 
@@ -181,6 +194,18 @@ private:
     }
 
     void applySelection();
+    // Opens the confirmation for what is chosen now; requestImport and requestResume say for what.
+    void openConfirmation();
+    // The journal of the stopped import of the chosen dump into the chosen target.
+    std::optional<ImportJournal> stoppedImport() const;
+    void refuseResume(const QString& why);
+    // The import that continues: what it leaves out, its tables, and the log's lines about it.
+    void applyResume(ImportRequest& request, QStringList& opening) const;
+    // The journal of the import starting now, kept up to date as batches commit, and gone once
+    // it has finished.
+    void keepJournal(const ImportRequest& request);
+    void noteKept(const KeptPoint& kept);
+    void closeJournal(const ImportOutcome& outcome);
     QString effectiveUser(const DockerContainer& container) const;
     std::optional<QString> effectivePassword(const DockerContainer& container) const;
     void clearServer();
@@ -238,6 +263,12 @@ private:
     QString importDump_;
     std::optional<QString> heldDump_;
     std::optional<ConfirmationTarget> confirmationTarget_;
+    struct PendingResume {
+        ImportJournal journal;
+        ResumePlanning::Plan plan;
+    };
+    std::optional<PendingResume> pendingResume_;
+    std::optional<ImportJournal> journal_;  // of the running import
     struct TypedLogin {
         QString user;
         QString password;

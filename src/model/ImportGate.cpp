@@ -1,3 +1,4 @@
+#include <QFileInfo>
 #include <algorithm>
 #include <limits>
 
@@ -48,6 +49,15 @@ std::optional<ConfirmationTarget> AppModel::currentTarget() const {
 }
 
 void AppModel::requestImport() {
+    pendingResume_.reset();
+    openConfirmation();
+}
+
+QString AppModel::confirmButtonText() const {
+    return L10n::render(pendingResume_ ? QStringLiteral("confirmContinue") : QStringLiteral("startImport"));
+}
+
+void AppModel::openConfirmation() {
     if (importBlockedReason() || phase_.isRunning()) return;
     confirmationTarget_ = currentTarget();
     if (confirmImport_) {
@@ -93,6 +103,13 @@ QString AppModel::confirmMessage() const {
         break;
     }
     QString message = replacementSentence(database, containerName, sizeSentence, target);
+    if (pendingResume_) {
+        const ImportJournal& journal = pendingResume_->journal;
+        message = L10n::render(QStringLiteral("confirmResume"), {QFileInfo(journal.dumpPath).fileName(), database,
+                                                                  containerName, journal.kept.line});
+        // The first step says the line again; the others say what becomes of each table begun.
+        for (const QString& step : pendingResume_->plan.steps.mid(1)) message += QLatin1Char('\n') + step;
+    }
     // A dump that writes to databases of its own names them here, before anything runs.
     const DumpFixes fixes = plannedFixes();
     const QStringList others = DumpFixPlan::otherDatabases(fixes);

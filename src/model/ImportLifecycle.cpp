@@ -76,6 +76,9 @@ void AppModel::startImport() {
 
     QStringList opening = {L10n::render(QStringLiteral("importTo"), {request.database, request.containerName}),
                            request.fileURL};
+    applyResume(request, opening);
+    keepJournal(request);
+    pendingResume_.reset();
     const QString statements = ImportCommand::sessionStatements(request);
     if (!statements.isEmpty()) opening << statements;
     logLines_ = opening;
@@ -102,6 +105,7 @@ QCoro::Task<> AppModel::runImport(std::shared_ptr<ImportRunner> runner, ImportRe
             request, *tools.value,
             [self](const ImportProgress& progress) {
                 postToModel(self, [progress](AppModel* model) {
+                    model->noteKept(progress.kept);
                     if (model->phase_.isRunning()) model->assign(model->phase_, Phase::running(progress), Field::phase);
                 });
             },
@@ -120,6 +124,7 @@ void AppModel::cancelImport() {
 }
 
 void AppModel::finish(const ImportOutcome& outcome) {
+    closeJournal(outcome);
     setRunner(nullptr);
     // Whatever the end, the target changed: its tables and sizes are read again, without a
     // failure of that read hiding the import's own message. InnoDB counts a table's size a few

@@ -163,7 +163,7 @@ void MainWindow::retranslate() {
         confirmation_->setText(L10n::render(QStringLiteral("confirmTitle")));
         confirmation_->setInformativeText(model_.confirmMessage());
         if (auto* start = confirmation_->findChild<QPushButton*>(QStringLiteral("confirmStart"))) {
-            start->setText(L10n::render(QStringLiteral("startImport")));
+            start->setText(model_.confirmButtonText());
         }
         if (auto* cancel = confirmation_->findChild<QPushButton*>(QStringLiteral("confirmCancel"))) {
             cancel->setText(L10n::render(QStringLiteral("cancel")));
@@ -271,7 +271,7 @@ void MainWindow::showConfirmation() {
     box->setInformativeText(model_.confirmMessage());
     // Room for the message, which names the database and the container.
     box->setStyleSheet(QStringLiteral("QLabel#qt_msgbox_informativelabel { min-width: 380px; }"));
-    QPushButton* start = box->addButton(L10n::render(QStringLiteral("startImport")), QMessageBox::DestructiveRole);
+    QPushButton* start = box->addButton(model_.confirmButtonText(), QMessageBox::DestructiveRole);
     start->setObjectName(QStringLiteral("confirmStart"));
     QPushButton* cancel = box->addButton(L10n::render(QStringLiteral("cancel")), QMessageBox::RejectRole);
     cancel->setObjectName(QStringLiteral("confirmCancel"));

@@ -50,13 +50,14 @@ OutcomePanel::OutcomePanel(AppModel& model, QWidget* parent) : QWidget(parent), 
     tables_ = line("outcomeTables", this);
     state_ = line("outcomeState", this);
     for (QLabel* secondary : {tables_, state_}) Style::makeSecondary(secondary, Style::callout(), true);
+    continue_ = button("continueImport", this);
     retry_ = button("retryImport", this);
     showLog_ = button("showLog", this);
     copy_ = button("copyDetails", this);
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(6);
-    for (QPushButton* each : {retry_, showLog_, copy_}) buttons->addWidget(each);
+    for (QPushButton* each : {continue_, retry_, showLog_, copy_}) buttons->addWidget(each);
     buttons->addStretch();
     auto* lines = new QVBoxLayout;
     lines->setSpacing(3);
@@ -69,7 +70,8 @@ OutcomePanel::OutcomePanel(AppModel& model, QWidget* parent) : QWidget(parent), 
     layout->addWidget(icon_, 0, Qt::AlignTop);
     layout->addLayout(lines, 1);
 
-    // Again, through the confirmation: the target may have changed since.
+    // Both through the confirmation: the target may have changed since.
+    connect(continue_, &QPushButton::clicked, this, [this] { model_.requestResume(); });
     connect(retry_, &QPushButton::clicked, this, [this] { model_.requestImport(); });
     connect(showLog_, &QPushButton::clicked, this, &OutcomePanel::showLogRequested);
     connect(copy_, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(details()); });
@@ -105,6 +107,16 @@ void OutcomePanel::render() {
     const bool ended = phase.kind() == Kind::failed || phase.kind() == Kind::cancelled;
     retry_->setVisible(ended);
     retry_->setEnabled(!model_.importBlockedReason());
+    // Only where the import that ended here can continue: its file, its target, something kept.
+    const std::optional<KeptPoint> kept =
+        ended && model_.dumpURL() == model_.importDump() ? model_.resumePoint() : std::nullopt;
+    continue_->setVisible(kept.has_value());
+    continue_->setEnabled(!model_.importBlockedReason());
+    if (kept) {
+        continue_->setText(kept->table.isEmpty() ? L10n::render(QStringLiteral("continueFromLine"), {kept->line})
+                                                 : L10n::render(QStringLiteral("continueFromTable"), {kept->table}));
+        continue_->setToolTip(L10n::render(QStringLiteral("continueImportTip")));
+    }
     copy_->setVisible(ended);
     switch (phase.kind()) {
     case Kind::success:

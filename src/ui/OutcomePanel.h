@@ -8,7 +8,7 @@ class QPushButton;
 class WrappedText;
 
 // How the last import ended, in one place: what it was about, why it failed, what the database
-// holds now, and what to do next (Retry, Show log, Copy details).
+// holds now, and what to do next (Continue, Retry, Show log, Copy details).
 class OutcomePanel : public QWidget {
     Q_OBJECT
 
@@ -34,6 +34,7 @@ private:
     WrappedText* cause_;
     QLabel* tables_;
     QLabel* state_;
+    QPushButton* continue_;
     QPushButton* retry_;
     QPushButton* showLog_;
     QPushButton* copy_;

@@ -1,5 +1,5 @@
-// Test entry: a Qt application object for event loops, and settings in a temporary folder
-// so no test ever reads or writes the user's real settings.
+// Test entry: a Qt application object for event loops, and settings and import journals in a
+// temporary folder so no test ever reads or writes the user's real ones.
 #include <QCoreApplication>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -14,6 +14,7 @@ int main(int argc, char* argv[]) {
     QTemporaryDir settingsDir;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
     qputenv("XDG_CONFIG_HOME", settingsDir.path().toUtf8());
+    qputenv("XDG_STATE_HOME", (settingsDir.path() + QStringLiteral("/state")).toUtf8());
 #ifdef TARNWELL_TEST_UI
     QApplication application(argc, argv);
 #else
