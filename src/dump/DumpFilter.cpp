@@ -29,11 +29,22 @@ QByteArray lineBreaks(QByteArrayView text) { return QByteArray(text.count('\n'),
 // Rows added, changed or removed: these wait for their batch's commit. Anything else (a table
 // made or dropped, a lock, a routine) commits by itself on the server.
 bool changesRows(QByteArrayView text, SqlTokens::Quoting quoting) {
-    const QList<SqlTokens::Token> head = SqlTokens::codeTokens(text, 1, quoting);
+    const QList<SqlTokens::Token> head = SqlTokens::codeTokens(text, 4096, quoting);
     if (head.isEmpty()) return false;
     for (const char* word : {"INSERT", "REPLACE", "UPDATE", "DELETE"})
         if (SqlTokens::isKeyword(text, head[0], word)) return true;
     return false;
+}
+
+// SET of anything but a global variable, a password or a role: the session's own settings and
+// variables, which cost nothing to make again.
+bool setsTheSession(QByteArrayView text, SqlTokens::Quoting quoting) {
+    // Past the comments a dump puts before its first statement.
+    const QList<SqlTokens::Token> head = SqlTokens::codeTokens(text, 4096, quoting);
+    if (head.size() < 2 || !SqlTokens::isKeyword(text, head[0], "SET")) return false;
+    for (const char* word : {"PASSWORD", "ROLE", "DEFAULT", "STATEMENT", "TRANSACTION"})
+        if (SqlTokens::isKeyword(text, head[1], word)) return false;
+    return !text.first(qMin<qsizetype>(text.size(), head[1].end + 16)).toByteArray().toUpper().contains("GLOBAL");
 }
 
 bool isUnlockTables(QByteArrayView text, SqlTokens::Quoting quoting) {
@@ -324,13 +335,15 @@ DumpFilter::Result DumpFilter::handleStatement(const Piece& piece, const Sink& s
 }
 
 bool DumpFilter::skipsOnResume(QByteArrayView text) const {
+    // MariaDB's dumps begin with the sandbox line, which the client reads as part of the first
+    // statement: that statement is the SET after it.
+    if (const qsizetype sandbox = StatementFacts::sandboxLineAt(text)) text = text.sliced(sandbox);
     const StatementFacts::Facts facts = StatementFacts::of(text, sqlMode_.quoting());
     using Kind = StatementFacts::Kind;
     // The session is set up again as the dump set it: its database, its settings.
     if (facts.kind == Kind::use || facts.kind == Kind::binlogSwitch) return false;
-    if (facts.kind == Kind::other &&
-        SessionSettings::isSessionSetting(DumpScanning::withoutDelimiter(text, lexer_.delimiter()), sqlMode_.quoting()))
-        return false;
+    // Every session SET, also those that save a setting in a variable the dump restores later.
+    if (facts.kind == Kind::other && setsTheSession(text, sqlMode_.quoting())) return false;
     if (fixes_.resume.replayed.isEmpty()) return true;
     const QList<QByteArray> changed = facts.kind == Kind::insert ? QList<QByteArray>{facts.table}
                                                                  : TableMentions::changed(text, sqlMode_.quoting());

@@ -52,7 +52,8 @@ QCoro::Task<bool> AppModel::requestResume() {
     if (importBlockedReason() || phase_.isRunning() || !container) co_return false;
     const QString path = *dumpURL_;
     const QString database = *selectedDatabase_;
-    const std::optional<ImportJournal> journal = stoppedImport();
+    // Any stopped import into this target: one of another file is refused with its name.
+    const std::optional<ImportJournal> journal = JournalStore::load(container->name, database);
     if (!journal) {
         refuseResume(L10n::render(QStringLiteral("resumeNoJournal"), {database, container->name}));
         co_return false;

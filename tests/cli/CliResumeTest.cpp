@@ -127,7 +127,10 @@ TEST_F(ResumeTest, AFailedStatementContinuesOnceItsCauseIsGone) {
         const CliResult failed = run(importArguments());
         EXPECT_EQ(failed.status, 1) << failed.err.toStdString();
         EXPECT_TRUE(failed.err.contains("Lock wait timeout")) << failed.err.toStdString();
-        sql("KILL (SELECT ID FROM information_schema.PROCESSLIST WHERE INFO LIKE 'SELECT SLEEP(600)%' LIMIT 1)");
+        const QString locker =
+            sql("SELECT ID FROM information_schema.PROCESSLIST WHERE INFO LIKE 'SELECT SLEEP(600)%' LIMIT 1");
+        ASSERT_FALSE(locker.isEmpty());
+        sql("KILL " + locker);
         holder.terminate();
         sql("SET GLOBAL lock_wait_timeout = DEFAULT");
         expectResumeMakesTheWhole("after a failed statement");

@@ -460,7 +460,9 @@ TEST_F(DumpFilterTest, EachBatchKnowsWhereItEndsAndItsTablesRows) {
 // Continuing: what ended before the kept point goes out as its line breaks only, but the session's
 // database and settings are set again, and the tables that start over get all their statements.
 TEST_F(DumpFilterTest, AContinuedImportSendsOnlyWhatWasNotKept) {
-    const QByteArray head = "SET NAMES utf8mb4;\nUSE shop;\nDROP TABLE IF EXISTS a;\nCREATE TABLE a (x INT);\n"
+    // A dump of MariaDB's begins with the sandbox line and comments, which go with the first SET.
+    const QByteArray first = "/*M!999999\\- enable the sandbox mode */ \n-- a dump\n/*!40101 SET @OLD_CS=@@CHARACTER_SET_CLIENT */;\n";
+    const QByteArray head = first + "SET NAMES utf8mb4;\nUSE shop;\nDROP TABLE IF EXISTS a;\nCREATE TABLE a (x INT);\n"
                             "INSERT INTO a VALUES (1);\nDROP TABLE IF EXISTS b;\nCREATE TABLE b (x INT);\n"
                             "INSERT INTO b VALUES (1);\n";
     const QByteArray tail = "INSERT INTO b VALUES (2);\nCREATE TRIGGER tb AFTER INSERT ON b FOR EACH ROW SET @n = 1;\n";
@@ -468,11 +470,11 @@ TEST_F(DumpFilterTest, AContinuedImportSendsOnlyWhatWasNotKept) {
     fixes.resume.keptEnd = head.size() - 1;
     const Filtered continued = filterEverySplit(head + tail, fixes);
     EXPECT_EQ(continued.result, DumpFilter::Result::goOn);
-    EXPECT_EQ(continued.output, "SET NAMES utf8mb4;\nUSE shop;\n\n\n\n\n\n\n" + tail);
+    EXPECT_EQ(continued.output, first + "SET NAMES utf8mb4;\nUSE shop;\n\n\n\n\n\n\n" + tail);
 
     fixes.resume.replayed = {"b"};
     const Filtered restarted = filterEverySplit(head + tail, fixes);
-    EXPECT_EQ(restarted.output, "SET NAMES utf8mb4;\nUSE shop;\n\n\n\n"
+    EXPECT_EQ(restarted.output, first + "SET NAMES utf8mb4;\nUSE shop;\n\n\n\n"
                                 "DROP TABLE IF EXISTS b;\nCREATE TABLE b (x INT);\nINSERT INTO b VALUES (1);\n" +
                                     tail);
 
