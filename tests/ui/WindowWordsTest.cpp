@@ -113,6 +113,42 @@ TEST_F(WindowWordsTest, TheLoginIsOneClickAwayAndSaysWhenItWorks) {
     EXPECT_FALSE(enter->isVisibleTo(window_));
 }
 
+// A cancelled import offers to continue from the table it was loading; continuing, through the
+// confirmation, ends with every row of the dump once.
+TEST_F(WindowWordsTest, ACancelledImportContinuesFromItsTable) {
+    QByteArray dump;
+    for (const char* table : {"a", "b", "c"}) {
+        dump += QByteArray("DROP TABLE IF EXISTS ") + table + ";\nCREATE TABLE " + table + " (id INT PRIMARY KEY);\n";
+        for (int id = 1; id <= 20000; ++id) dump += QByteArray("INSERT INTO ") + table + " VALUES (" + QByteArray::number(id) + ");\n";
+    }
+    prepareImport(writeFile("three.sql", dump));
+    confirmAndStart(model());
+    ASSERT_TRUE(waitUntil([this] { return !model().isImportRunning() || model().phase().progress().kept.end > 0; }));
+    model().cancelImport();
+    ASSERT_TRUE(waitUntil([this] { return !model().isImportRunning(); }, 180000));
+    if (model().phase().kind() == AppModel::Phase::Kind::success) GTEST_SKIP() << "the import ended before the cancel";
+    auto* outcome = find<OutcomePanel>(panel(window_), "outcomePanel");
+    auto* resume = find<QPushButton>(outcome, "continueImport");
+    ASSERT_TRUE(waitUntil([&] { return resume->isVisibleTo(outcome); }));
+    EXPECT_TRUE(resume->text().startsWith("Continue from table ")) << resume->text().toStdString();
+
+    resume->click();
+    ASSERT_TRUE(waitUntil([this] { return window_->confirmation() != nullptr; }));
+    QMessageBox* box = window_->confirmation();
+    EXPECT_TRUE(box->informativeText().startsWith(QString::fromUtf8("This continues the import of three.sql into “ui_target”")))
+        << box->informativeText().toStdString();
+    QPushButton* start = find<QPushButton>(box, "confirmStart");
+    EXPECT_EQ(start->text(), "Continue import");
+    start->click();
+    ASSERT_TRUE(waitUntil([this] { return !model().isImportRunning() && model().phase().kind() != AppModel::Phase::Kind::running; }, 180000));
+    ASSERT_EQ(model().phase().kind(), AppModel::Phase::Kind::success) << model().logLines().join('\n').toStdString();
+    EXPECT_EQ(Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(),
+                            "SELECT CONCAT(COUNT(*), ' ', SUM(id)) FROM (SELECT id FROM ui_target.a UNION ALL SELECT id FROM "
+                            "ui_target.b UNION ALL SELECT id FROM ui_target.c) loaded"),
+              "60000 600030000");
+    EXPECT_FALSE(resume->isVisibleTo(outcome));
+}
+
 // A stopped server offers Start, a paused one Unpause; either runs afterwards.
 TEST_F(WindowWordsTest, AStoppedOrPausedContainerIsOneClickFromUse) {
     const QString name = "wake-" + qEnvironmentVariable("TARNWELL_FIXTURE_RUN");
