@@ -447,12 +447,15 @@ TEST_F(RunnerOnDocker, AFailureKeepsWholeBatchesAndSaysUpToWhere) {
     const ImportOutcome outcome = run(request);
     ASSERT_EQ(outcome.kind, ImportOutcome::Kind::failed);
     EXPECT_TRUE(outcome.message.contains("Duplicate entry '1699'")) << outcome.message.toStdString();
-    // The first batch is the CREATE TABLE and 999 rows; the second ended at line 2000.
-    EXPECT_EQ(seeded.sql("SELECT COUNT(*), MAX(id) FROM `" + database + "`.r"), "999\t999");
+    // The CREATE TABLE commits by itself and ends the first batch; the second is 1000 rows, up to
+    // line 1001, and the outcome says where that is in the dump and how many rows r had by then.
+    EXPECT_EQ(seeded.sql("SELECT COUNT(*), MAX(id) FROM `" + database + "`.r"), "1000\t1000");
     EXPECT_TRUE(
         logged.contains("Rows are committed in batches: the database keeps what the dump’s statements up to "
-                        "line 1000 (table r) made, at least; the batch that was loading was undone."))
+                        "line 1001 (table r) made, at least; the batch that was loading was undone."))
         << logged.join('\n').toStdString();
+    const qint64 end = dump.indexOf("INSERT INTO r VALUES (1001);") - 1;
+    EXPECT_EQ(outcome.kept, (KeptPoint{end, 1001, "r", 1000}));
 }
 
 // zstd, xz and bzip2 dumps, told by their first bytes, import as the plain one does; a damaged
