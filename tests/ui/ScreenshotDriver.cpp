@@ -147,6 +147,13 @@ const QByteArray kBrokenDump =
     "INSERT INTO customers_copy VALUES (3,'Edsger') ON DUPLICATE KEY UPDATE name = VALUES(name) WHERE id = 3;\n";
 const QByteArray kSlowDump = "SELECT SLEEP(20);\n";
 
+// Two tables, the second stopped while it loads: what continuing is offered for.
+const QByteArray kStoppedDump =
+    "DROP TABLE IF EXISTS customers;\nCREATE TABLE customers (id INT PRIMARY KEY, name VARCHAR(40));\n"
+    "INSERT INTO customers VALUES (1,'Ada'),(2,'Grace'),(3,'Edsger');\n"
+    "DROP TABLE IF EXISTS orders;\nCREATE TABLE orders (id INT PRIMARY KEY, total DECIMAL(8,2));\n"
+    "INSERT INTO orders VALUES (1, 9.50);\nSELECT SLEEP(20);\nINSERT INTO orders VALUES (2, 12.00);\n";
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -279,6 +286,25 @@ int main(int argc, char* argv[]) {
     }
 
     settings.setLanguageChoice(QStringLiteral("en"));
+    // A cancelled import that can continue, and the confirmation for continuing it.
+    model.setDump(writeText(work.path(), QStringLiteral("orders.sql"), kStoppedDump));
+    waitFor([&] { return model.dumpPreview().has_value(); });
+    model.pinDatabase(kDatabase);
+    confirmAndStart(model);
+    waitFor([&] { return model.logLines().join(QLatin1Char('\n')).contains(QLatin1String("MYSQL_PWD")); });
+    QTest::qWait(2000);
+    model.cancelImport();
+    waitFor([&] { return !model.isImportRunning(); }, 120000);
+    waitFor([&] { return !model.isLoadingDatabases(); });
+    scrollToBottom(window, false);
+    ok &= saveScreen({window}, out, QStringLiteral("continue-offer.png"));
+    model.requestResume();
+    waitFor([&] { return window->confirmation() != nullptr; }, 60000);
+    if (QMessageBox* box = window->confirmation()) {
+        ok &= saveScreen({window, box}, out, QStringLiteral("continue-confirm.png"));
+        box->reject();
+    }
+
     // Where the keyboard is: the database list's frame and row, then the start button's ring.
     QApplication::setActiveWindow(window);
     scrollToBottom(window, false);
