@@ -1,7 +1,6 @@
 // Continuing an import that stopped, from its journal: where it can continue, what must be
 // checked on the server first, and the confirmation for it.
 #include <QPointer>
-#include <qcoro/qcorosignal.h>
 
 #include "docker/DockerClient.h"
 #include "journal/JournalStore.h"
@@ -63,13 +62,10 @@ QCoro::Task<bool> AppModel::requestResume() {
         co_return false;
     }
     // Where each table's statements lie is known only once the whole dump has been read.
-    while (!(dumpPreview_ && dumpPreview_->path == path && dumpPreview_->scan.complete)) {
-        if (dumpURL_ != path || !dumpPreview_) co_return false;
-        if (readingStop_ && readingPath_ == path) {
-            co_await qCoro(this, &AppModel::fieldChanged);
-            if (!self) co_return false;
-            continue;
-        }
+    if (!(dumpPreview_ && dumpPreview_->path == path && dumpPreview_->scan.complete)) {
+        if (!dumpPreview_) co_return false;
+        // A reading under way cannot be awaited from here: this one replaces it.
+        stopReadingDump();
         auto reading = readWholeDump(path);
         co_await reading;
         if (!self) co_return false;
