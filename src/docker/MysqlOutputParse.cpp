@@ -80,6 +80,7 @@ std::optional<ServerInfo> parseMysqlOutput(const QString& text) {
             databases.append(MysqlDatabase{fields.at(1), readSigned(fields.at(2)), readUnsigned(fields.at(3))});
         } else if (fields.at(0) == QLatin1String("TBL") && fields.size() >= 3) {
             info.tableNames[fields.at(1)].insert(fields.at(2));
+            if (fields.size() >= 4) info.tableBytes[fields.at(1)].insert(fields.at(2), readUnsigned(fields.at(3)));
         } else if (fields.at(0) == QLatin1String("COLL") && fields.size() >= 2) {
             info.collations.append(fields.at(1));
         } else if (fields.at(0) == QLatin1String("USER") && fields.size() >= 2) {

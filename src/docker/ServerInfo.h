@@ -37,6 +37,8 @@ struct ServerInfo {
     // The tables of each database but the server's own, so a confirmation can name those a
     // dump replaces; the probe reads at most 100,000 in all.
     QHash<QString, QSet<QString>> tableNames{};
+    // Their sizes on disk (data and indexes), by database and table, as far as the server counts them.
+    QHash<QString, QHash<QString, quint64>> tableBytes{};
 
     bool isMariadb() const { return version.contains(QLatin1String("MariaDB"), Qt::CaseInsensitive); }
     // "MariaDB 10.11.6-MariaDB…" or "MySQL 8.0.36": product names, never translated.

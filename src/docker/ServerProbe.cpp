@@ -14,7 +14,7 @@ const QString kProbeQuery = QStringLiteral(
     "FROM information_schema.schemata s LEFT JOIN information_schema.tables t ON t.table_schema = s.schema_name\n"
     "WHERE s.schema_name NOT IN ('information_schema','performance_schema')\n"
     "GROUP BY s.schema_name;\n"
-    "SELECT 'TBL', table_schema, table_name FROM information_schema.tables\n"
+    "SELECT 'TBL', table_schema, table_name, IFNULL(data_length+index_length,0) FROM information_schema.tables\n"
     "WHERE table_schema NOT IN ('information_schema','performance_schema','mysql','sys') LIMIT 100000;\n"
     "SELECT 'COLL', COLLATION_NAME FROM information_schema.COLLATIONS WHERE COLLATION_NAME LIKE 'utf8mb4\\_%';\n"
     "SELECT DISTINCT 'USER', GRANTEE FROM information_schema.USER_PRIVILEGES;\n"

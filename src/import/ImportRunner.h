@@ -32,6 +32,7 @@ public:
     // Asks a running import, or the next run, to stop; the run ends it in the safe order.
     // Returns at once.
     void cancel() { cancelled_.raise(); }
+    bool cancelRequested() const { return cancelled_.isRaised(); }
 
 private:
     EventFlag cancelled_;

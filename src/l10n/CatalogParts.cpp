@@ -12,6 +12,7 @@ extern const CatalogParts::Part kCatalogWindow;
 extern const CatalogParts::Part kCatalogDesktop;
 extern const CatalogParts::Part kCatalogReliability;
 extern const CatalogParts::Part kCatalogResume;
+extern const CatalogParts::Part kCatalogCopies;
 
 namespace CatalogParts {
 
@@ -19,7 +20,7 @@ const std::vector<Part>& extra() {
     static const std::vector<Part> parts = {kCatalogDumpChecks, kCatalogEngines, kCatalogWindow, kCatalogDesktop,
                                             kCatalogReliability, kCatalogAccounts,
                                             kCatalogBatches, kCatalogParallel, kCatalogTables, kCatalogStopping,
-                                            kCatalogOutcome, kCatalogResume};
+                                            kCatalogOutcome, kCatalogResume, kCatalogCopies};
     return parts;
 }
 

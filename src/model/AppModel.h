@@ -13,6 +13,8 @@
 #include <memory>
 #include <optional>
 
+#include "backup/CopyPlanning.h"
+#include "backup/TableCopy.h"
 #include "docker/DockerContainer.h"
 #include "docker/ServerInfo.h"
 #include "dump/DumpFixPlan.h"
@@ -60,6 +62,8 @@ public:
         engine,
         fixChoices,
         dumpReading,
+        keepCopy,
+        savedCopies,
     };
     Q_ENUM(Field)
 
@@ -182,6 +186,32 @@ public:
     bool confirmsResume() const { return pendingResume_.has_value(); }
     QString confirmButtonText() const;
 
+    // A copy to save before the import, with what its description will say.
+    struct CopyBeforeImport {
+        QString dumpProgram;
+        bool mysqlServer = false;
+        TableCopy copy;
+        QByteArray epilogue;
+    };
+    // The copy of the target's tables an import started now would save first, so that it can be
+    // undone; nothing when there is nothing to save, and for continuing or undoing an import.
+    std::optional<CopyPlanning::Plan> plannedCopy() const;
+    // The import started now saves that copy first: by default when its tables hold less than
+    // the limit, else as the open confirmation was told.
+    bool keepsCopy() const;
+    void setKeepCopy(bool keep) { assign(keepCopyChoice_, std::optional<bool>(keep), Field::keepCopy); }
+    // From Settings: copies are saved by default below this size, and kept this many days.
+    void setCopyPolicy(quint64 limitBytes, int keepDays);
+    quint64 copyLimit() const { return copyLimit_; }
+    // The newest saved copy of the chosen database's tables, for "Undo last import".
+    std::optional<TableCopy> lastCopy() const;
+    QList<TableCopy> savedCopies() const;
+    void removeCopy(const TableCopy& copy);
+    // Takes the chosen database's newest copy as the dump and opens the confirmation for putting
+    // it back. False when there is none; errorMessage says why.
+    QCoro::Task<bool> requestUndo();
+    bool confirmsUndo() const { return pendingUndo_.has_value(); }
+
 Q_SIGNALS:
     void fieldChanged(AppModel::Field field);
 
@@ -216,14 +246,20 @@ private:
     // Reads a dump longer than its head to the end, in the background, and completes its preview.
     QCoro::Task<> readWholeDump(QString path);
     void stopReadingDump();
-    QCoro::Task<> runImport(std::shared_ptr<ImportRunner> runner, ImportRequest request);
+    std::optional<CopyBeforeImport> copyBeforeImport(const ImportRequest& request) const;
+    // The confirmation's lines about the copy, or about undoing an import.
+    QString copySentence() const;
+    QString undoSentence(const TableCopy& copy, const QString& containerName) const;
+    QCoro::Task<> runImport(std::shared_ptr<ImportRunner> runner, ImportRequest request,
+                            std::optional<CopyBeforeImport> copy);
     void finish(const ImportOutcome& outcome);
     // The confirmation's first sentence: which tables of the target the dump replaces.
     QString replacementSentence(const QString& database, const QString& containerName, const QString& sizeSentence,
                                 const std::optional<ConfirmationTarget>& target) const;
     // An ended import's outcome goes once its container or its dump is no longer the one chosen.
     void clearOutcome();
-    void takeDump(const QString& path);
+    // Takes the dump; the task ends with its inspection.
+    QCoro::Task<> takeDump(const QString& path);
     void appendLog(const QString& line);
     void setRunner(std::shared_ptr<ImportRunner> runner);
 
@@ -268,6 +304,10 @@ private:
         ResumePlanning::Plan plan;
     };
     std::optional<PendingResume> pendingResume_;
+    std::optional<TableCopy> pendingUndo_;
+    std::optional<bool> keepCopyChoice_;  // as the open confirmation was told
+    quint64 copyLimit_ = quint64(2) << 30;
+    int copyKeepDays_ = 14;
     std::optional<ImportJournal> journal_;  // of the running import
     struct TypedLogin {
         QString user;

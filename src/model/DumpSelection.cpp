@@ -21,7 +21,7 @@ void AppModel::setDump(const QString& path) {
     takeDump(path);
 }
 
-void AppModel::takeDump(const QString& path) {
+QCoro::Task<> AppModel::takeDump(const QString& path) {
     // A choice of tables belongs to the dump it was made for.
     if (dumpURL_ != path && fixChoices_.tables.isSet()) {
         FixChoices choices = fixChoices_;
@@ -34,7 +34,7 @@ void AppModel::takeDump(const QString& path) {
     // A preview speaks for the file it was made from; until this one is inspected there is none.
     assign(dumpPreview_, std::optional<DumpPreview>(), Field::dumpPreview);
     PersistedKeys::setPath("dumpBookmark", path);
-    inspectDump(path);  // runs on by itself
+    return inspectDump(path);  // runs on by itself
 }
 
 QCoro::Task<> AppModel::inspectDump(QString path) {

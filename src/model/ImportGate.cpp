@@ -50,16 +50,19 @@ std::optional<ConfirmationTarget> AppModel::currentTarget() const {
 
 void AppModel::requestImport() {
     pendingResume_.reset();
+    pendingUndo_.reset();
     openConfirmation();
 }
 
 QString AppModel::confirmButtonText() const {
+    if (pendingUndo_) return L10n::render(QStringLiteral("undoImport"));
     return L10n::render(pendingResume_ ? QStringLiteral("confirmContinue") : QStringLiteral("startImport"));
 }
 
 void AppModel::openConfirmation() {
     if (importBlockedReason() || phase_.isRunning()) return;
     confirmationTarget_ = currentTarget();
+    keepCopyChoice_.reset();  // each confirmation starts from what the size suggests
     if (confirmImport_) {
         Q_EMIT fieldChanged(Field::confirmImport);  // asked again, with the new values
     } else {
@@ -110,6 +113,8 @@ QString AppModel::confirmMessage() const {
         // The first step says the line again; the others say what becomes of each table begun.
         for (const QString& step : pendingResume_->plan.steps.mid(1)) message += QLatin1Char('\n') + step;
     }
+    if (pendingUndo_) message = undoSentence(*pendingUndo_, containerName);
+    if (const QString copy = copySentence(); !copy.isEmpty()) message += QStringLiteral("\n\n") + copy;
     // A dump that writes to databases of its own names them here, before anything runs.
     const DumpFixes fixes = plannedFixes();
     const QStringList others = DumpFixPlan::otherDatabases(fixes);

@@ -6,6 +6,13 @@
 
 #include <utility>
 
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+
+#include "backup/CopyStore.h"
+#include "backup/TableSaving.h"
 #include "docker/DockerClient.h"
 #include "docker/DockerError.h"
 #include "import/ImportCommand.h"
@@ -14,6 +21,7 @@
 #include "l10n/L10n.h"
 #include "model/AppModel.h"
 #include "model/BackgroundJob.h"
+#include "posix/SystemMessage.h"
 
 namespace {
 
@@ -30,6 +38,39 @@ void postToModel(const QPointer<AppModel>& model, Step step) {
             if (model) step(model.data());
         },
         Qt::QueuedConnection);
+}
+
+// Saves the copy before the import, on the import's thread; anything but success ends the
+// import before its first statement, with the target untouched.
+ImportOutcome saveCopy(const AppModel::CopyBeforeImport& before, const ImportRequest& request,
+                       const DockerClient& client, const ImportRunner& runner, int keepDays,
+                       const std::function<void(const QString&)>& log) {
+    if (!CopyStore::prepareFolder())
+        return ImportOutcome::failed(L10n::render(QStringLiteral("copyFailed"),
+                                                  {request.database, CopyStore::folder() + QStringLiteral(": ") +
+                                                                         systemMessage(errno)}));
+    CopyStore::prune(keepDays, QDateTime::currentDateTimeUtc());
+    log(L10n::render(QStringLiteral("copySaving"),
+                     {before.copy.tables.join(QStringLiteral(", ")), request.database, before.copy.path}));
+    TableSaving::Job job{client,          request.containerName, before.dumpProgram, request.user,
+                         request.password, request.database,     before.copy.tables, before.epilogue,
+                         before.copy.path, before.mysqlServer};
+    const TableSaving::Result result = TableSaving::save(job, [&runner] { return runner.cancelRequested(); });
+    if (result.stopped) {
+        log(L10n::render(QStringLiteral("copyStopped"), {request.database}));
+        return ImportOutcome::cancelled();
+    }
+    if (!result.saved)
+        return ImportOutcome::failed(L10n::render(QStringLiteral("copyFailed"), {request.database, result.error}));
+    TableCopy copy = before.copy;
+    copy.bytes = result.bytes;
+    if (!CopyStore::record(copy)) {
+        QFile::remove(copy.path);
+        return ImportOutcome::failed(L10n::render(
+            QStringLiteral("copyFailed"), {request.database, L10n::render(QStringLiteral("copyNotRecorded"), {CopyStore::folder()})}));
+    }
+    log(L10n::render(QStringLiteral("copySaved"), {ByteFormatting::bytes(copy.bytes), copy.path}));
+    return ImportOutcome::success(0);
 }
 
 }  // namespace
@@ -77,8 +118,15 @@ void AppModel::startImport() {
     QStringList opening = {L10n::render(QStringLiteral("importTo"), {request.database, request.containerName}),
                            request.fileURL};
     applyResume(request, opening);
+    if (pendingUndo_)
+        opening << L10n::render(QStringLiteral("undoLog"),
+                                {QFileInfo(pendingUndo_->importedDump).fileName(), pendingUndo_->created.toLocalTime().toString(
+                                                                                       QStringLiteral("yyyy-MM-dd HH:mm"))});
+    std::optional<CopyBeforeImport> copy = copyBeforeImport(request);
     keepJournal(request);
     pendingResume_.reset();
+    pendingUndo_.reset();
+    keepCopyChoice_.reset();
     const QString statements = ImportCommand::sessionStatements(request);
     if (!statements.isEmpty()) opening << statements;
     logLines_ = opening;
@@ -93,14 +141,24 @@ void AppModel::startImport() {
     assign(phase_, Phase::running(ImportProgress{}), Field::phase);
     auto runner = std::make_shared<ImportRunner>();
     setRunner(runner);
-    runImport(runner, request);  // runs on by itself
+    runImport(runner, request, std::move(copy));  // runs on by itself
 }
 
-QCoro::Task<> AppModel::runImport(std::shared_ptr<ImportRunner> runner, ImportRequest request) {
+QCoro::Task<> AppModel::runImport(std::shared_ptr<ImportRunner> runner, ImportRequest request,
+                                  std::optional<CopyBeforeImport> copy) {
     QPointer<AppModel> self(this);
-    QFuture<ImportOutcome> job = QtConcurrent::run(&importPool_, [runner, request, self] {
+    const int keepDays = copyKeepDays_;
+    QFuture<ImportOutcome> job = QtConcurrent::run(&importPool_, [runner, request, copy, keepDays, self] {
         const auto tools = locateTools();
         if (!tools.value) return ImportOutcome::failed(tools.error);
+        const auto log = [self](const QString& line) {
+            postToModel(self, [line](AppModel* model) { model->appendLog(line); });
+        };
+        if (copy) {
+            const ImportOutcome saved = saveCopy(*copy, request, *tools.value, *runner, keepDays, log);
+            if (saved.kind != ImportOutcome::Kind::success) return saved;
+            postToModel(self, [](AppModel* model) { Q_EMIT model->fieldChanged(Field::savedCopies); });
+        }
         return runner->run(
             request, *tools.value,
             [self](const ImportProgress& progress) {
@@ -109,7 +167,7 @@ QCoro::Task<> AppModel::runImport(std::shared_ptr<ImportRunner> runner, ImportRe
                     if (model->phase_.isRunning()) model->assign(model->phase_, Phase::running(progress), Field::phase);
                 });
             },
-            [self](const QString& line) { postToModel(self, [line](AppModel* model) { model->appendLog(line); }); });
+            log);
     });
     const ImportOutcome outcome = co_await job;
     if (!self) co_return;

@@ -61,7 +61,7 @@ TEST(CompiledCatalog, HasEverySectionInOrderWithEnglishVerbatim) {
         EXPECT_GT(at, last) << "section out of order: " << code.toStdString();
         last = at;
     }
-    EXPECT_EQ(tables["en"].size(), 331);
+    EXPECT_EQ(tables["en"].size(), 359);
     EXPECT_EQ(tables["en"]["currentSize"], " Currently %1$d tables, %2$@.");
     EXPECT_EQ(
         tables["en"]["confirmDrop"],
