@@ -38,6 +38,11 @@ AppShell::AppShell(QObject* parent)
     });
     applyRowSessions(settings_.rowSessions());
     connect(&settings_, &SettingsStore::rowSessionsChanged, this, &AppShell::applyRowSessions);
+    const auto applyCopyPolicy = [this] {
+        model_->setCopyPolicy(settings_.copyLimitBytes(), settings_.copyKeepDays());
+    };
+    applyCopyPolicy();
+    connect(&settings_, &SettingsStore::copyPolicyChanged, this, applyCopyPolicy);
     connect(notifier_, &DesktopNotifier::activated, this, &AppShell::reactivate);
     connect(model_.get(), &AppModel::fieldChanged, this, [this](AppModel::Field field) {
         if (field == AppModel::Field::phase) importPhaseChanged();

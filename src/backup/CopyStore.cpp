@@ -63,6 +63,7 @@ bool record(const TableCopy& copy) {
     const QString partial = path + QStringLiteral(".partial");
     QFile file(partial);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);  // it names the user's databases
     const QByteArray text = TableCopies::toJson(copy);
     const bool written = file.write(text) == text.size() && file.flush();
     file.close();

@@ -31,11 +31,16 @@ const QList<Grammar>& grammars() {
          "a dump file",
          {"--password-stdin", "--keep-unique-checks", "--keep-foreign-key-checks", "--keep-binlog", "--yes",
           "--no-command-guard", "--no-redirect", "--no-mysql-fixes", "--keep-definers",
-          "--no-import-account", "--resume"},
+          "--no-import-account", "--resume", "--copy", "--no-copy"},
          {"--container", "--database", "--user", "--engine", "--commit-every", "--jobs", "--tables",
           "--exclude-tables"},
          {"--container"}},
         {"import-each", {}, {}, {"--container", "--user", "--engine"}, {"--container"}},
+        {"undo",
+         {},
+         {"--password-stdin", "--yes"},
+         {"--container", "--database", "--user", "--engine"},
+         {"--container", "--database"}},
     };
     return all;
 }

@@ -19,6 +19,7 @@ Commands:
                create an empty database in a container
   import       import a dump into a database of a container
   import-each  import the dumps named on standard input, one model for all
+  undo         put back the tables a database's last import replaced
 
 Options:
   -h, --help   show this help, or a command's help after the command
@@ -115,6 +116,10 @@ Ctrl-C cancels a running import.
                               committed stays, the dump's settings are made again,
                               and the rest of the dump runs; refused when the file
                               changed or a table begun was changed since
+  --copy, --no-copy           save, or do not save, a copy of the target's tables
+                              the dump may change before it starts, for `undo`
+                              (default: saved when they hold less than the limit
+                              in Settings, 2 GB to start with)
   --yes                       start without asking
 
 Before the question, the pre-flight lists what the dump's head shows (its
@@ -156,6 +161,21 @@ child processes. Ctrl-C cancels the running import only; the end of standard
 input ends the program. Meant for checking that nothing piles up.
 )";
 
+const char* const kUndo = R"(Usage: tarnwell-cli undo --container CONTAINER --database NAME [OPTIONS]
+
+Undoes the last import into a database: the copy of its tables saved before that
+import (in ~/.local/share/Tarnwell/backups) is imported again, through the same
+checks as any import, and the tables that import made are removed. The question
+names the copy and its tables; the end is the database as it was before.
+
+  --user NAME          log in as NAME instead of root
+  --password-stdin     read the password from standard input (first line)
+  --yes                start without asking
+
+Exit status: 0 undone, 1 the import of the copy failed, 2 bad usage or no copy,
+3 Docker or the database server did not answer, 130 cancelled.
+)";
+
 }  // namespace
 
 QString text(const QString& command) {
@@ -165,6 +185,7 @@ QString text(const QString& command) {
     if (command == "import") return QString::fromUtf8(kImport);
     if (command == "create-database") return QString::fromUtf8(kCreateDatabase);
     if (command == "import-each") return QString::fromUtf8(kImportEach);
+    if (command == "undo") return QString::fromUtf8(kUndo);
     return QString::fromUtf8(kProgram);
 }
 

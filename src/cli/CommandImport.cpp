@@ -125,6 +125,14 @@ QCoro::Task<int> import(const CliArguments::Parsed& arguments) {
         model.requestImport();
     }
     if (!model.confirmImport()) co_return ExitStatus::refused;  // an import is running already
+    if (arguments.has("--copy")) model.setKeepCopy(true);
+    if (arguments.has("--no-copy")) model.setKeepCopy(false);
+    auto running = confirmAndFollow(session, ask, resume);
+    co_return co_await running;
+}
+
+QCoro::Task<int> confirmAndFollow(ModelSession& session, bool ask, bool exact) {
+    AppModel& model = session.model();
     // The import starts only into what the question named; if that changed meanwhile, the
     // question comes again with the new values.
     for (;;) {
@@ -138,8 +146,7 @@ QCoro::Task<int> import(const CliArguments::Parsed& arguments) {
         model.setConfirmImport(false);
         model.startImport();
         if (model.isImportRunning()) break;
-        // Asked again, the question would be about a whole import: not what --resume asked for.
-        if (!model.confirmImport() || resume) co_return ExitStatus::refused;
+        if (!model.confirmImport() || exact) co_return ExitStatus::refused;
     }
     auto running = follow(session);
     co_return co_await running;

@@ -11,6 +11,7 @@ QCoro::Task<int> run(const CliArguments::Parsed& arguments) {
                    : name == "inspect"         ? inspect(arguments)
                    : name == "create-database" ? createDatabase(arguments)
                    : name == "import-each"     ? importEach(arguments)
+                   : name == "undo"            ? undo(arguments)
                                                : import(arguments);
     co_return co_await command;
 }

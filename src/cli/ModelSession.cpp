@@ -5,6 +5,8 @@
 #include <coroutine>
 #include <memory>
 
+#include "settings/SettingsStore.h"
+
 namespace {
 
 // Suspends until the model's condition holds, tested after each change. The coroutine is
@@ -85,4 +87,9 @@ QCoro::Task<ModelSession::Selection> ModelSession::select(const QString& name) {
     if (!container->isMysql || !container->running) co_return Selection::notUsable;
     if (model_.serverInfo()) co_return Selection::probed;
     co_return model_.errorMessage() ? Selection::probeFailed : Selection::noPassword;
+}
+
+ModelSession::ModelSession() {
+    const SettingsStore& settings = SettingsStore::shared();
+    model_.setCopyPolicy(settings.copyLimitBytes(), settings.copyKeepDays());
 }

@@ -19,6 +19,9 @@ public:
         probeFailed,       // the server did not answer; errorMessage says why
     };
 
+    // The model with the saved copies' settings the window uses.
+    ModelSession();
+
     AppModel& model() { return model_; }
 
     // Takes the dump and waits for its inspection. Call it first, on the fresh model.

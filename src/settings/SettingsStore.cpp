@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 
+#include <utility>
+
 #include "l10n/L10n.h"
 #include "l10n/UserSettings.h"
 
@@ -13,6 +15,12 @@ const QString kRowSessionsKey = QStringLiteral("rowSessions");
 const QString kGeometryKey = QStringLiteral("windowGeometry");
 const QString kShowStoppedKey = QStringLiteral("showStopped");
 constexpr int kMostRowSessions = 8;
+const QString kCopyLimitKey = QStringLiteral("copyLimitGb");
+const QString kCopyKeepKey = QStringLiteral("copyKeepDays");
+constexpr int kDefaultCopyLimitGb = 2;
+constexpr int kMostCopyLimitGb = 1024;
+constexpr int kDefaultCopyKeepDays = 14;
+constexpr int kMostCopyKeepDays = 3650;
 
 QString knownEngine(const QString& word) {
     return word == QLatin1String("docker") || word == QLatin1String("podman") ? word : QString();
@@ -39,6 +47,21 @@ SettingsStore::SettingsStore(QObject* parent) : QObject(parent) {
     }
     engineChoice_ = knownEngine(UserSettings::open()->value(kEngineKey).toString());
     rowSessions_ = qBound(0, UserSettings::open()->value(kRowSessionsKey).toInt(), kMostRowSessions);
+    copyLimitGb_ = qBound(0, UserSettings::open()->value(kCopyLimitKey, kDefaultCopyLimitGb).toInt(), kMostCopyLimitGb);
+    copyKeepDays_ =
+        qBound(1, UserSettings::open()->value(kCopyKeepKey, kDefaultCopyKeepDays).toInt(), kMostCopyKeepDays);
+}
+
+void SettingsStore::setCopyLimitGb(int gigabytes) {
+    gigabytes = qBound(0, gigabytes, kMostCopyLimitGb);
+    UserSettings::open()->setValue(kCopyLimitKey, gigabytes);
+    if (std::exchange(copyLimitGb_, gigabytes) != gigabytes) Q_EMIT copyPolicyChanged();
+}
+
+void SettingsStore::setCopyKeepDays(int days) {
+    days = qBound(1, days, kMostCopyKeepDays);
+    UserSettings::open()->setValue(kCopyKeepKey, days);
+    if (std::exchange(copyKeepDays_, days) != days) Q_EMIT copyPolicyChanged();
 }
 
 void SettingsStore::setRowSessions(int sessions) {

@@ -37,6 +37,14 @@ public:
     int rowSessions() const { return rowSessions_; }
     void setRowSessions(int sessions);
 
+    // A copy of the tables an import may change is saved first by default when they hold less
+    // than this many GB (0: never by default); copies are kept this many days.
+    int copyLimitGb() const { return copyLimitGb_; }
+    void setCopyLimitGb(int gigabytes);
+    int copyKeepDays() const { return copyKeepDays_; }
+    void setCopyKeepDays(int days);
+    quint64 copyLimitBytes() const { return quint64(copyLimitGb_) << 30; }
+
     // How the main window was left: its size and place, and whether stopped containers show.
     // Read from the stored settings each time, so every window starts as the last one ended.
     QByteArray windowGeometry() const;
@@ -49,10 +57,13 @@ Q_SIGNALS:
     void dumpFolderChanged();
     void engineChoiceChanged(const QString& engine);
     void rowSessionsChanged(int sessions);
+    void copyPolicyChanged();
 
 private:
     QString languageChoice_;
     QString engineChoice_;
     std::optional<QString> dumpFolderURL_;
     int rowSessions_ = 0;
+    int copyLimitGb_ = 2;
+    int copyKeepDays_ = 14;
 };

@@ -25,6 +25,7 @@ CliRun::CliRun(const QString& settingsFolder, const QStringList& arguments, cons
     environment.insert("XDG_CONFIG_HOME", settingsFolder);
     environment.insert("HOME", settingsFolder);
     environment.remove("XDG_STATE_HOME");  // journals under HOME, the test's own
+    environment.remove("XDG_DATA_HOME");   // and saved copies
     environment.insert("LC_ALL", "C.UTF-8");
     environment.remove("LANGUAGE");
     for (const QString& entry : extra) environment.insert(entry.section('=', 0, 0), entry.section('=', 1));

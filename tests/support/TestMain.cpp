@@ -1,5 +1,5 @@
-// Test entry: a Qt application object for event loops, and settings and import journals in a
-// temporary folder so no test ever reads or writes the user's real ones.
+// Test entry: a Qt application object for event loops, and settings, import journals and saved
+// copies in a temporary folder so no test ever reads or writes the user's real ones.
 #include <QCoreApplication>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -15,6 +15,7 @@ int main(int argc, char* argv[]) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
     qputenv("XDG_CONFIG_HOME", settingsDir.path().toUtf8());
     qputenv("XDG_STATE_HOME", (settingsDir.path() + QStringLiteral("/state")).toUtf8());
+    qputenv("XDG_DATA_HOME", (settingsDir.path() + QStringLiteral("/data")).toUtf8());
 #ifdef TARNWELL_TEST_UI
     QApplication application(argc, argv);
 #else
