@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QCheckBox>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
@@ -31,6 +32,7 @@
 #include "ui/ImportButton.h"
 #include "ui/ImportDetail.h"
 #include "ui/ModelBinding.h"
+#include "ui/SavedCopies.h"
 #include "ui/Symbols.h"
 #include "ui/TabOrder.h"
 
@@ -127,7 +129,9 @@ MainWindow::MainWindow(AppModel& model, SettingsStore& settings, QWidget* parent
         if (refresh_->isEnabled()) model_.refresh();
     });
 
-    onFields(model_, this, {AppModel::Field::isLoading, AppModel::Field::phase, AppModel::Field::logLines},
+    onFields(model_, this,
+             {AppModel::Field::isLoading, AppModel::Field::phase, AppModel::Field::logLines,
+              AppModel::Field::selectedContainerID, AppModel::Field::selectedDatabase, AppModel::Field::savedCopies},
              [this] { render(); });
     onFields(model_, this, {AppModel::Field::confirmImport}, [this] { showConfirmation(); });
     onLanguageChange(settings, this, [this] { retranslate(); });
@@ -153,6 +157,9 @@ void MainWindow::retranslate() {
         menuActions_.value(QLatin1String(action))->setText(L10n::render(QLatin1String(key)));
     };
     name("preferences", "preferencesMenu");
+    name("undoLastImport", "undoLastImport");
+    menuActions_.value(QStringLiteral("undoLastImport"))->setToolTip(L10n::render(QStringLiteral("undoLastImportTip")));
+    name("savedCopies", "savedCopies");
     name("copyLog", "copyLog");
     name("saveLog", "saveLog");
     name("help", "help");
@@ -180,6 +187,8 @@ void MainWindow::render() {
     const bool hasLog = !model_.logLines().isEmpty();
     menuActions_.value(QStringLiteral("copyLog"))->setEnabled(hasLog);
     menuActions_.value(QStringLiteral("saveLog"))->setEnabled(hasLog);
+    // The newest copy of the chosen database; read from disk only while no import runs.
+    menuActions_.value(QStringLiteral("undoLastImport"))->setEnabled(!running && model_.lastCopy().has_value());
     cancelShortcut_->setEnabled(running);
 }
 
@@ -271,6 +280,17 @@ void MainWindow::showConfirmation() {
     box->setInformativeText(model_.confirmMessage());
     // Room for the message, which names the database and the container.
     box->setStyleSheet(QStringLiteral("QLabel#qt_msgbox_informativelabel { min-width: 380px; }"));
+    // Whether to save the tables first is part of what is confirmed; the text follows the box.
+    if (model_.plannedCopy()) {
+        auto* keep = new QCheckBox(L10n::render(QStringLiteral("keepCopyBox")), box);
+        keep->setObjectName(QStringLiteral("keepCopy"));
+        keep->setChecked(model_.keepsCopy());
+        box->setCheckBox(keep);
+        connect(keep, &QCheckBox::toggled, box, [this, box](bool checked) {
+            model_.setKeepCopy(checked);
+            box->setInformativeText(model_.confirmMessage());
+        });
+    }
     QPushButton* start = box->addButton(model_.confirmButtonText(), QMessageBox::DestructiveRole);
     start->setObjectName(QStringLiteral("confirmStart"));
     QPushButton* cancel = box->addButton(L10n::render(QStringLiteral("cancel")), QMessageBox::RejectRole);
@@ -306,6 +326,9 @@ void MainWindow::buildMenu() {
     menu_->addAction(refresh_);
     menuActions_.insert(QStringLiteral("refresh"), refresh_);
     menu_->addSeparator();
+    add(QStringLiteral("undoLastImport"), QKeySequence(), [this] { model_.requestUndo(); });
+    add(QStringLiteral("savedCopies"), QKeySequence(), [this] { showSavedCopies(); });
+    menu_->addSeparator();
     add(QStringLiteral("copyLog"), QKeySequence(), [this] { copyLog(); });
     add(QStringLiteral("saveLog"), QKeySequence(Qt::CTRL | Qt::Key_S), [this] {
         const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
@@ -323,6 +346,17 @@ void MainWindow::buildMenu() {
 }
 
 QAction* MainWindow::menuAction(const QString& name) const { return menuActions_.value(name); }
+
+void MainWindow::showSavedCopies() {
+    if (auto* open = findChild<SavedCopies*>()) {
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    auto* dialog = new SavedCopies(model_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}
 
 void MainWindow::copyLog() {
     QApplication::clipboard()->setText(model_.logLines().join(QLatin1Char('\n')) + QLatin1Char('\n'));

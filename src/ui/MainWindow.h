@@ -37,6 +37,7 @@ public:
     // Writes the log to the file; false (and a message) when it could not.
     bool saveLog(const QString& path);
     void copyLog();
+    void showSavedCopies();
     void showHelp();
     void showAbout();
     // Ctrl+O: the dump file chooser, where a dump can be chosen now.

@@ -68,6 +68,19 @@ SettingsView::SettingsView(SettingsStore& settings, QWidget* parent) : QWidget(p
     jobs_->setValue(settings_.rowSessions());
     jobsLabel_->setBuddy(jobs_);
 
+    copyLimitLabel_ = new QLabel(this);
+    copyLimit_ = new QSpinBox(this);
+    copyLimit_->setObjectName(QStringLiteral("copyLimit"));
+    copyLimit_->setRange(0, 1024);
+    copyLimit_->setValue(settings_.copyLimitGb());
+    copyLimitLabel_->setBuddy(copyLimit_);
+    copyKeepLabel_ = new QLabel(this);
+    copyKeep_ = new QSpinBox(this);
+    copyKeep_->setObjectName(QStringLiteral("copyKeepDays"));
+    copyKeep_->setRange(1, 3650);
+    copyKeep_->setValue(settings_.copyKeepDays());
+    copyKeepLabel_->setBuddy(copyKeep_);
+
     auto* form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     form->setLabelAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -78,6 +91,8 @@ SettingsView::SettingsView(SettingsStore& settings, QWidget* parent) : QWidget(p
     form->addRow(folderLabel_, folderRow);
     form->addRow(engineLabel_, engine_);
     form->addRow(jobsLabel_, jobs_);
+    form->addRow(copyLimitLabel_, copyLimit_);
+    form->addRow(copyKeepLabel_, copyKeep_);
 
     auto* rule = new QFrame(this);
     rule->setFrameShape(QFrame::HLine);
@@ -117,6 +132,8 @@ SettingsView::SettingsView(SettingsStore& settings, QWidget* parent) : QWidget(p
         if (index >= 0) settings_.setEngineChoice(engine_->itemData(index).toString());
     });
     connect(jobs_, &QSpinBox::valueChanged, this, [this](int value) { settings_.setRowSessions(value); });
+    connect(copyLimit_, &QSpinBox::valueChanged, this, [this](int value) { settings_.setCopyLimitGb(value); });
+    connect(copyKeep_, &QSpinBox::valueChanged, this, [this](int value) { settings_.setCopyKeepDays(value); });
     connect(chooseFolder_, &QPushButton::clicked, this, [this] { FileChoosers::chooseDumpFolder(this, settings_); });
     connect(clearFolder_, &QPushButton::clicked, this, [this] { settings_.clearDumpFolder(); });
     connect(license_, &QPushButton::clicked, this, &SettingsView::openLicense);
@@ -153,6 +170,8 @@ void SettingsView::retranslate() {
     jobsLabel_->setText(L10n::render(QStringLiteral("settingJobs")));
     jobs_->setSpecialValueText(L10n::render(QStringLiteral("settingJobsAutomatic"), {FixChoices::defaultJobs()}));
     jobs_->setToolTip(L10n::render(QStringLiteral("settingJobsHint")));
+    copyLimitLabel_->setText(L10n::render(QStringLiteral("copyLimitLabel")));
+    copyKeepLabel_->setText(L10n::render(QStringLiteral("copyKeepLabel")));
     fillLanguages();
     fillEngines();
 

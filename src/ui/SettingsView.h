@@ -48,6 +48,10 @@ private:
     QComboBox* engine_;
     QLabel* jobsLabel_;
     QSpinBox* jobs_;
+    QLabel* copyLimitLabel_;
+    QSpinBox* copyLimit_;
+    QLabel* copyKeepLabel_;
+    QSpinBox* copyKeep_;
     QLabel* summary_;
     QPushButton* license_;
     QLabel* website_;
