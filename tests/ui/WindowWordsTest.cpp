@@ -1,4 +1,6 @@
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -6,6 +8,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
+#include <QTreeWidget>
 
 #include "UiHarness.h"
 #include "support/Fixtures.h"
@@ -18,6 +21,7 @@
 #include "ui/ImportOptions.h"
 #include "ui/NewDatabaseDialog.h"
 #include "ui/OutcomePanel.h"
+#include "ui/SavedCopies.h"
 #include "ui/TabOrder.h"
 #include "ui/TargetProposal.h"
 
@@ -147,6 +151,65 @@ TEST_F(WindowWordsTest, ACancelledImportContinuesFromItsTable) {
                             "ui_target.b UNION ALL SELECT id FROM ui_target.c) loaded"),
               "60000 600030000");
     EXPECT_FALSE(resume->isVisibleTo(outcome));
+}
+
+// Replacing tables saves them first, as the confirmation says and its box can change; the menu's
+// "Undo last import" puts them back, and the saved copies are listed and can be deleted.
+TEST_F(WindowWordsTest, AnImportThatReplacesTablesIsUndoneFromTheMenu) {
+    const auto sql = [](const QString& statements) {
+        return Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(), statements);
+    };
+    sql("CREATE TABLE ui_target.a (id INT PRIMARY KEY, v TEXT); INSERT INTO ui_target.a VALUES (1, 'x'), (2, 'y')");
+    const QString before = sql("CHECKSUM TABLE ui_target.a");
+    prepareImport(writeFile("replace.sql", "DROP TABLE IF EXISTS a;\nCREATE TABLE a (id INT PRIMARY KEY, v TEXT);\n"
+                                           "INSERT INTO a VALUES (9, 'new');\nCREATE TABLE fresh (x INT);\n"));
+    QAction* undo = window_->menuAction("undoLastImport");
+    EXPECT_FALSE(undo->isEnabled());
+
+    model().requestImport();
+    ASSERT_TRUE(waitUntil([this] { return window_->confirmation() != nullptr; }));
+    QMessageBox* box = window_->confirmation();
+    auto* keep = find<QCheckBox>(box, "keepCopy");
+    EXPECT_EQ(keep->text(), "Save a copy of the tables first");
+    EXPECT_TRUE(keep->isChecked());
+    EXPECT_TRUE(box->informativeText().contains("Tarnwell saves a copy of the tables it may change")) << box->informativeText().toStdString();
+    keep->click();
+    EXPECT_TRUE(box->informativeText().contains("No copy is saved first, so the import cannot be undone."));
+    keep->click();
+    find<QPushButton>(box, "confirmStart")->click();
+    ASSERT_TRUE(waitUntil([this] { return !model().isImportRunning() && model().phase().kind() != AppModel::Phase::Kind::running; }, 180000));
+    ASSERT_EQ(model().phase().kind(), AppModel::Phase::Kind::success) << model().logLines().join('\n').toStdString();
+    ASSERT_NE(sql("CHECKSUM TABLE ui_target.a"), before);
+
+    ASSERT_TRUE(waitUntil([&] { return undo->isEnabled(); }));
+    EXPECT_EQ(undo->text(), "Undo last import");
+    undo->trigger();
+    ASSERT_TRUE(waitUntil([this] { return window_->confirmation() != nullptr; }));
+    box = window_->confirmation();
+    EXPECT_TRUE(box->informativeText().startsWith(QString::fromUtf8("This undoes the import of replace.sql into “ui_target”")))
+        << box->informativeText().toStdString();
+    EXPECT_TRUE(box->informativeText().contains("The tables that import made are removed: fresh."));
+    EXPECT_EQ(box->findChild<QCheckBox*>("keepCopy"), nullptr);  // undo saves no copy of its own
+    QPushButton* start = find<QPushButton>(box, "confirmStart");
+    EXPECT_EQ(start->text(), "Undo import");
+    start->click();
+    ASSERT_TRUE(waitUntil([this] { return !model().isImportRunning() && model().phase().kind() != AppModel::Phase::Kind::running; }, 180000));
+    ASSERT_EQ(model().phase().kind(), AppModel::Phase::Kind::success) << model().logLines().join('\n').toStdString();
+    EXPECT_EQ(sql("CHECKSUM TABLE ui_target.a"), before);
+    EXPECT_EQ(sql("SELECT COUNT(*) FROM information_schema.TABLES WHERE TABLE_SCHEMA='ui_target' AND TABLE_NAME='fresh'"), "0");
+
+    window_->menuAction("savedCopies")->trigger();
+    auto* copies = window_->findChild<SavedCopies*>();
+    ASSERT_NE(copies, nullptr);
+    ASSERT_EQ(copies->list()->topLevelItemCount(), 1);
+    EXPECT_EQ(copies->list()->topLevelItem(0)->text(1), "replace.sql");
+    EXPECT_EQ(copies->list()->topLevelItem(0)->text(4), "a");
+    copies->list()->topLevelItem(0)->setSelected(true);
+    copies->deleteButton()->click();
+    EXPECT_EQ(copies->list()->topLevelItemCount(), 0);
+    EXPECT_TRUE(find<QLabel>(copies, "savedCopiesEmpty")->isVisibleTo(copies));
+    EXPECT_TRUE(waitUntil([&] { return !undo->isEnabled(); }));
+    copies->close();
 }
 
 // A stopped server offers Start, a paused one Unpause; either runs afterwards.
