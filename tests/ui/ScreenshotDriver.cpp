@@ -30,6 +30,7 @@
 #include "ui/ImportDetail.h"
 #include "ui/MainWindow.h"
 #include "ui/NewDatabaseDialog.h"
+#include "ui/SavedCopies.h"
 #include "ui/SettingsView.h"
 
 namespace {
@@ -153,6 +154,11 @@ const QByteArray kStoppedDump =
     "INSERT INTO customers VALUES (1,'Ada'),(2,'Grace'),(3,'Edsger');\n"
     "DROP TABLE IF EXISTS orders;\nCREATE TABLE orders (id INT PRIMARY KEY, total DECIMAL(8,2));\n"
     "INSERT INTO orders VALUES (1, 9.50);\nSELECT SLEEP(20);\nINSERT INTO orders VALUES (2, 12.00);\n";
+const QByteArray kReplacingDump =
+    "DROP TABLE IF EXISTS customers;\nCREATE TABLE customers (id INT PRIMARY KEY, name VARCHAR(40));\n"
+    "INSERT INTO customers VALUES (1,'Ada'),(2,'Grace');\n"
+    "DROP TABLE IF EXISTS orders;\nCREATE TABLE orders (id INT PRIMARY KEY, total DECIMAL(8,2));\n"
+    "INSERT INTO orders VALUES (1, 9.50), (2, 12.00);\nCREATE TABLE refunds (id INT PRIMARY KEY);\n";
 
 }  // namespace
 
@@ -303,6 +309,32 @@ int main(int argc, char* argv[]) {
     if (QMessageBox* box = window->confirmation()) {
         ok &= saveScreen({window, box}, out, QStringLiteral("continue-confirm.png"));
         box->reject();
+    }
+    waitFor([&] { return window->confirmation() == nullptr; });
+
+    // An import that replaces a table: the confirmation with its copy, then undoing it and the saved copies.
+    model.setDump(writeText(work.path(), QStringLiteral("orders_fix.sql"), kReplacingDump));
+    waitFor([&] { return model.dumpPreview().has_value(); });
+    model.pinDatabase(kDatabase);
+    model.requestImport();
+    waitFor([&] { return window->confirmation() != nullptr; }, 60000);
+    if (QMessageBox* box = window->confirmation()) {
+        ok &= saveScreen({window, box}, out, QStringLiteral("copy-confirm.png"));
+        if (auto* start = box->findChild<QPushButton*>(QStringLiteral("confirmStart"))) start->click();
+    }
+    waitFor([&] { return !model.isImportRunning() && !model.phase().isRunning(); }, 120000);
+    waitFor([&] { return window->menuAction(QStringLiteral("undoLastImport"))->isEnabled(); });
+    window->menuAction(QStringLiteral("undoLastImport"))->trigger();
+    waitFor([&] { return window->confirmation() != nullptr; }, 60000);
+    if (QMessageBox* box = window->confirmation()) {
+        ok &= saveScreen({window, box}, out, QStringLiteral("undo-confirm.png"));
+        box->reject();
+    }
+    window->menuAction(QStringLiteral("savedCopies"))->trigger();
+    if (auto* copies = window->findChild<SavedCopies*>()) {
+        copies->move(window->frameGeometry().center() - QPoint(copies->width() / 2, copies->height() / 2));
+        ok &= saveScreen({window, copies}, out, QStringLiteral("saved-copies.png"));
+        copies->close();
     }
 
     // Where the keyboard is: the database list's frame and row, then the start button's ring.
