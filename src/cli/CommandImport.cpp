@@ -75,10 +75,7 @@ QCoro::Task<int> follow(ModelSession& session) {
 
 QCoro::Task<int> import(const CliArguments::Parsed& arguments) {
     const bool ask = !arguments.has("--yes");
-    if (ask && !Terminal::isTerminal(STDIN_FILENO)) {
-        co_return CommandSupport::usageError(arguments.command,
-                                             QStringLiteral("standard input is not a terminal; confirm with --yes"));
-    }
+    if (const auto refused = CommandSupport::needsAnswer(arguments)) co_return *refused;
     ModelSession session;
     AppModel& model = session.model();
     if (!CommandSupport::applyLogin(model, arguments)) co_return ExitStatus::refused;

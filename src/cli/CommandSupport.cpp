@@ -59,6 +59,11 @@ void printPreflight(const AppModel& model) {
     for (const QString& line : lines) Terminal::err(QStringLiteral("  ") + line);
 }
 
+std::optional<int> needsAnswer(const CliArguments::Parsed& arguments) {
+    if (arguments.has("--yes") || Terminal::isTerminal(STDIN_FILENO)) return std::nullopt;
+    return usageError(arguments.command, QStringLiteral("standard input is not a terminal; confirm with --yes"));
+}
+
 bool applyLogin(AppModel& model, const CliArguments::Parsed& arguments) {
     std::optional<QString> password;
     if (arguments.has("--password-stdin")) {

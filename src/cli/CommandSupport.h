@@ -3,6 +3,8 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+
+#include <optional>
 #include <qcoro/qcorotask.h>
 
 #include "cli/CliArguments.h"
@@ -13,6 +15,9 @@ namespace CommandSupport {
 
 // "tarnwell-cli: <problem>" and the help hint on standard error; returns the usage status.
 int usageError(const QString& command, const QString& problem);
+// A command that asks before it starts needs a terminal to ask on, or --yes: the usage error
+// when it has neither.
+std::optional<int> needsAnswer(const CliArguments::Parsed& arguments);
 
 // Applies --user and --password-stdin to the model. Reads the password first thing, so
 // nothing else has touched standard input. False with the problem printed when there is

@@ -1,5 +1,3 @@
-#include <unistd.h>
-
 #include "cli/CommandSupport.h"
 #include "cli/Commands.h"
 #include "cli/ExitStatus.h"
@@ -12,10 +10,7 @@ namespace Commands {
 
 QCoro::Task<int> undo(const CliArguments::Parsed& arguments) {
     const bool ask = !arguments.has("--yes");
-    if (ask && !Terminal::isTerminal(STDIN_FILENO)) {
-        co_return CommandSupport::usageError(arguments.command,
-                                             QStringLiteral("standard input is not a terminal; confirm with --yes"));
-    }
+    if (const auto refused = CommandSupport::needsAnswer(arguments)) co_return *refused;
     ModelSession session;
     AppModel& model = session.model();
     if (!CommandSupport::applyLogin(model, arguments)) co_return ExitStatus::refused;

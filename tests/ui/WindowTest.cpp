@@ -126,13 +126,15 @@ TEST_F(WindowTest, ALongLogKeepsItsHeadAndTheFooterStaysInSight) {
 }
 
 TEST_F(WindowTest, TheMenuCopiesSavesAndExplains) {
-    const QStringList names = {"preferences", "refresh", "copyLog", "saveLog", "help", "about", "quit"};
+    const QStringList names = {"preferences", "refresh", "undoLastImport", "savedCopies", "copyLog",
+                               "saveLog",     "help",    "about",          "quit"};
     QStringList shown;
     for (QAction* action : window_->mainMenu()->actions()) {
         if (!action->isSeparator()) shown << action->text();
     }
     EXPECT_EQ(shown,
-              QStringList({"Preferences…", "Refresh", "Copy Log", "Save Log…", "Help", "About Tarnwell", "Quit"}));
+              QStringList({"Preferences…", "Refresh", "Undo last import", "Saved copies…", "Copy Log", "Save Log…", "Help",
+                         "About Tarnwell", "Quit"}));
     EXPECT_EQ(window_->menuAction("preferences")->shortcut(), QKeySequence("Ctrl+,"));
     EXPECT_EQ(window_->menuAction("help")->shortcut(), QKeySequence(Qt::Key_F1));
     EXPECT_EQ(window_->menuAction("quit")->shortcut(), QKeySequence("Ctrl+Q"));
