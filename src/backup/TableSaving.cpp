@@ -105,6 +105,7 @@ Result save(const Job& job, const std::function<bool()>& stopRequested) {
     QByteArray dumpMessages;
     QByteArray zstdMessages;
     bool writeFailed = false;
+    int waitError = 0;
     std::array<UniqueFd*, 3> sources{&dumpOut, &dumpErr, &zstdErr};
     std::vector<char> block(kBlock);
     while ((dumpOut || dumpErr || zstdErr) && !writeFailed) {
@@ -119,7 +120,10 @@ Result save(const Job& job, const std::function<bool()>& stopRequested) {
                 watched.push_back({source->get(), POLLIN, 0});
                 owners.push_back(source);
             }
-        if (Readiness::wait(watched, kPollStep) < 0) break;
+        if (Readiness::wait(watched, kPollStep) < 0) {
+            waitError = errno;
+            break;
+        }
         for (size_t i = 0; i < watched.size(); ++i) {
             if (!(watched[i].revents & (POLLIN | POLLHUP | POLLERR))) continue;
             const ssize_t got = ::read(watched[i].fd, block.data(), block.size());
@@ -151,7 +155,8 @@ Result save(const Job& job, const std::function<bool()>& stopRequested) {
             if (zstdMessages.size() < kErrorLimit) zstdMessages.append(data, size);
         });
     }
-    if (result.stopped) {
+    if (result.stopped || waitError != 0) {
+        if (waitError != 0) result.error = systemMessage(waitError);
         dump.stop(Process::kStopGrace);
         zstd.stop(Process::kStopGrace);
         return result;

@@ -79,6 +79,8 @@ protected:
         if (runAs_.isEmpty()) return DockerClient::run(executable_, arguments, environment);
         // Podman keeps network files under the configuration folder, which must be the user's.
         environment.insert("XDG_CONFIG_HOME", qEnvironmentVariable("TARNWELL_FIXTURE_ROOTLESS_HOME") + "/.config");
+        // Its storage is under its own data folder, not under the test's.
+        environment.remove("XDG_DATA_HOME");
         return DockerClient::run(runAs_.first(), runAs_.mid(1) + QStringList{executable_} + arguments, environment);
     }
     QString sql(const QString& statements) const {
