@@ -13,9 +13,9 @@
 namespace CopyPlanning {
 
 struct Plan {
-    QStringList tables;   // of the target, which the import may change
-    QStringList removes;  // the import makes them; they were not there before
-    quint64 serverBytes = 0;  // the saved tables' size on the server
+    QStringList tables;          // of the target, which the import may change
+    QStringList removes;         // the import makes them; they were not there before
+    quint64 serverBytes = 0;     // the saved tables' size on the server
     bool wholeDatabase = false;  // the dump was not read to its end: every table is saved
 
     bool isEmpty() const { return tables.isEmpty() && removes.isEmpty(); }

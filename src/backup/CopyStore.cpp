@@ -116,7 +116,8 @@ int prune(int keepDays, const QDateTime& now) {
     // Files of copies that never finished: a crash or a full disk left them without a description.
     const QDir dir(folder());
     for (const QFileInfo& entry : dir.entryInfoList({QStringLiteral("*") + kCopySuffix}, QDir::Files))
-        if (!described.contains(entry.absoluteFilePath()) && !QFileInfo::exists(descriptionOf(entry.absoluteFilePath())) &&
+        if (!described.contains(entry.absoluteFilePath()) &&
+            !QFileInfo::exists(descriptionOf(entry.absoluteFilePath())) &&
             entry.lastModified().secsTo(now) > kUnfinishedGraceSecs)
             QFile::remove(entry.absoluteFilePath());
     return removed;

@@ -10,7 +10,7 @@
 // A copy of a target's tables, saved before an import replaced them, and what undoing that
 // import takes: putting the tables back and removing those the import made.
 struct TableCopy {
-    QString path;          // the compressed copy (.sql.zst); its description lies beside it
+    QString path;  // the compressed copy (.sql.zst); its description lies beside it
     QString container;
     QString database;
     QString importedDump;  // the dump whose import came after the copy

@@ -40,21 +40,13 @@ struct Writing {
 namespace TableSaving {
 
 QStringList dumpArguments(const Job& job) {
-    QStringList arguments{QStringLiteral("exec"),
-                          QStringLiteral("-e"),
-                          QStringLiteral("MYSQL_PWD"),
-                          job.container,
-                          job.dumpProgram,
-                          QStringLiteral("-u") + job.user,
+    QStringList arguments{QStringLiteral("exec"), QStringLiteral("-e"), QStringLiteral("MYSQL_PWD"), job.container,
+                          job.dumpProgram, QStringLiteral("-u") + job.user,
                           // One consistent view of InnoDB tables, without locking the server.
-                          QStringLiteral("--single-transaction"),
-                          QStringLiteral("--quick"),
-                          QStringLiteral("--hex-blob"),
-                          QStringLiteral("--add-drop-table"),
-                          QStringLiteral("--triggers"),
-                          QStringLiteral("--skip-routines"),
-                          QStringLiteral("--skip-events"),
-                          QStringLiteral("--no-tablespaces"),
+                          QStringLiteral("--single-transaction"), QStringLiteral("--quick"),
+                          QStringLiteral("--hex-blob"), QStringLiteral("--add-drop-table"),
+                          QStringLiteral("--triggers"), QStringLiteral("--skip-routines"),
+                          QStringLiteral("--skip-events"), QStringLiteral("--no-tablespaces"),
                           QStringLiteral("--default-character-set=utf8mb4")};
     if (job.mysqlServer) arguments << QStringLiteral("--set-gtid-purged=OFF");
     arguments << QStringLiteral("--") << job.database << job.tables;
@@ -151,9 +143,10 @@ Result save(const Job& job, const std::function<bool()>& stopRequested) {
     if (writeFailed) {
         // zstd ended early (a full disk): the dump is of no use any more, and zstd says why.
         dump.stop(Process::kStopGrace);
-        if (zstdErr) PipeIo::readUntilEnd(zstdErr.get(), [&](const char* data, qsizetype size) {
-            if (zstdMessages.size() < kErrorLimit) zstdMessages.append(data, size);
-        });
+        if (zstdErr)
+            PipeIo::readUntilEnd(zstdErr.get(), [&](const char* data, qsizetype size) {
+                if (zstdMessages.size() < kErrorLimit) zstdMessages.append(data, size);
+            });
     }
     if (result.stopped || waitError != 0) {
         if (waitError != 0) result.error = systemMessage(waitError);
@@ -165,8 +158,8 @@ Result save(const Job& job, const std::function<bool()>& stopRequested) {
     const int zstdStatus = zstd.wait();
     if (dumpStatus != 0 && !writeFailed) {
         const QString words = firstWords(dumpMessages);
-        result.error = words.isEmpty() ? job.dumpProgram + QStringLiteral(": exit status ") + QString::number(dumpStatus)
-                                       : words;
+        result.error =
+            words.isEmpty() ? job.dumpProgram + QStringLiteral(": exit status ") + QString::number(dumpStatus) : words;
         return result;
     }
     if (zstdStatus != 0 || writeFailed) {

@@ -18,7 +18,7 @@ struct Job {
     QString container;
     QString dumpProgram;  // "mariadb-dump" or "mysqldump"
     QString user;
-    QString password;     // travels only in MYSQL_PWD of the docker child
+    QString password;  // travels only in MYSQL_PWD of the docker child
     QString database;
     QStringList tables;
     QByteArray epilogue;  // appended after the dump's own text

@@ -36,7 +36,8 @@ bool applyFixChoices(AppModel& model, const CliArguments::Parsed& arguments) {
         bool ok = false;
         choices.jobs = jobs->toInt(&ok);
         if (!ok || choices.jobs < 1 || choices.jobs > FixChoices::kMostJobs) {
-            usageError(arguments.command, QStringLiteral("--jobs: a number of sessions, 1 to %1").arg(FixChoices::kMostJobs));
+            usageError(arguments.command,
+                       QStringLiteral("--jobs: a number of sessions, 1 to %1").arg(FixChoices::kMostJobs));
             return false;
         }
     }

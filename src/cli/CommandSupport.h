@@ -3,9 +3,9 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <qcoro/qcorotask.h>
 
 #include <optional>
-#include <qcoro/qcorotask.h>
 
 #include "cli/CliArguments.h"
 #include "cli/ModelSession.h"

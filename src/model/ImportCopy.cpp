@@ -71,8 +71,9 @@ QString AppModel::copySentence() const {
 }
 
 QString AppModel::undoSentence(const TableCopy& copy, const QString& containerName) const {
-    QString text = L10n::render(QStringLiteral("confirmUndo"), {QFileInfo(copy.importedDump).fileName(), copy.database,
-                                                                 containerName, when(copy.created), someNames(copy.tables)});
+    QString text =
+        L10n::render(QStringLiteral("confirmUndo"), {QFileInfo(copy.importedDump).fileName(), copy.database,
+                                                     containerName, when(copy.created), someNames(copy.tables)});
     if (!copy.removes.isEmpty())
         text += QLatin1Char(' ') + L10n::render(QStringLiteral("undoRemoves"), {someNames(copy.removes)});
     return text;
@@ -106,7 +107,8 @@ QCoro::Task<bool> AppModel::requestUndo() {
     const QString database = *selectedDatabase_;
     const std::optional<TableCopy> copy = CopyStore::latest(container->name, database);
     if (!copy) {
-        assign(errorMessage_, std::optional<QString>(L10n::render(QStringLiteral("undoNoCopy"), {database, container->name})),
+        assign(errorMessage_,
+               std::optional<QString>(L10n::render(QStringLiteral("undoNoCopy"), {database, container->name})),
                Field::errorMessage);
         co_return false;
     }

@@ -1,4 +1,5 @@
 #include <QFileInfo>
+
 #include <algorithm>
 #include <limits>
 
@@ -71,7 +72,8 @@ void AppModel::openConfirmation() {
 }
 
 QString AppModel::replacementSentence(const QString& database, const QString& containerName,
-                                      const QString& sizeSentence, const std::optional<ConfirmationTarget>& target) const {
+                                      const QString& sizeSentence,
+                                      const std::optional<ConfirmationTarget>& target) const {
     const bool drops = target && target->dropsTables.value_or(false);
     // Read to its end, the dump says exactly which tables it replaces; a head alone cannot.
     const bool whole = dumpPreview_ && dumpPreview_->scan.complete && target && target->dumpPath == dumpPreview_->path;
@@ -108,8 +110,8 @@ QString AppModel::confirmMessage() const {
     QString message = replacementSentence(database, containerName, sizeSentence, target);
     if (pendingResume_) {
         const ImportJournal& journal = pendingResume_->journal;
-        message = L10n::render(QStringLiteral("confirmResume"), {QFileInfo(journal.dumpPath).fileName(), database,
-                                                                  containerName, journal.kept.line});
+        message = L10n::render(QStringLiteral("confirmResume"),
+                               {QFileInfo(journal.dumpPath).fileName(), database, containerName, journal.kept.line});
         // The first step says the line again; the others say what becomes of each table begun.
         for (const QString& step : pendingResume_->plan.steps.mid(1)) message += QLatin1Char('\n') + step;
     }

@@ -1,15 +1,14 @@
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
 #include <QPointer>
 #include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
 #include <qcoro/qcorofuture.h>
 
-#include <utility>
-
-#include <QDateTime>
-#include <QFile>
-#include <QFileInfo>
 #include <cerrno>
+#include <utility>
 
 #include "backup/CopyStore.h"
 #include "backup/TableSaving.h"
@@ -46,14 +45,14 @@ ImportOutcome saveCopy(const AppModel::CopyBeforeImport& before, const ImportReq
                        const DockerClient& client, const ImportRunner& runner, int keepDays,
                        const std::function<void(const QString&)>& log) {
     if (!CopyStore::prepareFolder())
-        return ImportOutcome::failed(L10n::render(QStringLiteral("copyFailed"),
-                                                  {request.database, CopyStore::folder() + QStringLiteral(": ") +
-                                                                         systemMessage(errno)}));
+        return ImportOutcome::failed(
+            L10n::render(QStringLiteral("copyFailed"),
+                         {request.database, CopyStore::folder() + QStringLiteral(": ") + systemMessage(errno)}));
     CopyStore::prune(keepDays, QDateTime::currentDateTimeUtc());
     log(L10n::render(QStringLiteral("copySaving"),
                      {before.copy.tables.join(QStringLiteral(", ")), request.database, before.copy.path}));
-    TableSaving::Job job{client,          request.containerName, before.dumpProgram, request.user,
-                         request.password, request.database,     before.copy.tables, before.epilogue,
+    TableSaving::Job job{client,           request.containerName, before.dumpProgram, request.user,
+                         request.password, request.database,      before.copy.tables, before.epilogue,
                          before.copy.path, before.mysqlServer};
     const TableSaving::Result result = TableSaving::save(job, [&runner] { return runner.cancelRequested(); });
     if (result.stopped) {
@@ -66,8 +65,9 @@ ImportOutcome saveCopy(const AppModel::CopyBeforeImport& before, const ImportReq
     copy.bytes = result.bytes;
     if (!CopyStore::record(copy)) {
         QFile::remove(copy.path);
-        return ImportOutcome::failed(L10n::render(
-            QStringLiteral("copyFailed"), {request.database, L10n::render(QStringLiteral("copyNotRecorded"), {CopyStore::folder()})}));
+        return ImportOutcome::failed(
+            L10n::render(QStringLiteral("copyFailed"),
+                         {request.database, L10n::render(QStringLiteral("copyNotRecorded"), {CopyStore::folder()})}));
     }
     log(L10n::render(QStringLiteral("copySaved"), {ByteFormatting::bytes(copy.bytes), copy.path}));
     return ImportOutcome::success(0);
@@ -113,15 +113,16 @@ void AppModel::startImport() {
     request.jobs = qBound(1, fixChoices_.jobs, FixChoices::kMostJobs);
     if (dumpPreview_ && dumpPreview_->scan.complete) request.expectedTables = dumpPreview_->scan.tables;
     if (dumpPreview_)
-        for (const QByteArray& name : dumpPreview_->scan.tableNames) request.expectedTableNames.append(QString::fromUtf8(name));
+        for (const QByteArray& name : dumpPreview_->scan.tableNames)
+            request.expectedTableNames.append(QString::fromUtf8(name));
 
     QStringList opening = {L10n::render(QStringLiteral("importTo"), {request.database, request.containerName}),
                            request.fileURL};
     applyResume(request, opening);
     if (pendingUndo_)
         opening << L10n::render(QStringLiteral("undoLog"),
-                                {QFileInfo(pendingUndo_->importedDump).fileName(), pendingUndo_->created.toLocalTime().toString(
-                                                                                       QStringLiteral("yyyy-MM-dd HH:mm"))});
+                                {QFileInfo(pendingUndo_->importedDump).fileName(),
+                                 pendingUndo_->created.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))});
     std::optional<CopyBeforeImport> copy = copyBeforeImport(request);
     keepJournal(request);
     pendingResume_.reset();

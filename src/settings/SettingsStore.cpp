@@ -66,8 +66,10 @@ void SettingsStore::setCopyKeepDays(int days) {
 
 void SettingsStore::setRowSessions(int sessions) {
     sessions = qBound(0, sessions, kMostRowSessions);
-    if (sessions == 0) UserSettings::open()->remove(kRowSessionsKey);
-    else UserSettings::open()->setValue(kRowSessionsKey, sessions);
+    if (sessions == 0)
+        UserSettings::open()->remove(kRowSessionsKey);
+    else
+        UserSettings::open()->setValue(kRowSessionsKey, sessions);
     if (sessions == rowSessions_) return;
     rowSessions_ = sessions;
     Q_EMIT rowSessionsChanged(sessions);
@@ -108,7 +110,9 @@ void SettingsStore::clearDumpFolder() {
 
 QByteArray SettingsStore::windowGeometry() const { return UserSettings::open()->value(kGeometryKey).toByteArray(); }
 
-void SettingsStore::setWindowGeometry(const QByteArray& geometry) { UserSettings::open()->setValue(kGeometryKey, geometry); }
+void SettingsStore::setWindowGeometry(const QByteArray& geometry) {
+    UserSettings::open()->setValue(kGeometryKey, geometry);
+}
 
 bool SettingsStore::showStopped() const { return UserSettings::open()->value(kShowStoppedKey).toBool(); }
 

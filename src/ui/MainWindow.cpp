@@ -3,13 +3,13 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QCheckBox>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
@@ -117,7 +117,8 @@ MainWindow::MainWindow(AppModel& model, SettingsStore& settings, QWidget* parent
     start->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)});
     addAction(start);
     connect(start, &QAction::triggered, this, [this] {
-        if (detail_->currentWidget() == detail_->importDetail()) detail_->importDetail()->importButton()->triggerDefault();
+        if (detail_->currentWidget() == detail_->importDetail())
+            detail_->importDetail()->importButton()->triggerDefault();
     });
     connect(settingsButton_, &QToolButton::clicked, this, &MainWindow::settingsRequested);
     buildMenu();

@@ -26,9 +26,10 @@ SavedCopies::SavedCopies(AppModel& model, QWidget* parent) : QDialog(parent), mo
     list_->setObjectName(QStringLiteral("savedCopiesList"));
     list_->setRootIsDecorated(false);
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list_->setHeaderLabels({L10n::render(QStringLiteral("copyColumnTarget")), L10n::render(QStringLiteral("copyColumnDump")),
-                            L10n::render(QStringLiteral("copyColumnSaved")), L10n::render(QStringLiteral("copyColumnSize")),
-                            L10n::render(QStringLiteral("copyColumnTables"))});
+    list_->setHeaderLabels(
+        {L10n::render(QStringLiteral("copyColumnTarget")), L10n::render(QStringLiteral("copyColumnDump")),
+         L10n::render(QStringLiteral("copyColumnSaved")), L10n::render(QStringLiteral("copyColumnSize")),
+         L10n::render(QStringLiteral("copyColumnTables"))});
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     empty_ = new QLabel(L10n::render(QStringLiteral("savedCopiesEmpty")), this);
     empty_->setObjectName(QStringLiteral("savedCopiesEmpty"));

@@ -44,7 +44,8 @@ TEST(CopyPlanningTest, AWholeDumpSavesTheTablesItWritesAndUndoRemovesThoseItMake
 
 TEST(CopyPlanningTest, ADumpReadOnlyInPartSavesEveryTable) {
     const DumpScan head = DumpScanning::scan("CREATE TABLE `orders` (id INT);\nINSERT INTO `orders` VALUES (1", false);
-    const CopyPlanning::Plan plan = CopyPlanning::plan(head, targetWith({{"orders", 10}, {"untouched", 5}}), "shop", {});
+    const CopyPlanning::Plan plan =
+        CopyPlanning::plan(head, targetWith({{"orders", 10}, {"untouched", 5}}), "shop", {});
     EXPECT_TRUE(plan.wholeDatabase);
     EXPECT_EQ(plan.tables, QStringList({"orders", "untouched"}));
     EXPECT_EQ(plan.serverBytes, 15u);

@@ -23,8 +23,14 @@ protected:
 
     // A finished copy: its file, then its description.
     TableCopy saved(const QString& container, const QString& database, const QDateTime& created) {
-        TableCopy copy{CopyStore::newCopyPath(container, database, created), container, database, "/dumps/shop.sql",
-                       created, {"orders"}, {}, 3};
+        TableCopy copy{CopyStore::newCopyPath(container, database, created),
+                       container,
+                       database,
+                       "/dumps/shop.sql",
+                       created,
+                       {"orders"},
+                       {},
+                       3};
         QFile file(copy.path);
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("zst");

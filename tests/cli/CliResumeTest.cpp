@@ -31,11 +31,10 @@ protected:
             " CREATE TABLE c (id INT PRIMARY KEY, total INT) ENGINE=InnoDB; INSERT INTO c VALUES (1, 0);"
             " CREATE TRIGGER b_total AFTER INSERT ON b FOR EACH ROW UPDATE c SET total = total + 1 WHERE id = 1;"
             " CREATE VIEW v AS SELECT a.id, b.n FROM a JOIN b USING (id)");
-        const CommandResult dumped =
-            DockerClient::run(DockerClient::resolve().docker,
-                              {"exec", "-e", "MYSQL_PWD", Fixtures::seeded(), "mariadb-dump", "-uroot",
-                               "--skip-extended-insert", "--triggers", source_},
-                              passwordEnvironment());
+        const CommandResult dumped = DockerClient::run(DockerClient::resolve().docker,
+                                                       {"exec", "-e", "MYSQL_PWD", Fixtures::seeded(), "mariadb-dump",
+                                                        "-uroot", "--skip-extended-insert", "--triggers", source_},
+                                                       passwordEnvironment());
         ASSERT_EQ(dumped.status, 0) << dumped.stderrBytes.toStdString();
         dump_ = writeFile("source.sql", dumped.stdoutBytes);
         fingerprint_ = checksums(source_);
@@ -63,8 +62,8 @@ protected:
     }
     QStringList importArguments() const {
         // No copy first: a table held locked would stop the copy, not the statement under test.
-        return {"import", dump_, "--container", Fixtures::seeded(), "--database", target_, "--commit-every", "500",
-                "--no-copy", "--yes"};
+        return {"import", dump_,       "--container", Fixtures::seeded(), "--database", target_, "--commit-every",
+                "500",    "--no-copy", "--yes"};
     }
     // Waits until nothing of a run that was killed is left in the container.
     void awaitSessionsGone() const {
@@ -119,11 +118,11 @@ TEST_F(ResumeTest, AFailedStatementContinuesOnceItsCauseIsGone) {
     for (const QString table : {"b", "c"}) {
         sql("DROP DATABASE IF EXISTS " + target_ + "; CREATE DATABASE " + target_ + "; CREATE TABLE " + target_ + '.' +
             table + " (id INT); SET GLOBAL lock_wait_timeout = 2");
-        Process::Child holder = Process::Child::start(
-            {DockerClient::resolve().docker,
-             {"exec", "-e", "MYSQL_PWD", Fixtures::seeded(), "mariadb", "-uroot", "-e",
-              "LOCK TABLES " + target_ + '.' + table + " WRITE; SELECT SLEEP(600)"},
-             passwordEnvironment()});
+        Process::Child holder =
+            Process::Child::start({DockerClient::resolve().docker,
+                                   {"exec", "-e", "MYSQL_PWD", Fixtures::seeded(), "mariadb", "-uroot", "-e",
+                                    "LOCK TABLES " + target_ + '.' + table + " WRITE; SELECT SLEEP(600)"},
+                                   passwordEnvironment()});
         std::this_thread::sleep_for(std::chrono::milliseconds(500 + random() % 500));
         const CliResult failed = run(importArguments());
         EXPECT_EQ(failed.status, 1) << failed.err.toStdString();

@@ -33,10 +33,10 @@ protected:
             " CREATE TABLE c (id INT PRIMARY KEY) ENGINE=InnoDB; INSERT INTO c VALUES (9)");
         QProcessEnvironment environment = DockerClient::processEnvironment();
         environment.insert("MYSQL_PWD", Fixtures::seededPassword());
-        const CommandResult dumped = DockerClient::run(DockerClient::resolve().docker,
-                                                       {"exec", "-e", "MYSQL_PWD", Fixtures::seeded(), "mariadb-dump",
-                                                        "-uroot", "--triggers", source_},
-                                                       environment);
+        const CommandResult dumped = DockerClient::run(
+            DockerClient::resolve().docker,
+            {"exec", "-e", "MYSQL_PWD", Fixtures::seeded(), "mariadb-dump", "-uroot", "--triggers", source_},
+            environment);
         ASSERT_EQ(dumped.status, 0) << dumped.stderrBytes.toStdString();
         dump_ = writeFile("source.sql", dumped.stdoutBytes);
         before_ = fingerprint();
@@ -51,8 +51,10 @@ protected:
     }
     // The tables, their checksums and the trigger: what undo must give back.
     QString fingerprint() const {
-        QString tables = sql("SELECT GROUP_CONCAT(TABLE_NAME ORDER BY TABLE_NAME) FROM information_schema.TABLES "
-                             "WHERE TABLE_SCHEMA='" + target_ + "'");
+        QString tables =
+            sql("SELECT GROUP_CONCAT(TABLE_NAME ORDER BY TABLE_NAME) FROM information_schema.TABLES "
+                "WHERE TABLE_SCHEMA='" +
+                target_ + "'");
         QString sums;
         for (const QString& table : tables.split(','))
             sums += sql("CHECKSUM TABLE " + target_ + '.' + table).replace(target_ + '.', QString()) + '\n';
@@ -89,15 +91,16 @@ TEST_F(UndoTest, UndoAfterAnImportThatReplacedTwoTablesGivesTheEarlierFingerprin
     // Only its owner may read the copy.
     const QStringList saved = copies(copiesFolder());
     ASSERT_EQ(saved.size(), 2) << saved.join(' ').toStdString();
-    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther |
-                                      QFile::WriteOther | QFile::ExeOther;
+    const QFile::Permissions others =
+        QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
     EXPECT_FALSE(QFileInfo(copiesFolder()).permissions() & others);
     for (const QString& name : saved)
         EXPECT_FALSE(QFileInfo(copiesFolder() + '/' + name).permissions() & others) << name.toStdString();
 
     const CliResult undone = run(undoArguments());
     ASSERT_EQ(undone.status, 0) << undone.err.toStdString();
-    EXPECT_TRUE(undone.err.contains("This undoes the import of source.sql into “" + target_ + "”")) << undone.err.toStdString();
+    EXPECT_TRUE(undone.err.contains("This undoes the import of source.sql into “" + target_ + "”"))
+        << undone.err.toStdString();
     EXPECT_TRUE(undone.err.contains("The tables that import made are removed: c.")) << undone.err.toStdString();
     // The copy goes through the import's own path: the temporary account, the sandboxed client.
     EXPECT_TRUE(undone.err.contains("Importing as the temporary account")) << undone.err.toStdString();
@@ -137,7 +140,8 @@ TEST_F(UndoTest, ACopyThatCannotBeSavedStopsTheImportBeforeItStarts) {
     EXPECT_TRUE(refused.err.contains("No space left on device")) << refused.err.toStdString();
     EXPECT_EQ(fingerprint(), before_);
     // Nothing half-written is left, and nothing is listed.
-    EXPECT_TRUE(copies(small + "/Tarnwell/backups").isEmpty()) << copies(small + "/Tarnwell/backups").join(' ').toStdString();
+    EXPECT_TRUE(copies(small + "/Tarnwell/backups").isEmpty())
+        << copies(small + "/Tarnwell/backups").join(' ').toStdString();
 }
 
 }  // namespace

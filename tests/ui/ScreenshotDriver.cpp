@@ -1,13 +1,13 @@
 // Builds Tarnwell's windows against the fixture containers, drives them through the states
 // worth showing and saves each as a PNG. Usage: tarnwell_screenshots OUTPUT_FOLDER
 #include <QApplication>
-#include <QListWidget>
-#include <QPushButton>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
@@ -25,8 +25,8 @@
 #include "ui/DatabaseList.h"
 #include "ui/Disclosure.h"
 #include "ui/ErrorBanner.h"
-#include "ui/ImportButton.h"
 #include "ui/HelpView.h"
+#include "ui/ImportButton.h"
 #include "ui/ImportDetail.h"
 #include "ui/MainWindow.h"
 #include "ui/NewDatabaseDialog.h"

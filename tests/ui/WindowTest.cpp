@@ -25,13 +25,13 @@
 #include "ui/Disclosure.h"
 #include "ui/ErrorBanner.h"
 #include "ui/HelpView.h"
-#include "ui/OutcomePanel.h"
-#include "ui/WrappedText.h"
 #include "ui/ImportButton.h"
 #include "ui/ImportDetail.h"
 #include "ui/NewDatabaseDialog.h"
+#include "ui/OutcomePanel.h"
 #include "ui/SettingsView.h"
 #include "ui/Symbols.h"
+#include "ui/WrappedText.h"
 
 namespace {
 
@@ -68,7 +68,8 @@ TEST_F(WindowTest, AFailedImportShowsTheServersErrorFirstAndTheCommandInItsDetai
     EXPECT_TRUE(outcome->cause()->text().startsWith("ERROR 1064")) << outcome->cause()->text().toStdString();
     // What the target holds now: the statements before the failing one ran.
     waitUntil([&] { return find<QLabel>(outcome, "outcomeState")->isVisibleTo(outcome); });
-    EXPECT_TRUE(find<QLabel>(outcome, "outcomeState")->text().startsWith(QString::fromUtf8("“ui_target” now holds 1 table, ")));
+    EXPECT_TRUE(
+        find<QLabel>(outcome, "outcomeState")->text().startsWith(QString::fromUtf8("“ui_target” now holds 1 table, ")));
     // The long line wraps inside the panel instead of running past its edge.
     EXPECT_LE(outcome->cause()->document()->size().width(), outcome->cause()->viewport()->width() + 1);
     EXPECT_LE(outcome->cause()->mapTo(outcome, QPoint(outcome->cause()->width(), 0)).x(), outcome->width());
@@ -132,9 +133,8 @@ TEST_F(WindowTest, TheMenuCopiesSavesAndExplains) {
     for (QAction* action : window_->mainMenu()->actions()) {
         if (!action->isSeparator()) shown << action->text();
     }
-    EXPECT_EQ(shown,
-              QStringList({"Preferences…", "Refresh", "Undo last import", "Saved copies…", "Copy Log", "Save Log…", "Help",
-                         "About Tarnwell", "Quit"}));
+    EXPECT_EQ(shown, QStringList({"Preferences…", "Refresh", "Undo last import", "Saved copies…", "Copy Log",
+                                  "Save Log…", "Help", "About Tarnwell", "Quit"}));
     EXPECT_EQ(window_->menuAction("preferences")->shortcut(), QKeySequence("Ctrl+,"));
     EXPECT_EQ(window_->menuAction("help")->shortcut(), QKeySequence(Qt::Key_F1));
     EXPECT_EQ(window_->menuAction("quit")->shortcut(), QKeySequence("Ctrl+Q"));

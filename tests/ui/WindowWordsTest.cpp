@@ -38,13 +38,15 @@ int docker(const QStringList& arguments) {
 // The result panel tells what the database holds after a success, and an outcome belongs to
 // its container and dump: choosing another clears it.
 TEST_F(WindowWordsTest, TheOutcomeSaysWhatIsThereAndGoesWithItsContainerAndDump) {
-    prepareImport(writeFile("two.sql", "CREATE TABLE a (x INT);\nINSERT INTO a VALUES (1);\nCREATE TABLE b (y INT);\n"));
+    prepareImport(
+        writeFile("two.sql", "CREATE TABLE a (x INT);\nINSERT INTO a VALUES (1);\nCREATE TABLE b (y INT);\n"));
     confirmAndStart(model());
     ASSERT_TRUE(waitUntil([this] { return !model().isImportRunning(); }, 180000));
     ASSERT_EQ(model().phase().kind(), AppModel::Phase::Kind::success);
     auto* outcome = find<OutcomePanel>(panel(window_), "outcomePanel");
     ASSERT_TRUE(waitUntil([&] { return find<QLabel>(outcome, "outcomeState")->isVisibleTo(outcome); }));
-    EXPECT_TRUE(find<QLabel>(outcome, "outcomeState")->text().startsWith(QString::fromUtf8("“ui_target” now holds 2 tables, ")))
+    EXPECT_TRUE(
+        find<QLabel>(outcome, "outcomeState")->text().startsWith(QString::fromUtf8("“ui_target” now holds 2 tables, ")))
         << find<QLabel>(outcome, "outcomeState")->text().toStdString();
     EXPECT_EQ(find<QLabel>(outcome, "outcomeFile")->text(), QString::fromUtf8("two.sql into “ui_target”"));
     EXPECT_FALSE(find<QPushButton>(outcome, "retryImport")->isVisibleTo(outcome));
@@ -123,7 +125,8 @@ TEST_F(WindowWordsTest, ACancelledImportContinuesFromItsTable) {
     QByteArray dump;
     for (const char* table : {"a", "b", "c"}) {
         dump += QByteArray("DROP TABLE IF EXISTS ") + table + ";\nCREATE TABLE " + table + " (id INT PRIMARY KEY);\n";
-        for (int id = 1; id <= 20000; ++id) dump += QByteArray("INSERT INTO ") + table + " VALUES (" + QByteArray::number(id) + ");\n";
+        for (int id = 1; id <= 20000; ++id)
+            dump += QByteArray("INSERT INTO ") + table + " VALUES (" + QByteArray::number(id) + ");\n";
     }
     prepareImport(writeFile("three.sql", dump));
     confirmAndStart(model());
@@ -139,17 +142,21 @@ TEST_F(WindowWordsTest, ACancelledImportContinuesFromItsTable) {
     resume->click();
     ASSERT_TRUE(waitUntil([this] { return window_->confirmation() != nullptr; }));
     QMessageBox* box = window_->confirmation();
-    EXPECT_TRUE(box->informativeText().startsWith(QString::fromUtf8("This continues the import of three.sql into “ui_target”")))
+    EXPECT_TRUE(
+        box->informativeText().startsWith(QString::fromUtf8("This continues the import of three.sql into “ui_target”")))
         << box->informativeText().toStdString();
     QPushButton* start = find<QPushButton>(box, "confirmStart");
     EXPECT_EQ(start->text(), "Continue import");
     start->click();
-    ASSERT_TRUE(waitUntil([this] { return !model().isImportRunning() && model().phase().kind() != AppModel::Phase::Kind::running; }, 180000));
+    ASSERT_TRUE(waitUntil(
+        [this] { return !model().isImportRunning() && model().phase().kind() != AppModel::Phase::Kind::running; },
+        180000));
     ASSERT_EQ(model().phase().kind(), AppModel::Phase::Kind::success) << model().logLines().join('\n').toStdString();
-    EXPECT_EQ(Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(),
-                            "SELECT CONCAT(COUNT(*), ' ', SUM(id)) FROM (SELECT id FROM ui_target.a UNION ALL SELECT id FROM "
-                            "ui_target.b UNION ALL SELECT id FROM ui_target.c) loaded"),
-              "60000 600030000");
+    EXPECT_EQ(
+        Fixtures::sql(Fixtures::seeded(), Fixtures::seededPassword(),
+                      "SELECT CONCAT(COUNT(*), ' ', SUM(id)) FROM (SELECT id FROM ui_target.a UNION ALL SELECT id FROM "
+                      "ui_target.b UNION ALL SELECT id FROM ui_target.c) loaded"),
+        "60000 600030000");
     EXPECT_FALSE(resume->isVisibleTo(outcome));
 }
 
@@ -161,8 +168,9 @@ TEST_F(WindowWordsTest, AnImportThatReplacesTablesIsUndoneFromTheMenu) {
     };
     sql("CREATE TABLE ui_target.a (id INT PRIMARY KEY, v TEXT); INSERT INTO ui_target.a VALUES (1, 'x'), (2, 'y')");
     const QString before = sql("CHECKSUM TABLE ui_target.a");
-    prepareImport(writeFile("replace.sql", "DROP TABLE IF EXISTS a;\nCREATE TABLE a (id INT PRIMARY KEY, v TEXT);\n"
-                                           "INSERT INTO a VALUES (9, 'new');\nCREATE TABLE fresh (x INT);\n"));
+    prepareImport(writeFile("replace.sql",
+                            "DROP TABLE IF EXISTS a;\nCREATE TABLE a (id INT PRIMARY KEY, v TEXT);\n"
+                            "INSERT INTO a VALUES (9, 'new');\nCREATE TABLE fresh (x INT);\n"));
     // Copies earlier tests' imports saved go first: this test's is the only one.
     for (const TableCopy& copy : model().savedCopies()) model().removeCopy(copy);
     QAction* undo = window_->menuAction("undoLastImport");
@@ -174,12 +182,15 @@ TEST_F(WindowWordsTest, AnImportThatReplacesTablesIsUndoneFromTheMenu) {
     auto* keep = find<QCheckBox>(box, "keepCopy");
     EXPECT_EQ(keep->text(), "Save a copy of the tables first");
     EXPECT_TRUE(keep->isChecked());
-    EXPECT_TRUE(box->informativeText().contains("Tarnwell saves a copy of the tables it may change")) << box->informativeText().toStdString();
+    EXPECT_TRUE(box->informativeText().contains("Tarnwell saves a copy of the tables it may change"))
+        << box->informativeText().toStdString();
     keep->click();
     EXPECT_TRUE(box->informativeText().contains("No copy is saved first, so the import cannot be undone."));
     keep->click();
     find<QPushButton>(box, "confirmStart")->click();
-    ASSERT_TRUE(waitUntil([this] { return !model().isImportRunning() && model().phase().kind() != AppModel::Phase::Kind::running; }, 180000));
+    ASSERT_TRUE(waitUntil(
+        [this] { return !model().isImportRunning() && model().phase().kind() != AppModel::Phase::Kind::running; },
+        180000));
     ASSERT_EQ(model().phase().kind(), AppModel::Phase::Kind::success) << model().logLines().join('\n').toStdString();
     ASSERT_NE(sql("CHECKSUM TABLE ui_target.a"), before);
 
@@ -188,17 +199,22 @@ TEST_F(WindowWordsTest, AnImportThatReplacesTablesIsUndoneFromTheMenu) {
     undo->trigger();
     ASSERT_TRUE(waitUntil([this] { return window_->confirmation() != nullptr; }));
     box = window_->confirmation();
-    EXPECT_TRUE(box->informativeText().startsWith(QString::fromUtf8("This undoes the import of replace.sql into “ui_target”")))
+    EXPECT_TRUE(
+        box->informativeText().startsWith(QString::fromUtf8("This undoes the import of replace.sql into “ui_target”")))
         << box->informativeText().toStdString();
     EXPECT_TRUE(box->informativeText().contains("The tables that import made are removed: fresh."));
     EXPECT_EQ(box->findChild<QCheckBox*>("keepCopy"), nullptr);  // undo saves no copy of its own
     QPushButton* start = find<QPushButton>(box, "confirmStart");
     EXPECT_EQ(start->text(), "Undo import");
     start->click();
-    ASSERT_TRUE(waitUntil([this] { return !model().isImportRunning() && model().phase().kind() != AppModel::Phase::Kind::running; }, 180000));
+    ASSERT_TRUE(waitUntil(
+        [this] { return !model().isImportRunning() && model().phase().kind() != AppModel::Phase::Kind::running; },
+        180000));
     ASSERT_EQ(model().phase().kind(), AppModel::Phase::Kind::success) << model().logLines().join('\n').toStdString();
     EXPECT_EQ(sql("CHECKSUM TABLE ui_target.a"), before);
-    EXPECT_EQ(sql("SELECT COUNT(*) FROM information_schema.TABLES WHERE TABLE_SCHEMA='ui_target' AND TABLE_NAME='fresh'"), "0");
+    EXPECT_EQ(
+        sql("SELECT COUNT(*) FROM information_schema.TABLES WHERE TABLE_SCHEMA='ui_target' AND TABLE_NAME='fresh'"),
+        "0");
 
     window_->menuAction("savedCopies")->trigger();
     auto* copies = window_->findChild<SavedCopies*>();
