@@ -19,6 +19,9 @@ struct TableCopy {
     QStringList removes;   // made by the import, not there before it, sorted
     qint64 bytes = 0;      // of the compressed file
 
+    // When it was saved, in local time to the minute, as every text about it shows it.
+    QString savedAt() const { return created.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")); }
+
     bool operator==(const TableCopy&) const = default;
 };
 

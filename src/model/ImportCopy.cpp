@@ -19,8 +19,6 @@ QString someNames(const QStringList& names) {
     return text;
 }
 
-QString when(const QDateTime& moment) { return moment.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")); }
-
 }  // namespace
 
 std::optional<CopyPlanning::Plan> AppModel::plannedCopy() const {
@@ -71,9 +69,8 @@ QString AppModel::copySentence() const {
 }
 
 QString AppModel::undoSentence(const TableCopy& copy, const QString& containerName) const {
-    QString text =
-        L10n::render(QStringLiteral("confirmUndo"), {QFileInfo(copy.importedDump).fileName(), copy.database,
-                                                     containerName, when(copy.created), someNames(copy.tables)});
+    QString text = L10n::render(QStringLiteral("confirmUndo"), {QFileInfo(copy.importedDump).fileName(), copy.database,
+                                                                containerName, copy.savedAt(), someNames(copy.tables)});
     if (!copy.removes.isEmpty())
         text += QLatin1Char(' ') + L10n::render(QStringLiteral("undoRemoves"), {someNames(copy.removes)});
     return text;

@@ -121,8 +121,7 @@ void AppModel::startImport() {
     applyResume(request, opening);
     if (pendingUndo_)
         opening << L10n::render(QStringLiteral("undoLog"),
-                                {QFileInfo(pendingUndo_->importedDump).fileName(),
-                                 pendingUndo_->created.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))});
+                                {QFileInfo(pendingUndo_->importedDump).fileName(), pendingUndo_->savedAt()});
     std::optional<CopyBeforeImport> copy = copyBeforeImport(request);
     keepJournal(request);
     pendingResume_.reset();

@@ -58,7 +58,7 @@ void SavedCopies::fill() {
         auto* item = new QTreeWidgetItem(list_);
         item->setText(0, copy.container + QStringLiteral(" / ") + copy.database);
         item->setText(1, QFileInfo(copy.importedDump).fileName());
-        item->setText(2, copy.created.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+        item->setText(2, copy.savedAt());
         item->setText(3, ByteFormatting::bytes(copy.bytes));
         item->setText(4, copy.tables.join(QStringLiteral(", ")));
         item->setToolTip(1, copy.importedDump);
